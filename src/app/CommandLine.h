@@ -1,0 +1,35 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+
+// What the program was asked to do on its command line.
+struct CommandLine {
+    enum class Mode { Gui, Eval, Render, Help };
+
+    Mode mode = Mode::Gui;
+    std::string expression;                               // --eval
+    std::optional<double> x;                              // --x
+    std::optional<double> y;                              // --y
+    std::vector<std::pair<std::string, std::string>> constants; // --const NAME=VALUE
+    std::optional<std::string> settingsPath;              // --settings
+    std::string renderFile;                               // --render
+    std::string outputImage;                              // --out
+    std::optional<int> axisSize;                          // --size
+    int pixels = 800;                                     // --px
+    std::string functionFile;                             // a *.fun path for the GUI
+    std::string error;                                    // set when the words are off
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+std::string UsageText();
+
+// The positional argument as a function-graph path: one pair of surrounding double
+// quotes removed; empty when it does not end in "fun" (any case).
+std::string FunctionFileArgument(const std::string& argument);
+
+} // namespace orvane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orvane {
+
+// The one failure signal of the evaluator. Callers compare results for exact equality.
+inline constexpr double ErrorValue = -1e-30;
+
+// Recursive-descent evaluator that scans the expression text afresh on every call.
+// "*", "/" and "^" share one precedence level and apply left to right; a single
+// optional sign belongs to the factor that follows it. Every failure, arithmetic
+// faults included, comes back as ErrorValue: nothing is ever thrown.
+class clsExpressionMFE {
+public:
+    clsExpressionMFE() = default;
+
+    double MFEExpression(std::string_view expression);
+    void AddConstant(std::string_view name, double value);
+    void RemoveConstant(std::string_view name);
+    // 1-based character position at which the last MFEExpression call stopped.
+    int LastErrorPosition() const;
+
+    bool ConstantExists(std::string_view name) const;
+    // Looks a constant up without regard to case; false when there is none.
+    bool LookupConstant(std::string_view name, double& value) const;
+    std::size_t ConstantCount() const { return constants_.size(); }
+
+    static bool IsFunctionName(std::string_view name);
+    static bool IsLetter(char c);
+    static bool IsNameChar(char c);
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+    // Applies the built-in function `name` (any case) to a. False on a domain
+    // error, an overflow or an unknown name.
+    static bool CallFunction(std::string_view name, double a, double& result);
+    // The power rule of the evaluator: 0^0 = 1, negative base needs an integral
+    // exponent, 0 to a negative power and overflow fail.
+    static bool Power(double base, double exponent, double& result);
+
+    // Deeper nesting than this (parentheses and function calls) fails instead of
+    // exhausting the stack.
+    static constexpr int MaxNesting = 1000;
+
+private:
+    struct Constant {
+        std::string key; // upper-cased name
+        double value;
+    };
+
+    int PeekOperator() const;
+    void SkipOperator();
+    void SkipBlanks();
+    bool AtEnd() const { return pos_ >= text_.size(); }
+    bool ParseSum(double& v);
+    bool ParseTerm(double& v);
+    bool ParseFactor(double& v);
+    bool ParsePrimary(double& v);
+    bool ParseNumber(double& v);
+    const Constant* FindConstant(std::string_view name) const;
+
+    std::string_view text_;
+    std::size_t pos_ = 0; // 0-based here; LastErrorPosition reports it 1-based
+    int lastPosition_ = 1; // character position where the last call stopped
+    int depth_ = 0;
+    std::vector<Constant> constants_;
+};
+
+} // namespace orvane

@@ -1,0 +1,129 @@
+#include "tst_CommandLine.h"
+
+#include "CommandLine.h"
+#include "EvalCommand.h"
+#include "mCount.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTest>
+
+#include <sstream>
+
+using namespace orvane;
+
+namespace {
+std::vector<std::string> words(const QStringList& list)
+{
+    std::vector<std::string> out;
+    for (const QString& s : list)
+        out.push_back(s.toStdString());
+    return out;
+}
+} // namespace
+
+void TestCommandLine::init()
+{
+    mCount::ResetEngine();
+}
+
+void TestCommandLine::parses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<bool>("usageError");
+    const int gui = int(CommandLine::Mode::Gui), eval = int(CommandLine::Mode::Eval),
+              help = int(CommandLine::Mode::Help), render = int(CommandLine::Mode::Render);
+    QTest::newRow("nothing starts the window") << QStringList{} << gui << false;
+    QTest::newRow("help") << QStringList{"--help"} << help << false;
+    QTest::newRow("eval") << QStringList{"--eval", "1+1"} << eval << false;
+    QTest::newRow("eval with x") << QStringList{"--eval", "x", "--x", "2"} << eval << false;
+    QTest::newRow("eval without text") << QStringList{"--eval"} << eval << true;
+    QTest::newRow("x not a number") << QStringList{"--eval", "x", "--x", "two"} << eval << true;
+    QTest::newRow("const without =") << QStringList{"--eval", "k", "--const", "k"} << eval << true;
+    QTest::newRow("unknown option") << QStringList{"--frobnicate"} << gui << true;
+    QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render << false;
+    QTest::newRow("render without out") << QStringList{"--render", "a.fun"} << render << true;
+    QTest::newRow("size out of range")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "--size", "40"} << render << true;
+    QTest::newRow("px not whole")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "--px", "10.5"} << render << true;
+}
+
+void TestCommandLine::parses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, mode);
+    QFETCH(bool, usageError);
+    const CommandLine cl = ParseCommandLine(words(arguments));
+    QCOMPARE(!cl.error.empty(), usageError);
+    if (!usageError)
+        QCOMPARE(int(cl.mode), mode);
+}
+
+void TestCommandLine::functionFileArgument_data()
+{
+    QTest::addColumn<QString>("argument");
+    QTest::addColumn<QString>("path");
+    QTest::newRow("plain") << "/tmp/a.fun" << "/tmp/a.fun";
+    QTest::newRow("quoted") << "\"/tmp/a b.fun\"" << "/tmp/a b.fun";
+    QTest::newRow("any case") << "/tmp/A.FUN" << "/tmp/A.FUN";
+    QTest::newRow("other file") << "/tmp/a.txt" << "";
+}
+
+void TestCommandLine::functionFileArgument()
+{
+    QFETCH(QString, argument);
+    QFETCH(QString, path);
+    QCOMPARE(QString::fromStdString(FunctionFileArgument(argument.toStdString())), path);
+}
+
+void TestCommandLine::evalPrints_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::newRow("2*3^2") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
+    QTest::newRow("x at 1") << QStringList{"--eval", "x^2+sin(x)+1/x", "--x", "1"}
+                            << "2.8414709848079\n" << 0;
+    QTest::newRow("--3") << QStringList{"--eval", "--3"} << "Error\n" << 1;
+    QTest::newRow("defaults") << QStringList{"--eval", "pi*g/e"} << "11.326128027951\n" << 0;
+    QTest::newRow("const") << QStringList{"--eval", "k*y", "--const", "k=1e3", "--y", "2"}
+                           << "2000\n" << 0;
+    QTest::newRow("x and y") << QStringList{"--eval", "x-y", "--x", "5", "--y", "2"} << "3\n" << 0;
+}
+
+void TestCommandLine::evalPrints()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    std::ostringstream out, err;
+    QCOMPARE(RunEvalCommand(ParseCommandLine(words(arguments)), out, err), status);
+    QCOMPARE(QString::fromStdString(out.str()), output);
+}
+
+void TestCommandLine::realProgram_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("status");
+    QTest::newRow("value") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
+    QTest::newRow("error") << QStringList{"--eval", "--3"} << "Error\n" << 1;
+    QTest::newRow("usage") << QStringList{"--eval"} << "" << 2;
+    QTest::newRow("deep nesting")
+        << QStringList{"--eval", QString(100000, QLatin1Char('('))} << "Error\n" << 1;
+}
+
+void TestCommandLine::realProgram()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(int, status);
+    QProcess process;
+    process.start(QStringLiteral(ORVANE_EXECUTABLE), arguments);
+    QVERIFY(process.waitForFinished(10000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), output);
+}

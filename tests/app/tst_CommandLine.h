@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+class TestCommandLine : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void parses_data();
+    void parses();
+    void functionFileArgument_data();
+    void functionFileArgument();
+    void evalPrints_data();
+    void evalPrints();
+    void realProgram_data();
+    void realProgram();
+};

@@ -1,0 +1,8 @@
+#include "TestMain.h"
+#include "tst_Constants.h"
+#include "tst_Evaluator.h"
+#include "tst_NumberText.h"
+
+#include <QCoreApplication>
+
+ORVANE_TEST_MAIN(QCoreApplication, TestEvaluator, TestConstants, TestNumberText)

@@ -1,0 +1,196 @@
+#include "tst_Constants.h"
+
+#include "mCount.h"
+
+#include <QTest>
+
+using namespace orvane;
+using Icon = mCount::MessageIcon;
+
+Q_DECLARE_METATYPE(orvane::mCount::MessageIcon)
+
+namespace {
+std::vector<std::string> rows(std::initializer_list<const char*> list)
+{
+    return std::vector<std::string>(list.begin(), list.end());
+}
+} // namespace
+
+void TestConstants::init()
+{
+    mCount::ResetEngine();
+}
+
+void TestConstants::refusals_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<Icon>("icon");
+    QTest::newRow("x") << QByteArray("x") << QByteArray("1") << "x/y是未知数" << Icon::Warning;
+    QTest::newRow("Y any value") << QByteArray(" Y ") << QByteArray("abc") << "x/y是未知数"
+                                 << Icon::Warning;
+    QTest::newRow("sin") << QByteArray("sin") << QByteArray("1") << "SIN是内定函数名"
+                         << Icon::Warning;
+    QTest::newRow("Sqr") << QByteArray("Sqr") << QByteArray("1") << "SQR是内定函数名"
+                         << Icon::Warning;
+    QTest::newRow("12") << QByteArray("12") << QByteArray("1") << "常数名不能为数字"
+                        << Icon::Warning;
+    QTest::newRow("1e3 as a name") << QByteArray("1e3") << QByteArray("1") << "常数名不能为数字"
+                                   << Icon::Warning;
+    QTest::newRow("k=abc") << QByteArray("k") << QByteArray("abc") << "常数必需为数字"
+                           << Icon::Warning;
+    QTest::newRow("k=empty") << QByteArray("k") << QByteArray("") << "常数必需为数字"
+                             << Icon::Warning;
+    QTest::newRow("empty name") << QByteArray("") << QByteArray("1") << "请输入常数名" << Icon::None;
+    QTest::newRow("blank name") << QByteArray("   ") << QByteArray("1") << "请输入常数名"
+                                << Icon::None;
+}
+
+void TestConstants::refusals()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(QByteArray, value);
+    QFETCH(QString, message);
+    QFETCH(Icon, icon);
+    const mCount::Outcome outcome = mCount::AddUserConstant(name.toStdString(), value.toStdString());
+    QVERIFY(!outcome.ok);
+    QCOMPARE(QString::fromStdString(outcome.message), message);
+    QCOMPARE(outcome.icon, icon);
+    QVERIFY(mCount::ConstantRows().empty());
+    QVERIFY(mCount::ConstantNames().empty());
+    QCOMPARE(mCount::SharedEvaluator().ConstantCount(), std::size_t(0));
+}
+
+void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::newRow("ln") << QByteArray("ln");
+    QTest::newRow("fact") << QByteArray("fact");
+    QTest::newRow("starts with underscore") << QByteArray("_a");
+    QTest::newRow("inner blank") << QByteArray("a b");
+    QTest::newRow("punctuation") << QByteArray("a.b");
+    QTest::newRow("Chinese") << QByteArray("\xe5\xb8\xb8");
+}
+
+void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled()
+{
+    QFETCH(QByteArray, name);
+    const mCount::Outcome outcome = mCount::AddUserConstant(name.toStdString(), "5");
+    QVERIFY(outcome.ok);
+    QVERIFY(outcome.message.empty());
+    QCOMPARE(mCount::ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
+    QCOMPARE(mCount::ConstantNames(), std::vector<std::string>{name.toStdString()});
+    QCOMPARE(mCount::SharedEvaluator().ConstantCount(), std::size_t(0));
+    QCOMPARE(mCount::Evaluate(name.toStdString()), ErrorValue);
+}
+
+void TestConstants::exponentValueAndCaseInsensitivity()
+{
+    QVERIFY(mCount::AddUserConstant("k", "1e3").ok);
+    QCOMPARE(mCount::Evaluate("k*2"), 2000.0);
+    QCOMPARE(mCount::Evaluate("K*2"), 2000.0);
+    QCOMPARE(mCount::ConstantRows(), rows({"k - 1e3"}));
+}
+
+void TestConstants::duplicateKeepsOldValue()
+{
+    QVERIFY(mCount::AddUserConstant("Pi", "3.14159265358979").ok);
+    QVERIFY(mCount::AddUserConstant("pi", "3").ok);
+    QCOMPARE(mCount::ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
+    QCOMPARE(mCount::Evaluate("PI"), 3.14159265358979);
+}
+
+void TestConstants::addConstantNameRule_data()
+{
+    QTest::addColumn<QByteArray>("name");
+    QTest::addColumn<bool>("added");
+    QTest::newRow("_a") << QByteArray("_a") << false;
+    QTest::newRow("a b") << QByteArray("a b") << false;
+    QTest::newRow("a.b") << QByteArray("a.b") << false;
+    QTest::newRow("empty") << QByteArray("") << false;
+    QTest::newRow("function name") << QByteArray("arccos") << false;
+    QTest::newRow("a_1") << QByteArray("a_1") << true;
+    QTest::newRow("surrounding spaces") << QByteArray("  ab  ") << true;
+}
+
+void TestConstants::addConstantNameRule()
+{
+    QFETCH(QByteArray, name);
+    QFETCH(bool, added);
+    clsExpressionMFE evaluator;
+    evaluator.AddConstant(name.toStdString(), 7);
+    QCOMPARE(evaluator.ConstantCount(), std::size_t(added ? 1 : 0));
+    if (added)
+        QCOMPARE(evaluator.MFEExpression(name.trimmed().toUpper().toStdString()), 7.0);
+}
+
+void TestConstants::removeConstant()
+{
+    clsExpressionMFE evaluator;
+    evaluator.AddConstant("Pi", 3.14);
+    evaluator.RemoveConstant("nothing");
+    QCOMPARE(evaluator.ConstantCount(), std::size_t(1));
+    evaluator.RemoveConstant(" pI ");
+    QCOMPARE(evaluator.ConstantCount(), std::size_t(0));
+}
+
+void TestConstants::bindingUnknowns()
+{
+    mCount::SetVariableX(2);
+    QCOMPARE(mCount::Evaluate("x^2"), 4.0);
+    mCount::ClearVariableX();
+    QCOMPARE(mCount::Evaluate("x^2"), ErrorValue);
+    mCount::SetVariableY(3);
+    QCOMPARE(mCount::Evaluate("Y*2"), 6.0);
+    mCount::ClearVariableY();
+    QCOMPARE(mCount::Evaluate("y"), ErrorValue);
+}
+
+void TestConstants::secondBindWithoutClearKeepsFirstValue()
+{
+    mCount::SetVariableX(1);
+    mCount::SetVariableX(5);
+    QCOMPARE(mCount::Evaluate("x"), 1.0);
+    mCount::ClearVariableX();
+    mCount::ClearVariableX();
+    QCOMPARE(mCount::Evaluate("x"), ErrorValue);
+}
+
+void TestConstants::bindingKeepsRowsInStep()
+{
+    QVERIFY(mCount::AddUserConstant("a", "1").ok);
+    QVERIFY(mCount::AddUserConstant("b", "2").ok);
+    mCount::EvaluateAtX("x+a", 3);
+    mCount::EvaluateAtY("y+b", 3);
+    QCOMPARE(mCount::ConstantNames(), rows({"a", "b"}));
+    QVERIFY(mCount::RemoveSelectedConstant(1).ok);
+    QCOMPARE(mCount::Evaluate("b"), ErrorValue);
+    QCOMPARE(mCount::Evaluate("a"), 1.0);
+    QCOMPARE(mCount::ConstantRows(), rows({"a - 1"}));
+}
+
+void TestConstants::removeSelectedConstant()
+{
+    const mCount::Outcome none = mCount::RemoveSelectedConstant(-1);
+    QVERIFY(!none.ok);
+    QCOMPARE(QString::fromStdString(none.message), QStringLiteral("请选择常数名"));
+    QCOMPARE(none.icon, Icon::Warning);
+
+    const mCount::Outcome beyond = mCount::RemoveSelectedConstant(4);
+    QVERIFY(!beyond.ok);
+    QCOMPARE(QString::fromStdString(beyond.message), QStringLiteral("程序出错！"));
+    QCOMPARE(beyond.icon, Icon::Error);
+
+    QVERIFY(mCount::AddUserConstant("pi", "3.14").ok);
+    QVERIFY(mCount::RemoveSelectedConstant(0).ok);
+    QVERIFY(mCount::ConstantRows().empty());
+    QCOMPARE(mCount::Evaluate("Pi"), ErrorValue);
+}
+
+void TestConstants::clearOnEmptyListIsIgnored()
+{
+    mCount::ClearVariableX();
+    mCount::ClearVariableY();
+    QVERIFY(mCount::ConstantNames().empty());
+}

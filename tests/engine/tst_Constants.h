@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class TestConstants : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void refusals_data();
+    void refusals();
+    void acceptedNameOutsideTheRuleIsListedButNotInstalled_data();
+    void acceptedNameOutsideTheRuleIsListedButNotInstalled();
+    void exponentValueAndCaseInsensitivity();
+    void duplicateKeepsOldValue();
+    void addConstantNameRule_data();
+    void addConstantNameRule();
+    void removeConstant();
+    void bindingUnknowns();
+    void secondBindWithoutClearKeepsFirstValue();
+    void bindingKeepsRowsInStep();
+    void removeSelectedConstant();
+    void clearOnEmptyListIsIgnored();
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+
+class TestEvaluator : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void evaluates_data();
+    void evaluates();
+    void exactResults_data();
+    void exactResults();
+    void errorValueBits();
+    void errorPosition_data();
+    void errorPosition();
+    void deepNestingFailsWithoutCrash_data();
+    void deepNestingFailsWithoutCrash();
+    void moderateNestingStillWorks();
+    void hugeNumbersFail();
+    void everyByteValueIsSafe();
+    void constantsUntouchedByFailure();
+};

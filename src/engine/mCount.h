@@ -1,5 +1,6 @@
 #pragma once
 
+#include "MessageIcon.h"
 #include "clsExpressionMFE.h"
 
 #include <string>
@@ -11,8 +12,6 @@
 // constants page. The engine shows nothing itself: refusals come back as a message
 // with its icon, for the calling window to show.
 namespace orvane::mCount {
-
-enum class MessageIcon { None, Information, Warning, Error };
 
 struct Outcome {
     bool ok = false;

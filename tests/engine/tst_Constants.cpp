@@ -5,9 +5,9 @@
 #include <QTest>
 
 using namespace orvane;
-using Icon = mCount::MessageIcon;
+using Icon = orvane::MessageIcon;
 
-Q_DECLARE_METATYPE(orvane::mCount::MessageIcon)
+Q_DECLARE_METATYPE(orvane::MessageIcon)
 
 namespace {
 std::vector<std::string> rows(std::initializer_list<const char*> list)

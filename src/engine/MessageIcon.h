@@ -1,0 +1,9 @@
+#pragma once
+
+namespace orvane {
+
+// The icon of a message box. Kept beside the engine so that algorithms can say what
+// kind of message they want shown without knowing any widget.
+enum class MessageIcon { None, Information, Warning, Error, Question };
+
+} // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "NumberText.h"
+
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// Bridges between the engine's UTF-8 texts and Qt's strings.
+namespace orvane {
+
+inline QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+inline std::string toStdString(const QString& s)
+{
+    return s.toStdString();
+}
+
+inline QString generalForm(double v) { return toQString(NumberText::GeneralForm(v)); }
+inline QString leadingBlank(double v) { return toQString(NumberText::LeadingBlank(v)); }
+inline QString formatPattern(double v, std::string_view pattern)
+{
+    return toQString(NumberText::FormatPattern(v, pattern));
+}
+inline double leadingNumber(const QString& text)
+{
+    return NumberText::LeadingNumber(text.toStdString());
+}
+
+} // namespace orvane

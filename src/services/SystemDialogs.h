@@ -1,0 +1,66 @@
+#pragma once
+
+#include "MessageIcon.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+namespace orvane {
+
+enum class MessageButtons { Ok, OkCancel, YesNo };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct MessageRequest {
+    QString text;
+    QString title; // empty: the program's name
+    MessageIcon icon = MessageIcon::None;
+    MessageButtons buttons = MessageButtons::Ok;
+};
+
+struct FileDialogRequest {
+    QString title;
+    QString filterText;    // "函数图象文件 (*.fun)"
+    QString filterPattern; // "*.fun"
+    QString initialFolder; // empty: the dialog's own choice
+};
+
+struct InputRequest {
+    QString title;
+    QString prompt;
+    QString defaultText;
+};
+
+// Colours travel as the program stores them: 0x00BBGGRR, red in the low byte.
+using Colour = std::uint32_t;
+
+// Every message box and system dialog of the program goes through this one service,
+// so that tests can plan the user's answers and record what was asked.
+class SystemDialogs {
+public:
+    virtual ~SystemDialogs() = default;
+
+    virtual MessageAnswer showMessage(QWidget* owner, const MessageRequest& request) = 0;
+    // Full path of the chosen file; nullopt on cancel or failure.
+    virtual std::optional<QString> showSaveDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> showOpenDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Opens on black with no custom colours kept from earlier calls.
+    virtual std::optional<Colour> showColourDialog(QWidget* owner) = 0;
+    // One-line text input; nullopt when cancelled.
+    virtual std::optional<QString> showInputDialog(QWidget* owner, const InputRequest& request) = 0;
+    // Printer set-up; true when the user confirmed and `printer` is configured.
+    virtual bool showPrintDialog(QWidget* owner, QPrinter& printer) = 0;
+
+    // Convenience for the common plain message with an OK button.
+    void inform(QWidget* owner, const QString& text, MessageIcon icon = MessageIcon::None,
+                const QString& title = {})
+    {
+        showMessage(owner, {text, title, icon, MessageButtons::Ok});
+    }
+};
+
+} // namespace orvane

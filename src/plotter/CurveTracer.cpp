@@ -1,0 +1,146 @@
+#include "CurveTracer.h"
+
+#include "NumberText.h"
+#include "mCount.h"
+
+#include <cmath>
+
+namespace orvane {
+
+namespace {
+
+enum class FreeVariable { X, Y };
+
+double evaluateAt(const std::string& expression, FreeVariable variable, double value)
+{
+    return variable == FreeVariable::X ? mCount::EvaluateAtX(expression, value)
+                                       : mCount::EvaluateAtY(expression, value);
+}
+
+bool tooManySamples(double from, double to, double step)
+{
+    const double samples = (to - from) / step;
+    return !(samples <= MaxTraceSamples);
+}
+
+// The shared sweep of y = f(x) and x = f(y); `draw` receives the free variable and
+// the two values at both ends of each step.
+template <typename DrawSegment>
+TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable variable,
+                   DrawSegment drawSegment)
+{
+    surface.setPenWidth(request.width);
+    surface.setForeColour(request.colour);
+    const double a = request.rangeMin;
+    const double b = request.rangeMax;
+    const double h = request.step;
+    if (!(h > 0) || !std::isfinite(a) || !std::isfinite(b))
+        return TraceOutcome::Traced;
+    if (b >= a && tooManySamples(a, b, h))
+        return TraceOutcome::RangeTooLarge;
+
+    double t = a;
+    while (t <= b) {
+        t = RoundToThousandths(t);
+        const double v1 = evaluateAt(request.expression, variable, t);
+        const double t2 = t + h;
+        const double v2 = evaluateAt(request.expression, variable, t2);
+        if (v1 != ErrorValue && v2 != ErrorValue) {
+            const double jump = (v2 - v1) * (v2 - v1);
+            // A jump of more than 10 units is a discontinuity; an overflowing
+            // difference abandons just this step.
+            if (std::isfinite(jump) && jump <= 100)
+                drawSegment(t, v1, t2, v2);
+        }
+        const double next = RoundToThousandths(t + h);
+        if (!(next > t))
+            break; // the step no longer moves a number this large
+        t = next;
+    }
+    return TraceOutcome::Traced;
+}
+
+} // namespace
+
+std::optional<double> StepFromSmoothness(double smoothness)
+{
+    if (!(smoothness > 0) || !std::isfinite(smoothness))
+        return std::nullopt;
+    // Three decimals, halves rounded up on the decimal form (1/80 gives 0.013).
+    const double step = NumberText::LeadingNumber(NumberText::FormatPattern(1 / smoothness, "0.000"));
+    if (!(step > 0))
+        return std::nullopt;
+    return step;
+}
+
+double RoundToThousandths(double x)
+{
+    const double r = std::round(x * 1000) / 1000;
+    return std::isfinite(r) ? r : x;
+}
+
+TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request)
+{
+    return sweep(surface, request, FreeVariable::X, [&](double x1, double y1, double x2, double y2) {
+        surface.line({float(x1), float(y1)}, {float(x2), float(y2)});
+    });
+}
+
+TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request)
+{
+    return sweep(surface, request, FreeVariable::Y, [&](double y1, double g1, double y2, double g2) {
+        surface.line({float(g1), float(y1)}, {float(g2), float(y2)});
+    });
+}
+
+TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
+{
+    surface.setPenWidth(request.width);
+    surface.setForeColour(request.colour);
+    const double h = request.step;
+    if (!(h > 0))
+        return TraceOutcome::Traced;
+    double pi = mCount::Evaluate("pi");
+    if (pi == ErrorValue)
+        pi = 3.1415926535;
+    const double end = 2 * pi;
+    if (!std::isfinite(end))
+        return TraceOutcome::Traced;
+    if (tooManySamples(0, end, h))
+        return TraceOutcome::RangeTooLarge;
+
+    // Search for the first defined point.
+    double theta = 0;
+    double x0 = 0, y0 = 0;
+    bool found = false;
+    while (theta <= end) {
+        theta = RoundToThousandths(theta);
+        const double r = mCount::EvaluateAtX(request.expression, theta);
+        if (r != ErrorValue) {
+            x0 = r * std::cos(theta);
+            y0 = r * std::sin(theta);
+            found = true;
+            break;
+        }
+        theta += h;
+    }
+    if (!found)
+        return TraceOutcome::Traced;
+
+    // Trace on from there; undefined samples are skipped and bridged by a chord.
+    while (theta <= end) {
+        theta = RoundToThousandths(theta);
+        const double r = mCount::EvaluateAtX(request.expression, theta);
+        if (r != ErrorValue) {
+            const double x = r * std::cos(theta);
+            const double y = r * std::sin(theta);
+            surface.line({float(x0), float(y0)}, {float(x), float(y)});
+            x0 = x;
+            y0 = y;
+        }
+        theta += h;
+    }
+    return TraceOutcome::Traced;
+}
+
+} // namespace orvane

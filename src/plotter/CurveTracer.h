@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <optional>
+#include <string>
+
+namespace orvane {
+
+// Samples of the free variable per unit -> step, rounded to three decimals; nullopt
+// when that step would be zero, negative or not a number (no sweep may start then).
+std::optional<double> StepFromSmoothness(double smoothness);
+
+// x rounded to three decimals, as the sweeps do at every sample.
+double RoundToThousandths(double x);
+
+struct TraceRequest {
+    std::string expression;
+    double rangeMin = -10;
+    double rangeMax = 10;
+    double step = 0.01;
+    Colour colour = 0;
+    int width = 1;
+};
+
+// A sweep never runs longer than this many samples; a wider range is refused whole.
+inline constexpr double MaxTraceSamples = 2'000'000;
+
+enum class TraceOutcome { Traced, RangeTooLarge };
+
+// y = f(x): two evaluations per step, no segment across an undefined sample or a jump
+// of more than 10 units. No clipping: far points go to the surface as they are.
+TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request);
+// x = f(y): the same with y as the free variable.
+TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request);
+// rho = f(theta) for theta in 0..2*pi; undefined samples are bridged by a chord.
+// The range of the request is not used.
+TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request);
+
+} // namespace orvane

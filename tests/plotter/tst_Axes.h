@@ -1,0 +1,10 @@
+#pragma once
+#include <QObject>
+class TestAxes : public QObject {
+    Q_OBJECT
+private slots:
+    void ticksAndLabels_data();
+    void ticksAndLabels();
+    void axisNamesAndArrowheads();
+    void fontSizeRestored();
+};

@@ -1,0 +1,178 @@
+#include "tst_Tracer.h"
+
+#include "CurveTracer.h"
+#include "RecordingSurface.h"
+#include "mCount.h"
+
+#include <QTest>
+
+#include <cmath>
+
+using namespace orvane;
+using Op = RecordingSurface::Op;
+
+namespace {
+TraceRequest request(const char* expression, double smoothness, double from = -10, double to = 10)
+{
+    TraceRequest r;
+    r.expression = expression;
+    r.step = StepFromSmoothness(smoothness).value();
+    r.rangeMin = from;
+    r.rangeMax = to;
+    r.colour = 0x0000FF;
+    r.width = 2;
+    return r;
+}
+} // namespace
+
+void TestTracer::init()
+{
+    mCount::ResetEngine();
+    mCount::AddUserConstant("Pi", "3.14159265358979");
+}
+
+void TestTracer::stepFromSmoothness_data()
+{
+    QTest::addColumn<double>("smoothness");
+    QTest::addColumn<double>("step");
+    const double table[][2] = {{10, 0.1},   {15, 0.067}, {20, 0.05},  {25, 0.04},
+                               {30, 0.033}, {40, 0.025}, {50, 0.02},  {60, 0.017},
+                               {70, 0.014}, {80, 0.013}, {90, 0.011}, {100, 0.01}};
+    for (const auto& row : table)
+        QTest::addRow("s=%g", row[0]) << row[0] << row[1];
+}
+
+void TestTracer::stepFromSmoothness()
+{
+    QFETCH(double, smoothness);
+    QFETCH(double, step);
+    QCOMPARE(StepFromSmoothness(smoothness).value(), step);
+    QVERIFY(!StepFromSmoothness(0));
+    QVERIFY(!StepFromSmoothness(-5));
+    QVERIFY(!StepFromSmoothness(2001));
+    QVERIFY(!StepFromSmoothness(NAN));
+}
+
+void TestTracer::samplePositions_data()
+{
+    QTest::addColumn<double>("smoothness");
+    QTest::addColumn<int>("positions");
+    QTest::newRow("10") << 10.0 << 201;
+    QTest::newRow("100") << 100.0 << 2001;
+}
+
+void TestTracer::samplePositions()
+{
+    QFETCH(double, smoothness);
+    QFETCH(int, positions);
+    RecordingSurface s;
+    DrawFunctionY(s, request("x", smoothness));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QCOMPARE(lines.size(), positions);
+    QCOMPARE(lines.first().a, (WorldPoint{-10, -10}));
+    QCOMPARE(lines.last().a, (WorldPoint{10, 10}));
+    for (const Op& op : lines) {
+        QCOMPARE(op.pen.colour, Colour(0x0000FF));
+        QCOMPARE(op.pen.width, 2);
+    }
+}
+
+void TestTracer::noSegmentAcrossPole()
+{
+    RecordingSurface s;
+    DrawFunctionY(s, request("1/x", 10));
+    QVERIFY(!s.ofKind(Op::Line).isEmpty());
+    for (const Op& op : s.ofKind(Op::Line))
+        QVERIFY2(!(op.a.x < 0 && op.b.x > 0) && op.a.x != 0 && op.b.x != 0,
+                 qPrintable(QStringLiteral("segment %1..%2").arg(op.a.x).arg(op.b.x)));
+}
+
+void TestTracer::tanJumps()
+{
+    RecordingSurface s;
+    DrawFunctionY(s, request("tan(x)", 100));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QVERIFY(lines.size() > 1900);
+    QVERIFY(lines.size() < 2001);
+    for (const Op& op : lines)
+        QVERIFY(std::fabs(op.b.y - op.a.y) <= 10);
+    // No segment straddles the pole at pi/2.
+    for (const Op& op : lines)
+        QVERIFY(!(op.a.x < 1.5708f && op.b.x > 1.5708f));
+}
+
+void TestTracer::startsOutsideVisibleSquare()
+{
+    RecordingSurface s;
+    DrawFunctionY(s, request("x^2-100", 10, -20, 20));
+    const Op first = s.ofKind(Op::Line).first();
+    QCOMPARE(first.a.x, -20.0f);
+    QCOMPARE(first.a.y, 300.0f);
+}
+
+void TestTracer::functionOfY()
+{
+    RecordingSurface s;
+    DrawFunctionX(s, request("2*y", 10, 0, 1));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines.first().a, (WorldPoint{0, 0}));
+    QCOMPARE(lines.first().b, (WorldPoint{0.2f, 0.1f}));
+    QCOMPARE(mCount::ConstantNames().size(), std::size_t(1)); // the unknown is unbound again
+}
+
+void TestTracer::polarClosedLoop()
+{
+    RecordingSurface s;
+    DrawPolar(s, request("4/(3-2*cos(x))", 100));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QCOMPARE(lines.size(), 629); // theta = 0, 0.01, ..., 6.28
+    QCOMPARE(lines.first().a, lines.first().b); // the first segment has zero length
+    QCOMPARE(lines.first().a, (WorldPoint{4, 0}));
+    QVERIFY(std::fabs(lines.last().b.x - 4) < 0.01);
+    QVERIFY(std::fabs(lines.last().b.y) < 0.02);
+}
+
+void TestTracer::polarChordOverUndefinedSample()
+{
+    RecordingSurface s;
+    DrawPolar(s, request("1/(x-3)", 10));
+    int chords = 0;
+    for (const Op& op : s.ofKind(Op::Line)) {
+        const double r1 = std::hypot(op.a.x, op.a.y);
+        const double r2 = std::hypot(op.b.x, op.b.y);
+        // 2.9 and 3.1 lie on both sides of the undefined sample 3.0.
+        if (std::fabs(r1 - 10) < 1e-3 && std::fabs(r2 - 10) < 1e-3)
+            ++chords;
+    }
+    QCOMPARE(chords, 1);
+}
+
+void TestTracer::neverDefinedDrawsNothing()
+{
+    RecordingSurface s;
+    DrawFunctionY(s, request("sqr(-1)", 10));
+    DrawPolar(s, request("zz", 10));
+    QVERIFY(s.ofKind(Op::Line).isEmpty());
+}
+
+void TestTracer::hugeRangeIsRefused()
+{
+    RecordingSurface s;
+    QCOMPARE(DrawFunctionY(s, request("x", 100, -1e9, 1e9)), TraceOutcome::RangeTooLarge);
+    QVERIFY(s.ofKind(Op::Line).isEmpty());
+}
+
+void TestTracer::rangeAtLimitsOfDoubleEnds()
+{
+    RecordingSurface s;
+    QCOMPARE(DrawFunctionY(s, request("x", 100, 1e300, 1e300)), TraceOutcome::Traced);
+    QVERIFY(s.ofKind(Op::Line).size() <= 1);
+}
+
+void TestTracer::startAboveEndDrawsNothing()
+{
+    RecordingSurface s;
+    DrawFunctionY(s, request("x", 10, 5, -5));
+    QVERIFY(s.ofKind(Op::Line).isEmpty());
+}

@@ -1,0 +1,21 @@
+#pragma once
+#include <QObject>
+class TestTracer : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void stepFromSmoothness_data();
+    void stepFromSmoothness();
+    void samplePositions_data();
+    void samplePositions();
+    void noSegmentAcrossPole();
+    void tanJumps();
+    void startsOutsideVisibleSquare();
+    void functionOfY();
+    void polarClosedLoop();
+    void polarChordOverUndefinedSample();
+    void neverDefinedDrawsNothing();
+    void hugeRangeIsRefused();
+    void rangeAtLimitsOfDoubleEnds();
+    void startAboveEndDrawsNothing();
+};

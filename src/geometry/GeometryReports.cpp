@@ -1,0 +1,240 @@
+#include "GeometryReports.h"
+
+#include "NumberText.h"
+#include "mAnalyticGeometry.h"
+#include "mCount.h"
+
+#include <algorithm>
+
+namespace orvane::geometry {
+
+namespace {
+
+constexpr const char* DistancePattern = "#0.000000000##########";
+constexpr const char* LinePointPattern = "#0.00###";
+constexpr const char* CurvePointPattern = "#0.0###";
+// The π of the angle between two lines; the printed digits depend on it.
+constexpr double AnglePi = 3.14159265358979;
+
+std::string general(Real v) { return NumberText::GeneralForm(v.value()); }
+
+std::string pattern(Real v, const char* p) { return NumberText::FormatPattern(v.value(), p); }
+
+std::string point(Real x, Real y, const char* p) { return "(" + pattern(x, p) + "," + pattern(y, p) + ")"; }
+
+std::string degrees(Real radians) { return general(radians * 180 / AnglePi); }
+
+std::string complementDegrees(Real radians) { return general(90 - radians * 180 / AnglePi); }
+
+// The acute angle between two crossing lines that are not perpendicular.
+std::string crossingAngle(Real a1, Real b1, Real a2, Real b2)
+{
+    if (b1 != 0 && b2 != 0) {
+        const Real k1 = -a1 / b1;
+        const Real k2 = -a2 / b2;
+        return degrees(atan(abs((k2 - k1) / (1 + k1 * k2))));
+    }
+    // One of the lines is vertical: the angle is the complement of the other's slope.
+    if (b1 != 0)
+        return complementDegrees(atan(abs(-a1 / b1)));
+    return complementDegrees(atan(abs(-a2 / b2)));
+}
+
+void appendCrossing(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b2, Real c2,
+                    Real det)
+{
+    out.push_back("两直线相交");
+    const Real x = (b1 * c2 - b2 * c1) / det;
+    const Real y = (a2 * c1 - a1 * c2) / det;
+    out.push_back("两直线交点：" + point(x, y, LinePointPattern));
+    if (a1 * a2 + b1 * b2 == 0)
+        out.push_back("两直线夹角:90.00(垂直)");
+    else
+        out.push_back("两直线夹角:" + crossingAngle(a1, b1, a2, b2));
+}
+
+void appendParallel(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b2, Real c2)
+{
+    out.push_back("两直线平行");
+    // L2 scaled onto L1; stays 0 (and the division fails) when L1 has a = b = 0.
+    Real k = 0;
+    if (a1 != 0)
+        k = a2 / a1;
+    if (b1 != 0)
+        k = b2 / b1;
+    out.push_back("两直线距离:" + general(abs(c1 - c2 / k) / sqrt(square(a1) + square(b1))));
+    if (a1 == 0 && a2 == 0)
+        out.push_back("平行于X轴");
+}
+
+void appendBothVertical(ReportLines& out, Real a1, Real c1, Real a2, Real c2)
+{
+    if (c2 / a2 == c1 / a1) {
+        out.push_back("两直线重合");
+        return;
+    }
+    out.push_back("两直线平行");
+    out.push_back("两直线距离:" + general(abs(c1 / a1 - c2 / a2)));
+    out.push_back("平行于Y轴");
+}
+
+// Evaluates every text; false when one of them fails.
+template <std::size_t N>
+bool evaluateAll(const std::array<const std::string*, N>& texts, std::array<double, N>& values)
+{
+    for (std::size_t i = 0; i < N; ++i) {
+        values[i] = mCount::Evaluate(*texts[i]);
+        if (values[i] == ErrorValue)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ResultText(const ReportLines& lines)
+{
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+std::string FaultLine(Fault fault)
+{
+    switch (fault) {
+    case Fault::BadInput:
+        return "数据错误,请检查！";
+    case Fault::DivisionByZero:
+        return "错误：除数为零，无法计算";
+    case Fault::InvalidOperation:
+        return "错误：负数不能开平方，无法计算";
+    case Fault::Overflow:
+        break;
+    }
+    return "错误：数值溢出，无法计算";
+}
+
+ReportLines TwoPointDistanceReport(const TwoPointTexts& t)
+{
+    ReportLines out{"由d=Sqr((x1-x2)^2+(y1-y2)^2)得"};
+    out.push_back("点(" + t.x1 + "," + t.y1 + ")到点(" + t.x2 + "," + t.y2 + ")的距离为：");
+    std::array<double, 4> v{};
+    if (!evaluateAll<4>({&t.x1, &t.x2, &t.y1, &t.y2}, v)) {
+        out.push_back(FaultLine(Fault::BadInput));
+        return out;
+    }
+    const auto d = mAnalyticGeometry::TwoPointDistance(v[0], v[1], v[2], v[3]);
+    out.push_back(d.ok() ? NumberText::FormatPattern(d.value(), DistancePattern)
+                         : FaultLine(d.fault()));
+    return out;
+}
+
+ReportLines PointLineReport(const PointLineTexts& t)
+{
+    ReportLines out{"点(" + t.x0 + "," + t.y0 + ")到直线" + t.a + "x+" + t.b + "y+" + t.c +
+                    "=0的距离是："};
+    const auto d = mAnalyticGeometry::PointLineDistanceText(t.x0, t.y0, t.a, t.b, t.c);
+    out.push_back(d.ok() ? d.value() : FaultLine(d.fault()));
+    return out;
+}
+
+ReportLines TwoLinesReport(const TwoLinesTexts& t)
+{
+    const Real a1 = NumberText::LeadingNumber(t.a1), b1 = NumberText::LeadingNumber(t.b1),
+               c1 = NumberText::LeadingNumber(t.c1), a2 = NumberText::LeadingNumber(t.a2),
+               b2 = NumberText::LeadingNumber(t.b2), c2 = NumberText::LeadingNumber(t.c2);
+    const bool noSlopes = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
+    if (noSlopes && c1 == 0 && c2 == 0)
+        return {"你所输入的是原点"};
+    if (noSlopes)
+        return {"错误"};
+    ReportLines out;
+    try {
+        const Real det = a1 * b2 - a2 * b1;
+        if (det != 0)
+            appendCrossing(out, a1, b1, c1, a2, b2, c2, det);
+        else if (b1 * c2 - b2 * c1 != 0)
+            appendParallel(out, a1, b1, c1, a2, b2, c2);
+        else if (b1 == 0 && b2 == 0)
+            appendBothVertical(out, a1, c1, a2, c2);
+        else
+            out.push_back("两直线重合");
+    } catch (const ArithmeticError&) {
+        out.push_back("错误");
+    }
+    return out;
+}
+
+ReportLines LineCurveReport::build(const Texts& texts)
+{
+    std::array<double, 9> v{};
+    std::array<const std::string*, 9> sources{};
+    std::transform(texts.begin(), texts.end(), sources.begin(), [](const std::string& s) { return &s; });
+    const bool evaluated = evaluateAll<9>(sources, v);
+    const mAnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
+    if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0))
+        return {FaultLine(Fault::BadInput)};
+
+    ReportLines out{"直线l和曲线C的关系如下："};
+    if (auto note = mAnalyticGeometry::SlopeNote(lc))
+        slopeNote_ = *note;
+    // A fault ends the derivation where it happens; the lines so far stay.
+    try {
+        const Real qa = mAnalyticGeometry::LineCurveA(lc).value();
+        const Real qb = mAnalyticGeometry::LineCurveB(lc).value();
+        const Real qc = mAnalyticGeometry::LineCurveC(lc).value();
+        const Real delta = mAnalyticGeometry::LineCurveDiscriminant(lc).value();
+        out.push_back(slopeNote_);
+        const Real a = lc.a, b = lc.b, c = lc.c;
+        const std::string quadratic = general(qa) + "*" + (b != 0 ? "x" : "y") + "^2+" +
+                                      general(qb) + "*" + (b != 0 ? "x" : "y") + "+" +
+                                      general(qc) + "=0";
+        const std::string twoPoints = "由△=" + general(delta) + ">0可知：直线和曲线有两交点";
+        const std::string noPoint = "由△=" + general(delta) + "<0可知：直线和曲线没有交点";
+        const std::string tangent = "由△=0可知：直线和曲线相切";
+        if (b != 0) {
+            out.push_back("消去y得：" + quadratic);
+            if (delta > 0) {
+                out.push_back(twoPoints);
+                out.push_back("截得弦长：" + general(mAnalyticGeometry::ChordLength(lc).value().length));
+                const Real x1 = (-qb + sqrt(delta)) / (2 * qa);
+                const Real x2 = (-qb - sqrt(delta)) / (2 * qa);
+                const Real y1 = (-a / b) * x1 - c / b;
+                const Real y2 = (-a / b) * x2 - c / b;
+                out.push_back("交点为：" + point(x1, y1, CurvePointPattern) + " | " +
+                              point(x2, y2, CurvePointPattern));
+            } else if (delta < 0) {
+                out.push_back(noPoint);
+            } else {
+                const Real x = -qb / (2 * qa);
+                const Real y = (-a / b) * x - c / b;
+                out.push_back(tangent);
+                out.push_back("交点为：" + point(x, y, CurvePointPattern));
+            }
+        } else {
+            const Real x = -c / a;
+            out.push_back("∴x=-c/a=" + general(x));
+            out.push_back("代入消去x得：" + quadratic);
+            if (delta > 0) {
+                out.push_back(twoPoints);
+                const auto chord = mAnalyticGeometry::ChordLength(lc).value();
+                out.push_back("截得弦长：" + general(chord.length));
+                out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern) + " | " +
+                              point(x, *chord.RootY2, CurvePointPattern));
+            } else if (delta < 0) {
+                out.push_back(noPoint);
+            } else {
+                const auto chord = mAnalyticGeometry::ChordLength(lc).value();
+                out.push_back(tangent);
+                out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern));
+            }
+        }
+    } catch (const ArithmeticError&) {
+    }
+    return out;
+}
+
+} // namespace orvane::geometry

@@ -1,0 +1,171 @@
+#include "tst_GeometryReports.h"
+
+#include "GeometryReports.h"
+#include "mCount.h"
+
+#include <QTest>
+
+using namespace orvane;
+using namespace orvane::geometry;
+
+namespace {
+
+QStringList toQt(const ReportLines& lines)
+{
+    QStringList out;
+    for (const std::string& line : lines)
+        out << QString::fromStdString(line);
+    return out;
+}
+
+std::string at(const QStringList& texts, int i) { return texts.at(i).toStdString(); }
+
+LineCurveReport::Texts lineCurveTexts(const QStringList& t)
+{
+    LineCurveReport::Texts texts;
+    for (int i = 0; i < 9; ++i)
+        texts[static_cast<std::size_t>(i)] = at(t, i);
+    return texts;
+}
+
+const QString Header = QStringLiteral("直线l和曲线C的关系如下：");
+const QString Sloped = QStringLiteral("∵b≠0,∴直线的斜率存在,即有");
+const QString Vertical = QStringLiteral("∵b=0,∴直线l没有斜率");
+const QStringList DefaultCurve{"9", "16", "0", "0", "0", "-144"};
+
+} // namespace
+
+void TestGeometryReports::init() { mCount::ResetEngine(); }
+
+void TestGeometryReports::resultTextStartsEveryLineWithCrLf()
+{
+    QCOMPARE(ResultText({"a", "", "b"}), std::string("\r\na\r\n\r\nb"));
+    QCOMPARE(ResultText({}), std::string());
+}
+
+void TestGeometryReports::distanceReportsNameTheFault_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QStringList>("lines");
+
+    const QString twoPointHeader = QStringLiteral("由d=Sqr((x1-x2)^2+(y1-y2)^2)得");
+    QTest::newRow("two points, overflow")
+        << 0 << QStringList{"10^200", "0", "0", "0"}
+        << QStringList{twoPointHeader, "点(10^200,0)到点(0,0)的距离为：", "错误：数值溢出，无法计算"};
+    // The evaluator knows no exponent form, so 1E200 is no number at all.
+    QTest::newRow("two points, text that does not evaluate")
+        << 0 << QStringList{"1", "2", "1E200", "x"}
+        << QStringList{twoPointHeader, "点(1,2)到点(1E200,x)的距离为：", "数据错误,请检查！"};
+    QTest::newRow("point and line, overflow")
+        << 1 << QStringList{"10^200", "0", "10^200", "0", "0"}
+        << QStringList{"点(10^200,0)到直线10^200x+0y+0=0的距离是：", "错误：数值溢出，无法计算"};
+    QTest::newRow("point and line, underflow to a zero divisor")
+        << 1 << QStringList{"0", "0", "10^-200", "0", "1"}
+        << QStringList{"点(0,0)到直线10^-200x+0y+1=0的距离是：", "错误：除数为零，无法计算"};
+    QTest::newRow("point and line, text that does not evaluate")
+        << 1 << QStringList{"1", "1", "1", "sin(", "1"}
+        << QStringList{"点(1,1)到直线1x+sin(y+1=0的距离是：", "数据错误,请检查！"};
+    QTest::newRow("point and line, 0=0 leaves an empty line")
+        << 1 << QStringList{"1", "1", "0", "0", "0"}
+        << QStringList{"点(1,1)到直线0x+0y+0=0的距离是：", ""};
+}
+
+void TestGeometryReports::distanceReportsNameTheFault()
+{
+    QFETCH(int, page);
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, lines);
+    const ReportLines report =
+        page == 0
+            ? TwoPointDistanceReport({at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
+            : PointLineReport(
+                  {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4)});
+    QCOMPARE(toQt(report), lines);
+}
+
+void TestGeometryReports::twoLines_data()
+{
+    QTest::addColumn<QStringList>("texts"); // a1, b1, c1, a2, b2, c2
+    QTest::addColumn<QStringList>("lines");
+
+    QTest::newRow("plain numbers from the front of the text")
+        << QStringList{"1abc", "", "-3", "", " 1", "-1"}
+        << QStringList{"两直线相交", "两直线交点：(3.00,1.00)", "两直线夹角:90.00(垂直)"};
+    QTest::newRow("first line vertical") << QStringList{"1", "0", "0", "1", "-1", "0"}
+                                         << QStringList{"两直线相交", "两直线交点：(0.00,0.00)",
+                                                        "两直线夹角:45"};
+    QTest::newRow("second line vertical") << QStringList{"1", "-2", "0", "1", "0", "-2"}
+                                          << QStringList{"两直线相交", "两直线交点：(2.00,1.00)",
+                                                         "两直线夹角:63.434948822922"};
+    QTest::newRow("five decimals at most") << QStringList{"3", "0", "-1", "0", "7", "-1"}
+                                           << QStringList{"两直线相交",
+                                                          "两直线交点：(0.33333,0.14286)",
+                                                          "两直线夹角:90.00(垂直)"};
+    QTest::newRow("both vertical, one line") << QStringList{"1", "0", "-1", "2", "0", "-2"}
+                                             << QStringList{"两直线重合"};
+    QTest::newRow("no line against a vertical line") << QStringList{"0", "0", "1", "1", "0", "-1"}
+                                                     << QStringList{"错误"};
+    QTest::newRow("no second line") << QStringList{"1", "1", "1", "0", "0", "1"}
+                                    << QStringList{"两直线平行", "错误"};
+    QTest::newRow("overflowing products") << QStringList{"1e200", "1", "0", "1", "1e200", "0"}
+                                          << QStringList{"错误"};
+}
+
+void TestGeometryReports::twoLines()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, lines);
+    const ReportLines report = TwoLinesReport({at(texts, 0), at(texts, 1), at(texts, 2),
+                                               at(texts, 3), at(texts, 4), at(texts, 5)});
+    QCOMPARE(toQt(report), lines);
+}
+
+void TestGeometryReports::lineCurveStopsAtTheFault_data()
+{
+    QTest::addColumn<QStringList>("texts"); // a, b, c, A, B, C, D, E, F
+    QTest::addColumn<QStringList>("lines");
+
+    // y = x + 1 is parallel to an asymptote of x² − y² = 1: the chord length divides by qa = 0.
+    QTest::newRow("qa=0 with two roots")
+        << QStringList{"1", "-1", "1", "1", "-1", "0", "0", "0", "-1"}
+        << QStringList{Header, Sloped, "消去y得：0*x^2+-2*x+-2=0",
+                       "由△=4>0可知：直线和曲线有两交点"};
+    QTest::newRow("vertical line, curve without y²")
+        << QStringList{"1", "0", "-1", "1", "0", "0", "-1", "0", "0"}
+        << QStringList{Header, Vertical, "∴x=-c/a=1", "代入消去x得：0*y^2+-1*y+1=0",
+                       "由△=1>0可知：直线和曲线有两交点"};
+    // The point is computed before the tangency is written.
+    QTest::newRow("qa=0 and Δ=0") << QStringList{"1", "-1", "0", "1", "-1", "0", "0", "0", "0"}
+                                 << QStringList{Header, Sloped, "消去y得：0*x^2+0*x+0=0"};
+    QTest::newRow("a=b=c=0 stops at -c/a")
+        << QStringList{"0", "0", "0"} + DefaultCurve << QStringList{Header, ""};
+    QTest::newRow("overflow while eliminating")
+        << QStringList{"10^200", "1", "0"} + DefaultCurve << QStringList{Header};
+    QTest::newRow("a=b=0, c≠0") << QStringList{"0", "0", "5"} + DefaultCurve
+                                << QStringList{"数据错误,请检查！"};
+    QTest::newRow("text that does not evaluate")
+        << QStringList{"1", "-1", "1", "9", "16", "0", "0", "0", "-144*"}
+        << QStringList{"数据错误,请检查！"};
+}
+
+void TestGeometryReports::lineCurveStopsAtTheFault()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, lines);
+    LineCurveReport report;
+    QCOMPARE(toQt(report.build(lineCurveTexts(texts))), lines);
+}
+
+void TestGeometryReports::slopeSentenceOfTheLastLineStands()
+{
+    LineCurveReport report;
+    const QStringList noLine = QStringList{"0", "0", "0"} + DefaultCurve;
+    report.build(lineCurveTexts(QStringList{"1", "0", "-2"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Vertical}));
+    report.build(lineCurveTexts(QStringList{"1", "-1", "1"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
+    // A refused line changes nothing either.
+    report.build(lineCurveTexts(QStringList{"0", "0", "5"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+
+class TestGeometryReports : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void resultTextStartsEveryLineWithCrLf();
+    void distanceReportsNameTheFault_data();
+    void distanceReportsNameTheFault();
+    void twoLines_data();
+    void twoLines();
+    void lineCurveStopsAtTheFault_data();
+    void lineCurveStopsAtTheFault();
+    void slopeSentenceOfTheLastLineStands();
+};

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class TestAnalyticGeometry : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void twoPointDistance_data();
+    void twoPointDistance();
+    void pointLineDistanceText_data();
+    void pointLineDistanceText();
+    void elimination_data();
+    void elimination();
+    void chordLength_data();
+    void chordLength();
+    void faults_data();
+    void faults();
+};

@@ -1,0 +1,53 @@
+#include "myButton.h"
+
+#include "CaptionLabel.h"
+#include "ControlResources.h"
+#include "FaceImage.h"
+
+#include <QPointer>
+
+namespace orvane {
+
+myButton::myButton(QWidget* parent) : myButton(QString(), parent) {}
+
+myButton::myButton(const QString& caption, QWidget* parent)
+    : PictureControl(parent), m_p1(controlBitmap(ControlBitmap::ButtonFace)),
+      m_p3(controlBitmap(ControlBitmap::ButtonFacePressed))
+{
+    setCaption(caption);
+    showFace(m_p1);
+    CaptionLabel* cmd = captionLabel();
+    connect(cmd, &CaptionLabel::pressed, this, [this] { showFace(m_p3); });
+    connect(cmd, &CaptionLabel::released, this, [this] { showFace(m_p1); });
+}
+
+const QPixmap& myButton::shownFace() const
+{
+    return faceImage()->face();
+}
+
+QSize myButton::sizeHint() const
+{
+    const QSize text = captionLabel()->sizeHint();
+    return QSize(std::max(65, text.width() + 16), std::max(25, text.height() + 8));
+}
+
+void myButton::showFace(const QPixmap& face)
+{
+    faceImage()->setFace(face);
+    // The caption sinks with the face.
+    const int shift = &face == &m_p3 ? 1 : 0;
+    captionLabel()->setContentsMargins(shift, shift, 0, 0);
+}
+
+void myButton::captionClicked()
+{
+    // The face stays pushed in while the command runs.
+    showFace(m_p3);
+    QPointer<myButton> alive(this);
+    emit Click();
+    if (alive)
+        showFace(m_p1);
+}
+
+} // namespace orvane

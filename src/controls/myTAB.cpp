@@ -1,0 +1,43 @@
+#include "myTAB.h"
+
+#include "CaptionLabel.h"
+#include "Colours.h"
+#include "ControlResources.h"
+#include "FaceImage.h"
+
+namespace orvane {
+
+myTAB::myTAB(QWidget* parent) : myTAB(QString(), parent) {}
+
+myTAB::myTAB(const QString& caption, QWidget* parent)
+    : PictureControl(parent), m_p1(controlBitmap(ControlBitmap::TabFace))
+{
+    setCaption(caption);
+    faceImage()->setFace(m_p1);
+    setEnabled(true);
+}
+
+void myTAB::setEnabled(bool selected)
+{
+    m_selected = selected;
+    CaptionLabel* cmd = captionLabel();
+    QPalette palette = cmd->palette();
+    const QColor colour = toQColor(selected ? PureBlue : Black);
+    // Both groups, so the mark shows in an inactive window as well.
+    for (const auto group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::ButtonText, colour);
+    cmd->setPalette(palette);
+}
+
+QColor myTAB::captionColour() const
+{
+    return captionLabel()->palette().color(QPalette::Active, QPalette::ButtonText);
+}
+
+QSize myTAB::sizeHint() const
+{
+    const QSize text = captionLabel()->sizeHint();
+    return QSize(std::max(75, text.width() + 20), std::max(24, text.height() + 8));
+}
+
+} // namespace orvane

@@ -1,0 +1,20 @@
+#include "FormulaMessages.h"
+
+namespace orvane {
+
+QString formulaFaultText(mFormula::Fault fault)
+{
+    switch (fault) {
+    case mFormula::Fault::NotATriangle:
+        return QStringLiteral("这三条边构不成三角形，请重新输入。");
+    case mFormula::Fault::RatioOne:
+        return QStringLiteral("公比不能为1，请重新输入。");
+    case mFormula::Fault::OutOfRange:
+        return QStringLiteral("输入的数值超出了公式的计算范围，请重新输入。");
+    case mFormula::Fault::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace orvane

@@ -1,7 +1,12 @@
 #include "EvalCommand.h"
 
 #include "NumberText.h"
+#include "ProgramPaths.h"
 #include "mCount.h"
+#include "mIni.h"
+
+#include <QFileInfo>
+#include <QString>
 
 namespace orvane {
 
@@ -10,29 +15,40 @@ namespace {
 void installConstant(const std::string& name, const std::string& value, std::ostream& err)
 {
     const mCount::Outcome outcome = mCount::AddUserConstant(name, value);
-    if (!outcome.message.empty())
-        err << name << ": " << outcome.message << '\n';
+    if (!outcome.message.empty()) err << name << ": " << outcome.message << '\n';
+}
+
+// No QCoreApplication runs for --eval; the kernel tells where the program lies.
+QString programFolder()
+{
+    return QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
+}
+
+// The constants the window would start with: the saved list of the settings file, or
+// the three defaults when it holds none. Only read; the file is never written here.
+void installStartConstants(const CommandLine& commandLine, std::ostream& err)
+{
+    const QString overridePath =
+        commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
+    const mIni settings(ResolveSettingsPath(programFolder(), overridePath));
+    const QList<NamedValue> constants = settings.SavedConstants().value_or(DefaultConstants());
+    for (const NamedValue& constant : constants)
+        installConstant(constant.name.toStdString(), constant.value.toStdString(), err);
 }
 
 } // namespace
 
 int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
-    installConstant("Pi", "3.14159265358979", err);
-    installConstant("e", "2.71828182845905", err);
-    installConstant("g", "9.8", err);
+    installStartConstants(commandLine, err);
     for (const auto& [name, value] : commandLine.constants)
         installConstant(name, value, err);
 
-    if (commandLine.x)
-        mCount::SetVariableX(*commandLine.x);
-    if (commandLine.y)
-        mCount::SetVariableY(*commandLine.y);
+    if (commandLine.x) mCount::SetVariableX(*commandLine.x);
+    if (commandLine.y) mCount::SetVariableY(*commandLine.y);
     const double result = mCount::Evaluate(commandLine.expression);
-    if (commandLine.y)
-        mCount::ClearVariableY();
-    if (commandLine.x)
-        mCount::ClearVariableX();
+    if (commandLine.y) mCount::ClearVariableY();
+    if (commandLine.x) mCount::ClearVariableX();
 
     if (result == ErrorValue) {
         out << "Error\n";

@@ -1,0 +1,229 @@
+#include "ProfileFile.h"
+
+#include "GbkText.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QList>
+#include <QSaveFile>
+
+#include <optional>
+#include <utility>
+
+namespace orvane {
+
+namespace {
+
+const QByteArray LineBreak = QByteArrayLiteral("\r\n");
+
+enum class FileState { Missing, Text, Foreign };
+
+struct Contents {
+    FileState state = FileState::Missing;
+    QByteArray bytes;
+};
+
+Contents load(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink()) return {};
+    if (!info.isFile()) return {FileState::Foreign, {}};
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {FileState::Foreign, {}};
+    QByteArray bytes = file.read(ProfileFile::MaxFileBytes + 1);
+    if (bytes.size() > ProfileFile::MaxFileBytes || bytes.contains('\0') ||
+        file.error() != QFile::NoError)
+        return {FileState::Foreign, {}};
+    return {FileState::Text, std::move(bytes)};
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+// [begin, end) without blanks at either side.
+std::pair<qsizetype, qsizetype> trimmed(const QByteArray& bytes, qsizetype begin, qsizetype end)
+{
+    while (begin < end && isBlank(bytes[begin]))
+        ++begin;
+    while (end > begin && isBlank(bytes[end - 1]))
+        --end;
+    return {begin, end};
+}
+
+// One line of the file: its text [begin, end) and where the next line starts.
+struct Line {
+    qsizetype begin = 0;
+    qsizetype end = 0;
+    qsizetype next = 0;
+};
+
+QList<Line> splitLines(const QByteArray& bytes)
+{
+    QList<Line> lines;
+    qsizetype begin = 0;
+    while (begin < bytes.size()) {
+        const qsizetype newline = bytes.indexOf('\n', begin);
+        const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
+        qsizetype end = newline < 0 ? bytes.size() : newline;
+        if (end > begin && bytes[end - 1] == '\r') --end;
+        lines.append({begin, end, next});
+        begin = next;
+    }
+    return lines;
+}
+
+bool sameName(const QByteArray& stored, const QString& wanted)
+{
+    return GbkText::decode(stored).compare(wanted, Qt::CaseInsensitive) == 0;
+}
+
+// The name of a "[name]" line; nullopt for other lines.
+std::optional<QByteArray> sectionName(const QByteArray& bytes, const Line& line)
+{
+    const auto [begin, end] = trimmed(bytes, line.begin, line.end);
+    if (begin == end || bytes[begin] != '[') return std::nullopt;
+    qsizetype close = bytes.indexOf(']', begin + 1);
+    if (close < 0 || close > end) close = end;
+    const auto [nameBegin, nameEnd] = trimmed(bytes, begin + 1, close);
+    return bytes.mid(nameBegin, nameEnd - nameBegin);
+}
+
+struct Entry {
+    QByteArray key;
+    qsizetype valueBegin = 0;
+    qsizetype valueEnd = 0;
+};
+
+// The key and value of a "key=value" line; nullopt for other lines.
+std::optional<Entry> entryOf(const QByteArray& bytes, const Line& line)
+{
+    const qsizetype equals = bytes.indexOf('=', line.begin);
+    if (equals < 0 || equals >= line.end) return std::nullopt;
+    const auto [keyBegin, keyEnd] = trimmed(bytes, line.begin, equals);
+    const auto [valueBegin, valueEnd] = trimmed(bytes, equals + 1, line.end);
+    return Entry{bytes.mid(keyBegin, keyEnd - keyBegin), valueBegin, valueEnd};
+}
+
+// Where a section lies in the file, as line indexes.
+struct SectionSpan {
+    int header = -1;     // the "[name]" line
+    int lastFilled = -1; // the last line of the section that is not blank
+    int end = 0;         // the first line after the section
+};
+
+std::optional<SectionSpan> findSection(const QByteArray& bytes, const QList<Line>& lines,
+                                       const QString& section)
+{
+    for (int i = 0; i < lines.size(); ++i) {
+        const std::optional<QByteArray> name = sectionName(bytes, lines[i]);
+        if (!name || !sameName(*name, section)) continue;
+        SectionSpan span{i, i, i + 1};
+        while (span.end < lines.size() && !sectionName(bytes, lines[span.end])) {
+            const auto [begin, end] = trimmed(bytes, lines[span.end].begin, lines[span.end].end);
+            if (begin != end) span.lastFilled = span.end;
+            ++span.end;
+        }
+        return span;
+    }
+    return std::nullopt;
+}
+
+// Index of the line holding `key` inside the section; -1 when there is none.
+int findKey(const QByteArray& bytes, const QList<Line>& lines, const SectionSpan& span,
+            const QString& key, Entry* found)
+{
+    for (int i = span.header + 1; i < span.end; ++i) {
+        const std::optional<Entry> entry = entryOf(bytes, lines[i]);
+        if (entry && sameName(entry->key, key)) {
+            if (found) *found = *entry;
+            return i;
+        }
+    }
+    return -1;
+}
+
+QByteArray valueBytes(QString value)
+{
+    value.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return GbkText::encode(value);
+}
+
+// The file content after writing the entry.
+QByteArray withEntry(QByteArray bytes, const QString& section, const QString& key,
+                     const QString& value)
+{
+    const QList<Line> lines = splitLines(bytes);
+    const std::optional<SectionSpan> span = findSection(bytes, lines, section);
+    if (!span) {
+        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += LineBreak;
+        bytes += '[' + GbkText::encode(section) + ']' + LineBreak;
+        bytes += GbkText::encode(key) + '=' + valueBytes(value) + LineBreak;
+        return bytes;
+    }
+    Entry entry;
+    const int keyLine = findKey(bytes, lines, *span, key, &entry);
+    if (keyLine >= 0) {
+        // Keep the key as spelled in the file; only the value changes.
+        const Line& line = lines[keyLine];
+        bytes.replace(line.begin, line.end - line.begin, entry.key + '=' + valueBytes(value));
+        return bytes;
+    }
+    const Line& last = lines[span->lastFilled];
+    QByteArray insertion = GbkText::encode(key) + '=' + valueBytes(value) + LineBreak;
+    if (bytes[last.next - 1] != '\n') // the file ends without a line break
+        insertion.prepend(LineBreak);
+    bytes.insert(last.next, insertion);
+    return bytes;
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(QString path) : path_(std::move(path)) {}
+
+QString ProfileFile::read(const QString& section, const QString& key) const
+{
+    const Contents contents = load(path_);
+    if (contents.state != FileState::Text) return {};
+    const QByteArray& bytes = contents.bytes;
+    const QList<Line> lines = splitLines(bytes);
+    const std::optional<SectionSpan> span = findSection(bytes, lines, section);
+    if (!span) return {};
+    Entry entry;
+    if (findKey(bytes, lines, *span, key, &entry) < 0) return {};
+    const QByteArray value = bytes.mid(entry.valueBegin, entry.valueEnd - entry.valueBegin);
+    return GbkText::decode(GbkText::cut(value, MaxValueBytes));
+}
+
+bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const
+{
+    const Contents contents = load(path_);
+    if (contents.state == FileState::Foreign) return false;
+    const QByteArray bytes = withEntry(contents.bytes, section, key, value);
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+QStringList ProfileFile::keys(const QString& section) const
+{
+    const Contents contents = load(path_);
+    if (contents.state != FileState::Text) return {};
+    const QByteArray& bytes = contents.bytes;
+    const QList<Line> lines = splitLines(bytes);
+    const std::optional<SectionSpan> span = findSection(bytes, lines, section);
+    QStringList names;
+    if (!span) return names;
+    for (int i = span->header + 1; i < span->end; ++i)
+        if (const std::optional<Entry> entry = entryOf(bytes, lines[i]))
+            names << GbkText::decode(entry->key);
+    return names;
+}
+
+} // namespace orvane

@@ -1,0 +1,129 @@
+#include "mIni.h"
+
+#include "NumberText.h"
+#include "QtText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+
+const QString AllConstKey = QStringLiteral("AllConst");
+
+QString nameKey(int position)
+{
+    return QStringLiteral("ConstName") + integerText(position);
+}
+QString valueKey(int position)
+{
+    return QStringLiteral("ConstValue") + integerText(position);
+}
+
+// The highest position that has a name or value key in the file.
+int lastStoredPosition(const QStringList& keys)
+{
+    static const QRegularExpression numbered(
+        QStringLiteral("^Const(?:Name|Value)([1-9][0-9]{0,8})$"),
+        QRegularExpression::CaseInsensitiveOption);
+    int last = 0;
+    for (const QString& key : keys) {
+        const QRegularExpressionMatch match = numbered.match(key);
+        if (match.hasMatch()) last = std::max(last, match.captured(1).toInt());
+    }
+    return last;
+}
+
+} // namespace
+
+const QString mIni::SetupSection = QStringLiteral("Setup");
+const QString mIni::InfoSection = QStringLiteral("Infomation");
+
+const QList<NamedValue>& DefaultConstants()
+{
+    static const QList<NamedValue> constants{
+        {QStringLiteral("Pi"), QStringLiteral("3.14159265358979")},
+        {QStringLiteral("e"), QStringLiteral("2.71828182845905")},
+        {QStringLiteral("g"), QStringLiteral("9.8")},
+    };
+    return constants;
+}
+
+mIni::mIni(QString settingsPath) : file_(std::move(settingsPath)) {}
+
+QString mIni::GetSetupValue(const QString& key) const
+{
+    return file_.read(SetupSection, key);
+}
+
+void mIni::SetSetupValue(const QString& key, const QString& value) const
+{
+    write(SetupSection, key, value);
+}
+
+QString mIni::GetInfoValue(const QString& key) const
+{
+    return file_.read(InfoSection, key);
+}
+
+void mIni::SetInfoValue(const QString& key, const QString& value) const
+{
+    write(InfoSection, key, value);
+}
+
+void mIni::AddConstantEntry(const QString& name, const QString& value, int position) const
+{
+    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
+    SetInfoValue(AllConstKey, integerText(qint64(count) + 1));
+    SetInfoValue(nameKey(position), name);
+    SetInfoValue(valueKey(position), value);
+}
+
+void mIni::RemoveConstantEntry(int position) const
+{
+    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
+    if (position < 1 || position > count) return;
+    const int remaining = count - 1;
+    SetInfoValue(AllConstKey, integerText(remaining));
+    for (int i = position; i <= remaining; ++i) {
+        SetInfoValue(nameKey(i), GetInfoValue(nameKey(i + 1)));
+        SetInfoValue(valueKey(i), GetInfoValue(valueKey(i + 1)));
+    }
+    SetInfoValue(nameKey(remaining + 1), QString());
+    SetInfoValue(valueKey(remaining + 1), QString());
+}
+
+qint16 mIni::ToInt16Value(const QString& text)
+{
+    return NumberText::ToInt16(leadingNumber(text)).value_or(0);
+}
+
+qint32 mIni::ToInt32Value(const QString& text)
+{
+    return NumberText::ToInt32(leadingNumber(text)).value_or(0);
+}
+
+std::optional<QList<NamedValue>> mIni::SavedConstants() const
+{
+    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
+    if (count == 0) return std::nullopt;
+    const int last = std::min<int>(count, lastStoredPosition(file_.keys(InfoSection)));
+    QList<NamedValue> constants;
+    for (int i = 1; i <= last; ++i)
+        constants.append({GetInfoValue(nameKey(i)), GetInfoValue(valueKey(i))});
+    return constants;
+}
+
+void mIni::write(const QString& section, const QString& key, const QString& value) const
+{
+    // The per-user settings folder may not exist yet on a first run.
+    const QFileInfo info(file_.path());
+    if (!info.dir().exists()) QDir().mkpath(info.absolutePath());
+    file_.write(section, key, value);
+}
+
+} // namespace orvane

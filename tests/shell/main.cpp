@@ -1,0 +1,11 @@
+#include "TestMain.h"
+#include "tst_EvalSettings.h"
+#include "tst_FunctionGraphFile.h"
+#include "tst_LoadSettings.h"
+#include "tst_ProfileFile.h"
+#include "tst_mIni.h"
+
+#include <QCoreApplication>
+
+ORVANE_TEST_MAIN(QCoreApplication, TestProfileFile, TestMIni, TestLoadSettings,
+                 TestFunctionGraphFile, TestEvalSettings)

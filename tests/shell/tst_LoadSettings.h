@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TestLoadSettings : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void firstRunWritesTheDefaultsInOrder();
+    void firstRunCallsTheWindowsInOrder();
+    void secondRunChangesNothing();
+    void missingShowTipResetsTheGroup();
+    void showTipZeroShowsNoTip();
+    void removedConstantsComeBack();
+    void clearedExpressionComesBack();
+    void savedConstantsAreLoadedInOrder();
+
+private:
+    QString path() const;
+    QTemporaryDir dir_;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TestProfileFile : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void reads_data();
+    void reads();
+    void writes_data();
+    void writes();
+    void gbkRoundTripIsByteExact();
+    void otherBytesSurviveAWrite();
+    void listsKeys();
+    void foreignFilesHoldNothing_data();
+    void foreignFilesHoldNothing();
+    void failedWriteLeavesOldFile();
+
+private:
+    QString path() const;
+    QTemporaryDir dir_;
+};

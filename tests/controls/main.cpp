@@ -1,0 +1,7 @@
+#include "TestMain.h"
+#include "tst_GoldButton.h"
+#include "tst_PictureControls.h"
+
+#include <QApplication>
+
+ORVANE_TEST_MAIN(QApplication, TestGoldButton, TestPictureControls)

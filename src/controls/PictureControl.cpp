@@ -9,6 +9,7 @@ PictureControl::PictureControl(QWidget* parent)
     : QWidget(parent), m_ima(new FaceImage(this)), m_cmd(new CaptionLabel(this))
 {
     connect(m_cmd, &CaptionLabel::clicked, this, [this] { captionClicked(); });
+    layoutParts();
 }
 
 QString PictureControl::Caption() const
@@ -19,6 +20,7 @@ QString PictureControl::Caption() const
 void PictureControl::setCaption(const QString& caption)
 {
     m_cmd->setText(caption);
+    updateGeometry();
 }
 
 void PictureControl::captionClicked()
@@ -27,6 +29,11 @@ void PictureControl::captionClicked()
 }
 
 void PictureControl::resizeEvent(QResizeEvent*)
+{
+    layoutParts();
+}
+
+void PictureControl::layoutParts()
 {
     m_ima->setGeometry(rect());
     m_cmd->setGeometry(rect());

@@ -32,6 +32,9 @@ protected:
 
     void resizeEvent(QResizeEvent* event) override;
 
+    // The face and the caption cover the whole control.
+    void layoutParts();
+
 private:
     FaceImage* m_ima;
     CaptionLabel* m_cmd;

@@ -16,6 +16,8 @@ myButton::myButton(const QString& caption, QWidget* parent)
 {
     setCaption(caption);
     showFace(m_p1);
+    resize(sizeHint());
+    layoutParts();
     CaptionLabel* cmd = captionLabel();
     connect(cmd, &CaptionLabel::pressed, this, [this] { showFace(m_p3); });
     connect(cmd, &CaptionLabel::released, this, [this] { showFace(m_p1); });

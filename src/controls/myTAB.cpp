@@ -15,6 +15,8 @@ myTAB::myTAB(const QString& caption, QWidget* parent)
     setCaption(caption);
     faceImage()->setFace(m_p1);
     setEnabled(true);
+    resize(sizeHint());
+    layoutParts();
 }
 
 void myTAB::setEnabled(bool selected)

@@ -24,8 +24,13 @@ void FaceImage::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const QMargins margins(FaceMargin, FaceMargin, FaceMargin, FaceMargin);
-    qDrawBorderPixmap(&painter, rect(), margins, m_face);
+    // The source is measured in the bitmap's own pixels, which are denser than the
+    // target's on high-density screens.
+    const QMargins target(FaceMargin, FaceMargin, FaceMargin, FaceMargin);
+    const qreal ratio = m_face.devicePixelRatio();
+    const int sourceMargin = qRound(FaceMargin * ratio);
+    const QMargins source(sourceMargin, sourceMargin, sourceMargin, sourceMargin);
+    qDrawBorderPixmap(&painter, rect(), target, m_face, m_face.rect(), source);
 }
 
 } // namespace orvane

@@ -1,12 +1,14 @@
 #include "LinkLabel.h"
 
+#include "ControlResources.h"
+
 #include <QMouseEvent>
 
 namespace orvane {
 
 LinkLabel::LinkLabel(const QString& text, QWidget* parent) : QLabel(text, parent)
 {
-    setCursor(Qt::PointingHandCursor);
+    setCursor(handCursor());
     QFont f = font();
     f.setUnderline(true);
     setFont(f);

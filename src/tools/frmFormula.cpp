@@ -1,5 +1,6 @@
 #include "frmFormula.h"
 
+#include "ControlResources.h"
 #include "FormulaMessages.h"
 #include "LinkLabel.h"
 #include "QtText.h"
@@ -87,7 +88,7 @@ frmFormula::frmFormula(Services& services, QWidget* owner) : QWidget(owner), ser
     lisType_ = new QListWidget(this);
     lisType_->setObjectName(QStringLiteral("lisType"));
     lisType_->setGeometry(12, 44, 256, 236);
-    lisType_->viewport()->setCursor(Qt::PointingHandCursor);
+    lisType_->viewport()->setCursor(handCursor());
     lisType_->installEventFilter(this);
     connect(lisType_, &QListWidget::itemClicked, this, &frmFormula::lisType_Click);
 

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QObject>
+
+class TestConsole : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void mainMenuAtLoad();
+    void categoryMenus_data();
+    void categoryMenus();
+    void keySequences_data();
+    void keySequences();
+    void resultOnlyAfterTheLastInput();
+    void inputScreenPlacesBoxesBesidePrompts();
+    void enteredValueStaysWhereTheBoxWas();
+    void keysThatSelectNothingRedisplayTheMenu_data();
+    void keysThatSelectNothingRedisplayTheMenu();
+    void escapeInInputBoxReturnsToMainMenu();
+    void escapeInCategoryMenu();
+    void starAtMainMenuAsksForFormulaWindow();
+    void faultIsPrintedAndConsoleStaysUsable();
+};

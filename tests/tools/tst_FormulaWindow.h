@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QObject>
+
+class TestFormulaWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void startsWithoutCategory();
+    void categoriesFillTheList_data();
+    void categoriesFillTheList();
+    void results_data();
+    void results();
+    void inputPrompts();
+    void faultsAreToldAndWindowStaysUsable_data();
+    void faultsAreToldAndWindowStaysUsable();
+    void linkAsksForTheConsole();
+};

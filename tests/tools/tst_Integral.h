@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+class TestIntegral : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void defaultsShowOne();
+    void results_data();
+    void results();
+    void enterInAnyBoxComputes_data();
+    void enterInAnyBoxComputes();
+    void countOutside16BitsLeavesResult_data();
+    void countOutside16BitsLeavesResult();
+    void faultGivesNoValue_data();
+    void faultGivesNoValue();
+    void unknownIsUnboundAfterwards();
+};

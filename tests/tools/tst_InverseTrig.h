@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class TestInverseTrig : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void window();
+    void results_data();
+    void results();
+    void focusSelectsInput();
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QObject>
+
+class TestSolver : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void workingText_data();
+    void workingText();
+    void outputs_data();
+    void outputs();
+    void hugeRangeIsBoundedAndTold_data();
+    void hugeRangeIsBoundedAndTold();
+    void eachRunStartsAfresh();
+    void sidePanelToggles();
+    void bannerFollowsTheClock_data();
+    void bannerFollowsTheClock();
+    void exitCloses();
+};

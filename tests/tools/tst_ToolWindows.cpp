@@ -1,0 +1,89 @@
+#include "tst_ToolWindows.h"
+
+#include "ToolWindows.h"
+#include "ToolsTesting.h"
+#include "X20X.h"
+#include "frmCount.h"
+#include "frmFormula.h"
+#include "frmIntegral.h"
+#include "frmVMDOS.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace orvane;
+using namespace orvane::testing;
+
+namespace {
+
+void processDeletions()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+void TestToolWindows::init() { resetEngineWithDefaults(); }
+
+void TestToolWindows::eachToolOpensOnce()
+{
+    FakeServices fakes;
+    QWidget owner;
+    ToolWindows tools(fakes.services, &owner);
+    QWidget* windows[] = {tools.openIntegral(), tools.openSolver(), tools.openInverseTrig(),
+                          tools.openFormula(), tools.openConsole()};
+    for (QWidget* w : windows)
+        QVERIFY(w->isVisible());
+    QCOMPARE(tools.openIntegral(), windows[0]);
+    QCOMPARE(tools.openSolver(), windows[1]);
+    QCOMPARE(tools.openInverseTrig(), windows[2]);
+    QCOMPARE(tools.openFormula(), windows[3]);
+    QCOMPARE(tools.openConsole(), windows[4]);
+    QCOMPARE(owner.findChildren<frmIntegral*>().size(), 1);
+}
+
+void TestToolWindows::closedWindowOpensAfresh()
+{
+    FakeServices fakes;
+    QWidget owner;
+    ToolWindows tools(fakes.services, &owner);
+    frmIntegral* first = tools.openIntegral();
+    retype(control<QLineEdit>(*first, QStringLiteral("txtCS")), QStringLiteral("x"));
+    first->close();
+    processDeletions();
+    QCOMPARE(owner.findChildren<frmIntegral*>().size(), 0);
+    frmIntegral* second = tools.openIntegral();
+    QCOMPARE(control<QLineEdit>(*second, QStringLiteral("txtCS"))->text(), QStringLiteral("sin(x)"));
+}
+
+void TestToolWindows::windowsAreOwned()
+{
+    FakeServices fakes;
+    QWidget owner;
+    ToolWindows tools(fakes.services, &owner);
+    X20X* solver = tools.openSolver();
+    QVERIFY(solver->isWindow());
+    QCOMPARE(solver->parentWidget(), &owner);
+    QVERIFY(tools.openInverseTrig()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+}
+
+void TestToolWindows::formulaAndConsoleSwitch()
+{
+    FakeServices fakes;
+    QWidget owner;
+    ToolWindows tools(fakes.services, &owner);
+    frmFormula* formula = tools.openFormula();
+    QTest::mouseClick(control<QLabel>(*formula, QStringLiteral("Label1")), Qt::LeftButton);
+    processDeletions();
+    QCOMPARE(owner.findChildren<frmFormula*>().size(), 0);
+    const QList<frmVMDOS*> consoles = owner.findChildren<frmVMDOS*>();
+    QCOMPARE(consoles.size(), 1);
+    QVERIFY(consoles.first()->isVisible());
+
+    QTest::keyClick(consoles.first(), '*');
+    processDeletions();
+    QCOMPARE(owner.findChildren<frmVMDOS*>().size(), 0);
+    const QList<frmFormula*> formulas = owner.findChildren<frmFormula*>();
+    QCOMPARE(formulas.size(), 1);
+    QVERIFY(formulas.first()->isVisible());
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QObject>
+
+class TestToolWindows : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void eachToolOpensOnce();
+    void closedWindowOpensAfresh();
+    void windowsAreOwned();
+    void formulaAndConsoleSwitch();
+};

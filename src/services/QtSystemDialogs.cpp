@@ -53,8 +53,11 @@ std::optional<QString> chosenPath(const QString& path)
 
 MessageAnswer QtSystemDialogs::showMessage(QWidget* owner, const MessageRequest& request)
 {
+    // The program's texts break lines with a lone carriage return.
+    QString text = request.text;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(toQtIcon(request.icon),
-                    request.title.isEmpty() ? ProgramTitle : request.title, request.text,
+                    request.title.isEmpty() ? ProgramTitle : request.title, text,
                     QMessageBox::NoButton, owner);
     switch (request.buttons) {
     case MessageButtons::Ok:

@@ -26,6 +26,7 @@ inline QString formatPattern(double v, std::string_view pattern)
 {
     return toQString(NumberText::FormatPattern(v, pattern));
 }
+inline QString integerText(long long v) { return toQString(NumberText::IntegerText(v)); }
 inline double leadingNumber(const QString& text)
 {
     return NumberText::LeadingNumber(text.toStdString());

@@ -1,8 +1,9 @@
 #include "TestMain.h"
 #include "tst_Axes.h"
 #include "tst_Conics.h"
+#include "tst_Drawer.h"
 #include "tst_Tracer.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
-ORVANE_TEST_MAIN(QGuiApplication, TestAxes, TestTracer, TestConics)
+ORVANE_TEST_MAIN(QApplication, TestAxes, TestTracer, TestConics, TestDrawer)

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "PlotKind.h"
+#include "Services.h"
+
+#include <QFrame>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+class QScrollBar;
+
+namespace orvane {
+
+class PlotterHost;
+class myButton;
+
+// Page "一般函数": the kind of curve, the three expression boxes, the range and the
+// smoothness.
+class FunctionPage : public QFrame {
+    Q_OBJECT
+public:
+    FunctionPage(PlotterHost& host, Services& services, QWidget* parent = nullptr);
+
+    PlotKind selectedKind() const;
+    // As a click on the option: enables its box and the range boxes it uses.
+    void selectKind(PlotKind kind);
+    QString expression(PlotKind kind) const;
+    void setExpression(PlotKind kind, const QString& text);
+
+    QString rangeMinText() const;
+    QString rangeMaxText() const;
+    void setRange(const QString& min, const QString& max);
+
+    // The last accepted smoothness.
+    double smoothness() const { return smoothness_; }
+    QString smoothnessText() const;
+    // Moves the scroll bar, which runs its change handling.
+    void setSmoothnessBar(int value);
+    // Start-up: the box text and the bar, without writing the setting.
+    void applySmoothnessSetting(const QString& text);
+
+    myButton* addButton() const { return cmdAddDraw_; }
+    myButton* deleteButton() const { return cmdDelLine_; }
+
+signals:
+    void addDrawRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void smoothnessBarChanged(int value);
+    void smoothnessEntered();
+
+    PlotterHost& host_;
+    Services& services_;
+    double smoothness_ = 100;
+    QRadioButton* OpY_;
+    QRadioButton* OpX_;
+    QRadioButton* OpPolar_;
+    QLineEdit* txtBiaoSi_;
+    QLineEdit* txtXB_;
+    QLineEdit* txtPolar_;
+    QLineEdit* xMin_;
+    QLineEdit* xMax_;
+    QLabel* XYMaxMin_[3];
+    QLineEdit* PingHuaDu_;
+    QScrollBar* HSPHD_;
+    myButton* cmdAddDraw_;
+    myButton* cmdDelLine_;
+};
+
+} // namespace orvane

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFrame>
+
+class QLineEdit;
+class QPushButton;
+
+namespace orvane {
+
+class PlotterHost;
+
+// Page "计算工具": a one-line calculator and the buttons that open the calculation
+// windows.
+class ToolsPage : public QFrame {
+    Q_OBJECT
+public:
+    explicit ToolsPage(PlotterHost& host, QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void evaluate();
+
+    QLineEdit* txtBiao_;
+    QLineEdit* txtBres_;
+};
+
+} // namespace orvane

@@ -83,12 +83,12 @@ struct Decimal {
     bool negative = false;
 };
 
-Decimal toDecimal(double value)
+Decimal toDecimal(double value, int significant = 15)
 {
     Decimal d;
     d.negative = std::signbit(value) && value != 0;
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(value));
+    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
     // buf is "d.dddddddddddddde[+-]XX"
     std::string_view s(buf);
     const std::size_t e = s.find('e');
@@ -151,18 +151,22 @@ std::optional<std::int32_t> ToInt32(double value)
     return static_cast<std::int32_t>(r);
 }
 
-std::string GeneralForm(double value)
+namespace {
+
+// Shortest form with up to `significant` digits; exponent form below 1E-4 and from
+// 10^plainDigits.
+std::string generalForm(double value, int significant, int plainDigits)
 {
     if (!std::isfinite(value))
         return "Error";
     if (value == 0)
         return "0";
-    Decimal d = toDecimal(value);
+    Decimal d = toDecimal(value, significant);
     while (d.digits.size() > 1 && d.digits.back() == '0')
         d.digits.pop_back();
     const int exponent = d.pointPos - 1;
     std::string out = d.negative ? "-" : "";
-    if (exponent < -4 || exponent >= 15) {
+    if (exponent < -4 || exponent >= plainDigits) {
         out += d.digits[0];
         if (d.digits.size() > 1) {
             out += '.';
@@ -188,6 +192,12 @@ std::string GeneralForm(double value)
     }
     return out;
 }
+
+} // namespace
+
+std::string GeneralForm(double value) { return generalForm(value, 15, 15); }
+
+std::string GeneralFormSingle(float value) { return generalForm(value, 7, 7); }
 
 std::string LeadingBlank(double value)
 {

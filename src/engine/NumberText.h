@@ -28,6 +28,9 @@ std::optional<std::int32_t> ToInt32(double value);
 // Up to 15 significant digits, no trailing zeros, exponent form below 1E-4 and from
 // 1E+15 ("1E+15", "1.5E-05").
 std::string GeneralForm(double value);
+// The same for a single-precision value: up to 7 significant digits, exponent form
+// below 1E-4 and from 1E+07 ("1.414214", "1.234568E+07").
+std::string GeneralFormSingle(float value);
 // GeneralForm with a blank in front of non-negative values (" 5", "-5", " 0").
 std::string LeadingBlank(double value);
 // Integers written plainly, for settings values and list positions.

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "Surface.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPointF>
+#include <QSize>
+
+#include <functional>
+
+class QPainter;
+
+namespace orvane {
+
+// The pad's real drawing surface: a persistent image and a transient layer above it,
+// the world scale stretched over the whole image.
+//
+// Everything is drawn aliased (text too), so drawing the same primitives again in the
+// background colour restores every pixel: erasing a curve is tracing it once more.
+// Like a retained window canvas, the pad shows the persistent image afresh whenever
+// something is drawn into it, so a persistent drawing also removes the transient marks.
+class PadSurface : public Surface {
+public:
+    PadSurface();
+
+    // New blank layers of that size in pixels (the persistent one in the back colour).
+    void resize(QSize size);
+    QSize size() const { return persistent_.size(); }
+
+    // The persistent image with the transient layer on top.
+    void render(QPainter& painter) const;
+    QImage persistentImage() const { return persistent_; }
+    QImage composedImage() const;
+
+    // Called after every change of the visible picture (the pad repaints itself).
+    void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+
+    // World coordinates <-> pixel positions of the image; world values in single precision.
+    QPointF toPixel(WorldPoint p) const;
+    WorldPoint toWorld(QPointF pixel) const;
+
+    float pixelAspect() const override;
+
+    // The face used for text and numbers, at a size in points.
+    static QFont textFont(double points);
+
+protected:
+    void paintLine(WorldPoint from, WorldPoint to, const Pen& pen) override;
+    void paintPoint(WorldPoint at, const Pen& pen) override;
+    void paintEllipse(WorldPoint centre, float radiusX, float radiusY, const Pen& pen) override;
+    void paintText(WorldPoint topLeft, const QString& text, double fontSize,
+                   const Pen& pen) override;
+    void clearLayer(bool persistentLayer) override;
+    void backColourChanged() override;
+
+private:
+    // The layer a pen draws into, prepared for aliased painting; null when empty.
+    QImage* target(const Pen& pen);
+    void clearTransient();
+    void notify();
+
+    QImage persistent_;
+    QImage transient_;
+    std::function<void()> changed_;
+};
+
+} // namespace orvane

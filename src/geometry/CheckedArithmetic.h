@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <limits>
 #include <variant>
 
 // Arithmetic that notices its own faults. The geometry derivations stop at the first
@@ -33,8 +34,7 @@ public:
     // run straight through and stop where the first fault happens.
     const T& value() const
     {
-        if (!ok())
-            throw ArithmeticError{fault()};
+        if (!ok()) throw ArithmeticError{fault()};
         return std::get<T>(state_);
     }
 
@@ -42,22 +42,26 @@ private:
     std::variant<T, Fault> state_;
 };
 
-// A double whose operations throw ArithmeticError on a fault.
+// A number whose operations throw ArithmeticError on a fault. Within an expression it
+// keeps extended precision, as the floating-point unit does, and it becomes a double
+// where a result is kept (stored()) or shown (value()); so 2/√2 prints as √2. A result
+// beyond the range of a double is an overflow even where extended precision would
+// hold it.
 class Real {
 public:
     Real(double v) : v_(v) {}
-    double value() const { return v_; }
+    // The value rounded to a double.
+    double value() const { return static_cast<double>(v_); }
 
     friend Real operator+(Real x, Real y) { return checked(x.v_ + y.v_); }
     friend Real operator-(Real x, Real y) { return checked(x.v_ - y.v_); }
     friend Real operator*(Real x, Real y) { return checked(x.v_ * y.v_); }
     friend Real operator/(Real x, Real y)
     {
-        if (y.v_ == 0)
-            throw ArithmeticError{Fault::DivisionByZero};
+        if (y.v_ == 0) throw ArithmeticError{Fault::DivisionByZero};
         return checked(x.v_ / y.v_);
     }
-    friend Real operator-(Real x) { return Real(-x.v_); }
+    friend Real operator-(Real x) { return Real(-x.v_, Extended{}); }
 
     friend bool operator==(Real x, Real y) { return x.v_ == y.v_; }
     friend bool operator!=(Real x, Real y) { return x.v_ != y.v_; }
@@ -66,25 +70,28 @@ public:
 
     friend Real sqrt(Real x)
     {
-        if (x.v_ < 0)
-            throw ArithmeticError{Fault::InvalidOperation};
-        return Real(std::sqrt(x.v_));
+        if (x.v_ < 0) throw ArithmeticError{Fault::InvalidOperation};
+        return Real(std::sqrt(x.v_), Extended{});
     }
-    friend Real abs(Real x) { return Real(std::fabs(x.v_)); }
-    friend Real atan(Real x) { return Real(std::atan(x.v_)); }
+    friend Real abs(Real x) { return Real(std::fabs(x.v_), Extended{}); }
+    friend Real atan(Real x) { return Real(std::atan(x.v_), Extended{}); }
     friend Real square(Real x) { return x * x; }
+    // The value as kept in a double variable.
+    friend Real stored(Real x) { return Real(x.value()); }
 
 private:
-    static Real checked(double r)
+    struct Extended {};
+    Real(long double v, Extended) : v_(v) {}
+
+    static Real checked(long double r)
     {
-        if (std::isnan(r))
-            throw ArithmeticError{Fault::InvalidOperation};
-        if (std::isinf(r))
+        if (std::isnan(r)) throw ArithmeticError{Fault::InvalidOperation};
+        if (std::fabs(r) > static_cast<long double>(std::numeric_limits<double>::max()))
             throw ArithmeticError{Fault::Overflow};
-        return Real(r);
+        return Real(r, Extended{});
     }
 
-    double v_;
+    long double v_;
 };
 
 // Runs a derivation step written with Real and turns a fault into a Checked result.

@@ -16,36 +16,50 @@ constexpr const char* CurvePointPattern = "#0.0###";
 // The π of the angle between two lines; the printed digits depend on it.
 constexpr double AnglePi = 3.14159265358979;
 
-std::string general(Real v) { return NumberText::GeneralForm(v.value()); }
+std::string general(Real v)
+{
+    return NumberText::GeneralForm(v.value());
+}
 
-std::string pattern(Real v, const char* p) { return NumberText::FormatPattern(v.value(), p); }
+std::string pattern(Real v, const char* p)
+{
+    return NumberText::FormatPattern(v.value(), p);
+}
 
-std::string point(Real x, Real y, const char* p) { return "(" + pattern(x, p) + "," + pattern(y, p) + ")"; }
+std::string point(Real x, Real y, const char* p)
+{
+    return "(" + pattern(x, p) + "," + pattern(y, p) + ")";
+}
 
-std::string degrees(Real radians) { return general(radians * 180 / AnglePi); }
+std::string degrees(Real radians)
+{
+    return general(radians * 180 / AnglePi);
+}
 
-std::string complementDegrees(Real radians) { return general(90 - radians * 180 / AnglePi); }
+std::string complementDegrees(Real radians)
+{
+    return general(90 - radians * 180 / AnglePi);
+}
 
 // The acute angle between two crossing lines that are not perpendicular.
 std::string crossingAngle(Real a1, Real b1, Real a2, Real b2)
 {
     if (b1 != 0 && b2 != 0) {
-        const Real k1 = -a1 / b1;
-        const Real k2 = -a2 / b2;
-        return degrees(atan(abs((k2 - k1) / (1 + k1 * k2))));
+        const Real k1 = stored(-a1 / b1);
+        const Real k2 = stored(-a2 / b2);
+        return degrees(stored(atan(abs((k2 - k1) / (1 + k1 * k2)))));
     }
     // One of the lines is vertical: the angle is the complement of the other's slope.
-    if (b1 != 0)
-        return complementDegrees(atan(abs(-a1 / b1)));
-    return complementDegrees(atan(abs(-a2 / b2)));
+    if (b1 != 0) return complementDegrees(stored(atan(abs(-a1 / b1))));
+    return complementDegrees(stored(atan(abs(-a2 / b2))));
 }
 
 void appendCrossing(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b2, Real c2,
                     Real det)
 {
     out.push_back("两直线相交");
-    const Real x = (b1 * c2 - b2 * c1) / det;
-    const Real y = (a2 * c1 - a1 * c2) / det;
+    const Real x = stored((b1 * c2 - b2 * c1) / det);
+    const Real y = stored((a2 * c1 - a1 * c2) / det);
     out.push_back("两直线交点：" + point(x, y, LinePointPattern));
     if (a1 * a2 + b1 * b2 == 0)
         out.push_back("两直线夹角:90.00(垂直)");
@@ -58,13 +72,10 @@ void appendParallel(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b
     out.push_back("两直线平行");
     // L2 scaled onto L1; stays 0 (and the division fails) when L1 has a = b = 0.
     Real k = 0;
-    if (a1 != 0)
-        k = a2 / a1;
-    if (b1 != 0)
-        k = b2 / b1;
+    if (a1 != 0) k = stored(a2 / a1);
+    if (b1 != 0) k = stored(b2 / b1);
     out.push_back("两直线距离:" + general(abs(c1 - c2 / k) / sqrt(square(a1) + square(b1))));
-    if (a1 == 0 && a2 == 0)
-        out.push_back("平行于X轴");
+    if (a1 == 0 && a2 == 0) out.push_back("平行于X轴");
 }
 
 void appendBothVertical(ReportLines& out, Real a1, Real c1, Real a2, Real c2)
@@ -84,8 +95,7 @@ bool evaluateAll(const std::array<const std::string*, N>& texts, std::array<doub
 {
     for (std::size_t i = 0; i < N; ++i) {
         values[i] = mCount::Evaluate(*texts[i]);
-        if (values[i] == ErrorValue)
-            return false;
+        if (values[i] == ErrorValue) return false;
     }
     return true;
 }
@@ -147,13 +157,11 @@ ReportLines TwoLinesReport(const TwoLinesTexts& t)
                c1 = NumberText::LeadingNumber(t.c1), a2 = NumberText::LeadingNumber(t.a2),
                b2 = NumberText::LeadingNumber(t.b2), c2 = NumberText::LeadingNumber(t.c2);
     const bool noSlopes = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
-    if (noSlopes && c1 == 0 && c2 == 0)
-        return {"你所输入的是原点"};
-    if (noSlopes)
-        return {"错误"};
+    if (noSlopes && c1 == 0 && c2 == 0) return {"你所输入的是原点"};
+    if (noSlopes) return {"错误"};
     ReportLines out;
     try {
-        const Real det = a1 * b2 - a2 * b1;
+        const Real det = stored(a1 * b2 - a2 * b1);
         if (det != 0)
             appendCrossing(out, a1, b1, c1, a2, b2, c2, det);
         else if (b1 * c2 - b2 * c1 != 0)
@@ -172,15 +180,14 @@ ReportLines LineCurveReport::build(const Texts& texts)
 {
     std::array<double, 9> v{};
     std::array<const std::string*, 9> sources{};
-    std::transform(texts.begin(), texts.end(), sources.begin(), [](const std::string& s) { return &s; });
+    std::transform(texts.begin(), texts.end(), sources.begin(),
+                   [](const std::string& s) { return &s; });
     const bool evaluated = evaluateAll<9>(sources, v);
     const mAnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
-    if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0))
-        return {FaultLine(Fault::BadInput)};
+    if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0)) return {FaultLine(Fault::BadInput)};
 
     ReportLines out{"直线l和曲线C的关系如下："};
-    if (auto note = mAnalyticGeometry::SlopeNote(lc))
-        slopeNote_ = *note;
+    if (auto note = mAnalyticGeometry::SlopeNote(lc)) slopeNote_ = *note;
     // A fault ends the derivation where it happens; the lines so far stay.
     try {
         const Real qa = mAnalyticGeometry::LineCurveA(lc).value();
@@ -190,8 +197,8 @@ ReportLines LineCurveReport::build(const Texts& texts)
         out.push_back(slopeNote_);
         const Real a = lc.a, b = lc.b, c = lc.c;
         const std::string quadratic = general(qa) + "*" + (b != 0 ? "x" : "y") + "^2+" +
-                                      general(qb) + "*" + (b != 0 ? "x" : "y") + "+" +
-                                      general(qc) + "=0";
+                                      general(qb) + "*" + (b != 0 ? "x" : "y") + "+" + general(qc) +
+                                      "=0";
         const std::string twoPoints = "由△=" + general(delta) + ">0可知：直线和曲线有两交点";
         const std::string noPoint = "由△=" + general(delta) + "<0可知：直线和曲线没有交点";
         const std::string tangent = "由△=0可知：直线和曲线相切";
@@ -199,23 +206,24 @@ ReportLines LineCurveReport::build(const Texts& texts)
             out.push_back("消去y得：" + quadratic);
             if (delta > 0) {
                 out.push_back(twoPoints);
-                out.push_back("截得弦长：" + general(mAnalyticGeometry::ChordLength(lc).value().length));
-                const Real x1 = (-qb + sqrt(delta)) / (2 * qa);
-                const Real x2 = (-qb - sqrt(delta)) / (2 * qa);
-                const Real y1 = (-a / b) * x1 - c / b;
-                const Real y2 = (-a / b) * x2 - c / b;
+                out.push_back("截得弦长：" +
+                              general(mAnalyticGeometry::ChordLength(lc).value().length));
+                const Real x1 = stored((-qb + sqrt(delta)) / (2 * qa));
+                const Real x2 = stored((-qb - sqrt(delta)) / (2 * qa));
+                const Real y1 = stored((-a / b) * x1 - c / b);
+                const Real y2 = stored((-a / b) * x2 - c / b);
                 out.push_back("交点为：" + point(x1, y1, CurvePointPattern) + " | " +
                               point(x2, y2, CurvePointPattern));
             } else if (delta < 0) {
                 out.push_back(noPoint);
             } else {
-                const Real x = -qb / (2 * qa);
-                const Real y = (-a / b) * x - c / b;
+                const Real x = stored(-qb / (2 * qa));
+                const Real y = stored((-a / b) * x - c / b);
                 out.push_back(tangent);
                 out.push_back("交点为：" + point(x, y, CurvePointPattern));
             }
         } else {
-            const Real x = -c / a;
+            const Real x = stored(-c / a);
             out.push_back("∴x=-c/a=" + general(x));
             out.push_back("代入消去x得：" + quadratic);
             if (delta > 0) {

@@ -1,7 +1,8 @@
 #include "TestMain.h"
 #include "tst_GeometryReports.h"
+#include "tst_fCountPanel.h"
 #include "tst_mAnalyticGeometry.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 
-ORVANE_TEST_MAIN(QCoreApplication, TestAnalyticGeometry, TestGeometryReports)
+ORVANE_TEST_MAIN(QApplication, TestAnalyticGeometry, TestGeometryReports, TestCountPanel)

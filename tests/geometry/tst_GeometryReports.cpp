@@ -18,7 +18,10 @@ QStringList toQt(const ReportLines& lines)
     return out;
 }
 
-std::string at(const QStringList& texts, int i) { return texts.at(i).toStdString(); }
+std::string at(const QStringList& texts, int i)
+{
+    return texts.at(i).toStdString();
+}
 
 LineCurveReport::Texts lineCurveTexts(const QStringList& t)
 {
@@ -35,7 +38,10 @@ const QStringList DefaultCurve{"9", "16", "0", "0", "0", "-144"};
 
 } // namespace
 
-void TestGeometryReports::init() { mCount::ResetEngine(); }
+void TestGeometryReports::init()
+{
+    mCount::ResetEngine();
+}
 
 void TestGeometryReports::resultTextStartsEveryLineWithCrLf()
 {
@@ -52,7 +58,8 @@ void TestGeometryReports::distanceReportsNameTheFault_data()
     const QString twoPointHeader = QStringLiteral("由d=Sqr((x1-x2)^2+(y1-y2)^2)得");
     QTest::newRow("two points, overflow")
         << 0 << QStringList{"10^200", "0", "0", "0"}
-        << QStringList{twoPointHeader, "点(10^200,0)到点(0,0)的距离为：", "错误：数值溢出，无法计算"};
+        << QStringList{twoPointHeader, "点(10^200,0)到点(0,0)的距离为：",
+                       "错误：数值溢出，无法计算"};
     // The evaluator knows no exponent form, so 1E200 is no number at all.
     QTest::newRow("two points, text that does not evaluate")
         << 0 << QStringList{"1", "2", "1E200", "x"}
@@ -60,9 +67,9 @@ void TestGeometryReports::distanceReportsNameTheFault_data()
     QTest::newRow("point and line, overflow")
         << 1 << QStringList{"10^200", "0", "10^200", "0", "0"}
         << QStringList{"点(10^200,0)到直线10^200x+0y+0=0的距离是：", "错误：数值溢出，无法计算"};
-    QTest::newRow("point and line, underflow to a zero divisor")
-        << 1 << QStringList{"0", "0", "10^-200", "0", "1"}
-        << QStringList{"点(0,0)到直线10^-200x+0y+1=0的距离是：", "错误：除数为零，无法计算"};
+    QTest::newRow("point and line, quotient overflows")
+        << 1 << QStringList{"0", "0", "10^-100", "0", "10^300"}
+        << QStringList{"点(0,0)到直线10^-100x+0y+10^300=0的距离是：", "错误：数值溢出，无法计算"};
     QTest::newRow("point and line, text that does not evaluate")
         << 1 << QStringList{"1", "1", "1", "sin(", "1"}
         << QStringList{"点(1,1)到直线1x+sin(y+1=0的距离是：", "数据错误,请检查！"};
@@ -77,10 +84,9 @@ void TestGeometryReports::distanceReportsNameTheFault()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
     const ReportLines report =
-        page == 0
-            ? TwoPointDistanceReport({at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
-            : PointLineReport(
-                  {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4)});
+        page == 0 ? TwoPointDistanceReport({at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
+                  : PointLineReport(
+                        {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4)});
     QCOMPARE(toQt(report), lines);
 }
 
@@ -92,32 +98,31 @@ void TestGeometryReports::twoLines_data()
     QTest::newRow("plain numbers from the front of the text")
         << QStringList{"1abc", "", "-3", "", " 1", "-1"}
         << QStringList{"两直线相交", "两直线交点：(3.00,1.00)", "两直线夹角:90.00(垂直)"};
-    QTest::newRow("first line vertical") << QStringList{"1", "0", "0", "1", "-1", "0"}
-                                         << QStringList{"两直线相交", "两直线交点：(0.00,0.00)",
-                                                        "两直线夹角:45"};
-    QTest::newRow("second line vertical") << QStringList{"1", "-2", "0", "1", "0", "-2"}
-                                          << QStringList{"两直线相交", "两直线交点：(2.00,1.00)",
-                                                         "两直线夹角:63.434948822922"};
-    QTest::newRow("five decimals at most") << QStringList{"3", "0", "-1", "0", "7", "-1"}
-                                           << QStringList{"两直线相交",
-                                                          "两直线交点：(0.33333,0.14286)",
-                                                          "两直线夹角:90.00(垂直)"};
-    QTest::newRow("both vertical, one line") << QStringList{"1", "0", "-1", "2", "0", "-2"}
-                                             << QStringList{"两直线重合"};
-    QTest::newRow("no line against a vertical line") << QStringList{"0", "0", "1", "1", "0", "-1"}
-                                                     << QStringList{"错误"};
-    QTest::newRow("no second line") << QStringList{"1", "1", "1", "0", "0", "1"}
-                                    << QStringList{"两直线平行", "错误"};
-    QTest::newRow("overflowing products") << QStringList{"1e200", "1", "0", "1", "1e200", "0"}
-                                          << QStringList{"错误"};
+    QTest::newRow("first line vertical")
+        << QStringList{"1", "0", "0", "1", "-1", "0"}
+        << QStringList{"两直线相交", "两直线交点：(0.00,0.00)", "两直线夹角:45"};
+    QTest::newRow("second line vertical")
+        << QStringList{"1", "-2", "0", "1", "0", "-2"}
+        << QStringList{"两直线相交", "两直线交点：(2.00,1.00)", "两直线夹角:63.434948822922"};
+    QTest::newRow("five decimals at most")
+        << QStringList{"3", "0", "-1", "0", "7", "-1"}
+        << QStringList{"两直线相交", "两直线交点：(0.33333,0.14286)", "两直线夹角:90.00(垂直)"};
+    QTest::newRow("both vertical, one line")
+        << QStringList{"1", "0", "-1", "2", "0", "-2"} << QStringList{"两直线重合"};
+    QTest::newRow("no line against a vertical line")
+        << QStringList{"0", "0", "1", "1", "0", "-1"} << QStringList{"错误"};
+    QTest::newRow("no second line")
+        << QStringList{"1", "1", "1", "0", "0", "1"} << QStringList{"两直线平行", "错误"};
+    QTest::newRow("overflowing products")
+        << QStringList{"1e200", "1", "0", "1", "1e200", "0"} << QStringList{"错误"};
 }
 
 void TestGeometryReports::twoLines()
 {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
-    const ReportLines report = TwoLinesReport({at(texts, 0), at(texts, 1), at(texts, 2),
-                                               at(texts, 3), at(texts, 4), at(texts, 5)});
+    const ReportLines report = TwoLinesReport(
+        {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4), at(texts, 5)});
     QCOMPARE(toQt(report), lines);
 }
 
@@ -137,7 +142,7 @@ void TestGeometryReports::lineCurveStopsAtTheFault_data()
                        "由△=1>0可知：直线和曲线有两交点"};
     // The point is computed before the tangency is written.
     QTest::newRow("qa=0 and Δ=0") << QStringList{"1", "-1", "0", "1", "-1", "0", "0", "0", "0"}
-                                 << QStringList{Header, Sloped, "消去y得：0*x^2+0*x+0=0"};
+                                  << QStringList{Header, Sloped, "消去y得：0*x^2+0*x+0=0"};
     QTest::newRow("a=b=c=0 stops at -c/a")
         << QStringList{"0", "0", "0"} + DefaultCurve << QStringList{Header, ""};
     QTest::newRow("overflow while eliminating")

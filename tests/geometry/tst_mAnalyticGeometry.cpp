@@ -22,12 +22,14 @@ LineAndCurve withEllipse(double a, double b, double c)
     return {a, b, c, 9, 16, 0, 0, 0, -144};
 }
 
-QString general(double v) { return QString::fromStdString(NumberText::GeneralForm(v)); }
+QString general(double v)
+{
+    return QString::fromStdString(NumberText::GeneralForm(v));
+}
 
 template <typename T> QString faultName(const mAnalyticGeometry::Checked<T>& r)
 {
-    if (r.ok())
-        return QStringLiteral("ok");
+    if (r.ok()) return QStringLiteral("ok");
     switch (r.fault()) {
     case Fault::BadInput:
         return QStringLiteral("BadInput");
@@ -62,8 +64,8 @@ void TestAnalyticGeometry::twoPointDistance_data()
     QTest::newRow("argument order") << 0.0 << 3.0 << 0.0 << 4.0 << QStringLiteral("5");
     QTest::newRow("same point") << -2.5 << -2.5 << 7.0 << 7.0 << QStringLiteral("0");
     QTest::newRow("squares overflow") << 0.0 << 1e200 << 0.0 << 0.0 << QStringLiteral("Overflow");
-    QTest::newRow("difference overflows") << -1.7e308 << 1.7e308 << 0.0 << 0.0
-                                          << QStringLiteral("Overflow");
+    QTest::newRow("difference overflows")
+        << -1.7e308 << 1.7e308 << 0.0 << 0.0 << QStringLiteral("Overflow");
 }
 
 void TestAnalyticGeometry::twoPointDistance()
@@ -86,24 +88,26 @@ void TestAnalyticGeometry::pointLineDistanceText_data()
         << QStringList{"1", "1", "1", "1", "1"} << QStringLiteral("2.12132034355964");
     QTest::newRow("whole distance keeps nine decimals")
         << QStringList{"5", "5", "0", "1", "-2"} << QStringLiteral("3.000000000");
-    QTest::newRow("vertical line") << QStringList{"0", "0", "2", "0", "-1"}
-                                   << QStringLiteral("0.500000000");
-    QTest::newRow("point on the line") << QStringList{"1", "-2", "1", "1", "1"}
-                                       << QStringLiteral("0.000000000");
+    QTest::newRow("vertical line")
+        << QStringList{"0", "0", "2", "0", "-1"} << QStringLiteral("0.500000000");
+    QTest::newRow("point on the line")
+        << QStringList{"1", "-2", "1", "1", "1"} << QStringLiteral("0.000000000");
     QTest::newRow("expressions are evaluated")
         << QStringList{"1/2", "sqr(4)", "3", "-4", "pi-pi"} << QStringLiteral("1.300000000");
-    QTest::newRow("only c: no line") << QStringList{"1", "1", "0", "0", "3"}
-                                     << QStringLiteral("“3=0”不能成为直线");
-    QTest::newRow("only c, echoed as typed") << QStringList{"1", "1", "0", "0", " 1+2"}
-                                             << QStringLiteral("“ 1+2=0”不能成为直线");
+    QTest::newRow("only c: no line")
+        << QStringList{"1", "1", "0", "0", "3"} << QStringLiteral("“3=0”不能成为直线");
+    QTest::newRow("only c, echoed as typed")
+        << QStringList{"1", "1", "0", "0", " 1+2"} << QStringLiteral("“ 1+2=0”不能成为直线");
     QTest::newRow("all zero: nothing") << QStringList{"1", "1", "0", "0", "0"} << QString();
     QTest::newRow("text that does not evaluate")
         << QStringList{"1", "1e5", "1", "1", "1"} << QStringLiteral("BadInput");
-    QTest::newRow("squares overflow") << QStringList{"0", "0", "10^200", "10^200", "1"}
-                                      << QStringLiteral("Overflow");
-    // a² underflows to 0, so the root in the denominator is 0.
-    QTest::newRow("squares underflow") << QStringList{"0", "0", "10^-200", "0", "1"}
-                                       << QStringLiteral("DivisionByZero");
+    QTest::newRow("squares overflow")
+        << QStringList{"0", "0", "10^200", "10^200", "1"} << QStringLiteral("Overflow");
+    // a² is far below the smallest double, but the distance is not.
+    QTest::newRow("tiny coefficients")
+        << QStringList{"0", "0", "10^-200", "0", "1"} << "1" + QString(200, '0') + ".000000000";
+    QTest::newRow("quotient overflows")
+        << QStringList{"0", "0", "10^-200", "0", "10^200"} << QStringLiteral("Overflow");
 }
 
 void TestAnalyticGeometry::pointLineDistanceText()
@@ -127,19 +131,39 @@ void TestAnalyticGeometry::elimination_data()
 
     const QString sloped = QStringLiteral("∵b≠0,∴直线的斜率存在,即有");
     const QString vertical = QStringLiteral("∵b=0,∴直线l没有斜率");
-    QTest::newRow("x-y+1=0") << withEllipse(1, -1, 1) << "25" << "32" << "-128" << "13824" << sloped;
-    QTest::newRow("x=2") << withEllipse(1, 0, -2) << "16" << "0" << "-108" << "6912" << vertical;
-    QTest::newRow("2x-4=0 like x=2") << withEllipse(2, 0, -4) << "16" << "0" << "-108" << "6912"
-                                     << vertical;
-    QTest::newRow("tangent x+y-5=0") << withEllipse(1, 1, -5) << "25" << "-160" << "256" << "0"
-                                     << sloped;
-    QTest::newRow("y=4 misses") << withEllipse(0, 1, -4) << "9" << "0" << "112" << "-4032" << sloped;
-    QTest::newRow("a=b=0") << withEllipse(0, 0, 5) << "0" << "0" << "0" << "0" << QString();
+    QTest::newRow("x-y+1=0") << withEllipse(1, -1, 1) << "25"
+                             << "32"
+                             << "-128"
+                             << "13824" << sloped;
+    QTest::newRow("x=2") << withEllipse(1, 0, -2) << "16"
+                         << "0"
+                         << "-108"
+                         << "6912" << vertical;
+    QTest::newRow("2x-4=0 like x=2") << withEllipse(2, 0, -4) << "16"
+                                     << "0"
+                                     << "-108"
+                                     << "6912" << vertical;
+    QTest::newRow("tangent x+y-5=0") << withEllipse(1, 1, -5) << "25"
+                                     << "-160"
+                                     << "256"
+                                     << "0" << sloped;
+    QTest::newRow("y=4 misses") << withEllipse(0, 1, -4) << "9"
+                                << "0"
+                                << "112"
+                                << "-4032" << sloped;
+    QTest::newRow("a=b=0") << withEllipse(0, 0, 5) << "0"
+                           << "0"
+                           << "0"
+                           << "0" << QString();
     // Every coefficient of the curve in play: x² + 2y² + 3x + 4y + 5xy + 6 = 0.
-    QTest::newRow("full curve, 2x+y-1=0")
-        << LineAndCurve{2, 1, -1, 1, 2, 3, 4, 5, 6} << "-1" << "-8" << "12" << "112" << sloped;
-    QTest::newRow("full curve, x=2")
-        << LineAndCurve{1, 0, -2, 1, 2, 3, 4, 5, 6} << "2" << "14" << "16" << "68" << vertical;
+    QTest::newRow("full curve, 2x+y-1=0") << LineAndCurve{2, 1, -1, 1, 2, 3, 4, 5, 6} << "-1"
+                                          << "-8"
+                                          << "12"
+                                          << "112" << sloped;
+    QTest::newRow("full curve, x=2") << LineAndCurve{1, 0, -2, 1, 2, 3, 4, 5, 6} << "2"
+                                     << "14"
+                                     << "16"
+                                     << "68" << vertical;
 }
 
 void TestAnalyticGeometry::elimination()
@@ -167,7 +191,8 @@ void TestAnalyticGeometry::chordLength_data()
     QTest::newRow("x-y+1=0") << withEllipse(1, -1, 1) << "6.65107510106449" << QString();
     QTest::newRow("x=2") << withEllipse(1, 0, -2) << general(2 * r)
                          << general(r) + "," + general(-r);
-    QTest::newRow("tangent x=4: equal roots") << withEllipse(1, 0, -4) << "0" << "0,0";
+    QTest::newRow("tangent x=4: equal roots") << withEllipse(1, 0, -4) << "0"
+                                              << "0,0";
     QTest::newRow("x=5 misses") << withEllipse(1, 0, -5) << "0" << QString();
     QTest::newRow("a=b=0") << withEllipse(0, 0, 0) << "0" << QString();
 }
@@ -181,8 +206,7 @@ void TestAnalyticGeometry::chordLength()
     QCOMPARE(general(chord.length), length);
     QCOMPARE(chord.RootY1.has_value(), !roots.isEmpty());
     QCOMPARE(chord.RootY2.has_value(), !roots.isEmpty());
-    if (chord.RootY1)
-        QCOMPARE(general(*chord.RootY1) + "," + general(*chord.RootY2), roots);
+    if (chord.RootY1) QCOMPARE(general(*chord.RootY1) + "," + general(*chord.RootY2), roots);
 }
 
 void TestAnalyticGeometry::faults_data()
@@ -192,14 +216,17 @@ void TestAnalyticGeometry::faults_data()
     QTest::addColumn<QString>("qa");
 
     // y = x + 1 is parallel to an asymptote of x² − y² = 1: qa = 0 while Δ = 4.
-    QTest::newRow("qa=0, sloped line") << LineAndCurve{1, -1, 1, 1, -1, 0, 0, 0, -1}
-                                       << "DivisionByZero" << "ok";
+    QTest::newRow("qa=0, sloped line")
+        << LineAndCurve{1, -1, 1, 1, -1, 0, 0, 0, -1} << "DivisionByZero"
+        << "ok";
     // x = 1 against y = x²: no y² term, so qa = 0.
-    QTest::newRow("qa=0, vertical line") << LineAndCurve{1, 0, -1, 1, 0, 0, -1, 0, 0}
-                                         << "DivisionByZero" << "ok";
+    QTest::newRow("qa=0, vertical line")
+        << LineAndCurve{1, 0, -1, 1, 0, 0, -1, 0, 0} << "DivisionByZero"
+        << "ok";
     QTest::newRow("sloped line, no intersection") << withEllipse(0, 1, -4) << "InvalidOperation"
                                                   << "ok";
-    QTest::newRow("huge slope") << withEllipse(1e200, 1, 0) << "Overflow" << "Overflow";
+    QTest::newRow("huge slope") << withEllipse(1e200, 1, 0) << "Overflow"
+                                << "Overflow";
 }
 
 void TestAnalyticGeometry::faults()

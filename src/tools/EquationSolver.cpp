@@ -21,10 +21,14 @@ bool meets(Sense sense, double value)
 bool inside(Bound bound, double x, bool firstPoint, double min, double max)
 {
     switch (bound) {
-    case Bound::UpToMax: return x <= max;
-    case Bound::UpToZero: return x <= 0;
-    case Bound::DownToZero: return firstPoint ? x >= 0 : x > 0;
-    case Bound::DownToMin: return firstPoint ? x >= min : x > min;
+    case Bound::UpToMax:
+        return x <= max;
+    case Bound::UpToZero:
+        return x <= 0;
+    case Bound::DownToZero:
+        return firstPoint ? x >= 0 : x > 0;
+    case Bound::DownToMin:
+        return firstPoint ? x >= min : x > min;
     }
     return false;
 }
@@ -32,9 +36,12 @@ bool inside(Bound bound, double x, bool firstPoint, double min, double max)
 double startOf(Origin origin, double min, double max)
 {
     switch (origin) {
-    case Origin::Zero: return 0;
-    case Origin::Min: return min;
-    case Origin::Max: return max;
+    case Origin::Zero:
+        return 0;
+    case Origin::Min:
+        return min;
+    case Origin::Max:
+        return max;
     }
     return 0;
 }
@@ -49,8 +56,7 @@ std::string lowerAscii(std::string_view text)
 {
     std::string out(text);
     for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return out;
 }
 
@@ -121,8 +127,7 @@ std::vector<std::string> Outcome::roots() const
 {
     std::vector<std::string> out;
     for (const std::string& slot : slotTexts)
-        if (!slot.empty())
-            out.push_back(slot);
+        if (!slot.empty()) out.push_back(slot);
     return out;
 }
 
@@ -134,11 +139,9 @@ Outcome Solve(std::string_view equation, double min, double max)
         outcome.slotTexts[static_cast<std::size_t>(i)] =
             RunScan(e, Scans()[static_cast<std::size_t>(i)], min, max);
     for (std::size_t i = 0; i < outcome.slotTexts.size(); ++i) {
-        if (outcome.slotTexts[i].empty())
-            continue;
+        if (outcome.slotTexts[i].empty()) continue;
         for (std::size_t j = i + 1; j < outcome.slotTexts.size(); ++j)
-            if (outcome.slotTexts[j] == outcome.slotTexts[i])
-                outcome.slotTexts[j].clear();
+            if (outcome.slotTexts[j] == outcome.slotTexts[i]) outcome.slotTexts[j].clear();
     }
     return outcome;
 }

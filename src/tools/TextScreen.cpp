@@ -34,7 +34,10 @@ void TextScreen::setBackColour(const QColor& colour)
     setPalette(p);
 }
 
-qreal TextScreen::lineHeight() const { return QFontMetricsF(font()).height(); }
+qreal TextScreen::lineHeight() const
+{
+    return QFontMetricsF(font()).height();
+}
 
 QStringList TextScreen::texts() const
 {

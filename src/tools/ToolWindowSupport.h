@@ -11,8 +11,14 @@ class QWidget;
 namespace orvane::tools {
 
 // Twips to logical pixels (15 twips per pixel at 96 dots per inch).
-constexpr qreal twips(qreal value) { return value / 15.0; }
-constexpr int twipsToPixels(int value) { return value / 15; }
+constexpr qreal twips(qreal value)
+{
+    return value / 15.0;
+}
+constexpr int twipsToPixels(int value)
+{
+    return value / 15;
+}
 
 // 宋体 where it is installed, otherwise the first CJK font found.
 QFont songTiFont(qreal pointSize = 9);

@@ -37,18 +37,26 @@ template <typename Window> Window* ToolWindows::open(QPointer<Window>& slot)
     return slot;
 }
 
-frmIntegral* ToolWindows::openIntegral() { return open(integral_); }
+frmIntegral* ToolWindows::openIntegral()
+{
+    return open(integral_);
+}
 
-X20X* ToolWindows::openSolver() { return open(solver_); }
+X20X* ToolWindows::openSolver()
+{
+    return open(solver_);
+}
 
-frmCount* ToolWindows::openInverseTrig() { return open(inverseTrig_); }
+frmCount* ToolWindows::openInverseTrig()
+{
+    return open(inverseTrig_);
+}
 
 frmFormula* ToolWindows::openFormula()
 {
     const bool created = !formula_;
     frmFormula* window = open(formula_);
-    if (created)
-        connect(window, &frmFormula::consoleRequested, this, &ToolWindows::openConsole);
+    if (created) connect(window, &frmFormula::consoleRequested, this, &ToolWindows::openConsole);
     return window;
 }
 

@@ -33,12 +33,12 @@ const QString HelpText = QStringLiteral("    方程式的输入\n"
                                         "所计算的结果可能\n"
                                         "不全。\n");
 
-const std::array<QString, 5> FilledStars = {
-    QStringLiteral("★★"), QStringLiteral("★★★"), QStringLiteral("★★★★"),
-    QStringLiteral("★★★★★"), QStringLiteral("★★★★★★")};
-const std::array<QString, 5> HollowStars = {
-    QStringLiteral("☆☆"), QStringLiteral("☆☆☆"), QStringLiteral("☆☆☆☆"),
-    QStringLiteral("☆☆☆☆☆"), QStringLiteral("☆☆☆☆☆☆")};
+const std::array<QString, 5> FilledStars = {QStringLiteral("★★"), QStringLiteral("★★★"),
+                                            QStringLiteral("★★★★"), QStringLiteral("★★★★★"),
+                                            QStringLiteral("★★★★★★")};
+const std::array<QString, 5> HollowStars = {QStringLiteral("☆☆"), QStringLiteral("☆☆☆"),
+                                            QStringLiteral("☆☆☆☆"), QStringLiteral("☆☆☆☆☆"),
+                                            QStringLiteral("☆☆☆☆☆☆")};
 
 QLabel* label(const QString& text, QWidget* parent, QRect geometry)
 {
@@ -149,7 +149,10 @@ void X20X::Command1_Click()
     result_->print(QStringLiteral("计算结束。"));
 }
 
-void X20X::Command2_Click() { close(); }
+void X20X::Command2_Click()
+{
+    close();
+}
 
 void X20X::cmdA_Click()
 {

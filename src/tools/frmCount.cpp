@@ -52,8 +52,7 @@ frmCount::frmCount(Services&, QWidget* owner) : QWidget(owner)
     txtRes_->setObjectName(QStringLiteral("txtRes"));
     txtRes_->setToolTip(ResultHint);
     txtRes_->setFont(tools::serifFont(12));
-    txtRes_->setGeometry(Margin, ButtonsTop + 2 * (ButtonHeight + 8) + 14,
-                         2 * ButtonWidth + 8, 30);
+    txtRes_->setGeometry(Margin, ButtonsTop + 2 * (ButtonHeight + 8) + 14, 2 * ButtonWidth + 8, 30);
 
     setFixedSize(tools::twipsToPixels(3210), tools::twipsToPixels(3200));
 }
@@ -76,10 +75,22 @@ bool frmCount::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void frmCount::cmdArcSin_Click() { compute("ASN"); }
-void frmCount::cmdArcCos_Click() { compute("ACS"); }
-void frmCount::cmdArcTg_Click() { compute("ATN"); }
-void frmCount::cmdArcCtg_Click() { compute("ACG"); }
+void frmCount::cmdArcSin_Click()
+{
+    compute("ASN");
+}
+void frmCount::cmdArcCos_Click()
+{
+    compute("ACS");
+}
+void frmCount::cmdArcTg_Click()
+{
+    compute("ATN");
+}
+void frmCount::cmdArcCtg_Click()
+{
+    compute("ACG");
+}
 
 void frmCount::compute(const char* function)
 {
@@ -90,8 +101,7 @@ void frmCount::compute(const char* function)
         txtRes_->setText(QStringLiteral(" Error"));
         return;
     }
-    txtRes_->setText(formatPattern(lastResult_ * 180 / FixedPi, "#0.00#") +
-                     QStringLiteral("度"));
+    txtRes_->setText(formatPattern(lastResult_ * 180 / FixedPi, "#0.00#") + QStringLiteral("度"));
 }
 
 } // namespace orvane

@@ -63,8 +63,7 @@ const std::array<const char*, 3> CategoryNames = {"面积", "体积", "数列"};
 const Row* rowWithText(const QString& text)
 {
     for (const Row& row : rows())
-        if (text == QString::fromUtf8(row.listText))
-            return &row;
+        if (text == QString::fromUtf8(row.listText)) return &row;
     return nullptr;
 }
 
@@ -105,8 +104,7 @@ void frmFormula::comType_Click()
     lisType_->clear();
     const int category = comType_->currentIndex();
     for (const Row& row : rows())
-        if (row.category == category)
-            lisType_->addItem(QString::fromUtf8(row.listText));
+        if (row.category == category) lisType_->addItem(QString::fromUtf8(row.listText));
 }
 
 bool frmFormula::eventFilter(QObject* watched, QEvent* event)
@@ -126,8 +124,7 @@ void frmFormula::lisType_Click()
 {
     const QListWidgetItem* item = lisType_->currentItem();
     const Row* row = item ? rowWithText(item->text()) : nullptr;
-    if (!row)
-        return;
+    if (!row) return;
 
     std::vector<double> values(static_cast<std::size_t>(mFormula::InputCount(row->number)));
     TakeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description), values);

@@ -51,8 +51,7 @@ frmIntegral::frmIntegral(Services&, QWidget* owner) : QWidget(owner)
     setFixedSize(BoxX + BoxWidth + LabelX, resultTop + RowHeight + 8);
 }
 
-QLineEdit* frmIntegral::addBox(const char* name, const QString& label, const QString& text,
-                               int row)
+QLineEdit* frmIntegral::addBox(const char* name, const QString& label, const QString& text, int row)
 {
     const int top = RowTop + row * RowHeight;
     auto* caption = new QLabel(label, this);
@@ -78,8 +77,7 @@ void frmIntegral::cmdCount_Click()
     // A count outside 16 bits ends the click and leaves the last result standing.
     const std::optional<std::int16_t> n =
         NumberText::ToInt16(mCount::Evaluate(toStdString(txtN0_->text())));
-    if (!n)
-        return;
+    if (!n) return;
     // A faulted computation has no value and shows as 0.00.
     const double r = CountIntegral(txtCS_->text(), a, b, *n).value_or(0);
     resout_->setText(formatPattern(r, "#0.00#"));

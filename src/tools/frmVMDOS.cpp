@@ -53,8 +53,8 @@ const std::array<ConsoleCategory, 4>& categories()
           "C.圆柱表面积(已知半径和高)"},
          {{'1', "计算三角形面积", "a为底边长；b为高.", "S=1/2*a*b.", 1},
           {'2', "计算三角形面积", "a为两边夹角(角度)；b、c是两边长", "S=1/2*b*c*sin(a)", 2},
-          {'3', "计算三角形面积", "a、b、c分别是三边长，p=1/2(a+b+c)",
-           "S=Sqr(p*(p-a)*(p-b)*(p-c))", 3},
+          {'3', "计算三角形面积", "a、b、c分别是三边长，p=1/2(a+b+c)", "S=Sqr(p*(p-a)*(p-b)*(p-c))",
+           3},
           {'4', "计算距形面积", "a、b分别是距形的长与宽", "S=a*b", 4},
           {'5', "计算平行四边形面积", "a为底边长，b为高", "S=a*b", 5},
           {'6', "计算平行四边形面积", "a为两边夹角(角度)；b、c是两边长", "S=b*c*sin(a)", 6},
@@ -84,13 +84,15 @@ const std::array<ConsoleCategory, 4>& categories()
          "★排列组合★",
          {"1.排列公式", "2.组合公式"},
          {{'1', "排列公式", "设a为n;b为m", "P(b)(a)=a!/(a-b)!或a(a-1)(a-2)…(a-b+1)", 301},
-          {'2', "组合公式", "设a为n;b为m", "C(b)(a)=a!/b!(a-b)!或a(a-1)(a-2)…(a-b+1)/b!",
-           302}}},
+          {'2', "组合公式", "设a为n;b为m", "C(b)(a)=a!/b!(a-b)!或a(a-1)(a-2)…(a-b+1)/b!", 302}}},
     }};
     return table;
 }
 
-QString text(const char* utf8) { return QString::fromUtf8(utf8); }
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
 
 } // namespace
 
@@ -103,14 +105,14 @@ frmVMDOS::frmVMDOS(Services&, QWidget* owner) : QWidget(owner)
     setFocusPolicy(Qt::StrongFocus);
 
     screen_ = new TextScreen(this);
-    screen_->setFont(tools::songTiFont(11));
+    screen_->setFont(tools::songTiFont(9));
     screen_->setBackColour(Qt::black);
     screen_->setFocusPolicy(Qt::NoFocus);
 
     for (std::size_t i = 0; i < inputText_.size(); ++i) {
         auto* box = new QLineEdit(screen_);
         box->setObjectName(QStringLiteral("inputText_%1").arg(i));
-        box->resize(120, static_cast<int>(screen_->lineHeight()) + 6);
+        box->resize(120, static_cast<int>(screen_->lineHeight()) + 4);
         box->hide();
         box->installEventFilter(this);
         inputText_[i] = box;
@@ -121,7 +123,7 @@ frmVMDOS::frmVMDOS(Services&, QWidget* owner) : QWidget(owner)
     inTimer_->setInterval(10);
     connect(inTimer_, &QTimer::timeout, this, &frmVMDOS::inTimer_Timer);
 
-    resize(480, 470);
+    resize(420, 380);
     showMainMenu();
 }
 
@@ -237,16 +239,14 @@ void frmVMDOS::inputText_KeyPress(int index, int key)
 
 void frmVMDOS::inTimer_Timer()
 {
-    if (anyInputVisible())
-        return;
+    if (anyInputVisible()) return;
     std::array<double, 4> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
         values[i] = mCount::Evaluate(toStdString(inputText_[i]->text()));
     screen_->print();
     screen_->setPrintPosition(QPointF(twips(200), height() - twips(1000)));
     inTimer_->stop();
-    if (pendingFormula_ == 0)
-        return;
+    if (pendingFormula_ == 0) return;
     const mFormula::Result result =
         mFormula::Compute(pendingFormula_, values[0], values[1], values[2]);
     if (!result.ok()) {
@@ -266,8 +266,7 @@ void frmVMDOS::hideInputBoxes()
 bool frmVMDOS::anyInputVisible() const
 {
     for (const QLineEdit* box : inputText_)
-        if (!box->isHidden())
-            return true;
+        if (!box->isHidden()) return true;
     return false;
 }
 
@@ -300,8 +299,7 @@ bool frmVMDOS::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress) {
         for (std::size_t i = 0; i < inputText_.size(); ++i) {
-            if (watched != inputText_[i])
-                continue;
+            if (watched != inputText_[i]) continue;
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
                 inputText_KeyPress(static_cast<int>(i), KeyEnter);

@@ -12,15 +12,20 @@ namespace orvane::mFormula {
 namespace {
 
 // The user's constant Pi at the time of the computation (the error value when removed).
-double pi() { return mCount::Evaluate("Pi"); }
+double pi()
+{
+    return mCount::Evaluate("Pi");
+}
 
-Result fault(Fault f) { return {0, f}; }
+Result fault(Fault f)
+{
+    return {0, f};
+}
 
 // Every formula hands back at most 13 decimals, the way its result is shown.
 Result finish(double value)
 {
-    if (!std::isfinite(value))
-        return fault(Fault::OutOfRange);
+    if (!std::isfinite(value)) return fault(Fault::OutOfRange);
     const double rounded =
         NumberText::ParseNumber(NumberText::FormatPattern(value, "#0.0############"))
             .value_or(value);
@@ -35,10 +40,8 @@ Result fallingProduct(double a, double b, double& product)
     product = 1;
     for (double i = a - b + 1; i <= a; i += 1) {
         product *= i;
-        if (!std::isfinite(product))
-            return fault(Fault::OutOfRange);
-        if (product == 0)
-            break;
+        if (!std::isfinite(product)) return fault(Fault::OutOfRange);
+        if (product == 0) break;
     }
     return {};
 }
@@ -82,16 +85,21 @@ const std::array<Entry, 23>& catalogue()
 const Entry* find(int number)
 {
     for (const Entry& entry : catalogue())
-        if (entry.number == number)
-            return &entry;
+        if (entry.number == number) return &entry;
     return nullptr;
 }
 
 } // namespace
 
-double DegToRad(double degrees) { return degrees / 180 * 3.1415926535; }
+double DegToRad(double degrees)
+{
+    return degrees / 180 * 3.1415926535;
+}
 
-bool Exists(int number) { return find(number) != nullptr; }
+bool Exists(int number)
+{
+    return find(number) != nullptr;
+}
 
 int InputCount(int number)
 {
@@ -102,12 +110,14 @@ int InputCount(int number)
 Result Compute(int number, double a, double b, double c)
 {
     const Entry* entry = find(number);
-    if (!entry)
-        return fault(Fault::OutOfRange);
+    if (!entry) return fault(Fault::OutOfRange);
     return entry->compute(a, b, c);
 }
 
-Result TriangleBaseHeight(double a, double b) { return finish(0.5 * a * b); }
+Result TriangleBaseHeight(double a, double b)
+{
+    return finish(0.5 * a * b);
+}
 
 Result TriangleSidesAngle(double a, double b, double c)
 {
@@ -118,41 +128,79 @@ Result TriangleHeron(double a, double b, double c)
 {
     const double s = (a + b + c) / 2;
     const double product = s * (s - a) * (s - b) * (s - c);
-    if (product < 0)
-        return fault(Fault::NotATriangle);
+    if (product < 0) return fault(Fault::NotATriangle);
     return finish(std::sqrt(product));
 }
 
-Result Rectangle(double a, double b) { return finish(a * b); }
+Result Rectangle(double a, double b)
+{
+    return finish(a * b);
+}
 
-Result ParallelogramBaseHeight(double a, double b) { return finish(a * b); }
+Result ParallelogramBaseHeight(double a, double b)
+{
+    return finish(a * b);
+}
 
 Result ParallelogramSidesAngle(double a, double b, double c)
 {
     return finish(b * c * std::sin(DegToRad(a)));
 }
 
-Result Trapezoid(double a, double b, double c) { return finish((a + b) * c / 2); }
+Result Trapezoid(double a, double b, double c)
+{
+    return finish((a + b) * c / 2);
+}
 
-Result Circle(double a) { return finish(pi() * a * a); }
+Result Circle(double a)
+{
+    return finish(pi() * a * a);
+}
 
-Result SectorArc(double a, double b) { return finish(0.5 * a * b); }
+Result SectorArc(double a, double b)
+{
+    return finish(0.5 * a * b);
+}
 
-Result SectorAngle(double a, double b) { return finish(pi() * a * a * b / 360); }
+Result SectorAngle(double a, double b)
+{
+    return finish(pi() * a * a * b / 360);
+}
 
-Result Ellipse(double a, double b) { return finish(pi() * a * b); }
+Result Ellipse(double a, double b)
+{
+    return finish(pi() * a * b);
+}
 
-Result SphereSurface(double a) { return finish(4 * pi() * a * a); }
+Result SphereSurface(double a)
+{
+    return finish(4 * pi() * a * a);
+}
 
-Result CylinderSurface(double a, double b) { return finish(2 * pi() * a * (b + a)); }
+Result CylinderSurface(double a, double b)
+{
+    return finish(2 * pi() * a * (b + a));
+}
 
-Result SphereVolume(double a) { return finish(4 * pi() * a * a * a / 3); }
+Result SphereVolume(double a)
+{
+    return finish(4 * pi() * a * a * a / 3);
+}
 
-Result CylinderVolume(double a, double b) { return finish(pi() * a * a * b); }
+Result CylinderVolume(double a, double b)
+{
+    return finish(pi() * a * a * b);
+}
 
-Result ConeVolume(double a, double b) { return finish(pi() * a * a * b / 3); }
+Result ConeVolume(double a, double b)
+{
+    return finish(pi() * a * a * b / 3);
+}
 
-Result PyramidVolume(double a, double b) { return finish(a * b / 3); }
+Result PyramidVolume(double a, double b)
+{
+    return finish(a * b / 3);
+}
 
 Result ArithmeticSum(double a, double b, double c)
 {
@@ -161,12 +209,14 @@ Result ArithmeticSum(double a, double b, double c)
 
 Result GeometricSum(double a, double b, double c)
 {
-    if (c == 1)
-        return fault(Fault::RatioOne);
+    if (c == 1) return fault(Fault::RatioOne);
     return finish(a * (std::pow(c, b) - 1) / (c - 1));
 }
 
-Result SumOfSquares(double a) { return finish(a * (a + 1) * (2 * a + 1) / 6); }
+Result SumOfSquares(double a)
+{
+    return finish(a * (a + 1) * (2 * a + 1) / 6);
+}
 
 Result SumOfCubes(double a)
 {
@@ -176,21 +226,17 @@ Result SumOfCubes(double a)
 
 Result Permutations(double a, double b)
 {
-    if (a == 0)
-        return finish(1);
+    if (a == 0) return finish(1);
     double product = 1;
-    if (const Result r = fallingProduct(a, b, product); !r.ok())
-        return r;
+    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
     return finish(product);
 }
 
 Result Combinations(double a, double b)
 {
-    if (a == 0)
-        return finish(1);
+    if (a == 0) return finish(1);
     double product = 1;
-    if (const Result r = fallingProduct(a, b, product); !r.ok())
-        return r;
+    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
     // Dividing by 1, 2, 3, ... drives the quotient to 0 quickly; past that it stays 0.
     for (double j = 1; j <= b && product != 0; j += 1)
         product /= j;

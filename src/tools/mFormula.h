@@ -29,28 +29,28 @@ int InputCount(int number);
 // Dispatches on the catalogue number; an unknown number gives OutOfRange.
 Result Compute(int number, double a, double b, double c);
 
-Result TriangleBaseHeight(double a, double b);         // 1
-Result TriangleSidesAngle(double a, double b, double c); // 2: a is the angle in degrees
-Result TriangleHeron(double a, double b, double c);    // 3
-Result Rectangle(double a, double b);                  // 4
-Result ParallelogramBaseHeight(double a, double b);    // 5
+Result TriangleBaseHeight(double a, double b);                // 1
+Result TriangleSidesAngle(double a, double b, double c);      // 2: a is the angle in degrees
+Result TriangleHeron(double a, double b, double c);           // 3
+Result Rectangle(double a, double b);                         // 4
+Result ParallelogramBaseHeight(double a, double b);           // 5
 Result ParallelogramSidesAngle(double a, double b, double c); // 6
-Result Trapezoid(double a, double b, double c);        // 7
-Result Circle(double a);                               // 8
-Result SectorArc(double a, double b);                  // 9
-Result SectorAngle(double a, double b);                // 10
-Result Ellipse(double a, double b);                    // 11
-Result SphereSurface(double a);                        // 12
-Result CylinderSurface(double a, double b);            // 13
-Result SphereVolume(double a);                         // 101
-Result CylinderVolume(double a, double b);             // 102
-Result ConeVolume(double a, double b);                 // 103
-Result PyramidVolume(double a, double b);              // 104
-Result ArithmeticSum(double a, double b, double c);    // 201
-Result GeometricSum(double a, double b, double c);     // 202
-Result SumOfSquares(double a);                         // 203
-Result SumOfCubes(double a);                           // 204
-Result Permutations(double a, double b);               // 301
-Result Combinations(double a, double b);               // 302
+Result Trapezoid(double a, double b, double c);               // 7
+Result Circle(double a);                                      // 8
+Result SectorArc(double a, double b);                         // 9
+Result SectorAngle(double a, double b);                       // 10
+Result Ellipse(double a, double b);                           // 11
+Result SphereSurface(double a);                               // 12
+Result CylinderSurface(double a, double b);                   // 13
+Result SphereVolume(double a);                                // 101
+Result CylinderVolume(double a, double b);                    // 102
+Result ConeVolume(double a, double b);                        // 103
+Result PyramidVolume(double a, double b);                     // 104
+Result ArithmeticSum(double a, double b, double c);           // 201
+Result GeometricSum(double a, double b, double c);            // 202
+Result SumOfSquares(double a);                                // 203
+Result SumOfCubes(double a);                                  // 204
+Result Permutations(double a, double b);                      // 301
+Result Combinations(double a, double b);                      // 302
 
 } // namespace orvane::mFormula

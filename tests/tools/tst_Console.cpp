@@ -14,8 +14,13 @@ using namespace orvane::testing;
 
 namespace {
 
-const QStringList MainMenu = {"欢迎使用  公式计算器 For Orvane!", "1.面积计算", "2.体积计算",
-                              "3.数列计算", "4.排列组合", "请选择……", "方法：使用数字键选择"};
+const QStringList MainMenu = {"欢迎使用  公式计算器 For Orvane!",
+                              "1.面积计算",
+                              "2.体积计算",
+                              "3.数列计算",
+                              "4.排列组合",
+                              "请选择……",
+                              "方法：使用数字键选择"};
 
 struct Console {
     FakeServices fakes;
@@ -23,7 +28,10 @@ struct Console {
 
     Console() { window.show(); }
     QStringList texts() const { return window.screen().texts(); }
-    QLineEdit* box(int i) { return control<QLineEdit>(window, QStringLiteral("inputText_%1").arg(i)); }
+    QLineEdit* box(int i)
+    {
+        return control<QLineEdit>(window, QStringLiteral("inputText_%1").arg(i));
+    }
     QTimer* timer() { return control<QTimer>(window, QStringLiteral("inTimer")); }
     void keys(const QString& typed)
     {
@@ -45,7 +53,10 @@ QStringList categoryMenu(const QString& heading, const QStringList& items)
 
 } // namespace
 
-void TestConsole::init() { resetEngineWithDefaults(); }
+void TestConsole::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestConsole::mainMenuAtLoad()
 {
@@ -79,7 +90,8 @@ void TestConsole::categoryMenus_data()
     QTest::newRow("2") << "2"
                        << categoryMenu("体积公式",
                                        {"1.球体积(已知半径)", "2.圆柱体积(已知半径和高)",
-                                        "3.圆锥形体积(已知半径和高)", "4.锥形体积(已知底面积和高)"});
+                                        "3.圆锥形体积(已知半径和高)",
+                                        "4.锥形体积(已知底面积和高)"});
     QTest::newRow("3") << "3"
                        << categoryMenu("数列计算", {"1.等差数列求和", "2.等比数列求和",
                                                     "3.平方数求和", "4.立方数求和"});
@@ -159,8 +171,9 @@ void TestConsole::inputScreenPlacesBoxesBesidePrompts()
         QVERIFY(!c.box(i)->isHidden());
         QVERIFY(c.box(i)->text().isEmpty());
         // 600 twips from the left, 200 twips above the line after the prompt.
-        QCOMPARE(c.box(i)->pos(),
-                 QPointF(tools::twips(600), prompt.position.y() + line - tools::twips(200)).toPoint());
+        QCOMPARE(
+            c.box(i)->pos(),
+            QPointF(tools::twips(600), prompt.position.y() + line - tools::twips(200)).toPoint());
     }
     QVERIFY(c.box(2)->isHidden());
     QVERIFY(c.box(3)->isHidden());

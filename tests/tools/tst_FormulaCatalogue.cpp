@@ -13,7 +13,10 @@ namespace {
 constexpr double Pi = 3.14159265358979;
 }
 
-void TestFormulaCatalogue::init() { resetEngineWithDefaults(); }
+void TestFormulaCatalogue::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestFormulaCatalogue::results_data()
 {
@@ -74,7 +77,8 @@ void TestFormulaCatalogue::results()
     if (tolerance == 0)
         QCOMPARE(r.value, expected);
     else
-        QVERIFY2(qAbs(r.value - expected) <= tolerance, qPrintable(QString::number(r.value, 'g', 17)));
+        QVERIFY2(qAbs(r.value - expected) <= tolerance,
+                 qPrintable(QString::number(r.value, 'g', 17)));
 }
 
 void TestFormulaCatalogue::roundsToThirteenDecimals()
@@ -105,8 +109,8 @@ void TestFormulaCatalogue::faults_data()
     QTest::addColumn<Fault>("fault");
     QTest::newRow("no triangle") << 3 << 1.0 << 2.0 << 10.0 << Fault::NotATriangle;
     QTest::newRow("ratio 1") << 202 << 1.0 << 10.0 << 1.0 << Fault::RatioOne;
-    QTest::newRow("negative ratio, fractional count") << 202 << 1.0 << 0.5 << -2.0
-                                                      << Fault::OutOfRange;
+    QTest::newRow("negative ratio, fractional count")
+        << 202 << 1.0 << 0.5 << -2.0 << Fault::OutOfRange;
     QTest::newRow("ratio power overflows") << 202 << 1.0 << 2000.0 << 2.0 << Fault::OutOfRange;
     QTest::newRow("sphere overflows") << 101 << 1e200 << 0.0 << 0.0 << Fault::OutOfRange;
     QTest::newRow("rectangle overflows") << 4 << 1e200 << 1e200 << 0.0 << Fault::OutOfRange;
@@ -150,16 +154,14 @@ void TestFormulaCatalogue::countingStaysShortForHugeInputs()
     QFETCH(double, expected);
     const mFormula::Result r = mFormula::Compute(number, a, b, 0);
     QCOMPARE(r.ok(), ok);
-    if (ok)
-        QCOMPARE(r.value, expected);
+    if (ok) QCOMPARE(r.value, expected);
 }
 
 void TestFormulaCatalogue::catalogueNumbers()
 {
-    const QList<int> numbers = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13,
-                                101, 102, 103, 104, 201, 202, 203, 204, 301, 302};
-    const QList<int> inputs = {2, 3, 3, 2, 2, 3, 3, 1, 2, 2, 2, 1, 2,
-                               1, 2, 2, 2, 3, 3, 1, 1, 2, 2};
+    const QList<int> numbers = {1,  2,   3,   4,   5,   6,   7,   8,   9,   10,  11, 12,
+                                13, 101, 102, 103, 104, 201, 202, 203, 204, 301, 302};
+    const QList<int> inputs = {2, 3, 3, 2, 2, 3, 3, 1, 2, 2, 2, 1, 2, 1, 2, 2, 2, 3, 3, 1, 1, 2, 2};
     for (int i = 0; i < numbers.size(); ++i) {
         QVERIFY(mFormula::Exists(numbers[i]));
         QCOMPARE(mFormula::InputCount(numbers[i]), inputs[i]);

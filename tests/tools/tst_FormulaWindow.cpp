@@ -53,7 +53,10 @@ using Answers = QList<std::optional<QString>>;
 
 Q_DECLARE_METATYPE(Answers)
 
-void TestFormulaWindow::init() { resetEngineWithDefaults(); }
+void TestFormulaWindow::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestFormulaWindow::startsWithoutCategory()
 {
@@ -74,9 +77,12 @@ void TestFormulaWindow::categoriesFillTheList_data()
     QTest::addColumn<int>("count");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("last");
-    QTest::newRow("面积") << 0 << "面积" << 13 << "三角形(已知底和高)" << "圆柱表面积(已知半径和高)";
-    QTest::newRow("体积") << 1 << "体积" << 4 << "球体积(已知半径)" << "锥形体积(已知底面积和高)";
-    QTest::newRow("数列") << 2 << "数列" << 4 << "等差数列求和" << "立方数求和";
+    QTest::newRow("面积") << 0 << "面积" << 13 << "三角形(已知底和高)"
+                          << "圆柱表面积(已知半径和高)";
+    QTest::newRow("体积") << 1 << "体积" << 4 << "球体积(已知半径)"
+                          << "锥形体积(已知底面积和高)";
+    QTest::newRow("数列") << 2 << "数列" << 4 << "等差数列求和"
+                          << "立方数求和";
 }
 
 void TestFormulaWindow::categoriesFillTheList()
@@ -106,9 +112,10 @@ void TestFormulaWindow::results_data()
     QTest::newRow("circle r=5") << 0 << "圆(已知半径)" << Answers{"5"} << "78.5398163397447";
     QTest::newRow("arithmetic series") << 2 << "等差数列求和" << Answers{"1", "100", "1"} << "5050";
     QTest::newRow("geometric series") << 2 << "等比数列求和" << Answers{"1", "10", "2"} << "1023";
-    QTest::newRow("expressions as answers") << 0 << "矩形(已知长和宽)" << Answers{"2^10", "1/2"}
-                                            << "512";
-    QTest::newRow("heron") << 0 << "三角形(已知三边，使用海伦公式)" << Answers{"3", "4", "5"} << "6";
+    QTest::newRow("expressions as answers")
+        << 0 << "矩形(已知长和宽)" << Answers{"2^10", "1/2"} << "512";
+    QTest::newRow("heron") << 0 << "三角形(已知三边，使用海伦公式)" << Answers{"3", "4", "5"}
+                           << "6";
     QTest::newRow("cone") << 1 << "锥形体积(已知底面积和高)" << Answers{"6", "3"} << "6";
     QTest::newRow("sum of cubes") << 2 << "立方数求和" << Answers{"10"} << "3025";
     // An unbound x, an empty answer and a cancelled dialog all take part as -1E-30.
@@ -139,7 +146,8 @@ void TestFormulaWindow::inputPrompts()
     w.run(QStringLiteral("三角形(已知两边和夹角)"), Answers{"30", "2", "2"});
     const QList<FakeSystemDialogs::Call>& calls = w.fakes.dialogs.calls;
     QCOMPARE(calls.size(), 4);
-    const QString formula = QStringLiteral("S=0.5 * b * c * Sin(a)\na为两边夹角(角度)；b、c是两边长\n");
+    const QString formula =
+        QStringLiteral("S=0.5 * b * c * Sin(a)\na为两边夹角(角度)；b、c是两边长\n");
     const QStringList letters{"a=", "b=", "c="};
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(calls[i].kind, FakeSystemDialogs::Call::Input);

@@ -17,7 +17,10 @@ struct IntegralWindow {
     FakeServices fakes;
     frmIntegral window{fakes.services, nullptr};
 
-    QLineEdit* box(const char* name) { return control<QLineEdit>(window, QString::fromLatin1(name)); }
+    QLineEdit* box(const char* name)
+    {
+        return control<QLineEdit>(window, QString::fromLatin1(name));
+    }
     QString result() { return control<QLabel>(window, QStringLiteral("resout"))->text(); }
     void fill(const QString& a, const QString& b, const QString& f, const QString& n)
     {
@@ -28,14 +31,16 @@ struct IntegralWindow {
     }
     void clickCount()
     {
-        QTest::mouseClick(control<QPushButton>(window, QStringLiteral("cmdCount")),
-                          Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(window, QStringLiteral("cmdCount")), Qt::LeftButton);
     }
 };
 
 } // namespace
 
-void TestIntegral::init() { resetEngineWithDefaults(); }
+void TestIntegral::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestIntegral::defaultsShowOne()
 {
@@ -60,23 +65,75 @@ void TestIntegral::results_data()
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("shown");
     // h = 1, S = 0/2 + 1 + 4 + 9/2
-    QTest::newRow("x^2, n=3") << "0" << "3" << "x^2" << "3" << "9.50";
-    QTest::newRow("x^2, n=30000") << "0" << "3" << "x^2" << "30000" << "9.00";
-    QTest::newRow("count as expression") << "0" << "3" << "x^2" << "2*15000" << "9.00";
-    QTest::newRow("n=1 uses the ends") << "0" << "2" << "x" << "1" << "2.00";
-    QTest::newRow("b<a is negative") << "3" << "0" << "x^2" << "3" << "-9.50";
+    QTest::newRow("x^2, n=3") << "0"
+                              << "3"
+                              << "x^2"
+                              << "3"
+                              << "9.50";
+    QTest::newRow("x^2, n=30000") << "0"
+                                  << "3"
+                                  << "x^2"
+                                  << "30000"
+                                  << "9.00";
+    QTest::newRow("count as expression") << "0"
+                                         << "3"
+                                         << "x^2"
+                                         << "2*15000"
+                                         << "9.00";
+    QTest::newRow("n=1 uses the ends") << "0"
+                                       << "2"
+                                       << "x"
+                                       << "1"
+                                       << "2.00";
+    QTest::newRow("b<a is negative") << "3"
+                                     << "0"
+                                     << "x^2"
+                                     << "3"
+                                     << "-9.50";
     // h = -3 times the two halves 0/2 + 9/2
-    QTest::newRow("negative n") << "0" << "3" << "x^2" << "-1" << "-13.50";
+    QTest::newRow("negative n") << "0"
+                                << "3"
+                                << "x^2"
+                                << "-1"
+                                << "-13.50";
     // x = 0 contributes the error value: 0.25 * (4 + 2 + 4/3 + 1/2)
-    QTest::newRow("1/x from 0") << "0" << "1" << "1/x" << "4" << "1.958";
-    QTest::newRow("third decimal") << "0" << "1" << "x^2" << "30000" << "0.333";
+    QTest::newRow("1/x from 0") << "0"
+                                << "1"
+                                << "1/x"
+                                << "4"
+                                << "1.958";
+    QTest::newRow("third decimal") << "0"
+                                   << "1"
+                                   << "x^2"
+                                   << "30000"
+                                   << "0.333";
     // 2.5 rounds to 2: h = 1.5, S = 2.25 + 0/2 + 9/2
-    QTest::newRow("count rounds half to even") << "0" << "3" << "x^2" << "2.5" << "10.125";
+    QTest::newRow("count rounds half to even") << "0"
+                                               << "3"
+                                               << "x^2"
+                                               << "2.5"
+                                               << "10.125";
     // An invalid limit takes part as -1E-30.
-    QTest::newRow("invalid limit") << "zz" << "2" << "x" << "1" << "2.00";
-    QTest::newRow("empty count") << "0" << "3" << "x^2" << "" << "0.00";
-    QTest::newRow("invalid count") << "0" << "3" << "x^2" << "abc" << "0.00";
-    QTest::newRow("invalid integrand") << "0" << "3" << "foo(x)" << "3" << "0.00";
+    QTest::newRow("invalid limit") << "zz"
+                                   << "2"
+                                   << "x"
+                                   << "1"
+                                   << "2.00";
+    QTest::newRow("empty count") << "0"
+                                 << "3"
+                                 << "x^2"
+                                 << ""
+                                 << "0.00";
+    QTest::newRow("invalid count") << "0"
+                                   << "3"
+                                   << "x^2"
+                                   << "abc"
+                                   << "0.00";
+    QTest::newRow("invalid integrand") << "0"
+                                       << "3"
+                                       << "foo(x)"
+                                       << "3"
+                                       << "0.00";
 }
 
 void TestIntegral::results()

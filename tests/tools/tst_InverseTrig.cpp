@@ -10,7 +10,10 @@
 using namespace orvane;
 using namespace orvane::testing;
 
-void TestInverseTrig::init() { resetEngineWithDefaults(); }
+void TestInverseTrig::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestInverseTrig::window()
 {
@@ -35,20 +38,48 @@ void TestInverseTrig::results_data()
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("asn 1") << "1" << "cmdArcSin" << "90.00度";
-    QTest::newRow("acs 1") << "1" << "cmdArcCos" << "0.00度";
-    QTest::newRow("atn 1") << "1" << "cmdArcTg" << "45.00度";
-    QTest::newRow("acg 1") << "1" << "cmdArcCtg" << "45.00度";
-    QTest::newRow("asn 1/2") << "1/2" << "cmdArcSin" << "30.00度";
-    QTest::newRow("acs -0.5") << "-0.5" << "cmdArcCos" << "120.00度";
-    QTest::newRow("acg -1") << "-1" << "cmdArcCtg" << "-45.00度";
-    QTest::newRow("asn sqr(3)/2") << "sqr(3)/2" << "cmdArcSin" << "60.00度";
-    QTest::newRow("atn 1/3 has three decimals") << "1/3" << "cmdArcTg" << "18.435度";
-    QTest::newRow("acs -1") << "-1" << "cmdArcCos" << " Error";
-    QTest::newRow("asn 2") << "2" << "cmdArcSin" << " Error";
-    QTest::newRow("acg 0") << "0" << "cmdArcCtg" << " Error";
-    QTest::newRow("empty") << "" << "cmdArcSin" << " Error";
-    QTest::newRow("not an expression") << "1+" << "cmdArcTg" << " Error";
+    QTest::newRow("asn 1") << "1"
+                           << "cmdArcSin"
+                           << "90.00度";
+    QTest::newRow("acs 1") << "1"
+                           << "cmdArcCos"
+                           << "0.00度";
+    QTest::newRow("atn 1") << "1"
+                           << "cmdArcTg"
+                           << "45.00度";
+    QTest::newRow("acg 1") << "1"
+                           << "cmdArcCtg"
+                           << "45.00度";
+    QTest::newRow("asn 1/2") << "1/2"
+                             << "cmdArcSin"
+                             << "30.00度";
+    QTest::newRow("acs -0.5") << "-0.5"
+                              << "cmdArcCos"
+                              << "120.00度";
+    QTest::newRow("acg -1") << "-1"
+                            << "cmdArcCtg"
+                            << "-45.00度";
+    QTest::newRow("asn sqr(3)/2") << "sqr(3)/2"
+                                  << "cmdArcSin"
+                                  << "60.00度";
+    QTest::newRow("atn 1/3 has three decimals") << "1/3"
+                                                << "cmdArcTg"
+                                                << "18.435度";
+    QTest::newRow("acs -1") << "-1"
+                            << "cmdArcCos"
+                            << " Error";
+    QTest::newRow("asn 2") << "2"
+                           << "cmdArcSin"
+                           << " Error";
+    QTest::newRow("acg 0") << "0"
+                           << "cmdArcCtg"
+                           << " Error";
+    QTest::newRow("empty") << ""
+                           << "cmdArcSin"
+                           << " Error";
+    QTest::newRow("not an expression") << "1+"
+                                       << "cmdArcTg"
+                                       << " Error";
 }
 
 void TestInverseTrig::results()

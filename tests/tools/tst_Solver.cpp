@@ -22,7 +22,10 @@ struct SolverWindow {
     FakeServices fakes;
     X20X window{fakes.services, nullptr};
 
-    QLineEdit* box(const char* name) { return control<QLineEdit>(window, QString::fromLatin1(name)); }
+    QLineEdit* box(const char* name)
+    {
+        return control<QLineEdit>(window, QString::fromLatin1(name));
+    }
     QPushButton* button(const char* name)
     {
         return control<QPushButton>(window, QString::fromLatin1(name));
@@ -48,7 +51,10 @@ QStringList printed(std::initializer_list<const char*> roots)
 
 } // namespace
 
-void TestSolver::init() { resetEngineWithDefaults(); }
+void TestSolver::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestSolver::workingText_data()
 {
@@ -79,26 +85,51 @@ void TestSolver::outputs_data()
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("defaults") << "x^4+x^2-16" << "-100" << "100" << printed({"1.879", "-1.879"});
-    QTest::newRow("x^2-4") << "x^2-4" << "-100" << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("upper-case X") << "X^2-4" << "-100" << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("root at the start") << "x" << "-100" << "100" << printed({"0.00"});
-    QTest::newRow("1/x reports the pole") << "1/x" << "-100" << "100" << printed({"0.00"});
-    QTest::newRow("sqr(x)-1") << "sqr(x)-1" << "-100" << "100"
-                              << printed({"1.00", "-1.00", "-101.00"});
+    QTest::newRow("defaults") << "x^4+x^2-16"
+                              << "-100"
+                              << "100" << printed({"1.879", "-1.879"});
+    QTest::newRow("x^2-4") << "x^2-4"
+                           << "-100"
+                           << "100" << printed({"2.00", "-2.00"});
+    QTest::newRow("upper-case X") << "X^2-4"
+                                  << "-100"
+                                  << "100" << printed({"2.00", "-2.00"});
+    QTest::newRow("root at the start") << "x"
+                                       << "-100"
+                                       << "100" << printed({"0.00"});
+    QTest::newRow("1/x reports the pole") << "1/x"
+                                          << "-100"
+                                          << "100" << printed({"0.00"});
+    QTest::newRow("sqr(x)-1") << "sqr(x)-1"
+                              << "-100"
+                              << "100" << printed({"1.00", "-1.00", "-101.00"});
     QTest::newRow("exp fails everywhere")
-        << "exp(x)" << "-100" << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
+        << "exp(x)"
+        << "-100"
+        << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
     QTest::newRow("unknown name fails everywhere")
-        << "zz+x" << "-100" << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
-    QTest::newRow("nearest root per scan")
-        << "(x-1)*(x-2)*(x-3)" << "0" << "10" << printed({"1.00", "3.00"});
-    QTest::newRow("no root") << "x^2+1" << "-100" << "100" << printed({});
-    QTest::newRow("min not a number") << "x^2-4" << "abc" << "100" << printed({"2.00"});
-    QTest::newRow("max Pi reads as 0") << "x^2-4" << "-100" << "Pi" << printed({"-2.00"});
+        << "zz+x"
+        << "-100"
+        << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
+    QTest::newRow("nearest root per scan") << "(x-1)*(x-2)*(x-3)"
+                                           << "0"
+                                           << "10" << printed({"1.00", "3.00"});
+    QTest::newRow("no root") << "x^2+1"
+                             << "-100"
+                             << "100" << printed({});
+    QTest::newRow("min not a number") << "x^2-4"
+                                      << "abc"
+                                      << "100" << printed({"2.00"});
+    QTest::newRow("max Pi reads as 0") << "x^2-4"
+                                       << "-100"
+                                       << "Pi" << printed({"-2.00"});
     // The refinement may step past min: scan 8 starts inside the range at -1.5.
-    QTest::newRow("leading number of the range")
-        << "x^2-4" << "-1.5abc" << "1.5e1x" << printed({"2.00", "-2.00"});
-    QTest::newRow("trigonometric") << "sin(x)" << "-4" << "4" << printed({"0.00", "3.142", "-3.142"});
+    QTest::newRow("leading number of the range") << "x^2-4"
+                                                 << "-1.5abc"
+                                                 << "1.5e1x" << printed({"2.00", "-2.00"});
+    QTest::newRow("trigonometric") << "sin(x)"
+                                   << "-4"
+                                   << "4" << printed({"0.00", "3.142", "-3.142"});
 }
 
 void TestSolver::outputs()
@@ -116,9 +147,12 @@ void TestSolver::hugeRangeIsBoundedAndTold_data()
 {
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
-    QTest::newRow("-1E9 to 1E9") << "-1E9" << "1E9";
-    QTest::newRow("beyond exact integers") << "-1e20" << "1e300";
-    QTest::newRow("only the upper end") << "-100" << "5e5";
+    QTest::newRow("-1E9 to 1E9") << "-1E9"
+                                 << "1E9";
+    QTest::newRow("beyond exact integers") << "-1e20"
+                                           << "1e300";
+    QTest::newRow("only the upper end") << "-100"
+                                        << "5e5";
 }
 
 void TestSolver::hugeRangeIsBoundedAndTold()
@@ -128,7 +162,8 @@ void TestSolver::hugeRangeIsBoundedAndTold()
     SolverWindow w;
     QCOMPARE(w.solve(QStringLiteral("x^2-4"), min, max), printed({"2.00", "-2.00"}));
     QCOMPARE(w.fakes.dialogs.messageTexts(),
-             QStringList{QStringLiteral("X的范围太大，计算会非常慢。本次只在-100000到100000之间寻找方程的根。")});
+             QStringList{QStringLiteral(
+                 "X的范围太大，计算会非常慢。本次只在-100000到100000之间寻找方程的根。")});
     QCOMPARE(w.fakes.dialogs.calls.first().message.icon, MessageIcon::Information);
     // The boxes keep what the user typed.
     QCOMPARE(w.box("txtMax")->text(), max);
@@ -174,12 +209,18 @@ void TestSolver::bannerFollowsTheClock_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("filled");
     QTest::addColumn<QString>("hollow");
-    QTest::newRow("0") << 0 << "★★" << "☆☆";
-    QTest::newRow("1") << 1 << "★★★" << "☆☆☆";
-    QTest::newRow("2") << 2 << "★★★★" << "☆☆☆☆";
-    QTest::newRow("3") << 3 << "★★★★★" << "☆☆☆☆☆";
-    QTest::newRow("4") << 4 << "★★★★★★" << "☆☆☆☆☆☆";
-    QTest::newRow("59") << 59 << "★★★★★★" << "☆☆☆☆☆☆";
+    QTest::newRow("0") << 0 << "★★"
+                       << "☆☆";
+    QTest::newRow("1") << 1 << "★★★"
+                       << "☆☆☆";
+    QTest::newRow("2") << 2 << "★★★★"
+                       << "☆☆☆☆";
+    QTest::newRow("3") << 3 << "★★★★★"
+                       << "☆☆☆☆☆";
+    QTest::newRow("4") << 4 << "★★★★★★"
+                       << "☆☆☆☆☆☆";
+    QTest::newRow("59") << 59 << "★★★★★★"
+                        << "☆☆☆☆☆☆";
 }
 
 void TestSolver::bannerFollowsTheClock()
@@ -190,8 +231,8 @@ void TestSolver::bannerFollowsTheClock()
     SolverWindow w;
     w.fakes.environment.time = QTime(10, 30, second);
     w.window.TimeTxt_Timer();
-    QCOMPARE(w.window.banner().texts(),
-             (QStringList{filled, QStringLiteral("Orvane—"), QStringLiteral("解一元n次方程"), hollow}));
+    QCOMPARE(w.window.banner().texts(), (QStringList{filled, QStringLiteral("Orvane—"),
+                                                     QStringLiteral("解一元n次方程"), hollow}));
     // The first line is empty: the stars start one line down.
     QCOMPARE(w.window.banner().items().first().position.y(), w.window.banner().lineHeight());
 }

@@ -23,7 +23,10 @@ void processDeletions()
 
 } // namespace
 
-void TestToolWindows::init() { resetEngineWithDefaults(); }
+void TestToolWindows::init()
+{
+    resetEngineWithDefaults();
+}
 
 void TestToolWindows::eachToolOpensOnce()
 {
@@ -53,7 +56,8 @@ void TestToolWindows::closedWindowOpensAfresh()
     processDeletions();
     QCOMPARE(owner.findChildren<frmIntegral*>().size(), 0);
     frmIntegral* second = tools.openIntegral();
-    QCOMPARE(control<QLineEdit>(*second, QStringLiteral("txtCS"))->text(), QStringLiteral("sin(x)"));
+    QCOMPARE(control<QLineEdit>(*second, QStringLiteral("txtCS"))->text(),
+             QStringLiteral("sin(x)"));
 }
 
 void TestToolWindows::windowsAreOwned()

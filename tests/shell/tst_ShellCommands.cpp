@@ -1,0 +1,111 @@
+#include "tst_ShellCommands.h"
+
+#include "FakeFunctionTarget.h"
+#include "FakeSystemDialogs.h"
+#include "FileBytes.h"
+#include "FunctionGraphCommands.h"
+#include "ProgramPaths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+
+#include <functional>
+
+using namespace orvane;
+
+namespace {
+using Command = std::function<void(SystemDialogs&, QWidget*, FunctionGraphTarget&)>;
+} // namespace
+
+Q_DECLARE_METATYPE(Command)
+
+void TestShellCommands::saveCommandsAskWithTheirDialog_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("save all") << Command(SaveAllFunctionsCommand)
+                              << QByteArray("[Image]\r\nCount=1\r\nFunction0=y=x^2\r\n");
+    QTest::newRow("save current") << Command(SaveCurrentFunctionCommand)
+                                  << QByteArray("[Image]\r\nCount=0\r\nXYP=X\r\nFunction=y+1\r\n");
+}
+
+void TestShellCommands::saveCommandsAskWithTheirDialog()
+{
+    QFETCH(Command, command);
+    QFETCH(QByteArray, file);
+    const QString path = dir_.filePath(QStringLiteral("saved.fun"));
+    QFile::remove(path);
+    FakeSystemDialogs dialogs;
+    dialogs.fileAnswers = {path};
+    FakeFunctionTarget target;
+    target.rows = QStringList{QStringLiteral("y=x^2")};
+    target.kind = PlotKind::X;
+    target.boxes[1] = QStringLiteral("y+1");
+    command(dialogs, nullptr, target);
+    QCOMPARE(dialogs.count(FakeSystemDialogs::Call::Save), 1);
+    const FileDialogRequest& asked = dialogs.calls.front().file;
+    QCOMPARE(asked.title, QStringLiteral("保存"));
+    QCOMPARE(asked.filterText, QStringLiteral("函数图象文件 (*.fun)"));
+    QCOMPARE(asked.filterPattern, QStringLiteral("*.fun"));
+    QCOMPARE(asked.initialFolder, QString());
+    QCOMPARE(readBytes(path), file);
+}
+
+void TestShellCommands::cancelledSaveWritesNothing()
+{
+    const QTemporaryDir empty;
+    FakeSystemDialogs dialogs; // no planned answer: the dialog is cancelled
+    FakeFunctionTarget target;
+    target.rows = QStringList{QStringLiteral("y=x")};
+    SaveAllFunctionsCommand(dialogs, nullptr, target);
+    SaveCurrentFunctionCommand(dialogs, nullptr, target);
+    QCOMPARE(dialogs.count(FakeSystemDialogs::Call::Save), 2);
+    QCOMPARE(target.selectedRow, -1);
+    QCOMPARE(QDir(empty.path()).entryList(QDir::Files), QStringList());
+}
+
+void TestShellCommands::importLoadsTheChosenFile()
+{
+    const QString path = dir_.filePath(QStringLiteral("in.fun"));
+    writeBytes(path, "[Image]\r\nCount=1\r\nFunction0=p=2\r\n");
+    FakeSystemDialogs dialogs;
+    dialogs.fileAnswers = {path};
+    FakeFunctionTarget target;
+    ImportFunctionFileCommand(dialogs, nullptr, target);
+    QCOMPARE(dialogs.count(FakeSystemDialogs::Call::Open), 1);
+    QCOMPARE(dialogs.calls.front().file.title, QStringLiteral("导入文件"));
+    QCOMPARE(dialogs.calls.front().file.filterText, QStringLiteral("函数图象文件 (*.fun)"));
+    QCOMPARE(target.log, (QStringList{"select p", "draw p=2"}));
+    QFile::remove(path);
+}
+
+void TestShellCommands::cancelledImportLoadsNothing()
+{
+    FakeSystemDialogs dialogs;
+    FakeFunctionTarget target;
+    ImportFunctionFileCommand(dialogs, nullptr, target);
+    QCOMPARE(target.log, QStringList());
+}
+
+void TestShellCommands::helpLiesBesideTheProgram()
+{
+    const QString help = HelpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER));
+    QCOMPARE(help, QStringLiteral(ORVANE_PROGRAM_FOLDER "/help/index.html"));
+    QVERIFY(QFileInfo(help).isFile());
+    QVERIFY(QFileInfo(QStringLiteral(ORVANE_PROGRAM_FOLDER "/help/style.css")).isFile());
+}
+
+void TestShellCommands::helpNamesEveryBuiltInFunction()
+{
+    const QString html =
+        QString::fromUtf8(readBytes(HelpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER))));
+    const char* names[] = {"SIN",   "COS", "TAN",    "TG",  "CTG",    "SEC", "CSC",    "ATN",
+                           "ARCTG", "ACG", "ARCCTG", "ASN", "ARCSIN", "ACS", "ARCCOS", "ABS",
+                           "INT",   "FIX", "SQR",    "EXP", "LOG",    "LN",  "FACT",   "RAD"};
+    for (const char* name : names)
+        QVERIFY2(html.contains(QStringLiteral("<code>%1</code>").arg(QLatin1String(name))), name);
+    QVERIFY(html.contains(QStringLiteral("自然对数")));
+    QVERIFY(html.contains(QStringLiteral("常用对数")));
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TestShellCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void saveCommandsAskWithTheirDialog_data();
+    void saveCommandsAskWithTheirDialog();
+    void cancelledSaveWritesNothing();
+    void importLoadsTheChosenFile();
+    void cancelledImportLoadsNothing();
+    void helpLiesBesideTheProgram();
+    void helpNamesEveryBuiltInFunction();
+
+private:
+    QTemporaryDir dir_;
+};

@@ -1,0 +1,244 @@
+#include "tst_ShellWindows.h"
+
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "FileBytes.h"
+#include "Services.h"
+#include "ShellWindows.h"
+#include "TipTexts.h"
+#include "frmAbout.h"
+#include "frmTip.h"
+#include "mIni.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <memory>
+
+using namespace orvane;
+
+namespace {
+
+struct Fixture {
+    FakeEnvironment environment;
+    FakeSystemDialogs dialogs;
+    Services services{dialogs, environment};
+};
+
+template <typename T> T* child(QWidget* window, const char* name)
+{
+    return window->findChild<T*>(QLatin1String(name));
+}
+
+QString shownTip(frmTip& tip)
+{
+    return child<QLabel>(&tip, "lblTipText")->text();
+}
+
+void clickCentre(QWidget* widget)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+} // namespace
+
+QString TestShellWindows::path() const
+{
+    return dir_.filePath(QStringLiteral("orvane.ini"));
+}
+
+void TestShellWindows::init()
+{
+    QFile::remove(path());
+}
+
+void TestShellWindows::tipTexts()
+{
+    QCOMPARE(TipText(1001),
+             QStringLiteral(
+                 "欢迎使用 Orvane!本程序是专门为中学学生和教师编写的数学工具，主要功能为函数作图、"
+                 "符号运算(计算表达式)、解方程(测试版)、几何运算、公式计算、计算反三角函数，"
+                 "希望本程序能为您的学习或教学提供帮助！"));
+    QVERIFY(TipText(1002).contains(QStringLiteral("\"一般函数\"")));
+    QVERIFY(TipText(1008).contains(QStringLiteral("\"圆锥函数\"")));
+    QCOMPARE(TipText(1012), QStringLiteral("其它操作请见帮助。谢谢使用本软件！"));
+    QSet<QString> distinct;
+    for (int n = 1001; n <= 1012; ++n)
+        distinct.insert(TipText(n));
+    QCOMPARE(distinct.size(), 12);
+    QVERIFY(!distinct.contains(QString()));
+    QCOMPARE(TipText(1000), QString());
+    QCOMPARE(TipText(1013), QString());
+}
+
+void TestShellWindows::firstOpeningShowsTheFirstTip()
+{
+    Fixture f;
+    const mIni ini(path());
+    frmTip tip(f.services, ini, nullptr);
+    QCOMPARE(shownTip(tip), TipText(1001));
+    QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nTips=1\r\n"));
+}
+
+void TestShellWindows::openingMovesOnAcrossRuns_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("1") << QByteArray("1") << 1002 << "2";
+    QTest::newRow("11") << QByteArray("11") << 1012 << "12";
+    QTest::newRow("12 wraps") << QByteArray("12") << 1001 << "1";
+    QTest::newRow("0") << QByteArray("0") << 1001 << "1";
+    QTest::newRow("13 out of range") << QByteArray("13") << 1001 << "1";
+    QTest::newRow("negative") << QByteArray("-4") << 1001 << "1";
+    QTest::newRow("text") << QByteArray("abc") << 1001 << "1";
+    QTest::newRow("5.5 to even") << QByteArray("5.5") << 1007 << "7";
+}
+
+void TestShellWindows::openingMovesOnAcrossRuns()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(int, shown);
+    QFETCH(QString, written);
+    writeBytes(path(), "[Setup]\r\nTips=" + stored + "\r\n");
+    Fixture f;
+    const mIni ini(path());
+    frmTip tip(f.services, ini, nullptr);
+    QCOMPARE(shownTip(tip), TipText(shown));
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), written);
+}
+
+void TestShellWindows::nextTipCycles()
+{
+    Fixture f;
+    const mIni ini(path());
+    frmTip tip(f.services, ini, nullptr);
+    auto* next = child<QPushButton>(&tip, "cmdNextTip");
+    for (int i = 0; i < 11; ++i)
+        QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(shownTip(tip), TipText(1012));
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("12"));
+    QTest::mouseClick(next, Qt::LeftButton);
+    QCOMPARE(shownTip(tip), TipText(1001));
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
+    QCOMPARE(tip.tipPosition(), 1);
+}
+
+void TestShellWindows::checkBoxWritesShowTip()
+{
+    writeBytes(path(), "[Setup]\r\nShowTip=1\r\n");
+    Fixture f;
+    const mIni ini(path());
+    frmTip tip(f.services, ini, nullptr);
+    auto* check = child<QCheckBox>(&tip, "chkLoadTipsAtStartup");
+    QVERIFY(check->isChecked());
+    QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nShowTip=1\r\nTips=1\r\n"));
+    clickCentre(check);
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("ShowTip")), QStringLiteral("0"));
+    clickCentre(check);
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("ShowTip")), QStringLiteral("1"));
+
+    writeBytes(path(), "[Setup]\r\nShowTip=0\r\n");
+    frmTip cleared(f.services, ini, nullptr);
+    QVERIFY(!child<QCheckBox>(&cleared, "chkLoadTipsAtStartup")->isChecked());
+}
+
+void TestShellWindows::tipWindowLooksRight()
+{
+    Fixture f;
+    const mIni ini(path());
+    frmTip tip(f.services, ini, nullptr);
+    QCOMPARE(tip.windowTitle(), QStringLiteral("日积月累"));
+    QVERIFY(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!tip.isModal());
+    QCOMPARE(child<QPushButton>(&tip, "cmdNextTip")->text(), QStringLiteral("下一条"));
+    QCOMPARE(child<QPushButton>(&tip, "cmdOK")->text(), QStringLiteral("确定"));
+    QCOMPARE(child<QCheckBox>(&tip, "chkLoadTipsAtStartup")->text(),
+             QStringLiteral("在启动时显示提示(&S)"));
+    QVERIFY(!child<QLabel>(&tip, "Image1")->pixmap().isNull());
+    QVERIFY(!tip.windowIcon().isNull());
+}
+
+void TestShellWindows::okClosesAndDestroys()
+{
+    Fixture f;
+    const mIni ini(path());
+    QWidget owner;
+    QPointer<frmTip> tip = ShowTipWindow(f.services, ini, &owner);
+    QVERIFY(tip && tip->isVisible());
+    QTest::mouseClick(child<QPushButton>(tip, "cmdOK"), Qt::LeftButton);
+    QTRY_VERIFY(tip.isNull());
+}
+
+void TestShellWindows::openTipWindowIsOnlyBroughtForward()
+{
+    Fixture f;
+    const mIni ini(path());
+    QWidget owner;
+    frmTip* first = ShowTipWindow(f.services, ini, &owner);
+    frmTip* again = ShowTipWindow(f.services, ini, &owner);
+    QCOMPARE(again, first);
+    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
+    first->close();
+    QTRY_COMPARE(owner.findChildren<frmTip*>().size(), 0);
+    // Every new opening moves one tip further.
+    frmTip* second = ShowTipWindow(f.services, ini, &owner);
+    QCOMPARE(shownTip(*second), TipText(1002));
+}
+
+void TestShellWindows::aboutBoxShowsTheProduct()
+{
+    Fixture f;
+    frmAbout about(f.services, nullptr);
+    QCOMPARE(child<QLabel>(&about, "lblTitle")->text(), QStringLiteral("Orvane 3.0 Final"));
+    QVERIFY(child<QLabel>(&about, "lblTitle")
+                ->font()
+                .families()
+                .contains(QStringLiteral("Times New Roman")));
+    QCOMPARE(child<QLabel>(&about, "lblDescription")->text(), QStringLiteral("奥维恩"));
+    QCOMPARE(child<QLabel>(&about, "Label1")->text(), MakerAddress);
+    QCOMPARE(child<QLabel>(&about, "Label1")->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(!child<QLabel>(&about, "picSign")->pixmap().isNull());
+    QVERIFY(child<QWidget>(&about, "Line1") && child<QWidget>(&about, "Line2"));
+    QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!about.isModal());
+}
+
+void TestShellWindows::aboutLinkOpensTheAddress()
+{
+    Fixture f;
+    QPointer<frmAbout> about = ShowAboutBox(f.services, nullptr);
+    clickCentre(child<QLabel>(about, "Label1"));
+    QCOMPARE(f.environment.openedDocuments, QStringList{MakerAddress});
+    QVERIFY(about && about->isVisible());
+    delete about;
+}
+
+void TestShellWindows::aboutClosesOnClick()
+{
+    Fixture f;
+    for (const char* target : {"lblTitle", "picSign", ""}) {
+        QPointer<frmAbout> about = ShowAboutBox(f.services, nullptr);
+        QWidget* where = *target ? child<QWidget>(about, target) : about.data();
+        if (*target)
+            clickCentre(where);
+        else
+            QTest::mouseClick(about, Qt::LeftButton, {},
+                              QPoint(about->width() - 5, about->height() - 5));
+        QTRY_VERIFY2(about.isNull(), target);
+    }
+    QCOMPARE(f.environment.openedDocuments, QStringList());
+}
+
+void TestShellWindows::openAboutBoxIsOnlyBroughtForward()
+{
+    Fixture f;
+    QWidget owner;
+    frmAbout* first = ShowAboutBox(f.services, &owner);
+    QCOMPARE(ShowAboutBox(f.services, &owner), first);
+    QCOMPARE(owner.findChildren<frmAbout*>().size(), 1);
+}

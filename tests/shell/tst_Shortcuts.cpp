@@ -1,0 +1,182 @@
+#include "tst_Shortcuts.h"
+
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "FileBytes.h"
+#include "Services.h"
+#include "Shortcuts.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace orvane;
+
+namespace {
+
+// A temporary home with its own desktop and application-menu folders.
+struct TemporaryHome {
+    QTemporaryDir dir;
+    FakeEnvironment environment;
+    FakeSystemDialogs dialogs;
+    Services services{dialogs, environment};
+    TemporaryHome()
+    {
+        environment.desktop = dir.filePath(QStringLiteral("Desktop"));
+        environment.applications = dir.filePath(QStringLiteral(".local/share/applications"));
+    }
+    QString desktopEntry() const { return environment.desktop + QStringLiteral("/奥维恩.desktop"); }
+    QString menuEntry() const
+    {
+        return environment.applications + QStringLiteral("/奥维恩/奥维恩.desktop");
+    }
+    QString helpEntry() const
+    {
+        return environment.applications + QStringLiteral("/奥维恩/帮助.desktop");
+    }
+    QStringList allFiles() const
+    {
+        QStringList files;
+        QDirIterator it(dir.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << it.next();
+        files.sort();
+        return files;
+    }
+};
+
+const QString Program = QStringLiteral("/opt/orvane/bin/orvane");
+const QString Help = QStringLiteral("/opt/orvane/bin/help/index.html");
+
+const QByteArray ProgramEntry = "[Desktop Entry]\n"
+                                "Type=Application\n"
+                                "Name=奥维恩\n"
+                                "Exec=\"/opt/orvane/bin/orvane\"\n"
+                                "Path=/opt/orvane/bin\n"
+                                "Terminal=false\n";
+const QByteArray HelpEntry = "[Desktop Entry]\n"
+                             "Type=Application\n"
+                             "Name=帮助\n"
+                             "Exec=\"xdg-open\" \"/opt/orvane/bin/help/index.html\"\n"
+                             "Path=/opt/orvane/bin\n"
+                             "Terminal=false\n";
+
+} // namespace
+
+void TestShortcuts::noCreatesNothing()
+{
+    TemporaryHome home;
+    home.dialogs.messageAnswers = {MessageAnswer::No};
+    OfferShortcuts(home.services, nullptr, Help, Program);
+    QCOMPARE(home.dialogs.calls.size(), 1);
+    const MessageRequest& asked = home.dialogs.calls.front().message;
+    QCOMPARE(asked.text, QStringLiteral("是否在桌面建立快捷方式？"));
+    QCOMPARE(asked.title, QStringLiteral("建立快捷方式"));
+    QCOMPARE(asked.buttons, MessageButtons::YesNo);
+    QCOMPARE(home.allFiles(), QStringList());
+    QVERIFY(!QFileInfo::exists(home.environment.desktop));
+    QVERIFY(!QFileInfo::exists(home.environment.applications));
+}
+
+void TestShortcuts::yesWritesThreeEntries()
+{
+    TemporaryHome home;
+    home.dialogs.messageAnswers = {MessageAnswer::Yes};
+    OfferShortcuts(home.services, nullptr, Help, Program);
+    QCOMPARE(home.allFiles(),
+             (QStringList{home.menuEntry(), home.helpEntry(), home.desktopEntry()}));
+    QCOMPARE(readBytes(home.desktopEntry()), ProgramEntry);
+    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
+    QCOMPARE(readBytes(home.helpEntry()), HelpEntry);
+    QVERIFY(QFileInfo(home.desktopEntry()).isExecutable());
+}
+
+void TestShortcuts::yesTwiceLeavesTheSameThree()
+{
+    TemporaryHome home;
+    home.dialogs.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
+    OfferShortcuts(home.services, nullptr, Help, Program);
+    const QStringList first = home.allFiles();
+    OfferShortcuts(home.services, nullptr, Help, Program);
+    QCOMPARE(home.allFiles(), first);
+    QCOMPARE(first.size(), 3);
+    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
+}
+
+void TestShortcuts::deletedMenuEntryIsRecreated()
+{
+    TemporaryHome home;
+    QVERIFY(QDir().mkpath(home.environment.applications + QStringLiteral("/奥维恩")));
+    writeBytes(home.helpEntry(), "old");
+    QCOMPARE(
+        WriteShortcutFiles(home.environment.desktop, home.environment.applications, Program, Help),
+        (QStringList{home.desktopEntry(), home.menuEntry(), home.helpEntry()}));
+    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
+    QCOMPARE(readBytes(home.helpEntry()), HelpEntry);
+}
+
+void TestShortcuts::failedFolderLookupSkipsThatEntry()
+{
+    TemporaryHome home;
+    QCOMPARE(WriteShortcutFiles(QString(), home.environment.applications, Program, Help),
+             (QStringList{home.menuEntry(), home.helpEntry()}));
+    QCOMPARE(WriteShortcutFiles(home.environment.desktop, QString(), Program, Help),
+             QStringList{home.desktopEntry()});
+}
+
+void TestShortcuts::execQuoting_data()
+{
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("execLine");
+    QTest::addColumn<QString>("pathLine");
+    QTest::newRow("blank") << "/home/a b/orvane"
+                           << "Exec=\"/home/a b/orvane\""
+                           << "Path=/home/a b";
+    QTest::newRow("quote and dollar") << "/x/\"$HOME\"/orvane"
+                                      << "Exec=\"/x/\\\\\"\\\\$HOME\\\\\"/orvane\""
+                                      << "Path=/x/\"$HOME\"";
+    QTest::newRow("percent") << "/x/100%/orvane"
+                             << "Exec=\"/x/100%%/orvane\""
+                             << "Path=/x/100%";
+    QTest::newRow("backslash") << "/x/a\\b/orvane"
+                               << "Exec=\"/x/a\\\\\\\\b/orvane\""
+                               << "Path=/x/a\\\\b";
+    QTest::newRow("Chinese") << "/home/学生/orvane"
+                             << "Exec=\"/home/学生/orvane\""
+                             << "Path=/home/学生";
+}
+
+void TestShortcuts::execQuoting()
+{
+    QFETCH(QString, program);
+    QFETCH(QString, execLine);
+    QFETCH(QString, pathLine);
+    const QStringList lines =
+        QString::fromUtf8(DesktopEntryText(QStringLiteral("奥维恩"), {program},
+                                           QFileInfo(program).absolutePath()))
+            .split(QLatin1Char('\n'));
+    QVERIFY2(lines.contains(execLine), qPrintable(lines.join(QLatin1Char('|'))));
+    QVERIFY2(lines.contains(pathLine), qPrintable(lines.join(QLatin1Char('|'))));
+}
+
+void TestShortcuts::entriesPassTheValidator()
+{
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty()) QSKIP("desktop-file-validate is not installed");
+    TemporaryHome home;
+    const QStringList files =
+        WriteShortcutFiles(home.environment.desktop, home.environment.applications,
+                           QStringLiteral("/home/a \"b\"/100%/orvane"), Help);
+    QCOMPARE(files.size(), 3);
+    for (const QString& file : files) {
+        QProcess process;
+        process.start(validator, {file});
+        QVERIFY(process.waitForFinished(10000));
+        const QByteArray report = process.readAllStandardOutput() + process.readAllStandardError();
+        QVERIFY2(process.exitCode() == 0 && !report.contains("error"), report.constData());
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+class TestShortcuts : public QObject {
+    Q_OBJECT
+private slots:
+    void noCreatesNothing();
+    void yesWritesThreeEntries();
+    void yesTwiceLeavesTheSameThree();
+    void deletedMenuEntryIsRecreated();
+    void failedFolderLookupSkipsThatEntry();
+    void execQuoting_data();
+    void execQuoting();
+    void entriesPassTheValidator();
+};

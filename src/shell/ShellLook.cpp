@@ -16,20 +16,10 @@ static void registerShellResources()
 
 namespace orvane {
 
-namespace {
-
-QString resourcePath(ShellPicture picture)
-{
-    return picture == ShellPicture::Tip ? QStringLiteral(":/shell/tip.svg")
-                                        : QStringLiteral(":/shell/sign.svg");
-}
-
-} // namespace
-
-QPixmap shellPixmap(ShellPicture picture, int side)
+QPixmap tipPixmap(int side)
 {
     registerShellResources();
-    QSvgRenderer renderer(resourcePath(picture));
+    QSvgRenderer renderer(QStringLiteral(":/shell/tip.svg"));
     const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(QSize(side, side) * ratio);
     pixmap.fill(Qt::transparent);
@@ -42,11 +32,11 @@ QPixmap shellPixmap(ShellPicture picture, int side)
     return pixmap;
 }
 
-QIcon shellIcon(ShellPicture picture)
+QIcon tipIcon()
 {
     QIcon icon;
     for (int side : {16, 32, 48, 64})
-        icon.addPixmap(shellPixmap(picture, side));
+        icon.addPixmap(tipPixmap(side));
     return icon;
 }
 

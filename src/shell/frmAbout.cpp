@@ -3,6 +3,7 @@
 #include "Services.h"
 #include "ShellLook.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -71,11 +72,11 @@ frmAbout::frmAbout(Services& services, QWidget* owner) : QDialog(owner, SmallWin
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(QStringLiteral("关于"));
-    setWindowIcon(shellIcon(ShellPicture::Sign));
+    // The program's sign is the application's icon, which the window also shows.
 
     auto* picSign = new QLabel(this);
     picSign->setObjectName(QStringLiteral("picSign"));
-    picSign->setPixmap(shellPixmap(ShellPicture::Sign, 64));
+    picSign->setPixmap(QApplication::windowIcon().pixmap(64, 64));
 
     auto* lblTitle = new QLabel(QStringLiteral("Orvane 3.0 Final"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));

@@ -25,11 +25,11 @@ frmTip::frmTip(Services&, const mIni& settings, QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setModal(false);
     setWindowTitle(QStringLiteral("日积月累"));
-    setWindowIcon(shellIcon(ShellPicture::Tip));
+    setWindowIcon(tipIcon());
 
     auto* Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setPixmap(shellPixmap(ShellPicture::Tip, 48));
+    Image1->setPixmap(tipPixmap(48));
     Image1->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     auto* panel = new QFrame(this);

@@ -10,6 +10,7 @@
 #include "frmTip.h"
 #include "mIni.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
@@ -193,7 +194,14 @@ void TestShellWindows::openTipWindowIsOnlyBroughtForward()
 void TestShellWindows::aboutBoxShowsTheProduct()
 {
     Fixture f;
+    QPixmap sign(32, 32);
+    sign.fill(Qt::red);
+    const QIcon oldIcon = QApplication::windowIcon();
+    QApplication::setWindowIcon(QIcon(sign));
     frmAbout about(f.services, nullptr);
+    QApplication::setWindowIcon(oldIcon);
+    QCOMPARE(child<QLabel>(&about, "picSign")->pixmap().toImage().pixelColor(10, 10),
+             QColor(Qt::red));
     QCOMPARE(child<QLabel>(&about, "lblTitle")->text(), QStringLiteral("Orvane 3.0 Final"));
     QVERIFY(child<QLabel>(&about, "lblTitle")
                 ->font()
@@ -202,7 +210,6 @@ void TestShellWindows::aboutBoxShowsTheProduct()
     QCOMPARE(child<QLabel>(&about, "lblDescription")->text(), QStringLiteral("奥维恩"));
     QCOMPARE(child<QLabel>(&about, "Label1")->text(), MakerAddress);
     QCOMPARE(child<QLabel>(&about, "Label1")->cursor().shape(), Qt::PointingHandCursor);
-    QVERIFY(!child<QLabel>(&about, "picSign")->pixmap().isNull());
     QVERIFY(child<QWidget>(&about, "Line1") && child<QWidget>(&about, "Line2"));
     QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!about.isModal());

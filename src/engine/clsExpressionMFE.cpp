@@ -1,25 +1,29 @@
 #include "clsExpressionMFE.h"
 
+#include "BuiltinFunctions.h"
+#include "CompiledExpression.h"
+
+#include <atomic>
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace orvane {
 
 namespace {
-
-constexpr char Operators[] = {'+', '-', '*', '/', '^', '(', ')'};
 
 char upper(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool equalsNoCase(std::string_view a, std::string_view b)
+// Compares a name with an upper-case key without regard to the name's case.
+bool matchesKey(std::string_view name, std::string_view key)
 {
-    if (a.size() != b.size())
+    if (name.size() != key.size())
         return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (upper(a[i]) != upper(b[i]))
+    for (std::size_t i = 0; i < name.size(); ++i)
+        if (upper(name[i]) != key[i])
             return false;
     return true;
 }
@@ -43,56 +47,17 @@ std::string upperCopy(std::string_view s)
 
 bool finite(double v) { return std::isfinite(v); }
 
-// Characters (not bytes) of UTF-8 text before byte offset `end`.
-int characterCount(std::string_view text, std::size_t end)
+// Every evaluator and every change of its names gets a stamp never used before, so a
+// compiled program can tell whether the places it looked its names up in still hold.
+std::uint64_t freshStamp()
 {
-    int n = 0;
-    for (std::size_t i = 0; i < end && i < text.size(); ++i)
-        if ((static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
-            ++n;
-    return n;
-}
-
-enum class Function {
-    Sin, Cos, Tan, Ctg, Sec, Csc, Atn, Acg, Asn, Acs, Abs, Int, Fix, Sqr, Exp, Log, Ln, Fact, Rad,
-    None
-};
-
-struct FunctionName {
-    const char* name;
-    Function function;
-};
-
-constexpr FunctionName FunctionTable[] = {
-    {"SIN", Function::Sin},    {"COS", Function::Cos},       {"TAN", Function::Tan},
-    {"TG", Function::Tan},     {"CTG", Function::Ctg},       {"SEC", Function::Sec},
-    {"CSC", Function::Csc},    {"ATN", Function::Atn},       {"ARCTG", Function::Atn},
-    {"ACG", Function::Acg},    {"ARCCTG", Function::Acg},    {"ASN", Function::Asn},
-    {"ARCSIN", Function::Asn}, {"ACS", Function::Acs},       {"ARCCOS", Function::Acs},
-    {"ABS", Function::Abs},    {"INT", Function::Int},       {"FIX", Function::Fix},
-    {"SQR", Function::Sqr},    {"EXP", Function::Exp},       {"LOG", Function::Log},
-    {"LN", Function::Ln},      {"FACT", Function::Fact},     {"RAD", Function::Rad},
-};
-
-Function lookupFunction(std::string_view name)
-{
-    name = trimSpaces(name);
-    for (const auto& entry : FunctionTable)
-        if (equalsNoCase(name, entry.name))
-            return entry.function;
-    return Function::None;
-}
-
-// (1 - a^2)^0.5, as the inverse sine and cosine take it.
-bool rootOfOneMinusSquare(double a, double& r)
-{
-    double square = 0;
-    if (!clsExpressionMFE::Power(a, 2, square))
-        return false;
-    return clsExpressionMFE::Power(1 - square, 0.5, r);
+    static std::atomic<std::uint64_t> next{1};
+    return next.fetch_add(1, std::memory_order_relaxed);
 }
 
 } // namespace
+
+clsExpressionMFE::clsExpressionMFE() : namesStamp_(freshStamp()) {}
 
 bool clsExpressionMFE::IsLetter(char c)
 {
@@ -107,125 +72,73 @@ bool clsExpressionMFE::IsNameChar(char c)
 
 bool clsExpressionMFE::IsFunctionName(std::string_view name)
 {
-    return lookupFunction(name) != Function::None;
+    return BuiltinFunctions::Lookup(name) != BuiltinFunctions::Function::None;
 }
 
 bool clsExpressionMFE::Power(double base, double exponent, double& result)
 {
-    if (base == 0 && exponent == 0) {
-        result = 1;
-        return true;
-    }
-    if (base == 0 && exponent < 0)
-        return false;
-    if (base < 0 && std::trunc(exponent) != exponent)
-        return false;
-    result = std::pow(base, exponent);
-    return finite(result);
+    return BuiltinFunctions::Power(base, exponent, result);
 }
 
 bool clsExpressionMFE::CallFunction(std::string_view name, double a, double& result)
 {
-    double r = 0;
-    switch (lookupFunction(name)) {
-    case Function::Sin: r = std::sin(a); break;
-    case Function::Cos: r = std::cos(a); break;
-    case Function::Tan: r = std::tan(a); break;
-    case Function::Ctg: {
-        const double t = std::tan(a);
-        if (t == 0)
-            return false;
-        r = 1 / t;
-        break;
+    return BuiltinFunctions::Apply(BuiltinFunctions::Lookup(name), a, result);
+}
+
+clsExpressionMFE::UnknownSlot* clsExpressionMFE::unknownSlot(std::string_view name)
+{
+    return const_cast<UnknownSlot*>(std::as_const(*this).unknownSlot(name));
+}
+
+const clsExpressionMFE::UnknownSlot* clsExpressionMFE::unknownSlot(std::string_view name) const
+{
+    name = trimSpaces(name);
+    if (name.size() != 1)
+        return nullptr;
+    switch (name.front()) {
+    case 'x':
+    case 'X':
+        return &unknowns_[0];
+    case 'y':
+    case 'Y':
+        return &unknowns_[1];
+    default:
+        return nullptr;
     }
-    case Function::Sec: {
-        const double c = std::cos(a);
-        if (c == 0)
-            return false;
-        r = 1 / c;
-        break;
-    }
-    case Function::Csc: {
-        const double s = std::sin(a);
-        if (s == 0)
-            return false;
-        r = 1 / s;
-        break;
-    }
-    case Function::Atn: r = std::atan(a); break;
-    case Function::Acg:
-        if (a == 0)
-            return false;
-        r = std::atan(1 / a);
-        break;
-    case Function::Asn: {
-        double root = 0;
-        if (std::fabs(a) > 1 || !rootOfOneMinusSquare(a, root))
-            return false;
-        r = 2 * std::atan(a / (1 + root));
-        break;
-    }
-    case Function::Acs: {
-        double root = 0;
-        if (std::fabs(a) > 1 || a == -1 || !rootOfOneMinusSquare(a, root))
-            return false;
-        r = 2 * std::atan(root / (1 + a));
-        break;
-    }
-    case Function::Abs: r = std::fabs(a); break;
-    case Function::Int: r = std::floor(a); break;
-    case Function::Fix: r = std::trunc(a); break;
-    case Function::Sqr:
-        if (a < 0)
-            return false;
-        r = std::sqrt(a);
-        break;
-    case Function::Exp: r = std::exp(a); break;
-    case Function::Log:
-        if (a <= 0)
-            return false;
-        r = std::log(a);
-        break;
-    case Function::Ln:
-        if (a <= 0)
-            return false;
-        r = std::log(a) / std::log(10.0);
-        break;
-    case Function::Fact:
-        // The product overflows at 171, so the loop never runs longer than that.
-        r = 1;
-        for (double i = 1; i <= a; ++i) {
-            r *= i;
-            if (!finite(r))
-                return false;
-        }
-        break;
-    case Function::Rad: r = a / 3.1415926535 * 180; break;
-    case Function::None: return false;
-    }
-    if (!finite(r))
-        return false;
-    result = r;
-    return true;
 }
 
 const clsExpressionMFE::Constant* clsExpressionMFE::FindConstant(std::string_view name) const
 {
     name = trimSpaces(name);
-    // Bound unknowns sit at the end, so search from there.
-    for (auto it = constants_.rbegin(); it != constants_.rend(); ++it)
-        if (equalsNoCase(it->key, name))
-            return &*it;
+    for (const Constant& c : constants_)
+        if (matchesKey(name, c.key))
+            return &c;
+    return nullptr;
+}
+
+const double* clsExpressionMFE::valueOf(std::string_view key) const
+{
+    for (const Constant& c : constants_)
+        if (c.key == key)
+            return &c.value;
     return nullptr;
 }
 
 bool clsExpressionMFE::ConstantExists(std::string_view name) const
 {
+    if (const UnknownSlot* slot = unknownSlot(name))
+        return slot->bound;
     return FindConstant(name) != nullptr;
 }
 
 bool clsExpressionMFE::LookupConstant(std::string_view name, double& value) const
 {
+    if (const UnknownSlot* slot = unknownSlot(name)) {
+        if (!slot->bound)
+            return false;
+        value = slot->value;
+        return true;
+    }
     const Constant* c = FindConstant(name);
     if (!c)
         return false;
@@ -233,9 +146,21 @@ bool clsExpressionMFE::LookupConstant(std::string_view name, double& value) cons
     return true;
 }
 
+std::size_t clsExpressionMFE::ConstantCount() const
+{
+    return constants_.size() + std::size_t(unknowns_[0].bound) + std::size_t(unknowns_[1].bound);
+}
+
 void clsExpressionMFE::AddConstant(std::string_view name, double value)
 {
     const std::string_view n = trimSpaces(name);
+    if (UnknownSlot* slot = unknownSlot(n)) {
+        // A one-letter name passes the name rule and is no function; an existing
+        // binding keeps its value.
+        if (!slot->bound)
+            *slot = {true, value};
+        return;
+    }
     if (n.empty() || !IsLetter(n.front()))
         return;
     for (std::size_t i = 1; i < n.size(); ++i)
@@ -244,13 +169,20 @@ void clsExpressionMFE::AddConstant(std::string_view name, double value)
     if (ConstantExists(n) || IsFunctionName(n))
         return;
     constants_.push_back({upperCopy(n), value});
+    namesStamp_ = freshStamp();
 }
 
 void clsExpressionMFE::RemoveConstant(std::string_view name)
 {
+    if (UnknownSlot* slot = unknownSlot(name)) {
+        slot->bound = false;
+        return;
+    }
     const Constant* c = FindConstant(name);
-    if (c)
-        constants_.erase(constants_.begin() + (c - constants_.data()));
+    if (!c)
+        return;
+    constants_.erase(constants_.begin() + (c - constants_.data()));
+    namesStamp_ = freshStamp();
 }
 
 int clsExpressionMFE::LastErrorPosition() const { return lastPosition_; }
@@ -267,9 +199,16 @@ double clsExpressionMFE::MFEExpression(std::string_view expression)
         SkipBlanks();
         ok = AtEnd();
     }
-    lastPosition_ = characterCount(text_, pos_) + 1;
+    // The scan never moves past a byte outside ASCII (such a byte is neither a blank,
+    // an operator, a digit nor a name character), so bytes before it are characters.
+    lastPosition_ = static_cast<int>(pos_) + 1;
     text_ = {};
     return ok ? v : ErrorValue;
+}
+
+double clsExpressionMFE::MFEExpression(const CompiledExpression& program)
+{
+    return program.Run(*this, lastPosition_);
 }
 
 void clsExpressionMFE::SkipBlanks()
@@ -282,11 +221,16 @@ int clsExpressionMFE::PeekOperator() const
 {
     if (AtEnd())
         return 0;
-    const char c = text_[pos_];
-    for (int i = 0; i < 7; ++i)
-        if (Operators[i] == c)
-            return i + 1;
-    return 0;
+    switch (text_[pos_]) {
+    case '+': return 1;
+    case '-': return 2;
+    case '*': return 3;
+    case '/': return 4;
+    case '^': return 5;
+    case '(': return 6;
+    case ')': return 7;
+    default: return 0;
+    }
 }
 
 void clsExpressionMFE::SkipOperator()
@@ -374,32 +318,41 @@ bool clsExpressionMFE::ParseFactor(double& v)
     } else if (!ParsePrimary(v)) {
         return false;
     }
-    v = sign * v;
+    v = BuiltinFunctions::ApplySign(sign, v);
+    return true;
+}
+
+bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std::size_t& end,
+                                  double& v)
+{
+    bool seenPoint = false;
+    std::size_t i = start;
+    while (i < text.size()) {
+        const char c = text[i];
+        if (c == '.') {
+            if (seenPoint)
+                return false;
+            seenPoint = true;
+        } else if (c < '0' || c > '9') {
+            break;
+        }
+        ++i;
+    }
+    std::size_t digitsEnd = i;
+    if (text[digitsEnd - 1] == '.')
+        --digitsEnd; // "1." reads as 1
+    const auto result = std::from_chars(text.data() + start, text.data() + digitsEnd, v);
+    if (result.ec != std::errc() || !finite(v))
+        return false;
+    end = i;
     return true;
 }
 
 bool clsExpressionMFE::ParseNumber(double& v)
 {
-    const std::size_t start = pos_;
-    bool seenPoint = false;
     std::size_t end = pos_;
-    while (end < text_.size()) {
-        const char c = text_[end];
-        if (c == '.') {
-            if (seenPoint)
-                return false; // stays at the first digit
-            seenPoint = true;
-        } else if (c < '0' || c > '9') {
-            break;
-        }
-        ++end;
-    }
-    std::size_t digitsEnd = end;
-    if (text_[digitsEnd - 1] == '.')
-        --digitsEnd; // "1." reads as 1
-    const auto result = std::from_chars(text_.data() + start, text_.data() + digitsEnd, v);
-    if (result.ec != std::errc() || !finite(v))
-        return false;
+    if (!ReadNumber(text_, pos_, end, v))
+        return false; // stays at the first digit
     pos_ = end;
     SkipBlanks();
     return true;

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane {
+
+class CompiledExpression;
 
 // The one failure signal of the evaluator. Callers compare results for exact equality.
 inline constexpr double ErrorValue = -1e-30;
@@ -15,9 +18,12 @@ inline constexpr double ErrorValue = -1e-30;
 // faults included, comes back as ErrorValue: nothing is ever thrown.
 class clsExpressionMFE {
 public:
-    clsExpressionMFE() = default;
+    clsExpressionMFE();
 
     double MFEExpression(std::string_view expression);
+    // The same result (and stop position) as scanning the program's text, from its
+    // compiled form, with the constants as they stand now.
+    double MFEExpression(const CompiledExpression& program);
     void AddConstant(std::string_view name, double value);
     void RemoveConstant(std::string_view name);
     // 1-based character position at which the last MFEExpression call stopped.
@@ -26,7 +32,7 @@ public:
     bool ConstantExists(std::string_view name) const;
     // Looks a constant up without regard to case; false when there is none.
     bool LookupConstant(std::string_view name, double& value) const;
-    std::size_t ConstantCount() const { return constants_.size(); }
+    std::size_t ConstantCount() const;
 
     static bool IsFunctionName(std::string_view name);
     static bool IsLetter(char c);
@@ -44,10 +50,23 @@ public:
     static constexpr int MaxNesting = 1000;
 
 private:
+    friend class CompiledExpression;
+
     struct Constant {
         std::string key; // upper-cased name
         double value;
     };
+
+    // The unknowns x and y are bound and removed around every point of a curve, so
+    // they live in two fixed places rather than in the list of the other names. To
+    // every caller they are ordinary constants "X" and "Y".
+    struct UnknownSlot {
+        bool bound = false;
+        double value = 0;
+    };
+    // The slot of a (trimmed) name "x", "X", "y" or "Y"; null for any other name.
+    UnknownSlot* unknownSlot(std::string_view name);
+    const UnknownSlot* unknownSlot(std::string_view name) const;
 
     int PeekOperator() const;
     void SkipOperator();
@@ -58,13 +77,26 @@ private:
     bool ParseFactor(double& v);
     bool ParsePrimary(double& v);
     bool ParseNumber(double& v);
+    // Reads the number that starts with the digit at `start`: digits with at most one
+    // point ("1." is 1). On success `end` is one past it; false for a second point or
+    // a value out of range.
+    static bool ReadNumber(std::string_view text, std::size_t start, std::size_t& end,
+                           double& v);
     const Constant* FindConstant(std::string_view name) const;
+    // Where the value of an upper-case key other than X and Y lives; null when absent.
+    // Valid while namesStamp() stays the same.
+    const double* valueOf(std::string_view key) const;
+    // Changes whenever a name other than the unknowns is added or removed, and differs
+    // between any two evaluators.
+    std::uint64_t namesStamp() const { return namesStamp_; }
 
     std::string_view text_;
     std::size_t pos_ = 0; // 0-based here; LastErrorPosition reports it 1-based
     int lastPosition_ = 1; // character position where the last call stopped
     int depth_ = 0;
     std::vector<Constant> constants_;
+    UnknownSlot unknowns_[2]; // x, y
+    std::uint64_t namesStamp_;
 };
 
 } // namespace orvane

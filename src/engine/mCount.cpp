@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <array>
 #include <memory>
+#include <string>
+#include <unordered_map>
 
 namespace orvane::mCount {
 
@@ -15,6 +17,35 @@ struct EngineState {
     std::vector<std::string> constantNames;
     std::vector<std::string> constantRows;
 };
+
+// Compiled programs by text. They hold no state of the evaluator, so they outlive a
+// fresh start of the engine; the cache is emptied when it grows large.
+class ProgramCache {
+public:
+    std::shared_ptr<const CompiledExpression> get(std::string_view text)
+    {
+        std::string key(text);
+        const auto it = programs_.find(key);
+        if (it != programs_.end())
+            return it->second;
+        if (programs_.size() >= Capacity)
+            programs_.clear();
+        auto program = std::make_shared<const CompiledExpression>(text);
+        programs_.emplace(std::move(key), program);
+        return program;
+    }
+    void clear() { programs_.clear(); }
+
+private:
+    static constexpr std::size_t Capacity = 64;
+    std::unordered_map<std::string, std::shared_ptr<const CompiledExpression>> programs_;
+};
+
+ProgramCache& programCache()
+{
+    static ProgramCache cache;
+    return cache;
+}
 
 std::unique_ptr<EngineState>& stateSlot()
 {
@@ -76,6 +107,16 @@ clsExpressionMFE& SharedEvaluator() { return state().evaluator; }
 
 double Evaluate(std::string_view expression) { return state().evaluator.MFEExpression(expression); }
 
+std::shared_ptr<const CompiledExpression> Compile(std::string_view expression)
+{
+    return programCache().get(expression);
+}
+
+double Evaluate(const CompiledExpression& expression)
+{
+    return state().evaluator.MFEExpression(expression);
+}
+
 Outcome AddUserConstant(std::string_view name, std::string_view valueText)
 {
     const std::string key = trimmedUpper(name);
@@ -128,7 +169,11 @@ void SetVariableY(double value) { bind("y", value); }
 
 void ClearVariableY() { unbindLast(); }
 
-void ResetEngine() { stateSlot().reset(); }
+void ResetEngine()
+{
+    stateSlot().reset();
+    programCache().clear();
+}
 
 VariableBinding::VariableBinding(Unknown unknown, double value) : unknown_(unknown)
 {
@@ -153,6 +198,18 @@ double EvaluateAtX(std::string_view expression, double x)
 }
 
 double EvaluateAtY(std::string_view expression, double y)
+{
+    VariableBinding binding(VariableBinding::Unknown::Y, y);
+    return Evaluate(expression);
+}
+
+double EvaluateAtX(const CompiledExpression& expression, double x)
+{
+    VariableBinding binding(VariableBinding::Unknown::X, x);
+    return Evaluate(expression);
+}
+
+double EvaluateAtY(const CompiledExpression& expression, double y)
 {
     VariableBinding binding(VariableBinding::Unknown::Y, y);
     return Evaluate(expression);

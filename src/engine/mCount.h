@@ -1,8 +1,10 @@
 #pragma once
 
+#include "CompiledExpression.h"
 #include "MessageIcon.h"
 #include "clsExpressionMFE.h"
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +25,12 @@ struct Outcome {
 clsExpressionMFE& SharedEvaluator();
 
 double Evaluate(std::string_view expression);
+
+// The compiled form of a text, translated on first use and kept by text for later
+// calls. Evaluating it gives what Evaluate gives for the text, with the constants as
+// they stand at that moment.
+std::shared_ptr<const CompiledExpression> Compile(std::string_view expression);
+double Evaluate(const CompiledExpression& expression);
 
 // Validates a user constant, installs it and appends its list row.
 Outcome AddUserConstant(std::string_view name, std::string_view valueText);
@@ -59,5 +67,8 @@ private:
 double EvaluateAtX(std::string_view expression, double x);
 // f(y) at one point, for curves x = f(y).
 double EvaluateAtY(std::string_view expression, double y);
+// The same from the compiled form: the binding is made and removed exactly as above.
+double EvaluateAtX(const CompiledExpression& expression, double x);
+double EvaluateAtY(const CompiledExpression& expression, double y);
 
 } // namespace orvane::mCount

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The evaluator's case tables, shared by the checks of its results and by the check
+// that the compiled form gives the same as scanning on every one of them.
+namespace EvaluatorCases {
+
+// Marker for "leave x unbound".
+inline constexpr double Unbound = 1e300;
+
+struct Value {
+    const char* name;
+    std::string text;
+    double x; // Unbound: evaluated without binding x
+    double expected;
+};
+
+struct Position {
+    const char* name;
+    std::string text;
+    int position; // LastErrorPosition after evaluating the text
+};
+
+struct Text {
+    const char* name;
+    std::string text;
+};
+
+// Pi, e and g, as start-up installs them when the settings hold no constants.
+void InstallDefaultConstants();
+
+// Results, to rounding (exact for ErrorValue and 0).
+const std::vector<Value>& Values();
+// Results that must come out exactly.
+const std::vector<Value>& ExactValues();
+const std::vector<Position>& Positions();
+// Nesting far beyond the limit, which must fail without exhausting the stack.
+const std::vector<Text>& DeepNesting();
+
+} // namespace EvaluatorCases

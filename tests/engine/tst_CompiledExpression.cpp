@@ -1,0 +1,324 @@
+#include "tst_CompiledExpression.h"
+
+#include "CompiledExpression.h"
+#include "EvaluatorCases.h"
+#include "RandomExpressions.h"
+#include "clsExpressionMFE.h"
+#include "mCount.h"
+
+#include <QTest>
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <string>
+#include <vector>
+
+using namespace orvane;
+
+namespace {
+
+enum class Binding { None, X, Y };
+
+// Everything an evaluation leaves behind that a caller could see.
+struct Observation {
+    std::uint64_t bits = 0;
+    int position = 0;
+    std::size_t constants = 0;
+    std::vector<std::string> names;
+    bool operator==(const Observation& o) const
+    {
+        return bits == o.bits && position == o.position && constants == o.constants &&
+               names == o.names;
+    }
+};
+
+std::uint64_t bitsOf(double v)
+{
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    return bits;
+}
+
+Observation observe(double v)
+{
+    const clsExpressionMFE& evaluator = mCount::SharedEvaluator();
+    return {bitsOf(v), evaluator.LastErrorPosition(), evaluator.ConstantCount(),
+            mCount::ConstantNames()};
+}
+
+Observation scanned(const std::string& text, Binding binding, double v)
+{
+    switch (binding) {
+    case Binding::X: return observe(mCount::EvaluateAtX(text, v));
+    case Binding::Y: return observe(mCount::EvaluateAtY(text, v));
+    case Binding::None: break;
+    }
+    return observe(mCount::Evaluate(text));
+}
+
+Observation compiled(const CompiledExpression& program, Binding binding, double v)
+{
+    switch (binding) {
+    case Binding::X: return observe(mCount::EvaluateAtX(program, v));
+    case Binding::Y: return observe(mCount::EvaluateAtY(program, v));
+    case Binding::None: break;
+    }
+    return observe(mCount::Evaluate(program));
+}
+
+QString printable(const std::string& text)
+{
+    QString out;
+    for (unsigned char c : text.substr(0, 300))
+        out += (c >= 32 && c < 127) ? QString(QChar(c)) : QStringLiteral("\\x%1").arg(c, 2, 16, QChar('0'));
+    return out;
+}
+
+QString describe(const Observation& o)
+{
+    return QStringLiteral("bits %1 position %2 constants %3 names %4")
+        .arg(o.bits, 16, 16, QChar('0'))
+        .arg(o.position)
+        .arg(o.constants)
+        .arg(o.names.size());
+}
+
+// Runs `program` and a scan of its text under the same binding; records a failure of
+// the current test when they differ in anything a caller could see.
+bool agree(const CompiledExpression& program, Binding binding, double v)
+{
+    const Observation s = scanned(program.text(), binding, v);
+    const Observation c = compiled(program, binding, v);
+    if (s == c)
+        return true;
+    const char* bound = binding == Binding::X ? "x" : binding == Binding::Y ? "y" : "nothing";
+    QTest::qFail(qPrintable(QStringLiteral("\"%1\" with %2 bound to %3:\n  scanned  %4\n  compiled %5")
+                                .arg(printable(program.text()), QLatin1String(bound))
+                                .arg(v, 0, 'g', 17)
+                                .arg(describe(s), describe(c))),
+                 __FILE__, __LINE__);
+    return false;
+}
+
+bool agree(const std::string& text, Binding binding = Binding::None, double v = 0)
+{
+    return agree(CompiledExpression(text), binding, v);
+}
+
+// Values of the unknowns that test the edges: signed zeros, huge and tiny numbers,
+// NaNs of both signs (a signalling one too) and infinities.
+const std::vector<double>& specialValues()
+{
+    static const std::vector<double> values = {
+        0.0, -0.0, 1.0, 3.0, -2.5, 0.001, 1e300, -1e-300, 709.5, 171.0,
+        std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
+        std::numeric_limits<double>::signaling_NaN(), std::numeric_limits<double>::infinity(),
+        -std::numeric_limits<double>::infinity()};
+    return values;
+}
+
+void installTestConstants()
+{
+    EvaluatorCases::InstallDefaultConstants();
+    mCount::AddUserConstant("k", "2");
+    mCount::AddUserConstant("a_1", "-0.5");
+    mCount::AddUserConstant("big", "1e300");
+    mCount::AddUserConstant("neg0", "-0");
+}
+
+} // namespace
+
+void TestCompiledExpression::init()
+{
+    mCount::ResetEngine();
+    installTestConstants();
+}
+
+void TestCompiledExpression::sameAsScanningOnCaseTables()
+{
+    for (const auto* table : {&EvaluatorCases::Values(), &EvaluatorCases::ExactValues()}) {
+        for (const auto& c : *table) {
+            const CompiledExpression program(c.text);
+            if (c.x == EvaluatorCases::Unbound) {
+                if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, 3))
+                    return;
+            } else if (!agree(program, Binding::X, c.x) || !agree(program, Binding::Y, c.x)) {
+                return;
+            }
+        }
+    }
+    for (const auto& c : EvaluatorCases::Positions())
+        if (!agree(c.text))
+            return;
+    for (const auto& c : EvaluatorCases::DeepNesting())
+        if (!agree(c.text))
+            return;
+    const int limit = clsExpressionMFE::MaxNesting;
+    for (int depth : {limit, limit + 1}) {
+        const std::string open(std::size_t(depth), '(');
+        const std::string close(std::size_t(depth), ')');
+        if (!agree(open + "2" + close) || !agree(open + "x" + close, Binding::X, -1.5))
+            return;
+    }
+    for (const std::string& digits : {"1" + std::string(400, '0'), "1" + std::string(300, '0')})
+        if (!agree(digits))
+            return;
+}
+
+void TestCompiledExpression::sameAsScanningOnEveryByte()
+{
+    for (int b = 1; b < 256; ++b) {
+        const std::string c(1, static_cast<char>(b));
+        for (const std::string& text : {"1" + c + "2", c, "x" + c, c + "x", "sin" + c + "(1)"})
+            if (!agree(text, Binding::X, 2))
+                return;
+    }
+}
+
+void TestCompiledExpression::sameAsScanningOnRandomTexts_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<uint>("seed");
+    QTest::addColumn<int>("count");
+    // Percentages of texts that must evaluate at some x and that must fail there.
+    QTest::addColumn<int>("succeeding");
+    QTest::addColumn<int>("failing");
+    QTest::newRow("well-formed") << 0 << 20240611u << 12000 << 10 << 20;
+    QTest::newRow("damaged") << 1 << 77u << 12000 << 1 << 50;
+    QTest::newRow("deeply nested") << 2 << 5u << 150 << 10 << 30;
+}
+
+void TestCompiledExpression::sameAsScanningOnRandomTexts()
+{
+    QFETCH(int, kind);
+    QFETCH(uint, seed);
+    QFETCH(int, count);
+    QFETCH(int, succeeding);
+    QFETCH(int, failing);
+    RandomExpressions texts(seed);
+    std::mt19937 pick(seed + 1);
+    const auto& specials = specialValues();
+    std::uniform_int_distribution<std::size_t> special(0, specials.size() - 1);
+    std::uniform_int_distribution<int> ordinary(-20000, 20000);
+
+    int succeeded = 0;
+    for (int i = 0; i < count; ++i) {
+        const std::string text = kind == 0   ? texts.wellFormed()
+                                 : kind == 1 ? texts.damaged()
+                                             : texts.deeplyNested();
+        // One program for every run, so that its name look-ups are reused as well.
+        const CompiledExpression program(text);
+        const double x = ordinary(pick) / 1000.0;
+        if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, x) ||
+            !agree(program, Binding::X, specials[special(pick)]) ||
+            !agree(program, Binding::Y, specials[special(pick)]))
+            return;
+        if (mCount::EvaluateAtX(program, x) != ErrorValue)
+            ++succeeded;
+    }
+    // The texts must exercise both outcomes to prove anything.
+    QVERIFY2(succeeded * 100 >= count * succeeding, qPrintable(QString::number(succeeded)));
+    QVERIFY2((count - succeeded) * 100 >= count * failing, qPrintable(QString::number(succeeded)));
+}
+
+void TestCompiledExpression::followsConstantChanges()
+{
+    const auto program = mCount::Compile("pi*k+x");
+    const auto check = [&](double expected) {
+        QVERIFY(agree(*program, Binding::X, 2));
+        QCOMPARE(mCount::EvaluateAtX(*program, 2), expected);
+    };
+    check(3.14159265358979 * 2 + 2);
+    QVERIFY(mCount::RemoveSelectedConstant(0).ok); // Pi
+    check(ErrorValue);
+    QVERIFY(mCount::AddUserConstant("pi", "3").ok);
+    check(8);
+    // A second k leaves the first value in force.
+    QVERIFY(mCount::AddUserConstant("K", "5").ok);
+    check(8);
+    const auto& names = mCount::ConstantNames();
+    const int k = int(std::find(names.begin(), names.end(), "k") - names.begin());
+    QVERIFY(mCount::RemoveSelectedConstant(k).ok);
+    check(ErrorValue);
+    mCount::SharedEvaluator().AddConstant("k", 5);
+    check(17);
+}
+
+void TestCompiledExpression::bindsUnknownsAsScanningDoes()
+{
+    // Each form in turn from the same start: a binding left in force, then two
+    // evaluations at x = 5 and one without binding.
+    struct Run {
+        std::vector<double> results;
+        std::vector<std::vector<std::string>> names;
+    };
+    const CompiledExpression program("x*10+y");
+    const auto run = [&](bool useProgram) {
+        mCount::ResetEngine();
+        installTestConstants();
+        Run r;
+        const auto evaluate = [&](bool bindX) {
+            double v = 0;
+            if (useProgram)
+                v = bindX ? mCount::EvaluateAtX(program, 5) : mCount::Evaluate(program);
+            else
+                v = bindX ? mCount::EvaluateAtX(program.text(), 5) : mCount::Evaluate(program.text());
+            r.results.push_back(v);
+            r.names.push_back(mCount::ConstantNames());
+        };
+        mCount::SetVariableY(0.5);
+        mCount::SetVariableX(1);
+        evaluate(true);
+        evaluate(true);
+        evaluate(false);
+        mCount::ClearVariableX();
+        evaluate(true);
+        return r;
+    };
+    const Run scanning = run(false);
+    const Run compiledRun = run(true);
+    QCOMPARE(compiledRun.results, scanning.results);
+    QCOMPARE(compiledRun.names, scanning.names);
+    // The first binding stays in force for one evaluation, whose clearing removes it.
+    QCOMPARE(scanning.results, (std::vector<double>{10.5, 50.5, ErrorValue, 50.5}));
+}
+
+void TestCompiledExpression::surviveAFreshEngine()
+{
+    const CompiledExpression program("pi+1");
+    QVERIFY(agree(program, Binding::None, 0));
+    mCount::ResetEngine();
+    QVERIFY(agree(program, Binding::None, 0));
+    QCOMPARE(mCount::Evaluate(program), ErrorValue);
+    EvaluatorCases::InstallDefaultConstants();
+    QVERIFY(agree(program, Binding::None, 0));
+
+    // Two evaluators with different tables, taken in turn.
+    clsExpressionMFE other;
+    other.AddConstant("zz", 1);
+    other.AddConstant("PI", 10);
+    QCOMPARE(other.MFEExpression(program), 11.0);
+    QCOMPARE(mCount::Evaluate(program), 3.14159265358979 + 1);
+    QCOMPARE(other.MFEExpression(program), 11.0);
+}
+
+void TestCompiledExpression::numbersAreWorkedOutOnce()
+{
+    // The designer's default curve: its number-only parts cost nothing per point.
+    const CompiledExpression written("2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
+    const CompiledExpression reduced("2*cos(0.5*x)*cos(19999999.5*x+pi)");
+    QCOMPARE(written.size(), reduced.size());
+    QCOMPARE(mCount::EvaluateAtX(written, 1.25), mCount::EvaluateAtX(reduced, 1.25));
+    // A number-only part that fails still fails where the scan stops.
+    QVERIFY(agree("x+(1/0)*2", Binding::X, 1));
+    QCOMPARE(mCount::SharedEvaluator().LastErrorPosition(), 7);
+}
+
+void TestCompiledExpression::compiledOncePerText()
+{
+    const auto first = mCount::Compile("x+1");
+    QCOMPARE(mCount::Compile("x+1").get(), first.get());
+    QVERIFY(mCount::Compile("x+2").get() != first.get());
+    QCOMPARE(mCount::EvaluateAtX(*first, 2), 3.0);
+}

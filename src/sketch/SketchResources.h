@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+
+namespace orvane {
+
+// The sketch windows' own images by their resource numbers: mode icons 3001 to 3007,
+// tool icons 2001 to 2004, eraser cursors 900 to 930 and the status box cursor 990.
+// The About button's icon has no number.
+inline constexpr int AboutIconId = 0;
+
+QIcon sketchIcon(int id);
+// A null cursor (Qt::ArrowCursor) for an unknown number.
+QCursor sketchCursor(int id);
+
+} // namespace orvane

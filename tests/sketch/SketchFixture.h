@@ -1,0 +1,61 @@
+#pragma once
+
+#include "DP.h"
+#include "FakeEnvironment.h"
+#include "FakeSketchContext.h"
+#include "FakeSystemDialogs.h"
+#include "PadTestSupport.h"
+#include "Services.h"
+#include "SketchWindows.h"
+#include "StatusBar.h"
+#include "WinTools.h"
+#include "mMenuDraw.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace orvane::test {
+
+// The sketch windows as the main window holds them, with the outside world faked.
+struct SketchFixture {
+    FakeSystemDialogs dialogs;
+    FakeEnvironment environment;
+    Services services{dialogs, environment};
+    FakeSketchContext context;
+    SketchWindows windows{services, context, nullptr};
+
+    SketchFixture()
+    {
+        pad().resize(PadPixels, PadPixels);
+        pad().show();
+        tools().show();
+        status().show();
+    }
+
+    DP& pad() { return windows.pad(); }
+    WinTools& tools() { return windows.toolBox(); }
+    StatusBar& status() { return windows.statusBar(); }
+
+    template <typename T = QWidget> T* tool(const QString& name)
+    {
+        return tools().findChild<T*>(name);
+    }
+    void click(const QString& name) { QTest::mouseClick(tool(name), Qt::LeftButton); }
+    // Types into an editable box and presses Enter, as a user picks a size.
+    void choose(const QString& comboName, const QString& text)
+    {
+        auto* combo = tool<QComboBox>(comboName);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), text);
+        QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    }
+    void typeOnly(const QString& comboName, const QString& text)
+    {
+        auto* combo = tool<QComboBox>(comboName);
+        combo->lineEdit()->selectAll();
+        QTest::keyClicks(combo->lineEdit(), text);
+    }
+};
+
+} // namespace orvane::test

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QObject>
+
+class TestStatusBar : public QObject {
+    Q_OBJECT
+private slots:
+    void loadShowsTheDefaults();
+    void padCoordinatesReachTheStatusBox();
+    void dragWritesTopThenComesBackOnScreen_data();
+    void dragWritesTopThenComesBackOnScreen();
+    void rightReleaseOnModeFrameShowsDrawingMenu();
+    void iconShowsHelpMenuOrAbout();
+    void widenedFrameReachesTheIcon();
+};

@@ -1,9 +1,21 @@
 #include "CommandLine.h"
 #include "EvalCommand.h"
+#include "GuiMain.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
+
+namespace {
+bool hasDisplay()
+{
+    const char* x11 = std::getenv("DISPLAY");
+    const char* wayland = std::getenv("WAYLAND_DISPLAY");
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    return (x11 && *x11) || (wayland && *wayland) || (platform && *platform);
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -19,8 +31,15 @@ int main(int argc, char* argv[])
         return 0;
     case orvane::CommandLine::Mode::Eval:
         return orvane::RunEvalCommand(commandLine, std::cout, std::cerr);
-    default:
-        std::cerr << "orvane: the window is not built yet\n";
+    case orvane::CommandLine::Mode::Render:
+        return orvane::RunHeadlessRender(argc, argv, commandLine);
+    case orvane::CommandLine::Mode::Gui:
+        break;
+    }
+    if (!hasDisplay()) {
+        std::cerr << "orvane: no display available to open the window "
+                     "(use --render FILE.fun --out IMAGE to draw without one)\n";
         return 1;
     }
+    return orvane::RunGui(argc, argv, commandLine);
 }

@@ -114,19 +114,19 @@ QWidget* Drawer::buildParameterStrip()
     LLB_->setObjectName(QStringLiteral("LLB"));
     LLB_->setMinimumWidth(24);
     LColor_ = new ColourSwatch(QStringLiteral("LColor"), strip);
-    LColor_->setText(QStringLiteral("请选择色彩"));
     LColor_->setToolTip(QStringLiteral("请选择色彩"));
     LColor_->setColour(16711680);
     CheckColor_ = new QCheckBox(QStringLiteral("随机"), strip);
     CheckColor_->setObjectName(QStringLiteral("CheckColor"));
 
-    auto* layout = new QHBoxLayout(strip);
-    layout->addWidget(new QLabel(QStringLiteral("线条宽度："), strip));
-    layout->addWidget(LB_, 1);
-    layout->addWidget(LLB_);
-    layout->addWidget(new QLabel(QStringLiteral("颜色："), strip));
-    layout->addWidget(LColor_);
-    layout->addWidget(CheckColor_);
+    auto* layout = new QGridLayout(strip);
+    layout->addWidget(new QLabel(QStringLiteral("线条宽度："), strip), 0, 0);
+    layout->addWidget(LB_, 0, 1, 1, 3);
+    layout->addWidget(LLB_, 0, 4);
+    layout->addWidget(new QLabel(QStringLiteral("颜色："), strip), 1, 0);
+    layout->addWidget(LColor_, 1, 1);
+    layout->addWidget(CheckColor_, 1, 2);
+    layout->setColumnStretch(3, 1);
 
     connect(LB_, &QScrollBar::valueChanged, this, &Drawer::lineWidthChanged);
     connect(LColor_, &ColourSwatch::clicked, this, &Drawer::lineColourClicked);

@@ -1,0 +1,116 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "PlotterHost.h"
+#include "Services.h"
+#include "SketchContext.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace orvane {
+
+class DP;
+class Drawer;
+class SketchWindows;
+class StatusBar;
+class ToolWindows;
+class WinTools;
+class fCountPanel;
+class mIni;
+
+// The main window: the menu bar over an area holding the sketch pad and the plotter,
+// with the tool box and the status box floating above it. It owns every window of the
+// program and connects them: the plotter and the sketch windows reach the rest of the
+// program only through the host interfaces implemented here.
+class MainF : public QMainWindow, public PlotterHost, public SketchContext {
+    Q_OBJECT
+public:
+    MainF(Services& services, mIni& settings, QString helpFilePath, QWidget* parent = nullptr);
+    ~MainF() override;
+
+    DP* sketchPad() const { return pad_; }
+    Drawer* drawer() const { return drawer_; }
+    WinTools* toolBox() const { return toolBox_; }
+    StatusBar* statusBox() const { return statusBox_; }
+    QMdiSubWindow* padWindow() const { return padWindow_; }
+    QMdiSubWindow* drawerWindow() const { return drawerWindow_; }
+    const MainMenu& menu() const { return menu_; }
+    mIni& settings() const { return settings_; }
+    Services& services() const { return services_; }
+    const QString& helpFilePath() const { return helpFilePath_; }
+
+    // Places the pad and the plotter by the screen class (and shows the small-screen
+    // message there); the pad stays square and inside the window's work area.
+    void arrangeWindows(QSize screenPixels);
+    // The geometry window on page `page`, created on first use.
+    fCountPanel* showGeometry(int page);
+
+    // Menu commands, also reachable from tests.
+    void chooseDrawMode(int m);
+    void toggleWindow(QAction* item);
+    void copySelectedEntry();
+    void startCalculator();
+    void exitWithoutSaving();
+
+    // PlotterHost
+    QString setupValue(const QString& key) override;
+    void setSetupValue(const QString& key, const QString& value) override;
+    void setInfoValue(const QString& key, const QString& value) override;
+    void addConstantEntry(const QString& name, const QString& value, int position) override;
+    void removeConstantEntry(int position) override;
+    Surface& pad() override;
+    double padFontSize() override;
+    void setProgressText(const QString& text) override;
+    void setToolBoxLineWidthText(const QString& text) override;
+    void setToolBoxPenColour(Colour colour) override;
+    void setTextInputColour(Colour colour) override;
+    void openToolWindow(ToolWindow window) override;
+    void showCopyMenu(QPoint globalPos) override;
+
+    // SketchContext
+    Colour penColour() override;
+    int penWidth() override;
+    void drawAxes() override;
+    void showDrawingMenu(QPoint globalPos) override;
+    void showHelpMenu(QPoint globalPos) override;
+    void setModeMenuCheck(int m) override;
+    void setToolBoxMenuCheck(bool checked) override;
+    void setPlotterLineWidth(double w) override;
+    void setPlotterLineColour(Colour c) override;
+    void openTool(int index) override;
+    void showAbout() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectMenu();
+    void showTipWindow();
+    QWidget* shownTool(QWidget* window);
+
+    Services& services_;
+    mIni& settings_;
+    QString helpFilePath_;
+    MainMenu menu_;
+    QMdiArea* area_;
+    Drawer* drawer_ = nullptr;
+    std::unique_ptr<SketchWindows> sketch_;
+    DP* pad_ = nullptr;
+    WinTools* toolBox_ = nullptr;
+    StatusBar* statusBox_ = nullptr;
+    QMdiSubWindow* padWindow_ = nullptr;
+    QMdiSubWindow* drawerWindow_ = nullptr;
+    std::unique_ptr<ToolWindows> tools_;
+    QPointer<fCountPanel> geometry_;
+    QPrinter printer_;
+    bool exiting_ = false;
+};
+
+} // namespace orvane

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "SystemDialogs.h"
+
+#include <QImage>
+
+class QPrinter;
+class QWidget;
+
+namespace orvane {
+
+// "输出位图(&B)": asks for a file and writes the pad's image there as a BMP. The file
+// is replaced only once the whole image is written; any failure ends quietly.
+bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& image);
+
+// "打印(&P)": the ink warning for a coloured background, the print dialog on the
+// current printer, then "开始打印？" and one page with the pad's image. Returns true
+// when a page was printed.
+bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
+                  const QImage& image, Colour background);
+
+// Writes `image` as a BMP file, atomically.
+bool WriteBitmap(const QString& path, const QImage& image);
+
+} // namespace orvane

@@ -1,0 +1,99 @@
+#include "Startup.h"
+
+#include "DP.h"
+#include "Drawer.h"
+#include "FunctionGraphFile.h"
+#include "LoadSettings.h"
+#include "MainF.h"
+#include "ShellWindows.h"
+#include "StatusBar.h"
+#include "WinTools.h"
+#include "WindowArrangement.h"
+#include "mIni.h"
+
+namespace orvane {
+
+namespace {
+
+QString valueOr(const mIni& s, const char* key, const char* fallback)
+{
+    const QString value = s.GetSetupValue(QLatin1String(key));
+    return value.isEmpty() ? QLatin1String(fallback) : value;
+}
+
+// Applies the settings file to the windows at the places the start-up sequence asks.
+class StartupWindows : public StartupHooks {
+public:
+    explicit StartupWindows(MainF& w) : w_(w) {}
+
+    void offerShortcuts() override { OfferShortcuts(w_.services(), &w_, w_.helpFilePath()); }
+
+    void placeStatusBox(double topTwips) override
+    {
+        w_.statusBox()->move(0, int(topTwips / TwipsPerPixel));
+    }
+
+    void showTip() override { ShowTipWindow(w_.services(), w_.settings(), &w_); }
+
+    void applySettingsToWindows() override
+    {
+        const mIni& s = w_.settings();
+        Drawer& drawer = *w_.drawer();
+        drawer.ShowPanelTab(s.GetSetupInt16(QStringLiteral("Tab")));
+        drawer.applyStartupSettings(PlotterSettingsFrom(s));
+        drawer.drawAxes();
+    }
+
+    void setExpression(PlotKind kind, const QString& text) override
+    {
+        w_.drawer()->setExpression(kind, text);
+    }
+
+    void setPlotterLabels() override { w_.drawer()->SetPlotterLabels(1); }
+
+    void addUserConstant(const QString& name, const QString& value) override
+    {
+        w_.drawer()->addSavedConstant(name, value);
+    }
+
+private:
+    MainF& w_;
+};
+
+} // namespace
+
+Drawer::StartupSettings PlotterSettingsFrom(const mIni& s)
+{
+    Drawer::StartupSettings settings;
+    settings.size = mIni::ToInt16Value(valueOr(s, "Size", "10"));
+    settings.smoothnessText = valueOr(s, "PingHuaDu", "10");
+    settings.randomCurveColours = mIni::ToInt16Value(valueOr(s, "ColorSelfMain", "0")) != 0;
+    settings.randomHelpColours = mIni::ToInt16Value(valueOr(s, "ColorSelfHelp", "1")) != 0;
+    settings.axisColour = Colour(mIni::ToInt32Value(valueOr(s, "Color", "16711680")));
+    settings.lineWidth = mIni::ToInt16Value(valueOr(s, "LineBold", "1"));
+    settings.lineColour = Colour(mIni::ToInt32Value(valueOr(s, "LineColor", "16711680")));
+    return settings;
+}
+
+void Main(MainF& w, const QString& functionFile)
+{
+    const QSize screen = w.services().environment.screenSize();
+    w.setGeometry(0, 0, screen.width(), screen.height());
+    w.showMaximized();
+    w.arrangeWindows(screen);
+    w.toolBox()->setGeometry(0, 0, 620 / TwipsPerPixel,
+                             screen.height() - w.statusBox()->height());
+    // The owned windows float above the main window, which was shown after them.
+    for (QWidget* owned : {static_cast<QWidget*>(w.toolBox()), static_cast<QWidget*>(w.statusBox())}) {
+        owned->show();
+        owned->raise();
+    }
+
+    StartupWindows hooks(w);
+    LoadSettings(w.settings(), screen.height() * TwipsPerPixel, hooks);
+
+    if (!functionFile.isEmpty())
+        OpenFunctionFile(functionFile, *w.drawer());
+}
+
+} // namespace orvane

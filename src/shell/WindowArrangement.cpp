@@ -1,0 +1,58 @@
+#include "WindowArrangement.h"
+
+#include <QString>
+
+namespace orvane {
+
+namespace {
+constexpr int PlotterWidth = 4575;
+}
+
+ScreenClass ClassifyScreen(QSize screen)
+{
+    if (screen.width() < 800 || screen.height() < 600)
+        return ScreenClass::Small;
+    if (screen.width() < 1024 || screen.height() < 768)
+        return ScreenClass::Medium;
+    return ScreenClass::Large;
+}
+
+WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips)
+{
+    WindowArrangement a;
+    a.screenClass = ClassifyScreen(screenPixels);
+    switch (a.screenClass) {
+    case ScreenClass::Small: {
+        a.showSmallScreenMessage = true;
+        const int padWidth = mainWidthTwips - 4000;
+        a.pad = QRect(0, 0, padWidth, padWidth);
+        // The plotter overlaps the pad by 600 twips here.
+        a.plotter = QRect(padWidth - 600, 0, PlotterWidth, padWidth);
+        break;
+    }
+    case ScreenClass::Medium: {
+        const int padWidth = mainWidthTwips - 4675;
+        a.pad = QRect(0, 0, padWidth, padWidth);
+        a.plotter = QRect(padWidth, 0, mainWidthTwips - padWidth, padWidth);
+        a.showPlotterAgain = true;
+        a.widenStatusFrame = true;
+        break;
+    }
+    case ScreenClass::Large: {
+        const int padWidth = mainWidthTwips - PlotterWidth - 100;
+        a.pad = QRect(0, 0, padWidth, padWidth);
+        a.plotter = QRect(padWidth, 0, PlotterWidth, padWidth);
+        a.showPlotterAgain = true;
+        a.widenStatusFrame = true;
+        break;
+    }
+    }
+    return a;
+}
+
+QString SmallScreenMessage()
+{
+    return QStringLiteral("您的计算机分辨率小于 800X600\r建议使用800X600以上分辨率");
+}
+
+} // namespace orvane

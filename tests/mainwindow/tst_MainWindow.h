@@ -1,0 +1,50 @@
+#pragma once
+
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "MainF.h"
+#include "Services.h"
+#include "mIni.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class TestArrangement : public QObject {
+    Q_OBJECT
+private slots:
+    void screenClasses_data();
+    void screenClasses();
+};
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void captionAndWindows();
+    void firstRunWritesSettingsInOrder();
+    void secondStartReadsSettingsBack();
+    void closingSavesExpressionsExitDoesNot();
+    void viewSwitchesKeepSeparateTicks();
+    void addConstantTabWithHiddenPlotter();
+    void bitmapRightAfterStartHoldsAxes();
+    void printQuestions_data();
+    void printQuestions();
+    void startWithFunctionFile();
+    void copySelectedEntry();
+    void calculatorMissing();
+    void clearAllCommand();
+
+private:
+    orvane::MainF& start(const QString& functionFile = {});
+    QString settingsPath() const;
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
+    std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::Services> services_;
+    std::unique_ptr<orvane::mIni> settings_;
+    std::unique_ptr<orvane::MainF> window_;
+};

@@ -103,7 +103,10 @@ void DP::setInputWordBackground(Colour colour)
     inputWord_->setPalette(palette);
 }
 
-void DP::hideInputWord() { inputWord_->hide(); }
+void DP::hideInputWord()
+{
+    inputWord_->hide();
+}
 
 void DP::paintEvent(QPaintEvent*)
 {

@@ -19,8 +19,15 @@ class DP : public QWidget {
     Q_OBJECT
 
 public:
-    enum DrawModes { ModeNone = 0, ModePoint, ModeLine, ModePerpendicular, ModeCircle, ModeText,
-                     ModeEraser };
+    enum DrawModes {
+        ModeNone = 0,
+        ModePoint,
+        ModeLine,
+        ModePerpendicular,
+        ModeCircle,
+        ModeText,
+        ModeEraser
+    };
     enum class Pointer { Arrow, Cross, Text, Custom };
 
     explicit DP(SketchContext& context, QWidget* parent = nullptr);

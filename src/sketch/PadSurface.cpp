@@ -98,8 +98,7 @@ float PadSurface::pixelAspect() const
         std::abs(double(scaleRight()) - scaleLeft()) / std::max(1, persistent_.width());
     const double yPerPixel =
         std::abs(double(scaleBottom()) - scaleTop()) / std::max(1, persistent_.height());
-    if (xPerPixel == 0)
-        return 1.0f;
+    if (xPerPixel == 0) return 1.0f;
     return float(yPerPixel / xPerPixel);
 }
 
@@ -116,18 +115,15 @@ QFont PadSurface::textFont(double points)
 QImage* PadSurface::target(const Pen& pen)
 {
     QImage* layer = pen.persistent ? &persistent_ : &transient_;
-    if (layer->isNull())
-        return nullptr;
-    if (pen.persistent)
-        transient_.fill(Qt::transparent);
+    if (layer->isNull()) return nullptr;
+    if (pen.persistent) transient_.fill(Qt::transparent);
     return layer;
 }
 
 void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
 {
     QImage* layer = target(pen);
-    if (!layer)
-        return;
+    if (!layer) return;
     QPainter painter(layer);
     painter.setPen(qtPen(pen));
     painter.drawLine(toPixel(from), toPixel(to));
@@ -138,8 +134,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
 void PadSurface::paintPoint(WorldPoint at, const Pen& pen)
 {
     QImage* layer = target(pen);
-    if (!layer)
-        return;
+    if (!layer) return;
     QPainter painter(layer);
     const QPointF c = toPixel(at);
     if (pen.width <= 1) {
@@ -159,8 +154,7 @@ void PadSurface::paintPoint(WorldPoint at, const Pen& pen)
 void PadSurface::paintEllipse(WorldPoint centre, float radiusX, float radiusY, const Pen& pen)
 {
     QImage* layer = target(pen);
-    if (!layer)
-        return;
+    if (!layer) return;
     const QPointF c = toPixel(centre);
     const QPointF corner = toPixel({centre.x + radiusX, centre.y + radiusY});
     QPainter painter(layer);
@@ -171,12 +165,10 @@ void PadSurface::paintEllipse(WorldPoint centre, float radiusX, float radiusY, c
     notify();
 }
 
-void PadSurface::paintText(WorldPoint topLeft, const QString& text, double fontSize,
-                           const Pen& pen)
+void PadSurface::paintText(WorldPoint topLeft, const QString& text, double fontSize, const Pen& pen)
 {
     QImage* layer = target(pen);
-    if (!layer)
-        return;
+    if (!layer) return;
     QPainter painter(layer);
     painter.setFont(textFont(fontSize));
     painter.setPen(toQColor(pen.colour));
@@ -188,8 +180,7 @@ void PadSurface::paintText(WorldPoint topLeft, const QString& text, double fontS
 
 void PadSurface::clearLayer(bool persistentLayer)
 {
-    if (persistentLayer)
-        persistent_.fill(toQColor(backColour()));
+    if (persistentLayer) persistent_.fill(toQColor(backColour()));
     clearTransient();
     notify();
 }
@@ -208,8 +199,7 @@ void PadSurface::clearTransient()
 
 void PadSurface::notify()
 {
-    if (changed_)
-        changed_();
+    if (changed_) changed_();
 }
 
 } // namespace orvane

@@ -50,8 +50,7 @@ QString iconPath(int id)
 
 QString cursorPath(int id)
 {
-    if (id == 990)
-        return QStringLiteral(":/sketch/status_move_990.svg");
+    if (id == 990) return QStringLiteral(":/sketch/status_move_990.svg");
     if (id >= 900 && id <= 930 && id % 5 == 0)
         return QStringLiteral(":/sketch/eraser_cursor_%1.svg").arg(id);
     return {};
@@ -70,8 +69,7 @@ QCursor sketchCursor(int id)
 {
     registerSketchResources();
     const QString path = cursorPath(id);
-    if (path.isEmpty())
-        return QCursor(Qt::ArrowCursor);
+    if (path.isEmpty()) return QCursor(Qt::ArrowCursor);
     // Every cursor image is 32 pixels square with its hot spot in the middle.
     return QCursor(QPixmap(path), 16, 16);
 }

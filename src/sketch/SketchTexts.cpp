@@ -16,7 +16,10 @@ QString coordinatePair(float x, float y)
 
 } // namespace
 
-QString coordinates(float x, float y) { return coordinatePair(x, y); }
+QString coordinates(float x, float y)
+{
+    return coordinatePair(x, y);
+}
 
 QString coordinatesWithDistance(float x, float y)
 {
@@ -27,13 +30,15 @@ QString coordinatesWithDistance(float x, float y)
            formatPattern(distance, "#0.0######");
 }
 
-QString printedNumber(double value) { return leadingBlank(value) + QLatin1Char(' '); }
+QString printedNumber(double value)
+{
+    return leadingBlank(value) + QLatin1Char(' ');
+}
 
 QString printedSingle(float value)
 {
     QString text = toQString(NumberText::GeneralFormSingle(value));
-    if (!text.startsWith(QLatin1Char('-')))
-        text.prepend(QLatin1Char(' '));
+    if (!text.startsWith(QLatin1Char('-'))) text.prepend(QLatin1Char(' '));
     return text + QLatin1Char(' ');
 }
 
@@ -65,11 +70,11 @@ std::optional<int> eraserCursorId(double size)
         double from, to;
         int cursor;
     };
-    static constexpr Band bands[] = {{1, 3.5, 900},  {4, 8.5, 905},   {9, 13.5, 910}, {14, 17.5, 915},
-                                     {18, 23.5, 920}, {24, 27.5, 925}, {28, 30, 930}};
+    static constexpr Band bands[] = {{1, 3.5, 900},   {4, 8.5, 905},   {9, 13.5, 910},
+                                     {14, 17.5, 915}, {18, 23.5, 920}, {24, 27.5, 925},
+                                     {28, 30, 930}};
     for (const Band& band : bands)
-        if (size >= band.from && size <= band.to)
-            return band.cursor;
+        if (size >= band.from && size <= band.to) return band.cursor;
     return std::nullopt;
 }
 

@@ -77,12 +77,30 @@ StatusBar::StatusBar(Services& services, SketchContext& context, QWidget* owner)
     connect(drag_, &WindowDrag::released, this, &StatusBar::released);
 }
 
-void StatusBar::setModeText(const QString& text) { l3_->setText(text); }
-QString StatusBar::modeText() const { return l3_->text(); }
-void StatusBar::setProgressText(const QString& text) { l1_->setText(text); }
-QString StatusBar::progressText() const { return l1_->text(); }
-void StatusBar::setCoordinateText(const QString& text) { l2_->setText(text); }
-QString StatusBar::coordinateText() const { return l2_->text(); }
+void StatusBar::setModeText(const QString& text)
+{
+    l3_->setText(text);
+}
+QString StatusBar::modeText() const
+{
+    return l3_->text();
+}
+void StatusBar::setProgressText(const QString& text)
+{
+    l1_->setText(text);
+}
+QString StatusBar::progressText() const
+{
+    return l1_->text();
+}
+void StatusBar::setCoordinateText(const QString& text)
+{
+    l2_->setText(text);
+}
+QString StatusBar::coordinateText() const
+{
+    return l2_->text();
+}
 
 void StatusBar::widenStatusFrame()
 {
@@ -100,8 +118,7 @@ void StatusBar::dropped()
 
 void StatusBar::released(QWidget* handle, Qt::MouseButton button, QPoint globalPos)
 {
-    if (handle == f2_ && button == Qt::RightButton)
-        context_.showDrawingMenu(globalPos);
+    if (handle == f2_ && button == Qt::RightButton) context_.showDrawingMenu(globalPos);
 }
 
 bool StatusBar::eventFilter(QObject* watched, QEvent* event)

@@ -111,9 +111,7 @@ QStringList numberItems(int from, int to, double divisor)
 } // namespace
 
 WinTools::WinTools(Services& services, SketchContext& context, DP& pad, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint),
-      services_(services),
-      context_(context),
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), services_(services), context_(context),
       pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
@@ -150,9 +148,9 @@ WinTools::WinTools(Services& services, SketchContext& context, DP& pad, QWidget*
 void WinTools::buildButtons()
 {
     for (int i = 0; i < ModeButtons; ++i) {
-        GoldButton* button = makeButton(QStringLiteral("GButton_%1").arg(i),
-                                        sketchIcon(3000 + i + 1), this,
-                                        FirstButtonTop + ButtonStep * i);
+        GoldButton* button =
+            makeButton(QStringLiteral("GButton_%1").arg(i), sketchIcon(3000 + i + 1), this,
+                       FirstButtonTop + ButtonStep * i);
         button->setToolTip(i == 0 ? QString() : SketchTexts::modeStatus(i));
         connect(button, &GoldButton::Click, this, [this, i] { chooseMode(i); });
         modeButtons_[std::size_t(i)] = button;
@@ -163,8 +161,8 @@ void WinTools::buildButtons()
         connect(button, &GoldButton::Click, this, [this, i] { context_.openTool(i); });
         toolButtons_[std::size_t(i)] = button;
     }
-    gbStandard_ = makeButton(QStringLiteral("GBStandard"), sketchIcon(AboutIconId), this,
-                             StandardTop);
+    gbStandard_ =
+        makeButton(QStringLiteral("GBStandard"), sketchIcon(AboutIconId), this, StandardTop);
     gbStandard_->setToolTip(QStringLiteral("关于…"));
     connect(gbStandard_, &GoldButton::Click, this, [this] { context_.showAbout(); });
 }
@@ -176,8 +174,8 @@ void WinTools::buildBoxes()
                            this, LineWideTop + 16);
     connect(cLineWide_, &QComboBox::activated, this, [this] { lineWidthChosen(); });
 
-    lBeforeColor_ = makeSwatch(QStringLiteral("LBeforeColor"), QStringLiteral("前景"), fore_, this,
-                               SwatchTop);
+    lBeforeColor_ =
+        makeSwatch(QStringLiteral("LBeforeColor"), QStringLiteral("前景"), fore_, this, SwatchTop);
     lBackColor_ = makeSwatch(QStringLiteral("LBackColor"), QStringLiteral("背景"), back_, this,
                              SwatchTop + 24);
     lBeforeColor_->installEventFilter(this);
@@ -215,8 +213,7 @@ void WinTools::setActiveModeButton(int m)
 int WinTools::activeModeButton() const
 {
     for (int i = 0; i < ModeButtons; ++i)
-        if (!modeButtons_[std::size_t(i)]->isEnabled())
-            return i;
+        if (!modeButtons_[std::size_t(i)]->isEnabled()) return i;
     return -1;
 }
 
@@ -232,11 +229,20 @@ void WinTools::showEraserBoxes(bool visible)
     cMoveDot_->setVisible(visible);
 }
 
-QString WinTools::eraserSizeText() const { return cMoveDot_->currentText(); }
+QString WinTools::eraserSizeText() const
+{
+    return cMoveDot_->currentText();
+}
 
-double WinTools::fontSize() const { return leadingNumber(cFont_->currentText()); }
+double WinTools::fontSize() const
+{
+    return leadingNumber(cFont_->currentText());
+}
 
-void WinTools::setLineWidthText(const QString& text) { cLineWide_->setEditText(text); }
+void WinTools::setLineWidthText(const QString& text)
+{
+    cLineWide_->setEditText(text);
+}
 
 void WinTools::setForeSwatch(Colour colour)
 {
@@ -244,7 +250,10 @@ void WinTools::setForeSwatch(Colour colour)
     paintSwatch(lBeforeColor_, colour);
 }
 
-void WinTools::fontChosen() { pad_.setTextFontSize(fontSize()); }
+void WinTools::fontChosen()
+{
+    pad_.setTextFontSize(fontSize());
+}
 
 void WinTools::lineWidthChosen()
 {
@@ -259,8 +268,7 @@ void WinTools::lineWidthChosen()
 void WinTools::pickPenColour()
 {
     const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this);
-    if (!chosen)
-        return;
+    if (!chosen) return;
     context_.setPlotterLineColour(*chosen);
     setForeSwatch(*chosen);
     context_.setSetupValue(QStringLiteral("LineColor"),
@@ -271,8 +279,7 @@ void WinTools::pickPenColour()
 void WinTools::pickBackColour()
 {
     const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this);
-    if (!chosen)
-        return;
+    if (!chosen) return;
     back_ = *chosen;
     paintSwatch(lBackColor_, back_);
     PadSurface& surface = pad_.surface();
@@ -287,8 +294,7 @@ void WinTools::captionPressed(Qt::MouseButton button)
 {
     setStripColour(palette().color(QPalette::Active, QPalette::Highlight));
     // A left press drags the box; the rest follows when it is dropped.
-    if (button != Qt::LeftButton)
-        settleAfterCaption();
+    if (button != Qt::LeftButton) settleAfterCaption();
 }
 
 void WinTools::settleAfterCaption()
@@ -306,8 +312,7 @@ void WinTools::setStripColour(const QColor& colour)
 
 void WinTools::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
-        setStripColour(Qt::black);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) setStripColour(Qt::black);
     QWidget::changeEvent(event);
 }
 

@@ -7,13 +7,15 @@ namespace orvane {
 
 WindowDrag::WindowDrag(QWidget* window) : QObject(window), window_(window) {}
 
-void WindowDrag::addHandle(QWidget* handle) { handle->installEventFilter(this); }
+void WindowDrag::addHandle(QWidget* handle)
+{
+    handle->installEventFilter(this);
+}
 
 bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
 {
     auto* handle = qobject_cast<QWidget*>(watched);
-    if (!handle)
-        return false;
+    if (!handle) return false;
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
@@ -29,8 +31,7 @@ bool WindowDrag::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::MouseMove: {
         auto* e = static_cast<QMouseEvent*>(event);
-        if (dragging_)
-            window_->move(startPos_ + (e->globalPosition().toPoint() - pressGlobal_));
+        if (dragging_) window_->move(startPos_ + (e->globalPosition().toPoint() - pressGlobal_));
         return true;
     }
     case QEvent::MouseButtonRelease: {

@@ -26,11 +26,9 @@ void mMenuDraw::ResetDrawTools()
 
 void mMenuDraw::SetDrawMode(int m)
 {
-    if (m < DP::ModeNone || m > DP::ModeEraser)
-        return;
+    if (m < DP::ModeNone || m > DP::ModeEraser) return;
     ResetDrawTools();
-    if (m != DP::ModeNone)
-        context_.setModeMenuCheck(m);
+    if (m != DP::ModeNone) context_.setModeMenuCheck(m);
     pad_.setDrawModeValue(m);
     status_.setModeText(SketchTexts::modeStatus(m));
     switch (m) {
@@ -53,9 +51,9 @@ void mMenuDraw::SetDrawMode(int m)
 void mMenuDraw::SetEraserCursor()
 {
     pad_.setPointer(DP::Pointer::Custom);
-    const std::optional<int> id = SketchTexts::eraserCursorId(leadingNumber(tools_.eraserSizeText()));
-    if (id)
-        pad_.setCustomPointerImage(sketchCursor(*id), *id);
+    const std::optional<int> id =
+        SketchTexts::eraserCursorId(leadingNumber(tools_.eraserSizeText()));
+    if (id) pad_.setCustomPointerImage(sketchCursor(*id), *id);
 }
 
 } // namespace orvane

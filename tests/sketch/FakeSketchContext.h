@@ -18,8 +18,7 @@ public:
     void drawAxes() override
     {
         ++axesDrawn;
-        if (onDrawAxes)
-            onDrawAxes();
+        if (onDrawAxes) onDrawAxes();
     }
     void showDrawingMenu(QPoint globalPos) override { drawingMenus << globalPos; }
     void showHelpMenu(QPoint globalPos) override { helpMenus << globalPos; }

@@ -7,5 +7,4 @@
 
 #include <QApplication>
 
-ORVANE_TEST_MAIN(QApplication, TestPadSurface, TestPad, TestSketchTexts, TestToolBox,
-                 TestStatusBar)
+ORVANE_TEST_MAIN(QApplication, TestPadSurface, TestPad, TestSketchTexts, TestToolBox, TestStatusBar)

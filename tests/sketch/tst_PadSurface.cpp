@@ -23,7 +23,10 @@ int pixelsNot(const QImage& image, Colour c)
     return n;
 }
 
-int pixelsOf(const QImage& image, Colour c) { return image.width() * image.height() - pixelsNot(image, c); }
+int pixelsOf(const QImage& image, Colour c)
+{
+    return image.width() * image.height() - pixelsNot(image, c);
+}
 
 void scene(PadSurface& s, Colour colour, int width)
 {

@@ -13,8 +13,10 @@ void TestSketchTexts::coordinates_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("two decimals") << 1.25f << -2.5f << QStringLiteral("当前坐标：  (1.25，-2.5)");
     QTest::newRow("whole numbers") << 3.0f << 4.0f << QStringLiteral("当前坐标：  (3.0，4.0)");
-    QTest::newRow("rounded to two") << 0.123f << -9.996f << QStringLiteral("当前坐标：  (0.12，-10.0)");
-    QTest::newRow("single precision noise") << 0.1f << 0.05f << QStringLiteral("当前坐标：  (0.1，0.05)");
+    QTest::newRow("rounded to two")
+        << 0.123f << -9.996f << QStringLiteral("当前坐标：  (0.12，-10.0)");
+    QTest::newRow("single precision noise")
+        << 0.1f << 0.05f << QStringLiteral("当前坐标：  (0.1，0.05)");
 }
 
 void TestSketchTexts::coordinates()
@@ -91,10 +93,10 @@ void TestSketchTexts::eraserCursorClasses_data()
     const struct {
         double size;
         int cursor;
-    } rows[] = {{0.5, 0},   {1, 900},    {3.5, 900},  {3.7, 0},   {4, 905},    {8.5, 905},
-                {8.7, 0},   {9, 910},    {10, 910},   {13.5, 910}, {13.7, 0},  {14, 915},
-                {17.5, 915}, {17.9, 0},  {18, 920},   {23.5, 920}, {23.9, 0},  {24, 925},
-                {27.5, 925}, {27.6, 0},  {28, 930},   {30, 930},   {30.5, 0},  {-5, 0}};
+    } rows[] = {{0.5, 0},    {1, 900},  {3.5, 900}, {3.7, 0},    {4, 905},  {8.5, 905},
+                {8.7, 0},    {9, 910},  {10, 910},  {13.5, 910}, {13.7, 0}, {14, 915},
+                {17.5, 915}, {17.9, 0}, {18, 920},  {23.5, 920}, {23.9, 0}, {24, 925},
+                {27.5, 925}, {27.6, 0}, {28, 930},  {30, 930},   {30.5, 0}, {-5, 0}};
     for (const auto& row : rows)
         QTest::addRow("%g", row.size) << row.size << row.cursor;
 }

@@ -61,8 +61,7 @@ void TestStatusBar::padCoordinatesReachTheStatusBox()
     QTest::mouseMove(&f.pad(), pixelOf(1.25f, -2.5f));
     QCOMPARE(label(f, "L2")->text(), QStringLiteral("当前坐标：  (1.25，-2.5)"));
     QTest::mousePress(&f.pad(), Qt::LeftButton, {}, pixelOf(3, 4));
-    QCOMPARE(label(f, "L2")->text(),
-             QStringLiteral("当前坐标：  (3.0，4.0)         距原点：5.0"));
+    QCOMPARE(label(f, "L2")->text(), QStringLiteral("当前坐标：  (3.0，4.0)         距原点：5.0"));
     QTest::mouseRelease(&f.pad(), Qt::LeftButton, {}, pixelOf(3, 4));
 }
 

@@ -101,8 +101,7 @@ void TestToolBox::modeButtonsLeaveExactlyOneActive()
     QFETCH(QString, status);
     QFETCH(int, pointer);
     SketchFixture f;
-    if (first != 0)
-        f.click(QStringLiteral("GButton_%1").arg(first));
+    if (first != 0) f.click(QStringLiteral("GButton_%1").arg(first));
     f.context.modeMenuChecks.clear();
     f.click(QStringLiteral("GButton_%1").arg(second));
     checkOnlyActive(f, second);
@@ -110,8 +109,7 @@ void TestToolBox::modeButtonsLeaveExactlyOneActive()
     QCOMPARE(f.status().modeText(), status);
     QCOMPARE(int(f.pad().pointer()), pointer);
     // The menu checks are cleared, then the item of the mode is checked.
-    QCOMPARE(f.context.modeMenuChecks,
-             second == 0 ? QList<int>{0} : (QList<int>{0, second}));
+    QCOMPARE(f.context.modeMenuChecks, second == 0 ? QList<int>{0} : (QList<int>{0, second}));
     QCOMPARE(f.tool(QStringLiteral("CFont"))->isVisible(), second == 5);
     QCOMPARE(f.tool(QStringLiteral("LFONT"))->isVisible(), second == 5);
     QCOMPARE(f.tool(QStringLiteral("CMoveDot"))->isVisible(), second == 6);
@@ -289,8 +287,8 @@ void TestToolBox::penColourChosen()
     QCOMPARE(f.tools().foreSwatch(), Colour(0x00A0B0));
     QCOMPARE(f.tool(QStringLiteral("LBeforeColor"))->palette().color(QPalette::Window),
              toQColor(0x00A0B0));
-    QCOMPARE(f.context.settings,
-             (QList<QPair<QString, QString>>{{QStringLiteral("LineColor"), QStringLiteral("41136")}}));
+    QCOMPARE(f.context.settings, (QList<QPair<QString, QString>>{
+                                     {QStringLiteral("LineColor"), QStringLiteral("41136")}}));
     QCOMPARE(f.pad().inputWord()->palette().color(QPalette::Text), toQColor(0x00A0B0));
 }
 

@@ -85,7 +85,7 @@ void paintSwatch(QLabel* swatch, Colour colour)
     const QColor c = toQColor(colour);
     QPalette palette = swatch->palette();
     palette.setColor(QPalette::Window, c);
-    palette.setColor(QPalette::WindowText, c.lightness() < 128 ? Qt::white : Qt::black);
+    palette.setColor(QPalette::WindowText, qGray(c.rgb()) < 128 ? Qt::white : Qt::black);
     swatch->setPalette(palette);
 }
 

@@ -64,6 +64,7 @@ MainF::MainF(Services& services, mIni& settings, QString helpFilePath, QWidget* 
     padWindow_ = addSubWindow(area_, pad_);
     padWindow_->setWindowTitle(QStringLiteral("作图板"));
     tools_ = std::make_unique<ToolWindows>(services_, this);
+    connect(toolBox_, &WinTools::captionReleased, this, [this] { toolBoxDocked_ = false; });
 
     drawerWindow_->show();
     padWindow_->show();
@@ -128,36 +129,41 @@ void MainF::connectMenu()
     connect(m.mnucopy0, &QAction::triggered, this, &MainF::copySelectedEntry);
 }
 
+void MainF::placeToolBox()
+{
+    // Docked at the left edge of the work area, below the menu bar, down to the status box.
+    if (!toolBox_ || !statusBox_)
+        return;
+    const QPoint topLeft = area_->mapToGlobal(QPoint(0, 0));
+    const int bottom = statusBox_->isVisible() ? statusBox_->y() : topLeft.y() + area_->height();
+    toolBox_->setGeometry(topLeft.x(), topLeft.y(), ToolStripPixels,
+                          std::max(ToolStripPixels, bottom - topLeft.y()));
+}
+
 void MainF::arrangeWindows(QSize screenPixels)
 {
-    const int mainWidthTwips = screenPixels.width() * TwipsPerPixel;
-    const WindowArrangement a = ArrangeWindows(screenPixels, mainWidthTwips);
-    if (a.showSmallScreenMessage)
+    arrangement_ = ArrangeWindows(screenPixels, screenPixels.width() * TwipsPerPixel);
+    if (arrangement_.showSmallScreenMessage)
         services_.dialogs.inform(this, SmallScreenMessage(), MessageIcon::Information);
-    auto toPixels = [](const QRect& twips) {
-        return QRect(twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel,
-                     twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
-    };
-    QRect padRect = toPixels(a.pad);
-    QRect plotterRect = toPixels(a.plotter);
-    // The work area below the menu bar is smaller than the screen: keep the square pad
-    // inside it, and the plotter beside it.
-    const int available = area_->viewport()->height() > 100 ? area_->viewport()->height()
-                                                             : screenPixels.height() - 120;
-    if (padRect.height() > available) {
-        const int shrink = padRect.width() - available;
-        padRect.setSize(QSize(available, available));
-        plotterRect.translate(-shrink, 0);
-        if (a.screenClass == ScreenClass::Medium)
-            plotterRect.setWidth(plotterRect.width() + shrink);
-    }
-    plotterRect.setHeight(padRect.height());
-    padWindow_->setGeometry(padRect);
-    drawerWindow_->setGeometry(plotterRect);
-    if (a.showPlotterAgain)
+    fitWindows();
+    if (arrangement_.showPlotterAgain)
         drawerWindow_->show();
-    if (a.widenStatusFrame)
+    if (arrangement_.widenStatusFrame)
         statusBox_->widenStatusFrame();
+}
+
+void MainF::fitWindows()
+{
+    QSize workArea = area_->viewport()->size();
+    // The floating status box lies over the bottom of the work area: end above it.
+    if (statusBox_->isVisible()) {
+        const int statusTop = area_->mapFromGlobal(statusBox_->pos()).y();
+        if (statusTop > 100 && statusTop < workArea.height())
+            workArea.setHeight(statusTop);
+    }
+    const PixelLayout layout = FitToWorkArea(arrangement_, workArea, ToolStripPixels);
+    padWindow_->setGeometry(layout.pad);
+    drawerWindow_->setGeometry(layout.plotter);
 }
 
 fCountPanel* MainF::showGeometry(int page)
@@ -201,6 +207,20 @@ void MainF::exitWithoutSaving()
 {
     exiting_ = true;
     QApplication::exit(0);
+}
+
+void MainF::moveEvent(QMoveEvent* event)
+{
+    QMainWindow::moveEvent(event);
+    if (toolBoxDocked_)
+        placeToolBox();
+}
+
+void MainF::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (toolBoxDocked_)
+        placeToolBox();
 }
 
 void MainF::closeEvent(QCloseEvent* event)

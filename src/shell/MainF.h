@@ -4,6 +4,7 @@
 #include "PlotterHost.h"
 #include "Services.h"
 #include "SketchContext.h"
+#include "WindowArrangement.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -49,6 +50,11 @@ public:
     // Places the pad and the plotter by the screen class (and shows the small-screen
     // message there); the pad stays square and inside the window's work area.
     void arrangeWindows(QSize screenPixels);
+    // Fits the pad and the plotter into the work area left free by the status box.
+    void fitWindows();
+    // The tool box's place: the left edge of the work area, 620 twips wide.
+    void placeToolBox();
+    static constexpr int ToolStripPixels = 620 / 15;
     // The geometry window on page `page`, created on first use.
     fCountPanel* showGeometry(int page);
 
@@ -89,6 +95,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void connectMenu();
@@ -110,7 +118,10 @@ private:
     std::unique_ptr<ToolWindows> tools_;
     QPointer<fCountPanel> geometry_;
     QPrinter printer_;
+    WindowArrangement arrangement_;
     bool exiting_ = false;
+    // The tool box follows the main window until the user drags it somewhere else.
+    bool toolBoxDocked_ = true;
 };
 
 } // namespace orvane

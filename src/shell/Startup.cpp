@@ -11,6 +11,8 @@
 #include "WindowArrangement.h"
 #include "mIni.h"
 
+#include <QCoreApplication>
+
 namespace orvane {
 
 namespace {
@@ -80,9 +82,9 @@ void Main(MainF& w, const QString& functionFile)
     const QSize screen = w.services().environment.screenSize();
     w.setGeometry(0, 0, screen.width(), screen.height());
     w.showMaximized();
+    // Let the window system size the maximized window before its work area is measured.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     w.arrangeWindows(screen);
-    w.toolBox()->setGeometry(0, 0, 620 / TwipsPerPixel,
-                             screen.height() - w.statusBox()->height());
     // The owned windows float above the main window, which was shown after them.
     for (QWidget* owned : {static_cast<QWidget*>(w.toolBox()), static_cast<QWidget*>(w.statusBox())}) {
         owned->show();
@@ -91,6 +93,8 @@ void Main(MainF& w, const QString& functionFile)
 
     StartupWindows hooks(w);
     LoadSettings(w.settings(), screen.height() * TwipsPerPixel, hooks);
+    w.fitWindows();
+    w.placeToolBox();
 
     if (!functionFile.isEmpty())
         OpenFunctionFile(functionFile, *w.drawer());

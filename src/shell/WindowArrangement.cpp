@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <algorithm>
+
 namespace orvane {
 
 namespace {
@@ -48,6 +50,30 @@ WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips)
     }
     }
     return a;
+}
+
+PixelLayout FitToWorkArea(const WindowArrangement& a, QSize workArea, int leftStrip)
+{
+    auto toPixels = [](const QRect& twips) {
+        return QRect(twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel,
+                     twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
+    };
+    PixelLayout p{toPixels(a.pad).translated(leftStrip, 0), toPixels(a.plotter).translated(leftStrip, 0)};
+    auto shrinkPad = [&](int by) {
+        if (by <= 0)
+            return;
+        const int side = std::max(1, p.pad.width() - by);
+        const int shift = p.pad.width() - side;
+        p.pad.setSize(QSize(side, side));
+        p.plotter.translate(-shift, 0);
+    };
+    shrinkPad(p.pad.height() - workArea.height());
+    if (a.screenClass == ScreenClass::Medium)
+        p.plotter.setWidth(workArea.width() - p.plotter.x()); // what the pad leaves free
+    else
+        shrinkPad(p.plotter.x() + p.plotter.width() - workArea.width());
+    p.plotter.setHeight(p.pad.height());
+    return p;
 }
 
 QString SmallScreenMessage()

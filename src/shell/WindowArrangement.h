@@ -26,6 +26,16 @@ ScreenClass ClassifyScreen(QSize screenPixels);
 // the pad is always square.
 WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips);
 
+// An arrangement in pixels inside the main window's work area, which is smaller than
+// the screen by the title and menu bars. The tool box takes a strip of `leftStrip`
+// pixels at the left; the pad starts beside it, stays square and fits the work area,
+// and the plotter keeps to the pad's right (overlapping it on small screens).
+struct PixelLayout {
+    QRect pad;
+    QRect plotter;
+};
+PixelLayout FitToWorkArea(const WindowArrangement& arrangement, QSize workArea, int leftStrip);
+
 // The message shown on screens below 800 by 600 pixels.
 QString SmallScreenMessage();
 

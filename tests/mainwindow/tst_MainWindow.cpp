@@ -57,6 +57,36 @@ void TestArrangement::screenClasses()
     QCOMPARE(a.plotter, plotter);
 }
 
+void TestArrangement::fitsWorkArea_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QSize>("workArea");
+    QTest::addColumn<QRect>("pad");
+    QTest::addColumn<QRect>("plotter");
+    // Large: the pad is as tall as the work area, beside the 41-pixel tool strip.
+    QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(1280, 960) << QRect(41, 0, 934, 934)
+                               << QRect(975, 0, 305, 934);
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1920, 1000)
+                               << QRect(41, 0, 1000, 1000) << QRect(1041, 0, 305, 1000);
+    // Medium: the plotter takes what the pad leaves.
+    QTest::newRow("1024x700") << QSize(1024, 700) << QSize(1024, 640) << QRect(41, 0, 640, 640)
+                              << QRect(681, 0, 343, 640);
+}
+
+void TestArrangement::fitsWorkArea()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QSize, workArea);
+    QFETCH(QRect, pad);
+    QFETCH(QRect, plotter);
+    const PixelLayout p =
+        FitToWorkArea(ArrangeWindows(screen, screen.width() * TwipsPerPixel), workArea, 41);
+    QCOMPARE(p.pad, pad);
+    QCOMPARE(p.plotter, plotter);
+    QVERIFY(p.plotter.x() + p.plotter.width() <= workArea.width());
+    QCOMPARE(p.pad.width(), p.pad.height());
+}
+
 // --- the real main window ------------------------------------------------------------
 
 namespace {

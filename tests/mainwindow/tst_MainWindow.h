@@ -16,6 +16,8 @@ class TestArrangement : public QObject {
 private slots:
     void screenClasses_data();
     void screenClasses();
+    void fitsWorkArea_data();
+    void fitsWorkArea();
 };
 
 class TestMainWindow : public QObject {

@@ -5,6 +5,8 @@
 #include "mCount.h"
 
 #include <QElapsedTimer>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QProcess>
 #include <QTest>
 
@@ -126,4 +128,70 @@ void TestCommandLine::realProgram()
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), status);
     QCOMPARE(QString::fromUtf8(process.readAllStandardOutput()), output);
+}
+
+namespace {
+int runProgram(const QStringList& arguments, const QString& settingsPath)
+{
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(ORVANE_EXECUTABLE),
+                  QStringList(arguments) << QStringLiteral("--settings") << settingsPath);
+    if (!process.waitForFinished(20000))
+        return -1;
+    return process.exitCode();
+}
+
+QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& bytes)
+{
+    const QString path = dir.filePath(QLatin1String(name));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+} // namespace
+
+void TestCommandLine::renderWritesPicture_data()
+{
+    QTest::addColumn<QString>("extension");
+    QTest::addColumn<int>("pixels");
+    QTest::newRow("png") << "png" << 300;
+    QTest::newRow("bmp") << "bmp" << 200;
+}
+
+void TestCommandLine::renderWritesPicture()
+{
+    QFETCH(QString, extension);
+    QFETCH(int, pixels);
+    QTemporaryDir dir;
+    const QString settings = writeFile(dir, "orvane.ini", "[Setup]\r\nLineColor=255\r\n");
+    const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    const QString out = dir.filePath(QStringLiteral("out.") + extension);
+    QCOMPARE(runProgram({"--render", fun, "--out", out, "--px", QString::number(pixels), "--size", "10"},
+                        settings),
+             0);
+    const QImage image(out);
+    QCOMPARE(image.size(), QSize(pixels, pixels));
+    // The line y = x in the saved line colour (red) crosses the picture's diagonal.
+    int red = 0;
+    for (int i = 0; i < pixels; ++i)
+        red += image.pixelColor(i, pixels - 1 - i) == QColor(Qt::red) ? 1 : 0;
+    QVERIFY2(red > pixels / 2, qPrintable(QString::number(red)));
+    // The settings file is only read.
+    QFile file(settings);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("[Setup]\r\nLineColor=255\r\n"));
+}
+
+void TestCommandLine::renderRefusesBadOutput()
+{
+    QTemporaryDir dir;
+    const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=0\r\n");
+    QCOMPARE(runProgram({"--render", fun, "--out", dir.filePath("x.gif")}, dir.filePath("s.ini")), 2);
+    QCOMPARE(runProgram({"--render", dir.filePath("missing.fun"), "--out", dir.filePath("x.png")},
+                        dir.filePath("s.ini")),
+             1);
 }

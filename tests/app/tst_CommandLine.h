@@ -14,4 +14,7 @@ private slots:
     void evalPrints();
     void realProgram_data();
     void realProgram();
+    void renderWritesPicture_data();
+    void renderWritesPicture();
+    void renderRefusesBadOutput();
 };

@@ -1,5 +1,6 @@
 #include "ToolsPage.h"
 
+#include "ControlResources.h"
 #include "PlotterHost.h"
 #include "QtText.h"
 #include "mCount.h"
@@ -19,7 +20,7 @@ QPushButton* toolButton(const char* name, const char* caption, QWidget* parent)
 {
     auto* button = new QPushButton(QString::fromUtf8(caption), parent);
     button->setObjectName(QLatin1String(name));
-    button->setCursor(Qt::PointingHandCursor);
+    button->setCursor(handCursor());
     return button;
 }
 } // namespace

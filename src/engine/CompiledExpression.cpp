@@ -32,7 +32,7 @@ public:
             if (!atEnd())
                 fail();
             else
-                emit(Op::End, {});
+                code().push_back(step(Code::End));
         }
         sizeStack();
     }
@@ -82,26 +82,37 @@ private:
     std::int32_t position() const { return static_cast<std::int32_t>(pos_) + 1; }
 
     // --- writing the program ---------------------------------------------------------
-    void emit(Op op, const Operand& operand, Function function = Function::None)
+    enum class Family { Push, Add, Subtract, Multiply, Divide, Power, Call };
+
+    static Code codeOf(Family family, Source source)
+    {
+        return static_cast<Code>(static_cast<int>(family) * SourceCount + static_cast<int>(source));
+    }
+
+    Instruction step(Code code) { return step(code, Operand()); }
+
+    Instruction step(Code code, const Operand& operand)
     {
         Instruction in;
-        in.op = op;
-        in.source = operand.source;
-        in.function = function;
+        in.code = code;
         in.position = position();
         in.name = operand.name;
         in.namePosition = operand.position;
         in.value = operand.value;
+        return in;
+    }
+
+    void emit(Family family, const Operand& operand, Function function = Function::None)
+    {
+        Instruction in = step(codeOf(family, operand.source), operand);
+        in.function = function;
         code().push_back(in);
     }
 
     // A step that can never succeed: the run ends here.
     bool fail()
     {
-        Instruction in;
-        in.op = Op::Fail;
-        in.position = position();
-        code().push_back(in);
+        code().push_back(step(Code::Fail));
         return false;
     }
 
@@ -110,13 +121,8 @@ private:
     {
         if (v.source == Source::Stack)
             return;
-        Instruction in;
-        in.op = Op::Push;
-        in.source = v.source;
+        Instruction in = step(codeOf(Family::Push, v.source), v);
         in.position = v.position;
-        in.name = v.name;
-        in.namePosition = v.position;
-        in.value = v.value;
         code().insert(code().begin() + static_cast<std::ptrdiff_t>(at), in);
         v = {};
     }
@@ -174,14 +180,14 @@ private:
         return std::isfinite(r);
     }
 
-    static Op binaryOp(int code)
+    static Family family(int code)
     {
         switch (code) {
-        case 1: return Op::Add;
-        case 2: return Op::Subtract;
-        case 3: return Op::Multiply;
-        case 4: return Op::Divide;
-        default: return Op::Power;
+        case 1: return Family::Add;
+        case 2: return Family::Subtract;
+        case 3: return Family::Multiply;
+        case 4: return Family::Divide;
+        default: return Family::Power;
         }
     }
 
@@ -194,8 +200,21 @@ private:
             acc.value = r;
             return;
         }
+        if (acc.source == Source::Number && right.source == Source::Stack) {
+            // A number needs no look-up, so it can wait until the right side is done.
+            // Addition and multiplication give the same bits either way round.
+            switch (op) {
+            case 1: emit(Family::Add, acc); break;
+            case 2: code().push_back(step(Code::SubtractFromNumber, acc)); break;
+            case 3: emit(Family::Multiply, acc); break;
+            case 4: code().push_back(step(Code::DivideNumberBy, acc)); break;
+            default: code().push_back(step(Code::RaiseNumberTo, acc)); break;
+            }
+            acc = {};
+            return;
+        }
         place(acc, mark);
-        emit(binaryOp(op), right);
+        emit(family(op), right);
         acc = {};
     }
 
@@ -303,9 +322,8 @@ private:
             // A value on the stack is finite or a quiet NaN: 1 * v is v.
             if (sign < 0) {
                 Operand s;
-                s.source = Source::Number;
                 s.value = sign;
-                emit(Op::Sign, s);
+                code().push_back(step(Code::Sign, s));
             }
             break;
         }
@@ -347,8 +365,8 @@ private:
             v = number(r);
             return true;
         }
-        place(argument, code().size());
-        emit(Op::Call, {}, function);
+        // The argument's look-up, if any, is part of the call.
+        emit(Family::Call, argument, function);
         v = {};
         return true;
     }
@@ -359,9 +377,14 @@ private:
         std::size_t depth = 0;
         std::size_t deepest = 0;
         for (const Instruction& in : code()) {
-            if (in.op == Op::Push)
+            const int c = static_cast<int>(in.code);
+            const auto family = Family(c / SourceCount);
+            const auto source = Source(c % SourceCount);
+            if (in.code >= Code::SubtractFromNumber)
+                continue;
+            if (family == Family::Push || (family == Family::Call && source != Source::Stack))
                 deepest = std::max(deepest, ++depth);
-            else if (in.source == Source::Stack && in.op >= Op::Add && in.op <= Op::Power)
+            else if (family != Family::Call && source == Source::Stack)
                 --depth;
         }
         out_.stack_.assign(deepest + 1, 0.0);
@@ -386,102 +409,325 @@ void CompiledExpression::resolveNames(const clsExpressionMFE& evaluator) const
     resolvedStamp_ = evaluator.namesStamp();
 }
 
-double CompiledExpression::Run(const clsExpressionMFE& evaluator, int& position) const
-{
-    if (resolvedStamp_ != evaluator.namesStamp())
-        resolveNames(evaluator);
-    const clsExpressionMFE::UnknownSlot* const unknowns = evaluator.unknowns_;
-    const double* const* const names = resolved_.data();
-    double* top = stack_.data(); // stack_[0] is never used
+namespace {
 
-    // The operand of a step: popped, immediate, or looked up (false when the name
-    // holds no value).
-    const auto fetch = [&](const Instruction& in, double& v) {
-        switch (in.source) {
-        case Source::Stack:
+using Code = CompiledExpression::Code;
+using Instruction = CompiledExpression::Instruction;
+using Source = CompiledExpression::Source;
+
+// What a step came to: the name of its operand had no value, or the step itself failed.
+enum class Step { Done, NoValue, Failed };
+
+// The scan's arithmetic, v being the left operand and o the right one.
+struct Add {
+    static bool apply(double v, double o, double& r)
+    {
+        r = v + o;
+        return std::isfinite(r);
+    }
+};
+struct Subtract {
+    static bool apply(double v, double o, double& r)
+    {
+        r = v - o;
+        return std::isfinite(r);
+    }
+};
+struct Multiply {
+    static bool apply(double v, double o, double& r)
+    {
+        r = o * v;
+        return std::isfinite(r);
+    }
+};
+struct Divide {
+    static bool apply(double v, double o, double& r)
+    {
+        if (o == 0)
+            return false;
+        r = v / o;
+        return std::isfinite(r);
+    }
+};
+struct Power {
+    static bool apply(double v, double o, double& r) { return BuiltinFunctions::Power(v, o, r); }
+};
+
+// The registers of a run. The unknowns cannot change during a run, so they are read once.
+struct Machine {
+    double* top;
+    bool xBound;
+    double x;
+    bool yBound;
+    double y;
+    const double* const* names;
+
+    template <Source S> bool fetch(const Instruction& in, double& v)
+    {
+        if constexpr (S == Source::Stack) {
             v = *top--;
-            return true;
-        case Source::Number:
+        } else if constexpr (S == Source::Number) {
             v = in.value;
-            return true;
-        case Source::X:
-        case Source::Y: {
-            const auto& slot = unknowns[in.source == Source::X ? 0 : 1];
-            if (!slot.bound)
+        } else if constexpr (S == Source::X) {
+            if (!xBound)
                 return false;
-            v = BuiltinFunctions::ApplySign(in.value, slot.value);
-            return true;
-        }
-        case Source::Name: {
+            v = BuiltinFunctions::ApplySign(in.value, x);
+        } else if constexpr (S == Source::Y) {
+            if (!yBound)
+                return false;
+            v = BuiltinFunctions::ApplySign(in.value, y);
+        } else {
             const double* value = names[in.name];
             if (!value)
                 return false;
             v = BuiltinFunctions::ApplySign(in.value, *value);
-            return true;
         }
-        }
-        return false;
-    };
-
-    for (const Instruction* in = code_.data();; ++in) {
-        double operand = 0;
-        double r = 0;
-        if (in->op <= Op::Power && !fetch(*in, operand)) {
-            position = in->namePosition;
-            return ErrorValue;
-        }
-        switch (in->op) {
-        case Op::Push:
-            *++top = operand;
-            continue;
-        case Op::Add:
-            r = *top + operand;
-            if (!std::isfinite(r))
-                break;
-            *top = r;
-            continue;
-        case Op::Subtract:
-            r = *top - operand;
-            if (!std::isfinite(r))
-                break;
-            *top = r;
-            continue;
-        case Op::Multiply:
-            r = operand * *top;
-            if (!std::isfinite(r))
-                break;
-            *top = r;
-            continue;
-        case Op::Divide:
-            if (operand == 0)
-                break;
-            r = *top / operand;
-            if (!std::isfinite(r))
-                break;
-            *top = r;
-            continue;
-        case Op::Power:
-            if (!BuiltinFunctions::Power(*top, operand, r))
-                break;
-            *top = r;
-            continue;
-        case Op::Sign:
-            *top = BuiltinFunctions::ApplySign(in->value, *top);
-            continue;
-        case Op::Call:
-            if (!BuiltinFunctions::Apply(in->function, *top, r))
-                break;
-            *top = r;
-            continue;
-        case Op::Fail:
-            break;
-        case Op::End:
-            position = static_cast<int>(text_.size()) + 1;
-            return *top;
-        }
-        position = in->position;
-        return ErrorValue;
+        return true;
     }
+
+    template <Source S> Step push(const Instruction& in)
+    {
+        double v = 0;
+        if (!fetch<S>(in, v))
+            return Step::NoValue;
+        *++top = v;
+        return Step::Done;
+    }
+
+    template <Source S, typename Op> Step binary(const Instruction& in)
+    {
+        double o = 0;
+        if (!fetch<S>(in, o))
+            return Step::NoValue;
+        double r = 0;
+        if (!Op::apply(*top, o, r))
+            return Step::Failed;
+        *top = r;
+        return Step::Done;
+    }
+
+    // The number of the step on the left, the top of the stack on the right.
+    template <typename Op> Step numberOnLeft(const Instruction& in)
+    {
+        double r = 0;
+        if (!Op::apply(in.value, *top, r))
+            return Step::Failed;
+        *top = r;
+        return Step::Done;
+    }
+
+    template <Source S> Step call(const Instruction& in)
+    {
+        double a = 0;
+        if constexpr (S == Source::Stack) {
+            a = *top--;
+        } else if (!fetch<S>(in, a)) {
+            return Step::NoValue;
+        }
+        double r = 0;
+        if (!BuiltinFunctions::Apply(in.function, a, r))
+            return Step::Failed;
+        *++top = r;
+        return Step::Done;
+    }
+};
+
+} // namespace
+
+double CompiledExpression::Run(const clsExpressionMFE& evaluator, int& position) const
+{
+    if (resolvedStamp_ != evaluator.namesStamp())
+        resolveNames(evaluator);
+    const auto& x = evaluator.unknowns_[0];
+    const auto& y = evaluator.unknowns_[1];
+    Machine m{stack_.data(), x.bound, x.value, y.bound, y.value, resolved_.data()};
+
+    // Threaded dispatch: every step ends in a jump of its own to the next one, which
+    // the processor learns for a program that runs point after point (one shared
+    // jump, as a switch makes, is mispredicted most of the time).
+    static const void* const steps[] = {
+        &&PushStack,
+        &&PushNumber,
+        &&PushX,
+        &&PushY,
+        &&PushName,
+        &&AddStack,
+        &&AddNumber,
+        &&AddX,
+        &&AddY,
+        &&AddName,
+        &&SubtractStack,
+        &&SubtractNumber,
+        &&SubtractX,
+        &&SubtractY,
+        &&SubtractName,
+        &&MultiplyStack,
+        &&MultiplyNumber,
+        &&MultiplyX,
+        &&MultiplyY,
+        &&MultiplyName,
+        &&DivideStack,
+        &&DivideNumber,
+        &&DivideX,
+        &&DivideY,
+        &&DivideName,
+        &&PowerStack,
+        &&PowerNumber,
+        &&PowerX,
+        &&PowerY,
+        &&PowerName,
+        &&CallStack,
+        &&CallNumber,
+        &&CallX,
+        &&CallY,
+        &&CallName,
+        &&SubtractFromNumber,
+        &&DivideNumberBy,
+        &&RaiseNumberTo,
+        &&Sign,
+        &&Fail,
+        &&End};
+    static_assert(sizeof steps / sizeof *steps == static_cast<std::size_t>(Code::End) + 1);
+
+#define ORVANE_NEXT(result)                                                                         \
+    if ((result) != Step::Done)                                                                    \
+        goto stop;                                                                                 \
+    ++in;                                                                                          \
+    goto* steps[static_cast<int>(in->code)]
+
+    const Instruction* in = code_.data();
+    Step step = Step::Done;
+    goto* steps[static_cast<int>(in->code)];
+
+PushStack:
+    step = Step::Failed; // never written
+    ORVANE_NEXT(step);
+PushNumber:
+    step = m.push<Source::Number>(*in);
+    ORVANE_NEXT(step);
+PushX:
+    step = m.push<Source::X>(*in);
+    ORVANE_NEXT(step);
+PushY:
+    step = m.push<Source::Y>(*in);
+    ORVANE_NEXT(step);
+PushName:
+    step = m.push<Source::Name>(*in);
+    ORVANE_NEXT(step);
+AddStack:
+    step = m.binary<Source::Stack, Add>(*in);
+    ORVANE_NEXT(step);
+AddNumber:
+    step = m.binary<Source::Number, Add>(*in);
+    ORVANE_NEXT(step);
+AddX:
+    step = m.binary<Source::X, Add>(*in);
+    ORVANE_NEXT(step);
+AddY:
+    step = m.binary<Source::Y, Add>(*in);
+    ORVANE_NEXT(step);
+AddName:
+    step = m.binary<Source::Name, Add>(*in);
+    ORVANE_NEXT(step);
+SubtractStack:
+    step = m.binary<Source::Stack, Subtract>(*in);
+    ORVANE_NEXT(step);
+SubtractNumber:
+    step = m.binary<Source::Number, Subtract>(*in);
+    ORVANE_NEXT(step);
+SubtractX:
+    step = m.binary<Source::X, Subtract>(*in);
+    ORVANE_NEXT(step);
+SubtractY:
+    step = m.binary<Source::Y, Subtract>(*in);
+    ORVANE_NEXT(step);
+SubtractName:
+    step = m.binary<Source::Name, Subtract>(*in);
+    ORVANE_NEXT(step);
+MultiplyStack:
+    step = m.binary<Source::Stack, Multiply>(*in);
+    ORVANE_NEXT(step);
+MultiplyNumber:
+    step = m.binary<Source::Number, Multiply>(*in);
+    ORVANE_NEXT(step);
+MultiplyX:
+    step = m.binary<Source::X, Multiply>(*in);
+    ORVANE_NEXT(step);
+MultiplyY:
+    step = m.binary<Source::Y, Multiply>(*in);
+    ORVANE_NEXT(step);
+MultiplyName:
+    step = m.binary<Source::Name, Multiply>(*in);
+    ORVANE_NEXT(step);
+DivideStack:
+    step = m.binary<Source::Stack, Divide>(*in);
+    ORVANE_NEXT(step);
+DivideNumber:
+    step = m.binary<Source::Number, Divide>(*in);
+    ORVANE_NEXT(step);
+DivideX:
+    step = m.binary<Source::X, Divide>(*in);
+    ORVANE_NEXT(step);
+DivideY:
+    step = m.binary<Source::Y, Divide>(*in);
+    ORVANE_NEXT(step);
+DivideName:
+    step = m.binary<Source::Name, Divide>(*in);
+    ORVANE_NEXT(step);
+PowerStack:
+    step = m.binary<Source::Stack, Power>(*in);
+    ORVANE_NEXT(step);
+PowerNumber:
+    step = m.binary<Source::Number, Power>(*in);
+    ORVANE_NEXT(step);
+PowerX:
+    step = m.binary<Source::X, Power>(*in);
+    ORVANE_NEXT(step);
+PowerY:
+    step = m.binary<Source::Y, Power>(*in);
+    ORVANE_NEXT(step);
+PowerName:
+    step = m.binary<Source::Name, Power>(*in);
+    ORVANE_NEXT(step);
+CallStack:
+    step = m.call<Source::Stack>(*in);
+    ORVANE_NEXT(step);
+CallNumber:
+    step = m.call<Source::Number>(*in);
+    ORVANE_NEXT(step);
+CallX:
+    step = m.call<Source::X>(*in);
+    ORVANE_NEXT(step);
+CallY:
+    step = m.call<Source::Y>(*in);
+    ORVANE_NEXT(step);
+CallName:
+    step = m.call<Source::Name>(*in);
+    ORVANE_NEXT(step);
+SubtractFromNumber:
+    step = m.numberOnLeft<Subtract>(*in);
+    ORVANE_NEXT(step);
+DivideNumberBy:
+    step = m.numberOnLeft<Divide>(*in);
+    ORVANE_NEXT(step);
+RaiseNumberTo:
+    step = m.numberOnLeft<Power>(*in);
+    ORVANE_NEXT(step);
+Sign:
+    *m.top = BuiltinFunctions::ApplySign(in->value, *m.top);
+    ORVANE_NEXT(Step::Done);
+Fail:
+    step = Step::Failed;
+    goto stop;
+End:
+    position = static_cast<int>(text_.size()) + 1;
+    return *m.top;
+
+#undef ORVANE_NEXT
+
+stop:
+    position = step == Step::NoValue ? in->namePosition : in->position;
+    return ErrorValue;
 }
 
 } // namespace orvane

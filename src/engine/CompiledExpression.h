@@ -29,23 +29,42 @@ public:
     // Steps of the program, the last one included.
     std::size_t size() const { return code_.size(); }
 
+    // Where the operand of a step comes from: the stack, the step itself (a number),
+    // the unknowns, or another name.
+    enum class Source : std::uint8_t { Stack, Number, X, Y, Name };
+    static constexpr int SourceCount = 5;
+
+    // A step: what it does and where its operand comes from, in one code so that a run
+    // dispatches once per step. The families Push to Call have one code per source, in
+    // the order of Source.
+    enum class Code : std::uint8_t {
+        PushStack, PushNumber, PushX, PushY, PushName, // PushStack is never written
+        AddStack, AddNumber, AddX, AddY, AddName,
+        SubtractStack, SubtractNumber, SubtractX, SubtractY, SubtractName,
+        MultiplyStack, MultiplyNumber, MultiplyX, MultiplyY, MultiplyName,
+        DivideStack, DivideNumber, DivideX, DivideY, DivideName,
+        PowerStack, PowerNumber, PowerX, PowerY, PowerName,
+        CallStack, CallNumber, CallX, CallY, CallName, // push f(operand); Stack: f(top)
+        // A number on the left of the value on top: number - top, number / top,
+        // number ^ top.
+        SubtractFromNumber, DivideNumberBy, RaiseNumberTo,
+        Sign, // top = value * top, value being -1
+        Fail,
+        End,
+    };
+
+    struct Instruction {
+        Code code = Code::End;
+        BuiltinFunctions::Function function = BuiltinFunctions::Function::None;
+        std::int32_t position = 1;     // where a scan stands when this step fails (1-based)
+        std::int32_t namePosition = 1; // where it stands when the operand's name has no value
+        std::uint32_t name = 0;        // index into names_ for Source::Name
+        double value = 0;              // the number, or the sign (+1, -1) a looked-up value takes
+    };
+
 private:
     friend class clsExpressionMFE;
     class Compiler;
-
-    enum class Op : std::uint8_t { Push, Add, Subtract, Multiply, Divide, Power, Sign, Call, Fail, End };
-    // Where the operand of Push and of the arithmetic steps comes from.
-    enum class Source : std::uint8_t { Stack, Number, X, Y, Name };
-
-    struct Instruction {
-        Op op = Op::End;
-        Source source = Source::Stack;
-        BuiltinFunctions::Function function = BuiltinFunctions::Function::None;
-        std::int32_t position = 1; // where a scan stands when this step fails (1-based)
-        std::uint32_t name = 0;    // index into names_ for Source::Name
-        std::int32_t namePosition = 1; // where it stands when the name has no value
-        double value = 0;          // the number, or the sign (+1, -1) a looked-up value takes
-    };
 
     double Run(const clsExpressionMFE& evaluator, int& position) const;
     void resolveNames(const clsExpressionMFE& evaluator) const;

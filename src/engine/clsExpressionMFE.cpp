@@ -1,7 +1,6 @@
 #include "clsExpressionMFE.h"
 
 #include "BuiltinFunctions.h"
-#include "CompiledExpression.h"
 
 #include <atomic>
 #include <charconv>
@@ -85,27 +84,7 @@ bool clsExpressionMFE::CallFunction(std::string_view name, double a, double& res
     return BuiltinFunctions::Apply(BuiltinFunctions::Lookup(name), a, result);
 }
 
-clsExpressionMFE::UnknownSlot* clsExpressionMFE::unknownSlot(std::string_view name)
-{
-    return const_cast<UnknownSlot*>(std::as_const(*this).unknownSlot(name));
-}
-
-const clsExpressionMFE::UnknownSlot* clsExpressionMFE::unknownSlot(std::string_view name) const
-{
-    name = trimSpaces(name);
-    if (name.size() != 1)
-        return nullptr;
-    switch (name.front()) {
-    case 'x':
-    case 'X':
-        return &unknowns_[0];
-    case 'y':
-    case 'Y':
-        return &unknowns_[1];
-    default:
-        return nullptr;
-    }
-}
+std::string_view clsExpressionMFE::trimmedName(std::string_view name) { return trimSpaces(name); }
 
 const clsExpressionMFE::Constant* clsExpressionMFE::FindConstant(std::string_view name) const
 {
@@ -151,16 +130,9 @@ std::size_t clsExpressionMFE::ConstantCount() const
     return constants_.size() + std::size_t(unknowns_[0].bound) + std::size_t(unknowns_[1].bound);
 }
 
-void clsExpressionMFE::AddConstant(std::string_view name, double value)
+void clsExpressionMFE::addNamedConstant(std::string_view name, double value)
 {
     const std::string_view n = trimSpaces(name);
-    if (UnknownSlot* slot = unknownSlot(n)) {
-        // A one-letter name passes the name rule and is no function; an existing
-        // binding keeps its value.
-        if (!slot->bound)
-            *slot = {true, value};
-        return;
-    }
     if (n.empty() || !IsLetter(n.front()))
         return;
     for (std::size_t i = 1; i < n.size(); ++i)
@@ -172,12 +144,8 @@ void clsExpressionMFE::AddConstant(std::string_view name, double value)
     namesStamp_ = freshStamp();
 }
 
-void clsExpressionMFE::RemoveConstant(std::string_view name)
+void clsExpressionMFE::removeNamedConstant(std::string_view name)
 {
-    if (UnknownSlot* slot = unknownSlot(name)) {
-        slot->bound = false;
-        return;
-    }
     const Constant* c = FindConstant(name);
     if (!c)
         return;
@@ -204,11 +172,6 @@ double clsExpressionMFE::MFEExpression(std::string_view expression)
     lastPosition_ = static_cast<int>(pos_) + 1;
     text_ = {};
     return ok ? v : ErrorValue;
-}
-
-double clsExpressionMFE::MFEExpression(const CompiledExpression& program)
-{
-    return program.Run(*this, lastPosition_);
 }
 
 void clsExpressionMFE::SkipBlanks()

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "CompiledExpression.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane {
-
-class CompiledExpression;
 
 // The one failure signal of the evaluator. Callers compare results for exact equality.
 inline constexpr double ErrorValue = -1e-30;
@@ -23,9 +23,28 @@ public:
     double MFEExpression(std::string_view expression);
     // The same result (and stop position) as scanning the program's text, from its
     // compiled form, with the constants as they stand now.
-    double MFEExpression(const CompiledExpression& program);
-    void AddConstant(std::string_view name, double value);
-    void RemoveConstant(std::string_view name);
+    double MFEExpression(const CompiledExpression& program)
+    {
+        return program.Run(*this, lastPosition_);
+    }
+    void AddConstant(std::string_view name, double value)
+    {
+        // The unknowns are bound and removed around every point: the quick way first.
+        if (UnknownSlot* slot = unknownSlot(name)) {
+            // An existing binding keeps its value.
+            if (!slot->bound)
+                *slot = {true, value};
+            return;
+        }
+        addNamedConstant(name, value);
+    }
+    void RemoveConstant(std::string_view name)
+    {
+        if (UnknownSlot* slot = unknownSlot(name))
+            slot->bound = false;
+        else
+            removeNamedConstant(name);
+    }
     // 1-based character position at which the last MFEExpression call stopped.
     int LastErrorPosition() const;
 
@@ -65,8 +84,35 @@ private:
         double value = 0;
     };
     // The slot of a (trimmed) name "x", "X", "y" or "Y"; null for any other name.
-    UnknownSlot* unknownSlot(std::string_view name);
-    const UnknownSlot* unknownSlot(std::string_view name) const;
+    UnknownSlot* unknownSlot(std::string_view name)
+    {
+        // Binding an unknown passes its bare name: that case needs no trimming.
+        if (name.size() != 1)
+            name = trimmedName(name);
+        return name.size() == 1 ? unknownSlot(name.front()) : nullptr;
+    }
+    const UnknownSlot* unknownSlot(std::string_view name) const
+    {
+        return const_cast<clsExpressionMFE*>(this)->unknownSlot(name);
+    }
+    UnknownSlot* unknownSlot(char c)
+    {
+        switch (c) {
+        case 'x':
+        case 'X':
+            return &unknowns_[0];
+        case 'y':
+        case 'Y':
+            return &unknowns_[1];
+        default:
+            return nullptr;
+        }
+    }
+    // The name without the spaces around it.
+    static std::string_view trimmedName(std::string_view name);
+    // AddConstant and RemoveConstant for names other than the unknowns.
+    void addNamedConstant(std::string_view name, double value);
+    void removeNamedConstant(std::string_view name);
 
     int PeekOperator() const;
     void SkipOperator();

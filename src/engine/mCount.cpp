@@ -47,18 +47,16 @@ ProgramCache& programCache()
     return cache;
 }
 
-std::unique_ptr<EngineState>& stateSlot()
-{
-    static std::unique_ptr<EngineState> state;
-    return state;
-}
+// Constant-initialised, so reaching it costs no guard on every evaluation.
+std::unique_ptr<EngineState> sharedState;
 
-EngineState& state()
+void createState() { sharedState = std::make_unique<EngineState>(); }
+
+inline EngineState& state()
 {
-    auto& slot = stateSlot();
-    if (!slot)
-        slot = std::make_unique<EngineState>();
-    return *slot;
+    if (!sharedState)
+        createState();
+    return *sharedState;
 }
 
 std::string trimmedUpper(std::string_view name)
@@ -171,7 +169,7 @@ void ClearVariableY() { unbindLast(); }
 
 void ResetEngine()
 {
-    stateSlot().reset();
+    sharedState.reset();
     programCache().clear();
 }
 

@@ -11,11 +11,15 @@ namespace {
 
 enum class FreeVariable { X, Y };
 
-double evaluateAt(const std::string& expression, FreeVariable variable, double value)
+// The expression at one value of the free variable, bound around the evaluation as
+// always; the text is compiled once per sweep.
+double evaluateAt(const CompiledExpression& expression, FreeVariable variable, double value)
 {
     return variable == FreeVariable::X ? mCount::EvaluateAtX(expression, value)
                                        : mCount::EvaluateAtY(expression, value);
 }
+
+bool sameValue(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
 
 bool tooManySamples(double from, double to, double step)
 {
@@ -39,12 +43,22 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
     if (b >= a && tooManySamples(a, b, h))
         return TraceOutcome::RangeTooLarge;
 
+    const auto expression = mCount::Compile(request.expression);
+    // The end of one step is usually the start of the next one (when rounding x to
+    // three decimals leaves it as it is); its value is then taken over.
+    bool haveEnd = false;
+    double endT = 0;
+    double endValue = 0;
     double t = a;
     while (t <= b) {
         t = RoundToThousandths(t);
-        const double v1 = evaluateAt(request.expression, variable, t);
+        const double v1 =
+            haveEnd && sameValue(endT, t) ? endValue : evaluateAt(*expression, variable, t);
         const double t2 = t + h;
-        const double v2 = evaluateAt(request.expression, variable, t2);
+        const double v2 = evaluateAt(*expression, variable, t2);
+        haveEnd = true;
+        endT = t2;
+        endValue = v2;
         if (v1 != ErrorValue && v2 != ErrorValue) {
             const double jump = (v2 - v1) * (v2 - v1);
             // A jump of more than 10 units is a discontinuity; an overflowing
@@ -109,13 +123,14 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
     if (tooManySamples(0, end, h))
         return TraceOutcome::RangeTooLarge;
 
+    const auto expression = mCount::Compile(request.expression);
     // Search for the first defined point.
     double theta = 0;
     double x0 = 0, y0 = 0;
     bool found = false;
     while (theta <= end) {
         theta = RoundToThousandths(theta);
-        const double r = mCount::EvaluateAtX(request.expression, theta);
+        const double r = mCount::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
             y0 = r * std::sin(theta);
@@ -130,7 +145,7 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
     // Trace on from there; undefined samples are skipped and bridged by a chord.
     while (theta <= end) {
         theta = RoundToThousandths(theta);
-        const double r = mCount::EvaluateAtX(request.expression, theta);
+        const double r = mCount::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
             const double y = r * std::sin(theta);

@@ -23,6 +23,12 @@ QImage makeLayer(QSize size, QImage::Format format)
     return image;
 }
 
+bool samePen(const Surface::Pen& a, const Surface::Pen& b)
+{
+    return a.colour == b.colour && a.width == b.width && a.style == b.style &&
+           a.persistent == b.persistent;
+}
+
 Qt::PenStyle qtStyle(DrawStyle style)
 {
     switch (style) {
@@ -51,21 +57,24 @@ PadSurface::PadSurface()
 
 void PadSurface::resize(QSize size)
 {
+    closeBatchPainter();
     persistent_ = makeLayer(size, QImage::Format_RGB32);
     persistent_.fill(toQColor(backColour()));
     transient_ = makeLayer(size, QImage::Format_ARGB32_Premultiplied);
-    transient_.fill(Qt::transparent);
+    clearTransient();
     notify();
 }
 
 void PadSurface::render(QPainter& painter) const
 {
+    closeBatchPainter();
     painter.drawImage(0, 0, persistent_);
     painter.drawImage(0, 0, transient_);
 }
 
 QImage PadSurface::composedImage() const
 {
+    closeBatchPainter();
     QImage out = persistent_.copy();
     if (!out.isNull()) {
         QPainter painter(&out);
@@ -114,20 +123,36 @@ QFont PadSurface::textFont(double points)
 
 QImage* PadSurface::target(const Pen& pen)
 {
+    closeBatchPainter();
     QImage* layer = pen.persistent ? &persistent_ : &transient_;
     if (layer->isNull()) return nullptr;
-    if (pen.persistent) transient_.fill(Qt::transparent);
+    if (!pen.persistent)
+        transientMarked_ = true;
+    else if (transientMarked_)
+        clearTransient();
     return layer;
 }
 
 void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
 {
-    QImage* layer = target(pen);
-    if (!layer) return;
-    QPainter painter(layer);
-    painter.setPen(qtPen(pen));
-    painter.drawLine(toPixel(from), toPixel(to));
-    painter.end();
+    if (!batchPainter_ || !samePen(pen, batchPen_)) {
+        QImage* layer = target(pen);
+        if (!layer) return;
+        if (batchDepth_ == 0) {
+            QPainter painter(layer);
+            painter.setPen(qtPen(pen));
+            painter.drawLine(toPixel(from), toPixel(to));
+            painter.end();
+            notify();
+            return;
+        }
+        // In a batch the painter stays open for the lines that follow with this pen:
+        // the same pixels as a painter per line, at a fraction of the cost.
+        batchPainter_ = std::make_unique<QPainter>(layer);
+        batchPainter_->setPen(qtPen(pen));
+        batchPen_ = pen;
+    }
+    batchPainter_->drawLine(toPixel(from), toPixel(to));
     notify();
 }
 
@@ -180,6 +205,7 @@ void PadSurface::paintText(WorldPoint topLeft, const QString& text, double fontS
 
 void PadSurface::clearLayer(bool persistentLayer)
 {
+    closeBatchPainter();
     if (persistentLayer) persistent_.fill(toQColor(backColour()));
     clearTransient();
     notify();
@@ -187,6 +213,7 @@ void PadSurface::clearLayer(bool persistentLayer)
 
 void PadSurface::backColourChanged()
 {
+    closeBatchPainter();
     persistent_.fill(toQColor(backColour()));
     clearTransient();
     notify();
@@ -195,11 +222,36 @@ void PadSurface::backColourChanged()
 void PadSurface::clearTransient()
 {
     transient_.fill(Qt::transparent);
+    transientMarked_ = false;
 }
 
 void PadSurface::notify()
 {
+    if (batchDepth_ > 0) {
+        changedInBatch_ = true;
+        return;
+    }
     if (changed_) changed_();
+}
+
+void PadSurface::beginBatch()
+{
+    ++batchDepth_;
+}
+
+void PadSurface::endBatch()
+{
+    if (--batchDepth_ > 0) return;
+    closeBatchPainter();
+    if (changedInBatch_) {
+        changedInBatch_ = false;
+        notify();
+    }
+}
+
+void PadSurface::closeBatchPainter() const
+{
+    batchPainter_.reset();
 }
 
 } // namespace orvane

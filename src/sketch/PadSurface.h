@@ -4,12 +4,12 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QSize>
 
 #include <functional>
-
-class QPainter;
+#include <memory>
 
 namespace orvane {
 
@@ -30,7 +30,11 @@ public:
 
     // The persistent image with the transient layer on top.
     void render(QPainter& painter) const;
-    QImage persistentImage() const { return persistent_; }
+    QImage persistentImage() const
+    {
+        closeBatchPainter();
+        return persistent_;
+    }
     QImage composedImage() const;
 
     // Called after every change of the visible picture (the pad repaints itself).
@@ -53,16 +57,28 @@ protected:
                    const Pen& pen) override;
     void clearLayer(bool persistentLayer) override;
     void backColourChanged() override;
+    void beginBatch() override;
+    void endBatch() override;
 
 private:
     // The layer a pen draws into, prepared for aliased painting; null when empty.
     QImage* target(const Pen& pen);
     void clearTransient();
     void notify();
+    // Ends the painter a batch keeps open, before the images are read or painted
+    // any other way.
+    void closeBatchPainter() const;
 
     QImage persistent_;
     QImage transient_;
+    bool transientMarked_ = false; // something is drawn on the transient layer
     std::function<void()> changed_;
+    // While a batch is open, consecutive lines with the same pen share one painter and
+    // the change is reported once at the end.
+    int batchDepth_ = 0;
+    bool changedInBatch_ = false;
+    mutable std::unique_ptr<QPainter> batchPainter_;
+    Pen batchPen_{};
 };
 
 } // namespace orvane

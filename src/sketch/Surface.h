@@ -62,6 +62,21 @@ public:
     void setBackColour(Colour c);
     Colour backColour() const { return back_; }
 
+    // A run of primitives drawn in one go, such as the segments of a traced curve: while
+    // one is open a surface may keep its drawing state between primitives and report the
+    // change once at the end. What ends up on the surface is the same as without it.
+    // Batches may nest.
+    class Batch {
+    public:
+        explicit Batch(Surface& surface) : surface_(surface) { surface_.beginBatch(); }
+        ~Batch() { surface_.endBatch(); }
+        Batch(const Batch&) = delete;
+        Batch& operator=(const Batch&) = delete;
+
+    private:
+        Surface& surface_;
+    };
+
     // How the current state applies to one primitive.
     struct Pen {
         Colour colour;
@@ -80,6 +95,9 @@ protected:
     virtual void clearLayer(bool persistentLayer) = 0;
     // The background colour changed: the surface is cleared to it.
     virtual void backColourChanged() {}
+    // Around a Batch: nothing to do for a surface that keeps no drawing state.
+    virtual void beginBatch() {}
+    virtual void endBatch() {}
 
     // World y units per pixel over world x units per pixel, so that a circle without an
     // aspect is round on screen even when the drawing area is not square.

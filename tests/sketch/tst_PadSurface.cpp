@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QTest>
 
+#include <cmath>
+
 using namespace orvane;
 
 Q_DECLARE_METATYPE(orvane::Colour)
@@ -238,4 +240,43 @@ void TestPadSurface::dottedAndDashDotDifferFromSolid()
     QVERIFY(solid >= 360);
     QVERIFY(dotted < solid * 3 / 4 && dotted > solid / 4);
     QVERIFY(dashDot < solid && dashDot > dotted);
+}
+
+void TestPadSurface::batchDrawsTheSamePixelsAndReportsOnce()
+{
+    // A traced curve with a change of pen, a transient mark and other primitives in the
+    // middle, drawn with and without a batch around it.
+    const auto draw = [](PadSurface& s) {
+        for (int i = 0; i < 400; ++i) {
+            const float x = -10 + i * 0.05f;
+            if (i == 150) {
+                s.setPersistent(false);
+                s.line({x, -9}, {x, 9}, 0x0000FF); // must vanish with the next persistent line
+                s.setPersistent(true);
+                s.setPenWidth(3);
+                s.setDrawStyle(DrawStyle::DashDot);
+            }
+            if (i == 300)
+                s.circle({0, 0}, 4, Black);
+            s.line({x, 5 * std::sin(x)}, {x + 0.05f, 5 * std::sin(x + 0.05f)}, 0x00AA00);
+        }
+    };
+    PadSurface plain = blank(QSize(300, 300), White);
+    draw(plain);
+
+    PadSurface batched = blank(QSize(300, 300), White);
+    int changes = 0;
+    batched.setChangedHandler([&changes] { ++changes; });
+    {
+        const Surface::Batch outer(batched);
+        const Surface::Batch inner(batched);
+        draw(batched);
+        QCOMPARE(changes, 0);
+        // Reading the picture in the middle shows everything drawn so far.
+        QCOMPARE(batched.persistentImage(), plain.persistentImage());
+    }
+    QCOMPARE(changes, 1);
+    QCOMPARE(batched.persistentImage(), plain.persistentImage());
+    QCOMPARE(batched.composedImage(), plain.composedImage());
+    QCOMPARE(batched.composedImage(), batched.persistentImage());
 }

@@ -17,4 +17,5 @@ private slots:
     void textTopLeftAtCurrentPoint();
     void pointFollowsPenWidth();
     void dottedAndDashDotDifferFromSolid();
+    void batchDrawsTheSamePixelsAndReportsOnce();
 };

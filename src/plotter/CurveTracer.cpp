@@ -44,6 +44,7 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
         return TraceOutcome::RangeTooLarge;
 
     const auto expression = mCount::Compile(request.expression);
+    const Surface::Batch batch(surface);
     // The end of one step is usually the start of the next one (when rounding x to
     // three decimals leaves it as it is); its value is then taken over.
     bool haveEnd = false;
@@ -124,6 +125,7 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
         return TraceOutcome::RangeTooLarge;
 
     const auto expression = mCount::Compile(request.expression);
+    const Surface::Batch batch(surface);
     // Search for the first defined point.
     double theta = 0;
     double x0 = 0, y0 = 0;

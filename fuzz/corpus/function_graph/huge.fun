@@ -1,0 +1,3 @@
+[image]
+count=1e300
+function0=y

@@ -1,0 +1,54 @@
+// The function-graph loader (OpenFunctionFile) and its writer.
+//
+// Input: the bytes of a .fun file. Loading plots at most one function per stored
+// entry; the functions it plotted, saved again with SaveAllFunctions, load back as
+// the same list (when their text survives the GBK round trip; a line break inside an
+// entry is written as a blank).
+#include "FuzzSupport.h"
+
+#include "FakeFunctionTarget.h"
+#include "FunctionGraphFile.h"
+#include "GbkText.h"
+#include "ProfileFile.h"
+
+using namespace orvane;
+
+namespace {
+
+bool gbkSafe(const QStringList& rows)
+{
+    for (const QString& row : rows)
+        if (GbkText::decode(GbkText::encode(row)) != row) return false;
+    return true;
+}
+
+QStringList asWritten(QStringList rows)
+{
+    for (QString& row : rows) {
+        row.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        row.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    }
+    return rows;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString path = fuzz::scratchFile(QStringLiteral("input.fun"));
+    fuzz::putFile(path, data, size);
+
+    FakeFunctionTarget loaded;
+    OpenFunctionFile(path, loaded);
+    const qsizetype entries = ProfileFile(path).keys(QStringLiteral("Image")).size();
+    fuzz::require(loaded.log.size() <= 2 * (entries + 1), "more functions plotted than stored");
+
+    const QString copy = fuzz::scratchFile(QStringLiteral("copy.fun"));
+    QFile::remove(copy);
+    fuzz::require(SaveAllFunctions(copy, loaded), "saving into a fresh file failed");
+    FakeFunctionTarget reloaded;
+    OpenFunctionFile(copy, reloaded);
+    if (gbkSafe(loaded.rows))
+        fuzz::require(reloaded.rows == asWritten(loaded.rows), "saved functions do not load back the same");
+    return 0;
+}

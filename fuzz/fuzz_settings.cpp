@@ -1,0 +1,82 @@
+// The settings-file reader and writer (ProfileFile, as mIni uses it).
+//
+// Input: the bytes of a settings file. Every key of the three sections our files use
+// is read; then one key is written with a value made of the printable ASCII bytes of
+// the input. Afterwards the written key reads back as written (blanks around it
+// dropped, cut to 254 bytes), every other key reads as before, and a file that could
+// not be written is left byte for byte as it was.
+#include "FuzzSupport.h"
+
+#include "ProfileFile.h"
+
+#include <QHash>
+#include <QStringList>
+
+using namespace orvane;
+
+namespace {
+
+const QStringList Sections{QStringLiteral("Setup"), QStringLiteral("Infomation"),
+                           QStringLiteral("Image")};
+
+using Snapshot = QHash<QString, QString>; // "section\nkey" -> value
+
+Snapshot snapshot(const ProfileFile& file, const QString& skipSection, const QString& skipKey)
+{
+    Snapshot values;
+    for (const QString& section : Sections) {
+        for (const QString& key : file.keys(section)) {
+            if (section == skipSection && key.compare(skipKey, Qt::CaseInsensitive) == 0)
+                continue;
+            values.insert(section + QLatin1Char('\n') + key, file.read(section, key));
+        }
+    }
+    return values;
+}
+
+// Printable ASCII from the input, so that the expected read-back is plain to state.
+QString valueFrom(const std::uint8_t* data, std::size_t size)
+{
+    QString value;
+    for (std::size_t i = 0; i < size && value.size() < 300; ++i)
+        if (data[i] >= 0x20 && data[i] < 0x7f) value += QLatin1Char(char(data[i]));
+    return value;
+}
+
+QString expectedReadBack(QString value)
+{
+    while (value.startsWith(QLatin1Char(' '))) value.remove(0, 1);
+    while (value.endsWith(QLatin1Char(' '))) value.chop(1);
+    return value.left(ProfileFile::MaxValueBytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QString path = fuzz::scratchFile(QStringLiteral("orvane.ini"));
+    fuzz::putFile(path, data, size);
+    const ProfileFile file(path);
+
+    // Choose the key to write from the input: a section and one of its keys, or a new one.
+    const QString section = Sections[size % 3];
+    const QStringList keys = file.keys(section);
+    const QString key = keys.isEmpty() || keys.first().trimmed().isEmpty() ||
+                                keys.first().contains(QLatin1Char('=')) ||
+                                keys.first().startsWith(QLatin1Char('['))
+                            ? QStringLiteral("Tab")
+                            : keys.first();
+    const QString value = valueFrom(data, size);
+
+    const Snapshot before = snapshot(file, section, key);
+    const QByteArray bytesBefore = fuzz::fileBytes(path);
+    if (file.write(section, key, value)) {
+        fuzz::require(file.read(section, key) == expectedReadBack(value),
+                      "the written value does not read back");
+        fuzz::require(snapshot(file, section, key) == before, "a write changed another key");
+    } else {
+        fuzz::require(fuzz::fileBytes(path) == bytesBefore, "a failed write changed the file");
+        fuzz::require(before.isEmpty(), "a readable file refused a write");
+    }
+    return 0;
+}

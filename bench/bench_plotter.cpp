@@ -1,0 +1,291 @@
+// Tracing and drawing on the real pad: one default curve, and "全部重画" of a full list
+// driven through the real plotter panel.
+#include "BenchPlotterHost.h"
+#include "RatioReporter.h"
+
+#include "ConicPage.h"
+#include "CurveTracer.h"
+#include "Drawer.h"
+#include "FunctionPage.h"
+#include "mCount.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+
+#include <cmath>
+#include <memory>
+#include <vector>
+
+using namespace orvane;
+using namespace orvane::bench;
+
+namespace {
+
+constexpr int PadPixels = 800;
+constexpr const char* DefaultCurve = "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)";
+
+void installDefaultConstants()
+{
+    mCount::ResetEngine();
+    mCount::AddUserConstant("Pi", "3.14159265358979");
+    mCount::AddUserConstant("e", "2.71828182845905");
+    mCount::AddUserConstant("g", "9.8");
+}
+
+TraceRequest defaultCurve()
+{
+    TraceRequest request;
+    request.expression = DefaultCurve;
+    request.rangeMin = -10;
+    request.rangeMax = 10;
+    request.step = StepFromSmoothness(100).value_or(0.01);
+    request.colour = 16711680;
+    request.width = 1;
+    return request;
+}
+
+// The sweep as the system describes it, without the compiled form: the text scanned
+// afresh twice per step (drawn as one batch, as the tracer draws).
+void scanningSweep(Surface& surface, const TraceRequest& request)
+{
+    const Surface::Batch batch(surface);
+    surface.setPenWidth(request.width);
+    surface.setForeColour(request.colour);
+    const double h = request.step;
+    double t = request.rangeMin;
+    while (t <= request.rangeMax) {
+        t = RoundToThousandths(t);
+        const double v1 = mCount::EvaluateAtX(request.expression, t);
+        const double t2 = t + h;
+        const double v2 = mCount::EvaluateAtX(request.expression, t2);
+        if (v1 != ErrorValue && v2 != ErrorValue) {
+            const double jump = (v2 - v1) * (v2 - v1);
+            if (std::isfinite(jump) && jump <= 100)
+                surface.line({float(t), float(v1)}, {float(t2), float(v2)});
+        }
+        t = RoundToThousandths(t + h);
+    }
+}
+
+// Remembers the segments of a trace, to draw them again without tracing.
+class SegmentRecorder : public NullSurface {
+public:
+    std::vector<std::pair<WorldPoint, WorldPoint>> segments;
+
+protected:
+    void paintLine(WorldPoint from, WorldPoint to, const Pen&) override
+    {
+        segments.push_back({from, to});
+    }
+};
+
+PadSurface& freshPad(std::unique_ptr<BenchPlotterHost>& host)
+{
+    host = std::make_unique<BenchPlotterHost>(PadPixels, true);
+    PadSurface& pad = host->padSurface();
+    pad.setScale(-10, 10, 10, -10);
+    pad.setPersistent(true);
+    return pad;
+}
+
+void registerOneCurve()
+{
+    addPeer("one_curve", "traced and drawn", [](benchmark::State& state) {
+        installDefaultConstants();
+        std::unique_ptr<BenchPlotterHost> host;
+        PadSurface& pad = freshPad(host);
+        const TraceRequest request = defaultCurve();
+        for (auto _ : state)
+            DrawFunctionY(pad, request);
+        perUnit(state, 1);
+    });
+    addPeer("one_curve", "traced and drawn, scanning per point", [](benchmark::State& state) {
+        installDefaultConstants();
+        std::unique_ptr<BenchPlotterHost> host;
+        PadSurface& pad = freshPad(host);
+        const TraceRequest request = defaultCurve();
+        for (auto _ : state)
+            scanningSweep(pad, request);
+        perUnit(state, 1);
+    });
+    addPeer("one_curve", "traced only (nothing painted)", [](benchmark::State& state) {
+        installDefaultConstants();
+        NullSurface surface;
+        const TraceRequest request = defaultCurve();
+        for (auto _ : state)
+            DrawFunctionY(surface, request);
+        perUnit(state, 1);
+    });
+    addPeer("one_curve", "drawn only (same segments)", [](benchmark::State& state) {
+        installDefaultConstants();
+        SegmentRecorder recorder;
+        DrawFunctionY(recorder, defaultCurve());
+        std::unique_ptr<BenchPlotterHost> host;
+        PadSurface& pad = freshPad(host);
+        for (auto _ : state) {
+            const Surface::Batch batch(pad);
+            for (const auto& [from, to] : recorder.segments)
+                pad.line(from, to);
+        }
+        perUnit(state, 1);
+        state.counters["segments"] = double(recorder.segments.size());
+    });
+}
+
+// The entries of a full list: y = f(x), x = f(y), polar curves and conics.
+struct Entry {
+    PlotKind kind;
+    const char* expression;
+};
+
+const std::vector<Entry>& functionEntries()
+{
+    static const std::vector<Entry> entries = {
+        {PlotKind::Y, DefaultCurve},
+        {PlotKind::Y, "x^2+sin(x)+1/x"},
+        {PlotKind::Y, "sin(x)"},
+        {PlotKind::Y, "cos(x)"},
+        {PlotKind::Y, "tan(x)"},
+        {PlotKind::Y, "x^3/10-x"},
+        {PlotKind::Y, "sqr(abs(x))"},
+        {PlotKind::Y, "exp(x/5)"},
+        {PlotKind::Y, "log(abs(x)+1)"},
+        {PlotKind::Y, "1/x"},
+        {PlotKind::Y, "abs(x)-3"},
+        {PlotKind::Y, "int(x)"},
+        {PlotKind::Y, "sin(2*x)+cos(3*x)"},
+        {PlotKind::Y, "x/2+1"},
+        {PlotKind::Y, "-(x^2)/4+5"},
+        {PlotKind::Y, "atn(x)*2"},
+        {PlotKind::X, "0.5*(y^2)*cos(y)"},
+        {PlotKind::X, "y^2/4"},
+        {PlotKind::X, "sin(y)*3"},
+        {PlotKind::Polar, "4/(3-2*cos(x))"},
+        {PlotKind::Polar, "2*sin(3*x)"},
+        {PlotKind::Polar, "x/2"},
+        {PlotKind::Polar, "3*cos(2*x)"},
+        {PlotKind::Polar, "1+cos(x)"},
+        {PlotKind::Polar, "2"},
+        {PlotKind::Polar, "sin(x)*cos(x)*6"},
+    };
+    return entries;
+}
+
+struct Conic {
+    ConicKind kind;
+    const char* a;
+    const char* b;
+    const char* first;
+    const char* second;
+    bool alongX;
+};
+
+const std::vector<Conic>& conicEntries()
+{
+    static const std::vector<Conic> entries = {
+        {ConicKind::Circle, "0", "0", "5", "", true},
+        {ConicKind::Circle, "2", "1", "3", "", true},
+        {ConicKind::Ellipse, "5", "3", "0", "0", true},
+        {ConicKind::Ellipse, "4", "2", "1", "-1", true},
+        {ConicKind::Hyperbola, "3", "3", "0", "0", true},
+        {ConicKind::Hyperbola, "2", "3", "0", "0", false},
+    };
+    return entries;
+}
+
+// The 33rd row: the list is then full, and every replay of "全部重画" is refused.
+const Conic LastConic = {ConicKind::Hyperbola, "1", "1", "2", "2", true};
+
+// A plotter panel whose list holds 32 entries (or, with `full`, 33), all drawn once.
+struct FullList {
+    FullList(bool drawing, bool full)
+        : host(PadPixels, drawing), services{dialogs, environment}, drawer(host, services)
+    {
+        installDefaultConstants();
+        drawer.SetPlotterLabels(1);
+        drawer.applyStartupSettings({});
+        drawer.drawAxes();
+        FunctionPage* page = drawer.functionPage();
+        for (const Entry& e : functionEntries()) {
+            page->selectKind(e.kind);
+            page->setExpression(e.kind, QString::fromUtf8(e.expression));
+            drawer.addAndDraw();
+        }
+        for (const Conic& c : conicEntries())
+            addConic(c);
+        if (full)
+            addConic(LastConic);
+    }
+
+    void addConic(const Conic& c)
+    {
+        auto* conics = drawer.findChild<ConicPage*>();
+        conics->selectConicKind(c.kind);
+        setBox(conics, "TXA", c.a);
+        setBox(conics, "TXB", c.b);
+        setBox(conics, "TX1", c.first);
+        setBox(conics, "TX2", c.second);
+        if (c.kind == ConicKind::Hyperbola)
+            conics->findChild<QRadioButton*>(c.alongX ? "OQX" : "OQY")->click();
+        drawer.conicAdd();
+    }
+
+    static void setBox(QWidget* page, const char* name, const char* text)
+    {
+        page->findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromUtf8(text));
+    }
+
+    BenchPlotterHost host;
+    FixedEnvironment environment;
+    SilentDialogs dialogs;
+    Services services;
+    Drawer drawer;
+};
+
+void redrawAll(benchmark::State& state, bool drawing, bool full)
+{
+    FullList list(drawing, full);
+    const int rows = full ? PlotSlots : PlotSlots - 1;
+    if (list.drawer.list()->count() != rows || list.dialogs.messages != 0) {
+        state.SkipWithError("the list was not filled as planned");
+        return;
+    }
+    for (auto _ : state)
+        list.drawer.redrawAll();
+    perUnit(state, 1);
+    // With 33 rows every replay is refused with a message.
+    state.counters["messages"] = double(list.dialogs.messages) / double(state.iterations());
+}
+
+void registerRedrawAll()
+{
+    addPeer("redraw_all", "全部重画 on the pad",
+            [](benchmark::State& state) { redrawAll(state, true, false); });
+    addPeer("redraw_all", "全部重画, nothing painted",
+            [](benchmark::State& state) { redrawAll(state, false, false); });
+    addPeer("redraw_all", "全部重画 of 33 rows (all refused)",
+            [](benchmark::State& state) { redrawAll(state, true, true); });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    registerOneCurve();
+    registerRedrawAll();
+    return runWithRatios(
+        argc, argv,
+        {{"one_curve",
+          "One default curve (designer's y = f(x)), smoothness 100, x from -10 to 10, "
+          "800x800 pad",
+          "traced and drawn"},
+         {"redraw_all",
+          "全部重画 of a list of 32 entries (26 functions of three kinds, 6 conics), "
+          "800x800 pad",
+          "全部重画 on the pad"}});
+}

@@ -1,0 +1,235 @@
+// The calculation tools on their defaults: the definite integral of sin(x) from 0 to
+// Pi/2 with 5000 and 32767 sub-intervals, and the equation solver on x^4+x^2-16 over
+// -100 to 100. Peers: the same loops over muparser and, for the integral, the scanning
+// evaluator and hand-written C++.
+#include "RatioReporter.h"
+#include "Workloads.h"
+
+#include "EquationSolver.h"
+#include "Integral.h"
+#include "NumberText.h"
+#include "mCount.h"
+
+#include <muParser.h>
+
+#include <cmath>
+#include <string>
+
+using namespace orvane;
+using namespace orvane::bench;
+
+namespace {
+
+void installDefaultConstants()
+{
+    mCount::ResetEngine();
+    mCount::AddUserConstant("Pi", "3.14159265358979");
+    mCount::AddUserConstant("e", "2.71828182845905");
+    mCount::AddUserConstant("g", "9.8");
+}
+
+// ---- definite integral ------------------------------------------------------------
+
+// The trapezoidal rule in CountIntegral's order of summation, over any f(x).
+template <typename F> double trapezoid(F f, double a, double b, int n)
+{
+    const double h = (b - a) / n;
+    double sum = 0;
+    for (int i = 1; i <= n - 1; ++i)
+        sum += f(a + i * h);
+    sum += f(a) / 2;
+    sum += f(b) / 2;
+    return h * sum;
+}
+
+template <typename F>
+void integrate(benchmark::State& state, int n, double expected, F compute)
+{
+    const double first = compute();
+    if (!(std::fabs(first - expected) <= 1e-12)) {
+        state.SkipWithError("the peer computes another integral");
+        return;
+    }
+    for (auto _ : state)
+        consume(compute());
+    perUnit(state, 1);
+    state.counters["evaluations"] = n + 1;
+}
+
+void registerIntegral(int n)
+{
+    const std::string group = "integral_" + std::to_string(n);
+    const double a = 0;
+    const double b = DefaultPi / 2;
+    const auto reference = [=] {
+        installDefaultConstants();
+        return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0);
+    };
+    addPeer(group, "muparser", [=](benchmark::State& state) {
+        const double expected = reference();
+        mu::Parser parser;
+        double x = 0;
+        parser.DefineVar("x", &x);
+        parser.SetExpr("sin(x)");
+        integrate(state, n, expected, [&] {
+            return trapezoid(
+                [&](double v) {
+                    x = v;
+                    return parser.Eval();
+                },
+                a, b, n);
+        });
+    });
+    addPeer(group, "hand-written C++", [=](benchmark::State& state) {
+        const double expected = reference();
+        integrate(state, n, expected, [&] {
+            return trapezoid([](double v) { return std::sin(v); }, a, b, n);
+        });
+    });
+    addPeer(group, "scanning evaluator", [=](benchmark::State& state) {
+        const double expected = reference();
+        const std::string text = "sin(x)";
+        integrate(state, n, expected, [&] {
+            return trapezoid([&](double v) { return mCount::EvaluateAtX(text, v); }, a, b, n);
+        });
+    });
+    addPeer(group, "CountIntegral (compiled form)", [=](benchmark::State& state) {
+        const double expected = reference();
+        integrate(state, n, expected,
+                  [&] { return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0); });
+    });
+}
+
+// ---- equation solver --------------------------------------------------------------
+
+constexpr const char* DefaultEquation = "x^4+x^2-16";
+constexpr double SolverMin = -100;
+constexpr double SolverMax = 100;
+
+// The solver's scans (EquationSolver::RunScan), with the value at each point coming
+// from `valueAt(x)`: the same points, refinements and rounding.
+template <typename ValueAt>
+std::string runScan(const EquationSolver::Scan& scan, double min, double max, ValueAt valueAt)
+{
+    using EquationSolver::Bound;
+    using EquationSolver::Origin;
+    double x = scan.start == Origin::Min ? min : scan.start == Origin::Max ? max : 0;
+    double step = 1;
+    int refinements = 0;
+    bool firstPoint = true;
+    const auto inside = [&] {
+        switch (scan.bound) {
+        case Bound::UpToMax: return x <= max;
+        case Bound::UpToZero: return x <= 0;
+        case Bound::DownToZero: return firstPoint ? x >= 0 : x > 0;
+        case Bound::DownToMin: return firstPoint ? x >= min : x > min;
+        }
+        return false;
+    };
+    while (inside()) {
+        firstPoint = false;
+        const double v = valueAt(x);
+        if (scan.sense == EquationSolver::Sense::AtLeastZero ? v >= 0 : v <= 0) {
+            step /= 10;
+            if (++refinements == 5) {
+                const double again = valueAt(x);
+                if (NumberText::LeadingNumber(NumberText::FormatPattern(again, "0#.#0")) == 0)
+                    return NumberText::FormatPattern(x, "#0.00#");
+                return {};
+            }
+            x -= scan.direction * step * 10;
+        }
+        x += scan.direction * step;
+    }
+    return {};
+}
+
+template <typename ValueAt> std::string solveWith(ValueAt valueAt)
+{
+    std::string roots;
+    for (const EquationSolver::Scan& scan : EquationSolver::Scans())
+        roots += runScan(scan, SolverMin, SolverMax, valueAt) + ";";
+    return roots;
+}
+
+// The scans' texts as the solver builds them, with the number in parentheses so that
+// muparser, whose "^" binds tighter than a sign, raises a negative x as a whole.
+std::string muparserText(double x)
+{
+    std::string text;
+    const std::string number = "(" + NumberText::FormatPattern(x, "0#.0000#") + ")";
+    for (const char c : std::string(DefaultEquation))
+        text += c == 'x' ? number : std::string(1, c);
+    return text;
+}
+
+void registerSolver()
+{
+    // The real solver: the working text written and scanned at every point.
+    addPeer("solver", "Solve (each working text scanned)", [](benchmark::State& state) {
+        installDefaultConstants();
+        const auto outcome = EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax);
+        if (outcome.roots() != std::vector<std::string>{"1.879", "-1.879"}) {
+            state.SkipWithError("the solver did not find 1.879 and -1.879");
+            return;
+        }
+        for (auto _ : state)
+            consume(double(EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots().size()));
+        perUnit(state, 1);
+    });
+    // The same scans, so that only the evaluation differs; checked against Solve.
+    const auto sameScans = [](benchmark::State& state, auto valueAt) {
+        installDefaultConstants();
+        const std::string expected = solveWith([](double x) {
+            return mCount::Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
+        });
+        if (solveWith(valueAt) != expected) {
+            state.SkipWithError("the peer finds other roots");
+            return;
+        }
+        int evaluations = 0;
+        solveWith([&](double x) {
+            ++evaluations;
+            return valueAt(x);
+        });
+        for (auto _ : state)
+            consume(double(solveWith(valueAt).size()));
+        perUnit(state, 1);
+        state.counters["evaluations"] = evaluations;
+    };
+    addPeer("solver", "same scans, muparser parsing each text", [sameScans](benchmark::State& state) {
+        mu::Parser parser;
+        sameScans(state, [&](double x) {
+            parser.SetExpr(muparserText(x));
+            return parser.Eval();
+        });
+    });
+    addPeer("solver", "same scans, muparser parsed once", [sameScans](benchmark::State& state) {
+        mu::Parser parser;
+        double variable = 0;
+        parser.DefineVar("x", &variable);
+        parser.SetExpr(DefaultEquation);
+        sameScans(state, [&](double x) {
+            // The value the working text would hold: x written with four or five decimals.
+            variable = NumberText::LeadingNumber(NumberText::FormatPattern(x, "0#.0000#"));
+            return parser.Eval();
+        });
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    registerIntegral(5000);
+    registerIntegral(32767);
+    registerSolver();
+    return runWithRatios(
+        argc, argv,
+        {{"integral_5000", "Definite integral of sin(x) from 0 to Pi/2, n = 5000 (5001 evaluations)",
+          "muparser"},
+         {"integral_32767",
+          "Definite integral of sin(x) from 0 to Pi/2, n = 32767 (32768 evaluations)", "muparser"},
+         {"solver", "Equation solver on its defaults: x^4+x^2-16 = 0 over -100 to 100",
+          "Solve (each working text scanned)"}});
+}

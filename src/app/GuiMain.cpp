@@ -2,6 +2,7 @@
 
 #include "DesktopEnvironment.h"
 #include "MainF.h"
+#include "NumberText.h"
 #include "ProgramPaths.h"
 #include "QtSystemDialogs.h"
 #include "RenderCommand.h"
@@ -12,7 +13,9 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <fstream>
 #include <iostream>
+#include <string>
 
 namespace orvane {
 
@@ -27,9 +30,29 @@ void loadChineseQtTexts(QApplication& app, QTranslator& translator)
         app.installTranslator(&translator);
 }
 
+// Resident memory of this process in kilobytes, -1 when the system does not say.
+long long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return static_cast<long long>(NumberText::LeadingNumber(line.substr(6)));
+    return -1;
+}
+
+// The start-up benchmark's end point: the pending paints are done, so the window is
+// shown with its axes drawn.
+int reportStartup()
+{
+    QCoreApplication::processEvents();
+    std::cout << "startup-probe rss-kb " << NumberText::IntegerText(residentKilobytes())
+              << std::endl;
+    return 0;
+}
+
 } // namespace
 
-int RunGui(int& argc, char** argv, const CommandLine& commandLine)
+int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
@@ -48,6 +71,8 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine)
 
     MainF mainWindow(services, settings, HelpFilePath(programFolder));
     Main(mainWindow, QString::fromStdString(commandLine.functionFile));
+    if (startupProbe)
+        return reportStartup();
     return app.exec();
 }
 

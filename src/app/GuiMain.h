@@ -6,7 +6,10 @@ namespace orvane {
 
 // Starts the window: Chinese standard dialogs, the settings file, the main window and
 // its start-up, then the event loop. Returns the program's exit status.
-int RunGui(int& argc, char** argv, const CommandLine& commandLine);
+// With `startupProbe` it ends once the window is up and painted instead, after printing
+// "startup-probe rss-kb N" (resident memory) on standard output, for the start-up
+// benchmark.
+int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe = false);
 
 // `orvane --render`: an offscreen application around the render command.
 int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine);

@@ -2,6 +2,7 @@
 #include "EvalCommand.h"
 #include "GuiMain.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -19,7 +20,12 @@ bool hasDisplay()
 
 int main(int argc, char* argv[])
 {
-    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Hidden, for the start-up benchmark: end as soon as the main window is up.
+    const auto probe = std::find(arguments.begin(), arguments.end(), "--startup-probe");
+    const bool startupProbe = probe != arguments.end();
+    if (startupProbe)
+        arguments.erase(probe);
     const orvane::CommandLine commandLine = orvane::ParseCommandLine(arguments);
     if (!commandLine.error.empty()) {
         std::cerr << "orvane: " << commandLine.error << "\n\n" << orvane::UsageText();
@@ -41,5 +47,5 @@ int main(int argc, char* argv[])
                      "(use --render FILE.fun --out IMAGE to draw without one)\n";
         return 1;
     }
-    return orvane::RunGui(argc, argv, commandLine);
+    return orvane::RunGui(argc, argv, commandLine, startupProbe);
 }

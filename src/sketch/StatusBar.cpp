@@ -5,6 +5,7 @@
 #include "Services.h"
 #include "SketchContext.h"
 #include "SketchResources.h"
+#include "ToolWindowStacking.h"
 #include "WindowDrag.h"
 
 #include <QFrame>
@@ -43,6 +44,7 @@ StatusBar::StatusBar(Services& services, SketchContext& context, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), context_(context)
 {
     setObjectName(QStringLiteral("StatusBar"));
+    keepAboveOwner(this);
     const int width = services.environment.screenSize().width();
     setFixedSize(width, BarHeight);
 

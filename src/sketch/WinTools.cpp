@@ -9,6 +9,7 @@
 #include "SketchContext.h"
 #include "SketchResources.h"
 #include "SketchTexts.h"
+#include "ToolWindowStacking.h"
 #include "WindowDrag.h"
 
 #include <QComboBox>
@@ -115,6 +116,7 @@ WinTools::WinTools(Services& services, SketchContext& context, DP& pad, QWidget*
       pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
+    keepAboveOwner(this);
     resize(BoxWidth, ChoiceTop + 48);
     move(0, y());
 

@@ -12,4 +12,5 @@ private slots:
     void rightReleaseOnModeFrameShowsDrawingMenu();
     void iconShowsHelpMenuOrAbout();
     void widenedFrameReachesTheIcon();
+    void toolWindowsShownBeforeTheOwnerAreShownAgain();
 };

@@ -8,9 +8,20 @@ namespace {
 
 bool finite(double v) { return std::isfinite(v); }
 
+// A name of up to eight characters as one number, its characters from the most
+// significant byte down.
+constexpr std::uint64_t packed(std::string_view name)
+{
+    std::uint64_t key = 0;
+    for (const char c : name)
+        key = key << 8 | static_cast<unsigned char>(c);
+    return key;
+}
+
 struct FunctionName {
-    const char* name; // upper case
+    std::uint64_t key; // the upper-case name, packed
     Function function;
+    constexpr FunctionName(std::string_view name, Function f) : key(packed(name)), function(f) {}
 };
 
 constexpr FunctionName FunctionTable[] = {
@@ -46,14 +57,11 @@ Function Lookup(std::string_view name)
         name.remove_suffix(1);
     if (name.size() < 2 || name.size() > LongestName)
         return Function::None;
-    char upper[LongestName + 1] = {};
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        upper[i] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-    }
-    const std::string_view key(upper, name.size());
+    std::uint64_t key = 0;
+    for (const char c : name)
+        key = key << 8 | static_cast<unsigned char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
     for (const auto& entry : FunctionTable)
-        if (key == entry.name)
+        if (key == entry.key)
             return entry.function;
     return Function::None;
 }

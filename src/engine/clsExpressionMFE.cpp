@@ -2,6 +2,7 @@
 
 #include "BuiltinFunctions.h"
 
+#include <array>
 #include <atomic>
 #include <charconv>
 #include <cmath>
@@ -45,6 +46,24 @@ std::string upperCopy(std::string_view s)
 }
 
 bool finite(double v) { return std::isfinite(v); }
+
+// The operator code of every byte: 1 to 7 for "+-*/^()", 0 for anything else.
+constexpr std::array<unsigned char, 256> OperatorCodes = [] {
+    std::array<unsigned char, 256> codes{};
+    codes['+'] = 1;
+    codes['-'] = 2;
+    codes['*'] = 3;
+    codes['/'] = 4;
+    codes['^'] = 5;
+    codes['('] = 6;
+    codes[')'] = 7;
+    return codes;
+}();
+
+// Powers of ten that doubles hold exactly.
+constexpr double ExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // Every evaluator and every change of its names gets a stamp never used before, so a
 // compiled program can tell whether the places it looked its names up in still hold.
@@ -182,18 +201,7 @@ void clsExpressionMFE::SkipBlanks()
 
 int clsExpressionMFE::PeekOperator() const
 {
-    if (AtEnd())
-        return 0;
-    switch (text_[pos_]) {
-    case '+': return 1;
-    case '-': return 2;
-    case '*': return 3;
-    case '/': return 4;
-    case '^': return 5;
-    case '(': return 6;
-    case ')': return 7;
-    default: return 0;
-    }
+    return AtEnd() ? 0 : OperatorCodes[static_cast<unsigned char>(text_[pos_])];
 }
 
 void clsExpressionMFE::SkipOperator()
@@ -288,9 +296,15 @@ bool clsExpressionMFE::ParseFactor(double& v)
 bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std::size_t& end,
                                   double& v)
 {
+    // Up to 15 digits the value is had exactly on the way: a whole number below 2^53
+    // divided by an exact power of ten is the correctly rounded value, which is what
+    // from_chars gives too. Longer numbers go to from_chars.
+    std::uint64_t mantissa = 0;
+    int count = 0;
+    int decimals = 0;
     bool seenPoint = false;
     std::size_t i = start;
-    while (i < text.size()) {
+    for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '.') {
             if (seenPoint)
@@ -298,15 +312,23 @@ bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std:
             seenPoint = true;
         } else if (c < '0' || c > '9') {
             break;
+        } else if (++count <= 15) {
+            mantissa = mantissa * 10 + std::uint64_t(c - '0');
+            decimals += seenPoint ? 1 : 0;
         }
-        ++i;
     }
-    std::size_t digitsEnd = i;
-    if (text[digitsEnd - 1] == '.')
-        --digitsEnd; // "1." reads as 1
-    const auto result = std::from_chars(text.data() + start, text.data() + digitsEnd, v);
-    if (result.ec != std::errc() || !finite(v))
-        return false;
+    if (count <= 15) {
+        v = static_cast<double>(mantissa);
+        if (decimals > 0)
+            v /= ExactPowersOfTen[decimals];
+    } else {
+        std::size_t digitsEnd = i;
+        if (text[digitsEnd - 1] == '.')
+            --digitsEnd; // "1." reads as 1
+        const auto result = std::from_chars(text.data() + start, text.data() + digitsEnd, v);
+        if (result.ec != std::errc() || !finite(v))
+            return false;
+    }
     end = i;
     return true;
 }

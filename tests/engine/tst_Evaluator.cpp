@@ -6,7 +6,9 @@
 
 #include <QTest>
 
+#include <charconv>
 #include <cmath>
+#include <random>
 #include <cstring>
 #include <string>
 
@@ -149,4 +151,34 @@ void TestEvaluator::constantsUntouchedByFailure()
     mCount::Evaluate("((((");
     QCOMPARE(mCount::SharedEvaluator().ConstantCount(), before);
     QCOMPARE(mCount::Evaluate("x"), ErrorValue);
+}
+
+void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
+{
+    // Short numbers take a quicker way than std::from_chars; the bits must not differ.
+    std::mt19937 random(2024);
+    clsExpressionMFE evaluator;
+    for (int i = 0; i < 200000; ++i) {
+        const int length = 1 + int(random() % 20);
+        std::string digits;
+        for (int d = 0; d < length; ++d)
+            digits += char('0' + random() % 10);
+        const int point = int(random() % (length + 2)); // sometimes none, sometimes last
+        std::string text = digits;
+        if (point < length)
+            text.insert(std::size_t(point) + 1, ".");
+        double expected = 0;
+        std::from_chars(digits.data(), digits.data() + digits.size(), expected);
+        const std::string plain = text.back() == '.' ? text.substr(0, text.size() - 1) : text;
+        std::from_chars(plain.data(), plain.data() + plain.size(), expected);
+        const double got = evaluator.MFEExpression(text);
+        std::uint64_t a = 0, b = 0;
+        std::memcpy(&a, &expected, sizeof a);
+        std::memcpy(&b, &got, sizeof b);
+        if (a != b)
+            QFAIL(qPrintable(QStringLiteral("%1 read as %2, not %3")
+                                 .arg(QString::fromStdString(text))
+                                 .arg(got, 0, 'g', 17)
+                                 .arg(expected, 0, 'g', 17)));
+    }
 }

@@ -19,4 +19,5 @@ private slots:
     void hugeNumbersFail();
     void everyByteValueIsSafe();
     void constantsUntouchedByFailure();
+    void numbersReadAsTheStandardLibraryReadsThem();
 };

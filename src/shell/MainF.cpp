@@ -66,11 +66,6 @@ MainF::MainF(Services& services, mIni& settings, QString helpFilePath, QWidget* 
     tools_ = std::make_unique<ToolWindows>(services_, this);
     connect(toolBox_, &WinTools::captionReleased, this, [this] { toolBoxDocked_ = false; });
 
-    // The tool box and the status box float above the main window whatever the window
-    // manager does with owned windows.
-    for (QWidget* owned : {static_cast<QWidget*>(toolBox_), static_cast<QWidget*>(statusBox_)})
-        owned->setWindowFlag(Qt::WindowStaysOnTopHint);
-
     drawerWindow_->show();
     padWindow_->show();
     toolBox_->show();

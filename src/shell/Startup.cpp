@@ -85,11 +85,6 @@ void Main(MainF& w, const QString& functionFile)
     // Let the window system size the maximized window before its work area is measured.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     w.arrangeWindows(screen);
-    // The owned windows float above the main window, which was shown after them.
-    for (QWidget* owned : {static_cast<QWidget*>(w.toolBox()), static_cast<QWidget*>(w.statusBox())}) {
-        owned->show();
-        owned->raise();
-    }
 
     StartupWindows hooks(w);
     LoadSettings(w.settings(), screen.height() * TwipsPerPixel, hooks);

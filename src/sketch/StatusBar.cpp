@@ -5,7 +5,6 @@
 #include "Services.h"
 #include "SketchContext.h"
 #include "SketchResources.h"
-#include "ToolWindowStacking.h"
 #include "WindowDrag.h"
 
 #include <QFrame>
@@ -41,10 +40,9 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, QRe
 } // namespace
 
 StatusBar::StatusBar(Services& services, SketchContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), context_(context)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), context_(context)
 {
     setObjectName(QStringLiteral("StatusBar"));
-    keepAboveOwner(this);
     const int width = services.environment.screenSize().width();
     setFixedSize(width, BarHeight);
 

@@ -9,7 +9,6 @@
 #include "SketchContext.h"
 #include "SketchResources.h"
 #include "SketchTexts.h"
-#include "ToolWindowStacking.h"
 #include "WindowDrag.h"
 
 #include <QComboBox>
@@ -112,11 +111,10 @@ QStringList numberItems(int from, int to, double divisor)
 } // namespace
 
 WinTools::WinTools(Services& services, SketchContext& context, DP& pad, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), services_(services), context_(context),
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), services_(services), context_(context),
       pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
-    keepAboveOwner(this);
     resize(BoxWidth, ChoiceTop + 48);
     move(0, y());
 

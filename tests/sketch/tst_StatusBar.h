@@ -12,5 +12,5 @@ private slots:
     void rightReleaseOnModeFrameShowsDrawingMenu();
     void iconShowsHelpMenuOrAbout();
     void widenedFrameReachesTheIcon();
-    void toolWindowsShownBeforeTheOwnerAreShownAgain();
+    void toolWindowsStayAboveTheOwner();
 };

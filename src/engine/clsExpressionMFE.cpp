@@ -231,7 +231,7 @@ bool clsExpressionMFE::ParseSum(double& v)
     return true;
 }
 
-bool clsExpressionMFE::ParseTerm(double& v)
+inline bool clsExpressionMFE::ParseTerm(double& v)
 {
     if (!ParseFactor(v))
         return false;
@@ -265,7 +265,7 @@ bool clsExpressionMFE::ParseTerm(double& v)
     return true;
 }
 
-bool clsExpressionMFE::ParseFactor(double& v)
+inline bool clsExpressionMFE::ParseFactor(double& v)
 {
     double sign = 1;
     int c = PeekOperator();
@@ -333,7 +333,7 @@ bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std:
     return true;
 }
 
-bool clsExpressionMFE::ParseNumber(double& v)
+inline bool clsExpressionMFE::ParseNumber(double& v)
 {
     std::size_t end = pos_;
     if (!ReadNumber(text_, pos_, end, v))
@@ -343,7 +343,7 @@ bool clsExpressionMFE::ParseNumber(double& v)
     return true;
 }
 
-bool clsExpressionMFE::ParsePrimary(double& v)
+inline bool clsExpressionMFE::ParsePrimary(double& v)
 {
     if (AtEnd())
         return false;

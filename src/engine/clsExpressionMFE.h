@@ -118,11 +118,13 @@ private:
     void SkipOperator();
     void SkipBlanks();
     bool AtEnd() const { return pos_ >= text_.size(); }
+    // The descent calls itself only through ParseSum; the levels below it are merged
+    // into their callers, which saves a call for every operand of the text.
     bool ParseSum(double& v);
-    bool ParseTerm(double& v);
-    bool ParseFactor(double& v);
-    bool ParsePrimary(double& v);
-    bool ParseNumber(double& v);
+    [[gnu::always_inline]] bool ParseTerm(double& v);
+    [[gnu::always_inline]] bool ParseFactor(double& v);
+    [[gnu::always_inline]] bool ParsePrimary(double& v);
+    [[gnu::always_inline]] bool ParseNumber(double& v);
     // Reads the number that starts with the digit at `start`: digits with at most one
     // point ("1." is 1). On success `end` is one past it; false for a second point or
     // a value out of range.

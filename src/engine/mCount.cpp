@@ -83,20 +83,34 @@ Outcome refusal(std::string message, MessageIcon icon)
     return {false, std::move(message), icon};
 }
 
-void bind(std::string_view name, double value)
+void bind(EngineState& s, std::string_view name, double value)
 {
-    EngineState& s = state();
     s.evaluator.AddConstant(name, value);
     s.constantNames.emplace_back(name);
 }
 
-void unbindLast()
+void bind(std::string_view name, double value) { bind(state(), name, value); }
+
+void unbindLast(EngineState& s)
 {
-    EngineState& s = state();
     if (s.constantNames.empty())
         return;
     s.evaluator.RemoveConstant(s.constantNames.back());
     s.constantNames.pop_back();
+}
+
+void unbindLast() { unbindLast(state()); }
+
+// SetVariableX (or Y), the evaluation, ClearVariableX (or Y), in one go for the
+// evaluations made point after point.
+template <typename Expression>
+double evaluateBound(std::string_view unknown, const Expression& expression, double value)
+{
+    EngineState& s = state();
+    bind(s, unknown, value);
+    const double v = s.evaluator.MFEExpression(expression);
+    unbindLast(s);
+    return v;
 }
 
 } // namespace
@@ -191,26 +205,22 @@ VariableBinding::~VariableBinding()
 
 double EvaluateAtX(std::string_view expression, double x)
 {
-    VariableBinding binding(VariableBinding::Unknown::X, x);
-    return Evaluate(expression);
+    return evaluateBound("x", expression, x);
 }
 
 double EvaluateAtY(std::string_view expression, double y)
 {
-    VariableBinding binding(VariableBinding::Unknown::Y, y);
-    return Evaluate(expression);
+    return evaluateBound("y", expression, y);
 }
 
 double EvaluateAtX(const CompiledExpression& expression, double x)
 {
-    VariableBinding binding(VariableBinding::Unknown::X, x);
-    return Evaluate(expression);
+    return evaluateBound("x", expression, x);
 }
 
 double EvaluateAtY(const CompiledExpression& expression, double y)
 {
-    VariableBinding binding(VariableBinding::Unknown::Y, y);
-    return Evaluate(expression);
+    return evaluateBound("y", expression, y);
 }
 
 } // namespace orvane::mCount

@@ -13,6 +13,19 @@ constexpr const char* PerUnit = "per_unit";
 // Written and read through volatile access, which the compiler must perform.
 volatile double sink = 0;
 
+// "<group>/<peer>" in the order the peers were registered: the order of the tables.
+std::vector<std::string>& registered()
+{
+    static std::vector<std::string> names;
+    return names;
+}
+
+std::size_t registrationIndex(const std::string& groupId, const std::string& peer)
+{
+    const auto& names = registered();
+    return std::size_t(std::find(names.begin(), names.end(), groupId + "/" + peer) - names.begin());
+}
+
 std::string humanTime(double seconds)
 {
     char text[32];
@@ -33,6 +46,7 @@ benchmark::internal::Benchmark* addPeer(const std::string& groupId, const std::s
                                         std::function<void(benchmark::State&)> fn)
 {
     const std::string name = groupId + "/" + peer;
+    registered().push_back(name);
     return benchmark::RegisterBenchmark(name.c_str(), [fn](benchmark::State& state) { fn(state); });
 }
 
@@ -89,7 +103,10 @@ void RatioReporter::Finalize()
         const auto found = figures_.find(group.id);
         if (found == figures_.end())
             continue;
-        const auto& peers = found->second;
+        auto peers = found->second;
+        std::sort(peers.begin(), peers.end(), [&](const auto& a, const auto& b) {
+            return registrationIndex(group.id, a.first) < registrationIndex(group.id, b.first);
+        });
         double reference = 0;
         for (const auto& [peer, figure] : peers)
             if (peer == group.reference)

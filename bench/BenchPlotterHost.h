@@ -22,8 +22,14 @@ public:
         ++messages;
         return request.buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
     }
-    std::optional<QString> showSaveDialog(QWidget*, const FileDialogRequest&) override { return {}; }
-    std::optional<QString> showOpenDialog(QWidget*, const FileDialogRequest&) override { return {}; }
+    std::optional<QString> showSaveDialog(QWidget*, const FileDialogRequest&) override
+    {
+        return {};
+    }
+    std::optional<QString> showOpenDialog(QWidget*, const FileDialogRequest&) override
+    {
+        return {};
+    }
     std::optional<Colour> showColourDialog(QWidget*) override { return {}; }
     std::optional<QString> showInputDialog(QWidget*, const InputRequest&) override { return {}; }
     bool showPrintDialog(QWidget*, QPrinter&) override { return false; }
@@ -69,8 +75,7 @@ public:
     void removeConstantEntry(int) override {}
     Surface& pad() override
     {
-        if (drawing_)
-            return pad_;
+        if (drawing_) return pad_;
         return null_;
     }
     double padFontSize() override { return 9; }

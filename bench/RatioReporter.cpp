@@ -50,7 +50,10 @@ benchmark::internal::Benchmark* addPeer(const std::string& groupId, const std::s
     return benchmark::RegisterBenchmark(name.c_str(), [fn](benchmark::State& state) { fn(state); });
 }
 
-void consume(double value) { sink = value; }
+void consume(double value)
+{
+    sink = value;
+}
 
 double opaque(double value)
 {
@@ -68,18 +71,14 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run& run : runs) {
-        if (run.error_occurred)
-            continue;
+        if (run.error_occurred) continue;
         const bool aggregate = run.run_type == Run::RT_Aggregate;
-        if (aggregate && run.aggregate_name != "median")
-            continue;
+        if (aggregate && run.aggregate_name != "median") continue;
         const auto counter = run.counters.find(PerUnit);
-        if (counter == run.counters.end())
-            continue;
+        if (counter == run.counters.end()) continue;
         const std::string& name = run.run_name.function_name;
         const std::size_t slash = name.find('/');
-        if (slash == std::string::npos)
-            continue;
+        if (slash == std::string::npos) continue;
         auto& peers = figures_[name.substr(0, slash)];
         const std::string peer = name.substr(slash + 1);
         auto it = std::find_if(peers.begin(), peers.end(),
@@ -89,8 +88,7 @@ void RatioReporter::ReportRuns(const std::vector<Run>& runs)
             it = peers.end() - 1;
         }
         // A median replaces the single repetitions it summarises.
-        if (aggregate || !it->second.median)
-            it->second = {counter->second.value, aggregate};
+        if (aggregate || !it->second.median) it->second = {counter->second.value, aggregate};
     }
 }
 
@@ -101,16 +99,14 @@ void RatioReporter::Finalize()
     std::fprintf(out, "\nRatios (time per unit; a ratio below 1 is faster than the reference)\n");
     for (const Group& group : groups_) {
         const auto found = figures_.find(group.id);
-        if (found == figures_.end())
-            continue;
+        if (found == figures_.end()) continue;
         auto peers = found->second;
         std::sort(peers.begin(), peers.end(), [&](const auto& a, const auto& b) {
             return registrationIndex(group.id, a.first) < registrationIndex(group.id, b.first);
         });
         double reference = 0;
         for (const auto& [peer, figure] : peers)
-            if (peer == group.reference)
-                reference = figure.secondsPerUnit;
+            if (peer == group.reference) reference = figure.secondsPerUnit;
         std::fprintf(out, "\n%s\n", group.caption.c_str());
         for (const auto& [peer, figure] : peers) {
             if (reference > 0)
@@ -128,8 +124,7 @@ void RatioReporter::Finalize()
 int runWithRatios(int argc, char** argv, std::vector<Group> groups)
 {
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     RatioReporter reporter(std::move(groups));
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

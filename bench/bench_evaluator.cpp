@@ -32,8 +32,7 @@ void sweep(benchmark::State& state, const Workload& workload, Evaluate evaluate)
     const auto& xs = plottingPoints();
     for (double x : xs) {
         const double expected = workload.handWritten(x);
-        if (!std::isfinite(expected))
-            continue; // 1/0: the evaluator gives its error value there
+        if (!std::isfinite(expected)) continue; // 1/0: the evaluator gives its error value there
         const double got = evaluate(x);
         if (!(std::fabs(got - expected) <= 1e-9 * std::fmax(1, std::fabs(expected)))) {
             state.SkipWithError("the peer computes something else");
@@ -62,9 +61,8 @@ void registerWorkload(const Workload& w)
             return parser.Eval();
         });
     });
-    addPeer(w.id, "hand-written C++", [&w](benchmark::State& state) {
-        sweep(state, w, w.handWritten);
-    });
+    addPeer(w.id, "hand-written C++",
+            [&w](benchmark::State& state) { sweep(state, w, w.handWritten); });
     if (std::string(w.expression).find('^') != std::string::npos) {
         // The evaluator raises by pow(), which is not x*x in every last bit.
         addPeer(w.id, "hand-written C++ with pow", [&w](benchmark::State& state) {
@@ -106,10 +104,10 @@ int main(int argc, char** argv)
     std::vector<Group> groups;
     for (const Workload& w : plottingWorkloads()) {
         registerWorkload(w);
-        groups.push_back({w.id,
-                          std::string("Evaluator, per evaluation, x from -10 to 10 step 0.01: ") +
-                              w.expression,
-                          "muparser"});
+        groups.push_back(
+            {w.id,
+             std::string("Evaluator, per evaluation, x from -10 to 10 step 0.01: ") + w.expression,
+             "muparser"});
     }
     return runWithRatios(argc, argv, std::move(groups));
 }

@@ -24,7 +24,8 @@ using namespace orvane::bench;
 namespace {
 
 constexpr int PadPixels = 800;
-constexpr const char* DefaultCurve = "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)";
+constexpr const char* DefaultCurve =
+    "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)";
 
 void installDefaultConstants()
 {
@@ -215,8 +216,7 @@ struct FullList {
         }
         for (const Conic& c : conicEntries())
             addConic(c);
-        if (full)
-            addConic(LastConic);
+        if (full) addConic(LastConic);
     }
 
     void addConic(const Conic& c)
@@ -273,8 +273,7 @@ void registerRedrawAll()
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     registerOneCurve();
     registerRedrawAll();

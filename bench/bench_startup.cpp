@@ -31,8 +31,7 @@ struct Probe {
 Probe launch(const std::vector<std::string>& arguments)
 {
     int out[2];
-    if (pipe(out) != 0)
-        return {};
+    if (pipe(out) != 0) return {};
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
@@ -65,8 +64,7 @@ Probe launch(const std::vector<std::string>& arguments)
     Probe probe;
     probe.ok = line.rfind(prefix, 0) == 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
     probe.seconds = std::chrono::duration<double>(reported - start).count();
-    if (probe.ok)
-        probe.residentKilobytes = std::atof(line.c_str() + prefix.size());
+    if (probe.ok) probe.residentKilobytes = std::atof(line.c_str() + prefix.size());
     return probe;
 }
 
@@ -91,8 +89,7 @@ void measure(benchmark::State& state, const std::vector<std::string>& arguments)
 std::string settingsFile()
 {
     char folder[] = "/tmp/orvane-bench-XXXXXX";
-    if (!mkdtemp(folder))
-        return {};
+    if (!mkdtemp(folder)) return {};
     const std::string path = std::string(folder) + "/orvane.ini";
     std::ofstream(path, std::ios::binary) << "[Setup]\r\nCreatShortCut=OK\r\n";
     return path;
@@ -104,14 +101,18 @@ int main(int argc, char** argv)
 {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     const std::string settings = settingsFile();
-    addPeer("startup", "orvane", [settings](benchmark::State& state) {
-        measure(state, {ORVANE_PROGRAM, "--startup-probe", "--settings", settings});
-    })->UseManualTime()->Iterations(10);
-    addPeer("startup", "bare Qt main window", [](benchmark::State& state) {
-        measure(state, {STARTUP_FLOOR_PROGRAM});
-    })->UseManualTime()->Iterations(10);
-    return runWithRatios(argc, argv,
-                         {{"startup",
-                           "Start-up, launch to main window shown with axes drawn (offscreen)",
-                           "bare Qt main window"}});
+    addPeer("startup", "orvane",
+            [settings](benchmark::State& state) {
+                measure(state, {ORVANE_PROGRAM, "--startup-probe", "--settings", settings});
+            })
+        ->UseManualTime()
+        ->Iterations(10);
+    addPeer("startup", "bare Qt main window",
+            [](benchmark::State& state) { measure(state, {STARTUP_FLOOR_PROGRAM}); })
+        ->UseManualTime()
+        ->Iterations(10);
+    return runWithRatios(
+        argc, argv,
+        {{"startup", "Start-up, launch to main window shown with axes drawn (offscreen)",
+          "bare Qt main window"}});
 }

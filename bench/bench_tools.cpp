@@ -42,8 +42,7 @@ template <typename F> double trapezoid(F f, double a, double b, int n)
     return h * sum;
 }
 
-template <typename F>
-void integrate(benchmark::State& state, int n, double expected, F compute)
+template <typename F> void integrate(benchmark::State& state, int n, double expected, F compute)
 {
     const double first = compute();
     if (!(std::fabs(first - expected) <= 1e-12)) {
@@ -82,9 +81,8 @@ void registerIntegral(int n)
     });
     addPeer(group, "hand-written C++", [=](benchmark::State& state) {
         const double expected = reference();
-        integrate(state, n, expected, [&] {
-            return trapezoid([](double v) { return std::sin(v); }, a, b, n);
-        });
+        integrate(state, n, expected,
+                  [&] { return trapezoid([](double v) { return std::sin(v); }, a, b, n); });
     });
     addPeer(group, "scanning evaluator", [=](benchmark::State& state) {
         const double expected = reference();
@@ -119,10 +117,14 @@ std::string runScan(const EquationSolver::Scan& scan, double min, double max, Va
     bool firstPoint = true;
     const auto inside = [&] {
         switch (scan.bound) {
-        case Bound::UpToMax: return x <= max;
-        case Bound::UpToZero: return x <= 0;
-        case Bound::DownToZero: return firstPoint ? x >= 0 : x > 0;
-        case Bound::DownToMin: return firstPoint ? x >= min : x > min;
+        case Bound::UpToMax:
+            return x <= max;
+        case Bound::UpToZero:
+            return x <= 0;
+        case Bound::DownToZero:
+            return firstPoint ? x >= 0 : x > 0;
+        case Bound::DownToMin:
+            return firstPoint ? x >= min : x > min;
         }
         return false;
     };
@@ -174,7 +176,8 @@ void registerSolver()
             return;
         }
         for (auto _ : state)
-            consume(double(EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots().size()));
+            consume(double(
+                EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots().size()));
         perUnit(state, 1);
     });
     // The same scans, so that only the evaluation differs; checked against Solve.
@@ -197,13 +200,14 @@ void registerSolver()
         perUnit(state, 1);
         state.counters["evaluations"] = evaluations;
     };
-    addPeer("solver", "same scans, muparser parsing each text", [sameScans](benchmark::State& state) {
-        mu::Parser parser;
-        sameScans(state, [&](double x) {
-            parser.SetExpr(muparserText(x));
-            return parser.Eval();
-        });
-    });
+    addPeer("solver", "same scans, muparser parsing each text",
+            [sameScans](benchmark::State& state) {
+                mu::Parser parser;
+                sameScans(state, [&](double x) {
+                    parser.SetExpr(muparserText(x));
+                    return parser.Eval();
+                });
+            });
     addPeer("solver", "same scans, muparser parsed once", [sameScans](benchmark::State& state) {
         mu::Parser parser;
         double variable = 0;
@@ -226,8 +230,8 @@ int main(int argc, char** argv)
     registerSolver();
     return runWithRatios(
         argc, argv,
-        {{"integral_5000", "Definite integral of sin(x) from 0 to Pi/2, n = 5000 (5001 evaluations)",
-          "muparser"},
+        {{"integral_5000",
+          "Definite integral of sin(x) from 0 to Pi/2, n = 5000 (5001 evaluations)", "muparser"},
          {"integral_32767",
           "Definite integral of sin(x) from 0 to Pi/2, n = 32767 (32768 evaluations)", "muparser"},
          {"solver", "Equation solver on its defaults: x^4+x^2-16 = 0 over -100 to 100",

@@ -16,8 +16,7 @@ int main(int argc, char** argv)
     std::ifstream status("/proc/self/status");
     std::string rss = "-1";
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            rss = line.substr(6, line.find("kB") - 6);
+        if (line.rfind("VmRSS:", 0) == 0) rss = line.substr(6, line.find("kB") - 6);
     std::cout << "startup-probe rss-kb " << rss << std::endl;
     return 0;
 }

@@ -6,7 +6,10 @@ namespace orvane::BuiltinFunctions {
 
 namespace {
 
-bool finite(double v) { return std::isfinite(v); }
+bool finite(double v)
+{
+    return std::isfinite(v);
+}
 
 // A name of up to eight characters as one number, its characters from the most
 // significant byte down.
@@ -25,14 +28,14 @@ struct FunctionName {
 };
 
 constexpr FunctionName FunctionTable[] = {
-    {"SIN", Function::Sin},    {"COS", Function::Cos},       {"TAN", Function::Tan},
-    {"TG", Function::Tan},     {"CTG", Function::Ctg},       {"SEC", Function::Sec},
-    {"CSC", Function::Csc},    {"ATN", Function::Atn},       {"ARCTG", Function::Atn},
-    {"ACG", Function::Acg},    {"ARCCTG", Function::Acg},    {"ASN", Function::Asn},
-    {"ARCSIN", Function::Asn}, {"ACS", Function::Acs},       {"ARCCOS", Function::Acs},
-    {"ABS", Function::Abs},    {"INT", Function::Int},       {"FIX", Function::Fix},
-    {"SQR", Function::Sqr},    {"EXP", Function::Exp},       {"LOG", Function::Log},
-    {"LN", Function::Ln},      {"FACT", Function::Fact},     {"RAD", Function::Rad},
+    {"SIN", Function::Sin},    {"COS", Function::Cos},    {"TAN", Function::Tan},
+    {"TG", Function::Tan},     {"CTG", Function::Ctg},    {"SEC", Function::Sec},
+    {"CSC", Function::Csc},    {"ATN", Function::Atn},    {"ARCTG", Function::Atn},
+    {"ACG", Function::Acg},    {"ARCCTG", Function::Acg}, {"ASN", Function::Asn},
+    {"ARCSIN", Function::Asn}, {"ACS", Function::Acs},    {"ARCCOS", Function::Acs},
+    {"ABS", Function::Abs},    {"INT", Function::Int},    {"FIX", Function::Fix},
+    {"SQR", Function::Sqr},    {"EXP", Function::Exp},    {"LOG", Function::Log},
+    {"LN", Function::Ln},      {"FACT", Function::Fact},  {"RAD", Function::Rad},
 };
 
 // The longest name of the table; anything longer is no function.
@@ -42,8 +45,7 @@ constexpr std::size_t LongestName = 6;
 bool rootOfOneMinusSquare(double a, double& r)
 {
     double square = 0;
-    if (!Power(a, 2, square))
-        return false;
+    if (!Power(a, 2, square)) return false;
     return Power(1 - square, 0.5, r);
 }
 
@@ -55,14 +57,12 @@ Function Lookup(std::string_view name)
         name.remove_prefix(1);
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);
-    if (name.size() < 2 || name.size() > LongestName)
-        return Function::None;
+    if (name.size() < 2 || name.size() > LongestName) return Function::None;
     std::uint64_t key = 0;
     for (const char c : name)
         key = key << 8 | static_cast<unsigned char>((c >= 'a' && c <= 'z') ? c - 'a' + 'A' : c);
     for (const auto& entry : FunctionTable)
-        if (key == entry.key)
-            return entry.function;
+        if (key == entry.key) return entry.function;
     return Function::None;
 }
 
@@ -72,10 +72,8 @@ bool Power(double base, double exponent, double& result)
         result = 1;
         return true;
     }
-    if (base == 0 && exponent < 0)
-        return false;
-    if (base < 0 && std::trunc(exponent) != exponent)
-        return false;
+    if (base == 0 && exponent < 0) return false;
+    if (base < 0 && std::trunc(exponent) != exponent) return false;
     result = std::pow(base, exponent);
     return finite(result);
 }
@@ -84,67 +82,74 @@ bool Apply(Function f, double a, double& result)
 {
     double r = 0;
     switch (f) {
-    case Function::Sin: r = std::sin(a); break;
-    case Function::Cos: r = std::cos(a); break;
-    case Function::Tan: r = std::tan(a); break;
+    case Function::Sin:
+        r = std::sin(a);
+        break;
+    case Function::Cos:
+        r = std::cos(a);
+        break;
+    case Function::Tan:
+        r = std::tan(a);
+        break;
     case Function::Ctg: {
         const double t = std::tan(a);
-        if (t == 0)
-            return false;
+        if (t == 0) return false;
         r = 1 / t;
         break;
     }
     case Function::Sec: {
         const double c = std::cos(a);
-        if (c == 0)
-            return false;
+        if (c == 0) return false;
         r = 1 / c;
         break;
     }
     case Function::Csc: {
         const double s = std::sin(a);
-        if (s == 0)
-            return false;
+        if (s == 0) return false;
         r = 1 / s;
         break;
     }
-    case Function::Atn: r = std::atan(a); break;
+    case Function::Atn:
+        r = std::atan(a);
+        break;
     case Function::Acg:
-        if (a == 0)
-            return false;
+        if (a == 0) return false;
         r = std::atan(1 / a);
         break;
     case Function::Asn: {
         double root = 0;
-        if (std::fabs(a) > 1 || !rootOfOneMinusSquare(a, root))
-            return false;
+        if (std::fabs(a) > 1 || !rootOfOneMinusSquare(a, root)) return false;
         r = 2 * std::atan(a / (1 + root));
         break;
     }
     case Function::Acs: {
         double root = 0;
-        if (std::fabs(a) > 1 || a == -1 || !rootOfOneMinusSquare(a, root))
-            return false;
+        if (std::fabs(a) > 1 || a == -1 || !rootOfOneMinusSquare(a, root)) return false;
         r = 2 * std::atan(root / (1 + a));
         break;
     }
-    case Function::Abs: r = std::fabs(a); break;
-    case Function::Int: r = std::floor(a); break;
-    case Function::Fix: r = std::trunc(a); break;
+    case Function::Abs:
+        r = std::fabs(a);
+        break;
+    case Function::Int:
+        r = std::floor(a);
+        break;
+    case Function::Fix:
+        r = std::trunc(a);
+        break;
     case Function::Sqr:
-        if (a < 0)
-            return false;
+        if (a < 0) return false;
         r = std::sqrt(a);
         break;
-    case Function::Exp: r = std::exp(a); break;
+    case Function::Exp:
+        r = std::exp(a);
+        break;
     case Function::Log:
-        if (a <= 0)
-            return false;
+        if (a <= 0) return false;
         r = std::log(a);
         break;
     case Function::Ln:
-        if (a <= 0)
-            return false;
+        if (a <= 0) return false;
         r = std::log(a) / std::log(10.0);
         break;
     case Function::Fact:
@@ -152,15 +157,16 @@ bool Apply(Function f, double a, double& result)
         r = 1;
         for (double i = 1; i <= a; ++i) {
             r *= i;
-            if (!finite(r))
-                return false;
+            if (!finite(r)) return false;
         }
         break;
-    case Function::Rad: r = a / 3.1415926535 * 180; break;
-    case Function::None: return false;
-    }
-    if (!finite(r))
+    case Function::Rad:
+        r = a / 3.1415926535 * 180;
+        break;
+    case Function::None:
         return false;
+    }
+    if (!finite(r)) return false;
     result = r;
     return true;
 }

@@ -9,7 +9,25 @@
 namespace orvane::BuiltinFunctions {
 
 enum class Function : std::uint8_t {
-    Sin, Cos, Tan, Ctg, Sec, Csc, Atn, Acg, Asn, Acs, Abs, Int, Fix, Sqr, Exp, Log, Ln, Fact, Rad,
+    Sin,
+    Cos,
+    Tan,
+    Ctg,
+    Sec,
+    Csc,
+    Atn,
+    Acg,
+    Asn,
+    Acs,
+    Abs,
+    Int,
+    Fix,
+    Sqr,
+    Exp,
+    Log,
+    Ln,
+    Fact,
+    Rad,
     None
 };
 
@@ -25,6 +43,9 @@ bool Power(double base, double exponent, double& result);
 
 // The unary sign as the evaluator applies it: a multiplication by +1 or -1 (never a
 // plain negation, which would treat the sign bit of a NaN differently).
-inline double ApplySign(double sign, double v) { return sign * v; }
+inline double ApplySign(double sign, double v)
+{
+    return sign * v;
+}
 
 } // namespace orvane::BuiltinFunctions

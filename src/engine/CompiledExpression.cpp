@@ -40,8 +40,8 @@ public:
 private:
     struct Operand {
         Source source = Source::Stack;
-        double value = 0;       // the number, or the sign of a name's value
-        std::uint32_t name = 0; // Source::Name
+        double value = 0;          // the number, or the sign of a name's value
+        std::uint32_t name = 0;    // Source::Name
         std::int32_t position = 1; // where the scan stood after the name
     };
 
@@ -52,17 +52,24 @@ private:
 
     int peek() const
     {
-        if (atEnd())
-            return 0;
+        if (atEnd()) return 0;
         switch (text_[pos_]) {
-        case '+': return 1;
-        case '-': return 2;
-        case '*': return 3;
-        case '/': return 4;
-        case '^': return 5;
-        case '(': return 6;
-        case ')': return 7;
-        default: return 0;
+        case '+':
+            return 1;
+        case '-':
+            return 2;
+        case '*':
+            return 3;
+        case '/':
+            return 4;
+        case '^':
+            return 5;
+        case '(':
+            return 6;
+        case ')':
+            return 7;
+        default:
+            return 0;
         }
     }
 
@@ -119,8 +126,7 @@ private:
     // Puts a held-back operand on the stack at `at` (the place its text had).
     void place(Operand& v, std::size_t at)
     {
-        if (v.source == Source::Stack)
-            return;
+        if (v.source == Source::Stack) return;
         Instruction in = step(codeOf(Family::Push, v.source), v);
         in.position = v.position;
         code().insert(code().begin() + static_cast<std::ptrdiff_t>(at), in);
@@ -134,8 +140,7 @@ private:
         v.position = position();
         std::string key(name);
         for (char& c : key)
-            if (c >= 'a' && c <= 'z')
-                c = static_cast<char>(c - 'a' + 'A');
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
         if (key == "X") {
             v.source = Source::X;
         } else if (key == "Y") {
@@ -145,8 +150,7 @@ private:
             auto& names = out_.names_;
             const auto it = std::find(names.begin(), names.end(), key);
             v.name = static_cast<std::uint32_t>(it - names.begin());
-            if (it == names.end())
-                names.push_back(std::move(key));
+            if (it == names.end()) names.push_back(std::move(key));
         }
         return v;
     }
@@ -164,17 +168,21 @@ private:
     static bool fold(int code, double v, double f, double& r)
     {
         switch (code) {
-        case 1: r = v + f; break;
-        case 2: r = v - f; break;
-        case 3: r = f * v; break;
+        case 1:
+            r = v + f;
+            break;
+        case 2:
+            r = v - f;
+            break;
+        case 3:
+            r = f * v;
+            break;
         case 4:
-            if (f == 0)
-                return false;
+            if (f == 0) return false;
             r = v / f;
             break;
         default:
-            if (!BuiltinFunctions::Power(v, f, r))
-                return false;
+            if (!BuiltinFunctions::Power(v, f, r)) return false;
             break;
         }
         return std::isfinite(r);
@@ -183,11 +191,16 @@ private:
     static Family family(int code)
     {
         switch (code) {
-        case 1: return Family::Add;
-        case 2: return Family::Subtract;
-        case 3: return Family::Multiply;
-        case 4: return Family::Divide;
-        default: return Family::Power;
+        case 1:
+            return Family::Add;
+        case 2:
+            return Family::Subtract;
+        case 3:
+            return Family::Multiply;
+        case 4:
+            return Family::Divide;
+        default:
+            return Family::Power;
         }
     }
 
@@ -204,11 +217,21 @@ private:
             // A number needs no look-up, so it can wait until the right side is done.
             // Addition and multiplication give the same bits either way round.
             switch (op) {
-            case 1: emit(Family::Add, acc); break;
-            case 2: code().push_back(step(Code::SubtractFromNumber, acc)); break;
-            case 3: emit(Family::Multiply, acc); break;
-            case 4: code().push_back(step(Code::DivideNumberBy, acc)); break;
-            default: code().push_back(step(Code::RaiseNumberTo, acc)); break;
+            case 1:
+                emit(Family::Add, acc);
+                break;
+            case 2:
+                code().push_back(step(Code::SubtractFromNumber, acc));
+                break;
+            case 3:
+                emit(Family::Multiply, acc);
+                break;
+            case 4:
+                code().push_back(step(Code::DivideNumberBy, acc));
+                break;
+            default:
+                code().push_back(step(Code::RaiseNumberTo, acc));
+                break;
             }
             acc = {};
             return;
@@ -221,16 +244,14 @@ private:
     // --- the grammar, step for step as the scan takes it --------------------------
     bool sum(Operand& acc)
     {
-        if (!term(acc))
-            return false;
+        if (!term(acc)) return false;
         while (!atEnd()) {
             const int c = peek();
             if (c == 0) {
                 place(acc, code().size());
                 return fail();
             }
-            if (c != 1 && c != 2)
-                break;
+            if (c != 1 && c != 2) break;
             skipOperator();
             const std::size_t mark = code().size();
             Operand t;
@@ -245,16 +266,14 @@ private:
 
     bool term(Operand& acc)
     {
-        if (!factor(acc))
-            return false;
+        if (!factor(acc)) return false;
         while (!atEnd()) {
             const int c = peek();
             if (c == 0) {
                 place(acc, code().size());
                 return fail();
             }
-            if (c < 3 || c > 5)
-                break;
+            if (c < 3 || c > 5) break;
             skipOperator();
             const std::size_t mark = code().size();
             Operand f;
@@ -279,8 +298,7 @@ private:
         }
         c = peek();
         if (c == 6) {
-            if (!parenthesised(v))
-                return false;
+            if (!parenthesised(v)) return false;
         } else if (!primary(v)) {
             return false;
         }
@@ -291,11 +309,9 @@ private:
     // "(" sum ")", the opening parenthesis at the scan position; v is the sum.
     bool parenthesised(Operand& v)
     {
-        if (++depth_ > clsExpressionMFE::MaxNesting)
-            return fail();
+        if (++depth_ > clsExpressionMFE::MaxNesting) return fail();
         skipOperator();
-        if (!sum(v))
-            return false;
+        if (!sum(v)) return false;
         if (peek() != 7) {
             place(v, code().size());
             return fail();
@@ -331,21 +347,18 @@ private:
 
     bool primary(Operand& v)
     {
-        if (atEnd())
-            return fail();
+        if (atEnd()) return fail();
         const char c = text_[pos_];
         if (c >= '0' && c <= '9') {
             std::size_t end = pos_;
             double value = 0;
-            if (!clsExpressionMFE::ReadNumber(text_, pos_, end, value))
-                return fail();
+            if (!clsExpressionMFE::ReadNumber(text_, pos_, end, value)) return fail();
             pos_ = end;
             skipBlanks();
             v = number(value);
             return true;
         }
-        if (!clsExpressionMFE::IsLetter(c))
-            return fail();
+        if (!clsExpressionMFE::IsLetter(c)) return fail();
 
         const std::size_t start = pos_;
         while (pos_ < text_.size() && clsExpressionMFE::IsNameChar(text_[pos_]))
@@ -357,11 +370,11 @@ private:
             return true;
         }
         Operand argument;
-        if (!parenthesised(argument))
-            return false;
+        if (!parenthesised(argument)) return false;
         const Function function = BuiltinFunctions::Lookup(name);
         double r = 0;
-        if (argument.source == Source::Number && BuiltinFunctions::Apply(function, argument.value, r)) {
+        if (argument.source == Source::Number &&
+            BuiltinFunctions::Apply(function, argument.value, r)) {
             v = number(r);
             return true;
         }
@@ -380,8 +393,7 @@ private:
             const int c = static_cast<int>(in.code);
             const auto family = Family(c / SourceCount);
             const auto source = Source(c % SourceCount);
-            if (in.code >= Code::SubtractFromNumber)
-                continue;
+            if (in.code >= Code::SubtractFromNumber) continue;
             if (family == Family::Push || (family == Family::Call && source != Source::Stack))
                 deepest = std::max(deepest, ++depth);
             else if (family != Family::Call && source == Source::Stack)
@@ -443,8 +455,7 @@ struct Multiply {
 struct Divide {
     static bool apply(double v, double o, double& r)
     {
-        if (o == 0)
-            return false;
+        if (o == 0) return false;
         r = v / o;
         return std::isfinite(r);
     }
@@ -469,17 +480,14 @@ struct Machine {
         } else if constexpr (S == Source::Number) {
             v = in.value;
         } else if constexpr (S == Source::X) {
-            if (!xBound)
-                return false;
+            if (!xBound) return false;
             v = BuiltinFunctions::ApplySign(in.value, x);
         } else if constexpr (S == Source::Y) {
-            if (!yBound)
-                return false;
+            if (!yBound) return false;
             v = BuiltinFunctions::ApplySign(in.value, y);
         } else {
             const double* value = names[in.name];
-            if (!value)
-                return false;
+            if (!value) return false;
             v = BuiltinFunctions::ApplySign(in.value, *value);
         }
         return true;
@@ -488,8 +496,7 @@ struct Machine {
     template <Source S> Step push(const Instruction& in)
     {
         double v = 0;
-        if (!fetch<S>(in, v))
-            return Step::NoValue;
+        if (!fetch<S>(in, v)) return Step::NoValue;
         *++top = v;
         return Step::Done;
     }
@@ -497,11 +504,9 @@ struct Machine {
     template <Source S, typename Op> Step binary(const Instruction& in)
     {
         double o = 0;
-        if (!fetch<S>(in, o))
-            return Step::NoValue;
+        if (!fetch<S>(in, o)) return Step::NoValue;
         double r = 0;
-        if (!Op::apply(*top, o, r))
-            return Step::Failed;
+        if (!Op::apply(*top, o, r)) return Step::Failed;
         *top = r;
         return Step::Done;
     }
@@ -510,8 +515,7 @@ struct Machine {
     template <typename Op> Step numberOnLeft(const Instruction& in)
     {
         double r = 0;
-        if (!Op::apply(in.value, *top, r))
-            return Step::Failed;
+        if (!Op::apply(in.value, *top, r)) return Step::Failed;
         *top = r;
         return Step::Done;
     }
@@ -525,8 +529,7 @@ struct Machine {
             return Step::NoValue;
         }
         double r = 0;
-        if (!BuiltinFunctions::Apply(in.function, a, r))
-            return Step::Failed;
+        if (!BuiltinFunctions::Apply(in.function, a, r)) return Step::Failed;
         *++top = r;
         return Step::Done;
     }
@@ -536,8 +539,7 @@ struct Machine {
 
 double CompiledExpression::Run(const clsExpressionMFE& evaluator, int& position) const
 {
-    if (resolvedStamp_ != evaluator.namesStamp())
-        resolveNames(evaluator);
+    if (resolvedStamp_ != evaluator.namesStamp()) resolveNames(evaluator);
     const auto& x = evaluator.unknowns_[0];
     const auto& y = evaluator.unknowns_[1];
     Machine m{stack_.data(), x.bound, x.value, y.bound, y.value, resolved_.data()};
@@ -545,53 +547,23 @@ double CompiledExpression::Run(const clsExpressionMFE& evaluator, int& position)
     // Threaded dispatch: every step ends in a jump of its own to the next one, which
     // the processor learns for a program that runs point after point (one shared
     // jump, as a switch makes, is mispredicted most of the time).
+    // clang-format off
     static const void* const steps[] = {
-        &&PushStack,
-        &&PushNumber,
-        &&PushX,
-        &&PushY,
-        &&PushName,
-        &&AddStack,
-        &&AddNumber,
-        &&AddX,
-        &&AddY,
-        &&AddName,
-        &&SubtractStack,
-        &&SubtractNumber,
-        &&SubtractX,
-        &&SubtractY,
-        &&SubtractName,
-        &&MultiplyStack,
-        &&MultiplyNumber,
-        &&MultiplyX,
-        &&MultiplyY,
-        &&MultiplyName,
-        &&DivideStack,
-        &&DivideNumber,
-        &&DivideX,
-        &&DivideY,
-        &&DivideName,
-        &&PowerStack,
-        &&PowerNumber,
-        &&PowerX,
-        &&PowerY,
-        &&PowerName,
-        &&CallStack,
-        &&CallNumber,
-        &&CallX,
-        &&CallY,
-        &&CallName,
-        &&SubtractFromNumber,
-        &&DivideNumberBy,
-        &&RaiseNumberTo,
-        &&Sign,
-        &&Fail,
-        &&End};
+        &&PushStack, &&PushNumber, &&PushX, &&PushY, &&PushName,
+        &&AddStack, &&AddNumber, &&AddX, &&AddY, &&AddName,
+        &&SubtractStack, &&SubtractNumber, &&SubtractX, &&SubtractY, &&SubtractName,
+        &&MultiplyStack, &&MultiplyNumber, &&MultiplyX, &&MultiplyY, &&MultiplyName,
+        &&DivideStack, &&DivideNumber, &&DivideX, &&DivideY, &&DivideName,
+        &&PowerStack, &&PowerNumber, &&PowerX, &&PowerY, &&PowerName,
+        &&CallStack, &&CallNumber, &&CallX, &&CallY, &&CallName,
+        &&SubtractFromNumber, &&DivideNumberBy, &&RaiseNumberTo,
+        &&Sign, &&Fail, &&End,
+    };
+    // clang-format on
     static_assert(sizeof steps / sizeof *steps == static_cast<std::size_t>(Code::End) + 1);
 
-#define ORVANE_NEXT(result)                                                                         \
-    if ((result) != Step::Done)                                                                    \
-        goto stop;                                                                                 \
+#define ORVANE_NEXT(result)                                                                        \
+    if ((result) != Step::Done) goto stop;                                                         \
     ++in;                                                                                          \
     goto* steps[static_cast<int>(in->code)]
 

@@ -37,6 +37,7 @@ public:
     // A step: what it does and where its operand comes from, in one code so that a run
     // dispatches once per step. The families Push to Call have one code per source, in
     // the order of Source.
+    // clang-format off
     enum class Code : std::uint8_t {
         PushStack, PushNumber, PushX, PushY, PushName, // PushStack is never written
         AddStack, AddNumber, AddX, AddY, AddName,
@@ -52,6 +53,7 @@ public:
         Fail,
         End,
     };
+    // clang-format on
 
     struct Instruction {
         Code code = Code::End;
@@ -75,7 +77,7 @@ private:
 
     // Working state of a run.
     mutable std::vector<double> stack_;
-    mutable std::uint64_t resolvedStamp_ = 0; // the evaluator's names stamp at resolution
+    mutable std::uint64_t resolvedStamp_ = 0;     // the evaluator's names stamp at resolution
     mutable std::vector<const double*> resolved_; // value of names_[i], null when absent
 };
 

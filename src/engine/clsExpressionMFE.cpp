@@ -20,11 +20,9 @@ char upper(char c)
 // Compares a name with an upper-case key without regard to the name's case.
 bool matchesKey(std::string_view name, std::string_view key)
 {
-    if (name.size() != key.size())
-        return false;
+    if (name.size() != key.size()) return false;
     for (std::size_t i = 0; i < name.size(); ++i)
-        if (upper(name[i]) != key[i])
-            return false;
+        if (upper(name[i]) != key[i]) return false;
     return true;
 }
 
@@ -45,7 +43,10 @@ std::string upperCopy(std::string_view s)
     return out;
 }
 
-bool finite(double v) { return std::isfinite(v); }
+bool finite(double v)
+{
+    return std::isfinite(v);
+}
 
 // The operator code of every byte: 1 to 7 for "+-*/^()", 0 for anything else.
 constexpr std::array<unsigned char, 256> OperatorCodes = [] {
@@ -103,43 +104,41 @@ bool clsExpressionMFE::CallFunction(std::string_view name, double a, double& res
     return BuiltinFunctions::Apply(BuiltinFunctions::Lookup(name), a, result);
 }
 
-std::string_view clsExpressionMFE::trimmedName(std::string_view name) { return trimSpaces(name); }
+std::string_view clsExpressionMFE::trimmedName(std::string_view name)
+{
+    return trimSpaces(name);
+}
 
 const clsExpressionMFE::Constant* clsExpressionMFE::FindConstant(std::string_view name) const
 {
     name = trimSpaces(name);
     for (const Constant& c : constants_)
-        if (matchesKey(name, c.key))
-            return &c;
+        if (matchesKey(name, c.key)) return &c;
     return nullptr;
 }
 
 const double* clsExpressionMFE::valueOf(std::string_view key) const
 {
     for (const Constant& c : constants_)
-        if (c.key == key)
-            return &c.value;
+        if (c.key == key) return &c.value;
     return nullptr;
 }
 
 bool clsExpressionMFE::ConstantExists(std::string_view name) const
 {
-    if (const UnknownSlot* slot = unknownSlot(name))
-        return slot->bound;
+    if (const UnknownSlot* slot = unknownSlot(name)) return slot->bound;
     return FindConstant(name) != nullptr;
 }
 
 bool clsExpressionMFE::LookupConstant(std::string_view name, double& value) const
 {
     if (const UnknownSlot* slot = unknownSlot(name)) {
-        if (!slot->bound)
-            return false;
+        if (!slot->bound) return false;
         value = slot->value;
         return true;
     }
     const Constant* c = FindConstant(name);
-    if (!c)
-        return false;
+    if (!c) return false;
     value = c->value;
     return true;
 }
@@ -152,13 +151,10 @@ std::size_t clsExpressionMFE::ConstantCount() const
 void clsExpressionMFE::addNamedConstant(std::string_view name, double value)
 {
     const std::string_view n = trimSpaces(name);
-    if (n.empty() || !IsLetter(n.front()))
-        return;
+    if (n.empty() || !IsLetter(n.front())) return;
     for (std::size_t i = 1; i < n.size(); ++i)
-        if (!IsNameChar(n[i]))
-            return;
-    if (ConstantExists(n) || IsFunctionName(n))
-        return;
+        if (!IsNameChar(n[i])) return;
+    if (ConstantExists(n) || IsFunctionName(n)) return;
     constants_.push_back({upperCopy(n), value});
     namesStamp_ = freshStamp();
 }
@@ -166,13 +162,15 @@ void clsExpressionMFE::addNamedConstant(std::string_view name, double value)
 void clsExpressionMFE::removeNamedConstant(std::string_view name)
 {
     const Constant* c = FindConstant(name);
-    if (!c)
-        return;
+    if (!c) return;
     constants_.erase(constants_.begin() + (c - constants_.data()));
     namesStamp_ = freshStamp();
 }
 
-int clsExpressionMFE::LastErrorPosition() const { return lastPosition_; }
+int clsExpressionMFE::LastErrorPosition() const
+{
+    return lastPosition_;
+}
 
 double clsExpressionMFE::MFEExpression(std::string_view expression)
 {
@@ -212,55 +210,43 @@ void clsExpressionMFE::SkipOperator()
 
 bool clsExpressionMFE::ParseSum(double& v)
 {
-    if (!ParseTerm(v))
-        return false;
+    if (!ParseTerm(v)) return false;
     while (!AtEnd()) {
         const int c = PeekOperator();
-        if (c == 0)
-            return false;
-        if (c != 1 && c != 2)
-            break;
+        if (c == 0) return false;
+        if (c != 1 && c != 2) break;
         SkipOperator();
         double t = 0;
-        if (!ParseTerm(t))
-            return false;
+        if (!ParseTerm(t)) return false;
         v = (c == 1) ? v + t : v - t;
-        if (!finite(v))
-            return false;
+        if (!finite(v)) return false;
     }
     return true;
 }
 
 inline bool clsExpressionMFE::ParseTerm(double& v)
 {
-    if (!ParseFactor(v))
-        return false;
+    if (!ParseFactor(v)) return false;
     while (!AtEnd()) {
         const int c = PeekOperator();
-        if (c == 0)
-            return false;
-        if (c < 3 || c > 5)
-            break;
+        if (c == 0) return false;
+        if (c < 3 || c > 5) break;
         SkipOperator();
         double f = 0;
-        if (!ParseFactor(f))
-            return false;
+        if (!ParseFactor(f)) return false;
         switch (c) {
         case 5:
-            if (!Power(v, f, v))
-                return false;
+            if (!Power(v, f, v)) return false;
             break;
         case 3:
             v = f * v;
             break;
         default:
-            if (f == 0)
-                return false;
+            if (f == 0) return false;
             v = v / f;
             break;
         }
-        if (!finite(v))
-            return false;
+        if (!finite(v)) return false;
     }
     return true;
 }
@@ -277,13 +263,10 @@ inline bool clsExpressionMFE::ParseFactor(double& v)
     }
     c = PeekOperator();
     if (c == 6) {
-        if (++depth_ > MaxNesting)
-            return false;
+        if (++depth_ > MaxNesting) return false;
         SkipOperator();
-        if (!ParseSum(v))
-            return false;
-        if (PeekOperator() != 7)
-            return false;
+        if (!ParseSum(v)) return false;
+        if (PeekOperator() != 7) return false;
         SkipOperator();
         --depth_;
     } else if (!ParsePrimary(v)) {
@@ -307,8 +290,7 @@ bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std:
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c == '.') {
-            if (seenPoint)
-                return false;
+            if (seenPoint) return false;
             seenPoint = true;
         } else if (c < '0' || c > '9') {
             break;
@@ -319,15 +301,12 @@ bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std:
     }
     if (count <= 15) {
         v = static_cast<double>(mantissa);
-        if (decimals > 0)
-            v /= ExactPowersOfTen[decimals];
+        if (decimals > 0) v /= ExactPowersOfTen[decimals];
     } else {
         std::size_t digitsEnd = i;
-        if (text[digitsEnd - 1] == '.')
-            --digitsEnd; // "1." reads as 1
+        if (text[digitsEnd - 1] == '.') --digitsEnd; // "1." reads as 1
         const auto result = std::from_chars(text.data() + start, text.data() + digitsEnd, v);
-        if (result.ec != std::errc() || !finite(v))
-            return false;
+        if (result.ec != std::errc() || !finite(v)) return false;
     }
     end = i;
     return true;
@@ -336,8 +315,7 @@ bool clsExpressionMFE::ReadNumber(std::string_view text, std::size_t start, std:
 inline bool clsExpressionMFE::ParseNumber(double& v)
 {
     std::size_t end = pos_;
-    if (!ReadNumber(text_, pos_, end, v))
-        return false; // stays at the first digit
+    if (!ReadNumber(text_, pos_, end, v)) return false; // stays at the first digit
     pos_ = end;
     SkipBlanks();
     return true;
@@ -345,13 +323,10 @@ inline bool clsExpressionMFE::ParseNumber(double& v)
 
 inline bool clsExpressionMFE::ParsePrimary(double& v)
 {
-    if (AtEnd())
-        return false;
+    if (AtEnd()) return false;
     const char c = text_[pos_];
-    if (c >= '0' && c <= '9')
-        return ParseNumber(v);
-    if (!IsLetter(c))
-        return false;
+    if (c >= '0' && c <= '9') return ParseNumber(v);
+    if (!IsLetter(c)) return false;
 
     const std::size_t start = pos_;
     while (pos_ < text_.size() && IsNameChar(text_[pos_]))
@@ -360,14 +335,11 @@ inline bool clsExpressionMFE::ParsePrimary(double& v)
     SkipBlanks();
 
     if (PeekOperator() == 6) {
-        if (++depth_ > MaxNesting)
-            return false;
+        if (++depth_ > MaxNesting) return false;
         SkipOperator();
         double a = 0;
-        if (!ParseSum(a))
-            return false;
-        if (PeekOperator() != 7)
-            return false;
+        if (!ParseSum(a)) return false;
+        if (PeekOperator() != 7) return false;
         SkipOperator();
         --depth_;
         return CallFunction(name, a, v);

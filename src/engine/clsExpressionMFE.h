@@ -32,8 +32,7 @@ public:
         // The unknowns are bound and removed around every point: the quick way first.
         if (UnknownSlot* slot = unknownSlot(name)) {
             // An existing binding keeps its value.
-            if (!slot->bound)
-                *slot = {true, value};
+            if (!slot->bound) *slot = {true, value};
             return;
         }
         addNamedConstant(name, value);
@@ -87,8 +86,7 @@ private:
     UnknownSlot* unknownSlot(std::string_view name)
     {
         // Binding an unknown passes its bare name: that case needs no trimming.
-        if (name.size() != 1)
-            name = trimmedName(name);
+        if (name.size() != 1) name = trimmedName(name);
         return name.size() == 1 ? unknownSlot(name.front()) : nullptr;
     }
     const UnknownSlot* unknownSlot(std::string_view name) const
@@ -128,8 +126,7 @@ private:
     // Reads the number that starts with the digit at `start`: digits with at most one
     // point ("1." is 1). On success `end` is one past it; false for a second point or
     // a value out of range.
-    static bool ReadNumber(std::string_view text, std::size_t start, std::size_t& end,
-                           double& v);
+    static bool ReadNumber(std::string_view text, std::size_t start, std::size_t& end, double& v);
     const Constant* FindConstant(std::string_view name) const;
     // Where the value of an upper-case key other than X and Y lives; null when absent.
     // Valid while namesStamp() stays the same.
@@ -139,7 +136,7 @@ private:
     std::uint64_t namesStamp() const { return namesStamp_; }
 
     std::string_view text_;
-    std::size_t pos_ = 0; // 0-based here; LastErrorPosition reports it 1-based
+    std::size_t pos_ = 0;  // 0-based here; LastErrorPosition reports it 1-based
     int lastPosition_ = 1; // character position where the last call stopped
     int depth_ = 0;
     std::vector<Constant> constants_;

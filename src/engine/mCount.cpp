@@ -26,10 +26,8 @@ public:
     {
         std::string key(text);
         const auto it = programs_.find(key);
-        if (it != programs_.end())
-            return it->second;
-        if (programs_.size() >= Capacity)
-            programs_.clear();
+        if (it != programs_.end()) return it->second;
+        if (programs_.size() >= Capacity) programs_.clear();
         auto program = std::make_shared<const CompiledExpression>(text);
         programs_.emplace(std::move(key), program);
         return program;
@@ -50,12 +48,14 @@ ProgramCache& programCache()
 // Constant-initialised, so reaching it costs no guard on every evaluation.
 std::unique_ptr<EngineState> sharedState;
 
-void createState() { sharedState = std::make_unique<EngineState>(); }
+void createState()
+{
+    sharedState = std::make_unique<EngineState>();
+}
 
 inline EngineState& state()
 {
-    if (!sharedState)
-        createState();
+    if (!sharedState) createState();
     return *sharedState;
 }
 
@@ -67,8 +67,7 @@ std::string trimmedUpper(std::string_view name)
         name.remove_suffix(1);
     std::string out(name);
     for (char& c : out)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
@@ -89,17 +88,22 @@ void bind(EngineState& s, std::string_view name, double value)
     s.constantNames.emplace_back(name);
 }
 
-void bind(std::string_view name, double value) { bind(state(), name, value); }
+void bind(std::string_view name, double value)
+{
+    bind(state(), name, value);
+}
 
 void unbindLast(EngineState& s)
 {
-    if (s.constantNames.empty())
-        return;
+    if (s.constantNames.empty()) return;
     s.evaluator.RemoveConstant(s.constantNames.back());
     s.constantNames.pop_back();
 }
 
-void unbindLast() { unbindLast(state()); }
+void unbindLast()
+{
+    unbindLast(state());
+}
 
 // SetVariableX (or Y), the evaluation, ClearVariableX (or Y), in one go for the
 // evaluations made point after point.
@@ -115,9 +119,15 @@ double evaluateBound(std::string_view unknown, const Expression& expression, dou
 
 } // namespace
 
-clsExpressionMFE& SharedEvaluator() { return state().evaluator; }
+clsExpressionMFE& SharedEvaluator()
+{
+    return state().evaluator;
+}
 
-double Evaluate(std::string_view expression) { return state().evaluator.MFEExpression(expression); }
+double Evaluate(std::string_view expression)
+{
+    return state().evaluator.MFEExpression(expression);
+}
 
 std::shared_ptr<const CompiledExpression> Compile(std::string_view expression)
 {
@@ -132,18 +142,14 @@ double Evaluate(const CompiledExpression& expression)
 Outcome AddUserConstant(std::string_view name, std::string_view valueText)
 {
     const std::string key = trimmedUpper(name);
-    if (key.empty())
-        return refusal("请输入常数名", MessageIcon::None);
-    if (key == "X" || key == "Y")
-        return refusal("x/y是未知数", MessageIcon::Warning);
+    if (key.empty()) return refusal("请输入常数名", MessageIcon::None);
+    if (key == "X" || key == "Y") return refusal("x/y是未知数", MessageIcon::Warning);
     if (std::find(RefusedFunctionNames.begin(), RefusedFunctionNames.end(), key) !=
         RefusedFunctionNames.end())
         return refusal(key + "是内定函数名", MessageIcon::Warning);
-    if (NumberText::ReadsAsNumber(name))
-        return refusal("常数名不能为数字", MessageIcon::Warning);
+    if (NumberText::ReadsAsNumber(name)) return refusal("常数名不能为数字", MessageIcon::Warning);
     const std::optional<double> value = NumberText::ParseNumber(valueText);
-    if (!value)
-        return refusal("常数必需为数字", MessageIcon::Warning);
+    if (!value) return refusal("常数必需为数字", MessageIcon::Warning);
 
     EngineState& s = state();
     s.evaluator.AddConstant(name, *value);
@@ -158,8 +164,7 @@ Outcome AddUserConstant(std::string_view name, std::string_view valueText)
 Outcome RemoveSelectedConstant(int selectedRow)
 {
     EngineState& s = state();
-    if (selectedRow < 0)
-        return refusal("请选择常数名", MessageIcon::Warning);
+    if (selectedRow < 0) return refusal("请选择常数名", MessageIcon::Warning);
     const auto i = static_cast<std::size_t>(selectedRow);
     if (i >= s.constantRows.size() || i >= s.constantNames.size())
         return refusal("程序出错！", MessageIcon::Error);
@@ -169,17 +174,35 @@ Outcome RemoveSelectedConstant(int selectedRow)
     return {true, {}, MessageIcon::None};
 }
 
-const std::vector<std::string>& ConstantNames() { return state().constantNames; }
+const std::vector<std::string>& ConstantNames()
+{
+    return state().constantNames;
+}
 
-const std::vector<std::string>& ConstantRows() { return state().constantRows; }
+const std::vector<std::string>& ConstantRows()
+{
+    return state().constantRows;
+}
 
-void SetVariableX(double value) { bind("x", value); }
+void SetVariableX(double value)
+{
+    bind("x", value);
+}
 
-void ClearVariableX() { unbindLast(); }
+void ClearVariableX()
+{
+    unbindLast();
+}
 
-void SetVariableY(double value) { bind("y", value); }
+void SetVariableY(double value)
+{
+    bind("y", value);
+}
 
-void ClearVariableY() { unbindLast(); }
+void ClearVariableY()
+{
+    unbindLast();
+}
 
 void ResetEngine()
 {

@@ -50,9 +50,12 @@ Observation observe(double v)
 Observation scanned(const std::string& text, Binding binding, double v)
 {
     switch (binding) {
-    case Binding::X: return observe(mCount::EvaluateAtX(text, v));
-    case Binding::Y: return observe(mCount::EvaluateAtY(text, v));
-    case Binding::None: break;
+    case Binding::X:
+        return observe(mCount::EvaluateAtX(text, v));
+    case Binding::Y:
+        return observe(mCount::EvaluateAtY(text, v));
+    case Binding::None:
+        break;
     }
     return observe(mCount::Evaluate(text));
 }
@@ -60,9 +63,12 @@ Observation scanned(const std::string& text, Binding binding, double v)
 Observation compiled(const CompiledExpression& program, Binding binding, double v)
 {
     switch (binding) {
-    case Binding::X: return observe(mCount::EvaluateAtX(program, v));
-    case Binding::Y: return observe(mCount::EvaluateAtY(program, v));
-    case Binding::None: break;
+    case Binding::X:
+        return observe(mCount::EvaluateAtX(program, v));
+    case Binding::Y:
+        return observe(mCount::EvaluateAtY(program, v));
+    case Binding::None:
+        break;
     }
     return observe(mCount::Evaluate(program));
 }
@@ -71,7 +77,8 @@ QString printable(const std::string& text)
 {
     QString out;
     for (unsigned char c : text.substr(0, 300))
-        out += (c >= 32 && c < 127) ? QString(QChar(c)) : QStringLiteral("\\x%1").arg(c, 2, 16, QChar('0'));
+        out += (c >= 32 && c < 127) ? QString(QChar(c))
+                                    : QStringLiteral("\\x%1").arg(c, 2, 16, QChar('0'));
     return out;
 }
 
@@ -90,14 +97,14 @@ bool agree(const CompiledExpression& program, Binding binding, double v)
 {
     const Observation s = scanned(program.text(), binding, v);
     const Observation c = compiled(program, binding, v);
-    if (s == c)
-        return true;
+    if (s == c) return true;
     const char* bound = binding == Binding::X ? "x" : binding == Binding::Y ? "y" : "nothing";
-    QTest::qFail(qPrintable(QStringLiteral("\"%1\" with %2 bound to %3:\n  scanned  %4\n  compiled %5")
-                                .arg(printable(program.text()), QLatin1String(bound))
-                                .arg(v, 0, 'g', 17)
-                                .arg(describe(s), describe(c))),
-                 __FILE__, __LINE__);
+    QTest::qFail(
+        qPrintable(QStringLiteral("\"%1\" with %2 bound to %3:\n  scanned  %4\n  compiled %5")
+                       .arg(printable(program.text()), QLatin1String(bound))
+                       .arg(v, 0, 'g', 17)
+                       .arg(describe(s), describe(c))),
+        __FILE__, __LINE__);
     return false;
 }
 
@@ -110,11 +117,21 @@ bool agree(const std::string& text, Binding binding = Binding::None, double v = 
 // NaNs of both signs (a signalling one too) and infinities.
 const std::vector<double>& specialValues()
 {
-    static const std::vector<double> values = {
-        0.0, -0.0, 1.0, 3.0, -2.5, 0.001, 1e300, -1e-300, 709.5, 171.0,
-        std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::quiet_NaN(),
-        std::numeric_limits<double>::signaling_NaN(), std::numeric_limits<double>::infinity(),
-        -std::numeric_limits<double>::infinity()};
+    static const std::vector<double> values = {0.0,
+                                               -0.0,
+                                               1.0,
+                                               3.0,
+                                               -2.5,
+                                               0.001,
+                                               1e300,
+                                               -1e-300,
+                                               709.5,
+                                               171.0,
+                                               std::numeric_limits<double>::quiet_NaN(),
+                                               -std::numeric_limits<double>::quiet_NaN(),
+                                               std::numeric_limits<double>::signaling_NaN(),
+                                               std::numeric_limits<double>::infinity(),
+                                               -std::numeric_limits<double>::infinity()};
     return values;
 }
 
@@ -141,29 +158,24 @@ void TestCompiledExpression::sameAsScanningOnCaseTables()
         for (const auto& c : *table) {
             const CompiledExpression program(c.text);
             if (c.x == EvaluatorCases::Unbound) {
-                if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, 3))
-                    return;
+                if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, 3)) return;
             } else if (!agree(program, Binding::X, c.x) || !agree(program, Binding::Y, c.x)) {
                 return;
             }
         }
     }
     for (const auto& c : EvaluatorCases::Positions())
-        if (!agree(c.text))
-            return;
+        if (!agree(c.text)) return;
     for (const auto& c : EvaluatorCases::DeepNesting())
-        if (!agree(c.text))
-            return;
+        if (!agree(c.text)) return;
     const int limit = clsExpressionMFE::MaxNesting;
     for (int depth : {limit, limit + 1}) {
         const std::string open(std::size_t(depth), '(');
         const std::string close(std::size_t(depth), ')');
-        if (!agree(open + "2" + close) || !agree(open + "x" + close, Binding::X, -1.5))
-            return;
+        if (!agree(open + "2" + close) || !agree(open + "x" + close, Binding::X, -1.5)) return;
     }
     for (const std::string& digits : {"1" + std::string(400, '0'), "1" + std::string(300, '0')})
-        if (!agree(digits))
-            return;
+        if (!agree(digits)) return;
 }
 
 void TestCompiledExpression::sameAsScanningOnEveryByte()
@@ -171,8 +183,7 @@ void TestCompiledExpression::sameAsScanningOnEveryByte()
     for (int b = 1; b < 256; ++b) {
         const std::string c(1, static_cast<char>(b));
         for (const std::string& text : {"1" + c + "2", c, "x" + c, c + "x", "sin" + c + "(1)"})
-            if (!agree(text, Binding::X, 2))
-                return;
+            if (!agree(text, Binding::X, 2)) return;
     }
 }
 
@@ -214,8 +225,7 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
             !agree(program, Binding::X, specials[special(pick)]) ||
             !agree(program, Binding::Y, specials[special(pick)]))
             return;
-        if (mCount::EvaluateAtX(program, x) != ErrorValue)
-            ++succeeded;
+        if (mCount::EvaluateAtX(program, x) != ErrorValue) ++succeeded;
     }
     // The texts must exercise both outcomes to prove anything.
     QVERIFY2(succeeded * 100 >= count * succeeding, qPrintable(QString::number(succeeded)));
@@ -263,7 +273,8 @@ void TestCompiledExpression::bindsUnknownsAsScanningDoes()
             if (useProgram)
                 v = bindX ? mCount::EvaluateAtX(program, 5) : mCount::Evaluate(program);
             else
-                v = bindX ? mCount::EvaluateAtX(program.text(), 5) : mCount::Evaluate(program.text());
+                v = bindX ? mCount::EvaluateAtX(program.text(), 5)
+                          : mCount::Evaluate(program.text());
             r.results.push_back(v);
             r.names.push_back(mCount::ConstantNames());
         };
@@ -306,7 +317,8 @@ void TestCompiledExpression::surviveAFreshEngine()
 void TestCompiledExpression::numbersAreWorkedOutOnce()
 {
     // The designer's default curve: its number-only parts cost nothing per point.
-    const CompiledExpression written("2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
+    const CompiledExpression written(
+        "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
     const CompiledExpression reduced("2*cos(0.5*x)*cos(19999999.5*x+pi)");
     QCOMPARE(written.size(), reduced.size());
     QCOMPARE(mCount::EvaluateAtX(written, 1.25), mCount::EvaluateAtX(reduced, 1.25));

@@ -8,8 +8,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <random>
 #include <cstring>
+#include <random>
 #include <string>
 
 using namespace orvane;
@@ -20,8 +20,7 @@ using EvaluatorCases::Unbound;
 
 double evaluateWith(const QByteArray& text, double x)
 {
-    if (x == Unbound)
-        return mCount::Evaluate(text.toStdString());
+    if (x == Unbound) return mCount::Evaluate(text.toStdString());
     return mCount::EvaluateAtX(text.toStdString(), x);
 }
 
@@ -165,8 +164,7 @@ void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
             digits += char('0' + random() % 10);
         const int point = int(random() % (length + 2)); // sometimes none, sometimes last
         std::string text = digits;
-        if (point < length)
-            text.insert(std::size_t(point) + 1, ".");
+        if (point < length) text.insert(std::size_t(point) + 1, ".");
         double expected = 0;
         std::from_chars(digits.data(), digits.data() + digits.size(), expected);
         const std::string plain = text.back() == '.' ? text.substr(0, text.size() - 1) : text;

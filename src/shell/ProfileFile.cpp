@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <optional>
@@ -15,6 +16,10 @@ namespace orvane {
 namespace {
 
 const QByteArray LineBreak = QByteArrayLiteral("\r\n");
+
+// How long a write waits for another program's write to the same file to finish. A
+// write takes milliseconds; the lock of a program that died is taken over at once.
+constexpr int LockWaitMs = 2000;
 
 enum class FileState { Missing, Text, Foreign };
 
@@ -30,11 +35,23 @@ Contents load(const QString& path)
     if (!info.isFile()) return {FileState::Foreign, {}};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return {FileState::Foreign, {}};
-    QByteArray bytes = file.read(ProfileFile::MaxFileBytes + 1);
+    // Read what the open file holds (not a 4 MiB buffer on every read of a small file);
+    // a file that grows meanwhile is read on to the limit rather than cut short.
+    const qint64 size = file.size();
+    if (size > ProfileFile::MaxFileBytes) return {FileState::Foreign, {}};
+    QByteArray bytes = file.read(size > 0 ? size + 1 : ProfileFile::MaxFileBytes + 1);
+    if (bytes.size() > size && size > 0)
+        bytes += file.read(ProfileFile::MaxFileBytes + 1 - bytes.size());
     if (bytes.size() > ProfileFile::MaxFileBytes || bytes.contains('\0') ||
         file.error() != QFile::NoError)
         return {FileState::Foreign, {}};
     return {FileState::Text, std::move(bytes)};
+}
+
+bool isReadOnly(const QString& path)
+{
+    const QFile::Permissions write = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !(QFileInfo(path).permissions() & write);
 }
 
 bool isBlank(char c)
@@ -199,12 +216,21 @@ QString ProfileFile::read(const QString& section, const QString& key) const
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const
 {
+    // Two running copies of the program write the same file: one read-modify-write at a
+    // time, so that neither drops a key the other has just written. Without the lock (a
+    // folder where it cannot be made) the write goes ahead as before.
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    lock.tryLock(LockWaitMs);
     const Contents contents = load(path_);
     if (contents.state == FileState::Foreign) return false;
+    // A file made read-only stays as it is, also for a user whom permissions do not bind.
+    if (contents.state == FileState::Text && isReadOnly(path_)) return false;
     const QByteArray bytes = withEntry(contents.bytes, section, key, value);
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    if (file.write(bytes) != bytes.size()) {
+    // Flush before committing: QSaveFile would otherwise put a file in place that a
+    // full disk cut short while it was being flushed on commit.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }

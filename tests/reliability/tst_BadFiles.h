@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QObject>
+#include <QTemporaryDir>
+
+// Settings and function-graph files that are damaged, odd or out of reach.
+class TestBadFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void hundredMegabyteFilesHoldNothing_data();
+    void hundredMegabyteFilesHoldNothing();
+    void readOnlySettingsStayReadOnly();
+    void truncatedGbkKeepsTheRest_data();
+    void truncatedGbkKeepsTheRest();
+    void truncatedGbkFunctionEntry();
+    void infiniteCounts_data();
+    void infiniteCounts();
+    void symlinkedSettingsFile();
+    void settingsPathIsAFolder();
+
+private:
+    QString path(const QString& name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};

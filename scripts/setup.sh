@@ -33,3 +33,14 @@ orvane_configure_and_build() {
     cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
     cmake --build "$build_dir" --parallel "$(nproc)"
 }
+
+# Run-time settings of the sanitizers for the tests of an ORVANE_SANITIZE=ON build. Leaks
+# that Qt's own libraries keep until exit are listed in tests/lsan.supp (third-party
+# frames only).
+orvane_sanitizer_options() {
+    local root
+    root=$(pwd)
+    export ASAN_OPTIONS="detect_leaks=1:detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:abort_on_error=1"
+    export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
+    export LSAN_OPTIONS="suppressions=$root/tests/lsan.supp:print_suppressions=0"
+}

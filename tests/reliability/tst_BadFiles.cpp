@@ -78,6 +78,27 @@ void TestBadFiles::hundredMegabyteFilesHoldNothing()
     QCOMPARE(reread.read(head.size()), head);
 }
 
+void TestBadFiles::sizeLimitIsExact_data()
+{
+    QTest::addColumn<qint64>("size");
+    QTest::addColumn<QString>("tab");
+    QTest::newRow("at the limit") << ProfileFile::MaxFileBytes << "3";
+    QTest::newRow("one byte over") << ProfileFile::MaxFileBytes + 1 << "";
+}
+
+void TestBadFiles::sizeLimitIsExact()
+{
+    QFETCH(qint64, size);
+    QFETCH(QString, tab);
+    // A file is read by its own size: the limit holds to the byte.
+    const QByteArray head = "[Setup]\r\nTab=3\r\n";
+    QByteArray bytes = head + QByteArray(size - head.size() - 2, ';') + "\r\n";
+    QCOMPARE(bytes.size(), size);
+    const QString file = path(QStringLiteral("orvane.ini"));
+    writeBytes(file, bytes);
+    QCOMPARE(ProfileFile(file).read(Setup, QStringLiteral("Tab")), tab);
+}
+
 void TestBadFiles::readOnlySettingsStayReadOnly()
 {
     const QString file = path(QStringLiteral("orvane.ini"));

@@ -10,6 +10,8 @@ private slots:
     void init();
     void hundredMegabyteFilesHoldNothing_data();
     void hundredMegabyteFilesHoldNothing();
+    void sizeLimitIsExact_data();
+    void sizeLimitIsExact();
     void readOnlySettingsStayReadOnly();
     void truncatedGbkKeepsTheRest_data();
     void truncatedGbkKeepsTheRest();

@@ -1,9 +1,20 @@
 #pragma once
 
+#include "mCount.h"
+
 #include <cmath>
 #include <vector>
 
 namespace orvane::bench {
+
+// A fresh engine with the program's default constants Pi, e and g.
+inline void installDefaultConstants()
+{
+    mCount::ResetEngine();
+    mCount::AddUserConstant("Pi", "3.14159265358979");
+    mCount::AddUserConstant("e", "2.71828182845905");
+    mCount::AddUserConstant("g", "9.8");
+}
 
 // The value of the default constant Pi.
 inline constexpr double DefaultPi = 3.14159265358979;

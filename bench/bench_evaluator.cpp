@@ -16,14 +16,6 @@ using namespace orvane::bench;
 
 namespace {
 
-void installDefaultConstants()
-{
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
-    mCount::AddUserConstant("e", "2.71828182845905");
-    mCount::AddUserConstant("g", "9.8");
-}
-
 // Runs `evaluate` over the 2,001 points per iteration, after checking that it computes
 // the workload (to rounding: muparser squares by multiplying, the evaluator by pow).
 template <typename Evaluate>

@@ -2,6 +2,7 @@
 // driven through the real plotter panel.
 #include "BenchPlotterHost.h"
 #include "RatioReporter.h"
+#include "Workloads.h"
 
 #include "ConicPage.h"
 #include "CurveTracer.h"
@@ -26,14 +27,6 @@ namespace {
 constexpr int PadPixels = 800;
 constexpr const char* DefaultCurve =
     "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)";
-
-void installDefaultConstants()
-{
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
-    mCount::AddUserConstant("e", "2.71828182845905");
-    mCount::AddUserConstant("g", "9.8");
-}
 
 TraceRequest defaultCurve()
 {

@@ -20,14 +20,6 @@ using namespace orvane::bench;
 
 namespace {
 
-void installDefaultConstants()
-{
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
-    mCount::AddUserConstant("e", "2.71828182845905");
-    mCount::AddUserConstant("g", "9.8");
-}
-
 // ---- definite integral ------------------------------------------------------------
 
 // The trapezoidal rule in CountIntegral's order of summation, over any f(x).

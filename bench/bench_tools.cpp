@@ -96,53 +96,11 @@ constexpr const char* DefaultEquation = "x^4+x^2-16";
 constexpr double SolverMin = -100;
 constexpr double SolverMax = 100;
 
-// The solver's scans (EquationSolver::RunScan), with the value at each point coming
-// from `valueAt(x)`: the same points, refinements and rounding.
-template <typename ValueAt>
-std::string runScan(const EquationSolver::Scan& scan, double min, double max, ValueAt valueAt)
-{
-    using EquationSolver::Bound;
-    using EquationSolver::Origin;
-    double x = scan.start == Origin::Min ? min : scan.start == Origin::Max ? max : 0;
-    double step = 1;
-    int refinements = 0;
-    bool firstPoint = true;
-    const auto inside = [&] {
-        switch (scan.bound) {
-        case Bound::UpToMax:
-            return x <= max;
-        case Bound::UpToZero:
-            return x <= 0;
-        case Bound::DownToZero:
-            return firstPoint ? x >= 0 : x > 0;
-        case Bound::DownToMin:
-            return firstPoint ? x >= min : x > min;
-        }
-        return false;
-    };
-    while (inside()) {
-        firstPoint = false;
-        const double v = valueAt(x);
-        if (scan.sense == EquationSolver::Sense::AtLeastZero ? v >= 0 : v <= 0) {
-            step /= 10;
-            if (++refinements == 5) {
-                const double again = valueAt(x);
-                if (NumberText::LeadingNumber(NumberText::FormatPattern(again, "0#.#0")) == 0)
-                    return NumberText::FormatPattern(x, "#0.00#");
-                return {};
-            }
-            x -= scan.direction * step * 10;
-        }
-        x += scan.direction * step;
-    }
-    return {};
-}
-
 template <typename ValueAt> std::string solveWith(ValueAt valueAt)
 {
     std::string roots;
     for (const EquationSolver::Scan& scan : EquationSolver::Scans())
-        roots += runScan(scan, SolverMin, SolverMax, valueAt) + ";";
+        roots += EquationSolver::RunScanWith(scan, SolverMin, SolverMax, valueAt) + ";";
     return roots;
 }
 

@@ -93,17 +93,23 @@ std::string WorkingText(std::string_view equation, double x)
 
 std::string RunScan(std::string_view equation, const Scan& scan, double min, double max)
 {
+    return RunScanWith(scan, min, max,
+                       [equation](double x) { return mCount::Evaluate(WorkingText(equation, x)); });
+}
+
+std::string RunScanWith(const Scan& scan, double min, double max,
+                        const std::function<double(double)>& valueAt)
+{
     double x = startOf(scan.start, min, max);
     double step = 1;
     int refinements = 0;
     bool firstPoint = true;
     while (inside(scan.bound, x, firstPoint, min, max)) {
         firstPoint = false;
-        const std::string text = WorkingText(equation, x);
-        if (meets(scan.sense, mCount::Evaluate(text))) {
+        if (meets(scan.sense, valueAt(x))) {
             step /= 10;
             if (++refinements == Refinements) {
-                if (roundsToZero(mCount::Evaluate(text)))
+                if (roundsToZero(valueAt(x)))
                     return NumberText::FormatPattern(x, "#0.00#");
                 return {};
             }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,10 @@ std::string WorkingText(std::string_view equation, double x);
 
 // One scan: the root it reports written as "#0.00#", or an empty text.
 std::string RunScan(std::string_view equation, const Scan& scan, double min, double max);
+// The same scan with the value at each point taken from `valueAt(x)`: the same points,
+// refinements and rounding (the benchmarks compare evaluators through it).
+std::string RunScanWith(const Scan& scan, double min, double max,
+                        const std::function<double(double)>& valueAt);
 
 struct SearchRange {
     double min = 0;

@@ -117,8 +117,9 @@ void DP::paintEvent(QPaintEvent*)
 void DP::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // A new size starts a new picture: the scale is stretched over the new area.
-    surface_.resize(size());
+    // A new size starts a new picture: the scale is stretched over the new area, in as
+    // many image pixels as the screen shows there.
+    surface_.resize(size(), devicePixelRatioF());
     surface_.setPersistent(true);
     surface_.clear();
     context_.drawAxes();

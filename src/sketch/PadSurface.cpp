@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <QPen>
+#include <QtMath>
 
 #include <algorithm>
 #include <cmath>
@@ -15,9 +16,14 @@ namespace {
 // Point sizes are meant for a 96 dpi screen.
 constexpr int DotsPerMeter96 = 3780;
 
-QImage makeLayer(QSize size, QImage::Format format)
+QImage makeLayer(QSize size, qreal devicePixelRatio, QImage::Format format)
 {
-    QImage image(size, format);
+    QImage image(
+        QSize(qCeil(size.width() * devicePixelRatio), qCeil(size.height() * devicePixelRatio)),
+        format);
+    image.setDevicePixelRatio(devicePixelRatio);
+    // The dots per inch stay those of a device-independent pixel: text of a point size
+    // takes the same room at every ratio.
     image.setDotsPerMeterX(DotsPerMeter96);
     image.setDotsPerMeterY(DotsPerMeter96);
     return image;
@@ -55,12 +61,14 @@ PadSurface::PadSurface()
     resize(QSize(1, 1));
 }
 
-void PadSurface::resize(QSize size)
+void PadSurface::resize(QSize size, qreal devicePixelRatio)
 {
     closeBatchPainter();
-    persistent_ = makeLayer(size, QImage::Format_RGB32);
+    size_ = size.expandedTo(QSize(0, 0));
+    const qreal ratio = devicePixelRatio > 0 ? devicePixelRatio : 1;
+    persistent_ = makeLayer(size_, ratio, QImage::Format_RGB32);
     persistent_.fill(toQColor(backColour()));
-    transient_ = makeLayer(size, QImage::Format_ARGB32_Premultiplied);
+    transient_ = makeLayer(size_, ratio, QImage::Format_ARGB32_Premultiplied);
     clearTransient();
     notify();
 }
@@ -68,8 +76,9 @@ void PadSurface::resize(QSize size)
 void PadSurface::render(QPainter& painter) const
 {
     closeBatchPainter();
-    painter.drawImage(0, 0, persistent_);
-    painter.drawImage(0, 0, transient_);
+    const QRectF area(QPointF(0, 0), QSizeF(size_));
+    painter.drawImage(area, persistent_);
+    painter.drawImage(area, transient_);
 }
 
 QImage PadSurface::composedImage() const
@@ -78,15 +87,15 @@ QImage PadSurface::composedImage() const
     QImage out = persistent_.copy();
     if (!out.isNull()) {
         QPainter painter(&out);
-        render(painter);
+        painter.drawImage(0, 0, transient_);
     }
     return out;
 }
 
 QPointF PadSurface::toPixel(WorldPoint p) const
 {
-    const double w = persistent_.width();
-    const double h = persistent_.height();
+    const double w = size_.width();
+    const double h = size_.height();
     const double x = (double(p.x) - scaleLeft()) * w / (double(scaleRight()) - scaleLeft());
     const double y = (double(p.y) - scaleTop()) * h / (double(scaleBottom()) - scaleTop());
     return {x, y};
@@ -94,8 +103,8 @@ QPointF PadSurface::toPixel(WorldPoint p) const
 
 WorldPoint PadSurface::toWorld(QPointF pixel) const
 {
-    const double w = std::max(1, persistent_.width());
-    const double h = std::max(1, persistent_.height());
+    const double w = std::max(1, size_.width());
+    const double h = std::max(1, size_.height());
     const double x = scaleLeft() + pixel.x() * (double(scaleRight()) - scaleLeft()) / w;
     const double y = scaleTop() + pixel.y() * (double(scaleBottom()) - scaleTop()) / h;
     return {float(x), float(y)};
@@ -104,9 +113,9 @@ WorldPoint PadSurface::toWorld(QPointF pixel) const
 float PadSurface::pixelAspect() const
 {
     const double xPerPixel =
-        std::abs(double(scaleRight()) - scaleLeft()) / std::max(1, persistent_.width());
+        std::abs(double(scaleRight()) - scaleLeft()) / std::max(1, size_.width());
     const double yPerPixel =
-        std::abs(double(scaleBottom()) - scaleTop()) / std::max(1, persistent_.height());
+        std::abs(double(scaleBottom()) - scaleTop()) / std::max(1, size_.height());
     if (xPerPixel == 0) return 1.0f;
     return float(yPerPixel / xPerPixel);
 }
@@ -194,10 +203,17 @@ void PadSurface::paintText(WorldPoint topLeft, const QString& text, double fontS
 {
     QImage* layer = target(pen);
     if (!layer) return;
-    QPainter painter(layer);
-    painter.setFont(textFont(fontSize));
+    // Glyphs painted through the ratio's scaling come out antialiased whatever the font
+    // asks for, so the text goes straight onto the image pixels, at the size it takes there.
+    const qreal ratio = layer->devicePixelRatio();
+    QImage pixels(layer->bits(), layer->width(), layer->height(), layer->bytesPerLine(),
+                  layer->format());
+    pixels.setDotsPerMeterX(DotsPerMeter96);
+    pixels.setDotsPerMeterY(DotsPerMeter96);
+    QPainter painter(&pixels);
+    painter.setFont(textFont(fontSize * ratio));
     painter.setPen(toQColor(pen.colour));
-    const QPointF at = toPixel(topLeft);
+    const QPointF at = toPixel(topLeft) * ratio;
     painter.drawText(QPointF(at.x(), at.y() + painter.fontMetrics().ascent()), text);
     painter.end();
     notify();

@@ -16,6 +16,10 @@ namespace orvane {
 // The pad's real drawing surface: a persistent image and a transient layer above it,
 // the world scale stretched over the whole image.
 //
+// Sizes, positions and pen widths are in device-independent pixels; the layers hold
+// devicePixelRatio() image pixels for each of them, so the pad is sharp on high-density
+// screens.
+//
 // Everything is drawn aliased (text too), so drawing the same primitives again in the
 // background colour restores every pixel: erasing a curve is tracing it once more.
 // Like a retained window canvas, the pad shows the persistent image afresh whenever
@@ -24,12 +28,15 @@ class PadSurface : public Surface {
 public:
     PadSurface();
 
-    // New blank layers of that size in pixels (the persistent one in the back colour).
-    void resize(QSize size);
-    QSize size() const { return persistent_.size(); }
+    // New blank layers of that size in device-independent pixels (the persistent one in
+    // the back colour), at the given number of image pixels per device-independent one.
+    void resize(QSize size, qreal devicePixelRatio = 1);
+    QSize size() const { return size_; }
+    qreal devicePixelRatio() const { return persistent_.devicePixelRatio(); }
 
-    // The persistent image with the transient layer on top.
+    // The persistent image with the transient layer on top, at size().
     void render(QPainter& painter) const;
+    // The layers in image pixels, carrying the device pixel ratio.
     QImage persistentImage() const
     {
         closeBatchPainter();
@@ -40,7 +47,8 @@ public:
     // Called after every change of the visible picture (the pad repaints itself).
     void setChangedHandler(std::function<void()> handler) { changed_ = std::move(handler); }
 
-    // World coordinates <-> pixel positions of the image; world values in single precision.
+    // World coordinates <-> device-independent pixel positions; world values in single
+    // precision.
     QPointF toPixel(WorldPoint p) const;
     WorldPoint toWorld(QPointF pixel) const;
 
@@ -69,6 +77,7 @@ private:
     // any other way.
     void closeBatchPainter() const;
 
+    QSize size_;
     QImage persistent_;
     QImage transient_;
     bool transientMarked_ = false; // something is drawn on the transient layer

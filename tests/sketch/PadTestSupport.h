@@ -21,7 +21,7 @@ inline PadSurface expectedSurface(const DP& pad)
 {
     PadSurface s;
     s.setBackColour(pad.surface().backColour());
-    s.resize(QSize(PadPixels, PadPixels));
+    s.resize(QSize(PadPixels, PadPixels), pad.surface().devicePixelRatio());
     s.setFontSize(pad.surface().fontSize());
     return s;
 }

@@ -296,7 +296,7 @@ void TestPad::resizeClearsAndRedrawsAxes()
     pad.dp->resize(300, 200);
     QCOMPARE(pad.context.axesDrawn, 2);
     PadSurface want;
-    want.resize(QSize(300, 200));
+    want.resize(QSize(300, 200), pad.dp->surface().devicePixelRatio());
     want.line({-10, 0}, {10, 0}, Black);
     QCOMPARE(pad.kept(), want.persistentImage());
 }

@@ -57,12 +57,26 @@ void scene(PadSurface& s, Colour colour, int width)
     s.printText(QStringLiteral("画圆 5 "));
 }
 
-PadSurface blank(QSize size, Colour back)
+PadSurface blank(QSize size, Colour back, qreal ratio = 1)
 {
     PadSurface s;
     s.setBackColour(back);
-    s.resize(size);
+    s.resize(size, ratio);
     return s;
+}
+
+// The rows of the image holding any pixel of colour `c`.
+int rowsWith(const QImage& image, Colour c)
+{
+    const QRgb want = toQColor(c).rgb();
+    int rows = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) | 0xFF000000) == want) {
+                ++rows;
+                break;
+            }
+    return rows;
 }
 
 } // namespace
@@ -73,10 +87,15 @@ void TestPadSurface::overdrawInBackgroundRestoresEveryPixel_data()
     QTest::addColumn<Colour>("back");
     QTest::addColumn<Colour>("ink");
     QTest::addColumn<int>("width");
-    QTest::newRow("square, thin") << QSize(400, 400) << White << Colour(0xFF0000) << 1;
-    QTest::newRow("square, wide") << QSize(400, 400) << White << Colour(0x00AA00) << 4;
-    QTest::newRow("stretched, wide") << QSize(517, 333) << White << Colour(0x0000FF) << 7;
-    QTest::newRow("dark background") << QSize(301, 301) << Colour(0x202020) << White << 2;
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("square, thin") << QSize(400, 400) << White << Colour(0xFF0000) << 1 << 1.0;
+    QTest::newRow("square, wide") << QSize(400, 400) << White << Colour(0x00AA00) << 4 << 1.0;
+    QTest::newRow("stretched, wide") << QSize(517, 333) << White << Colour(0x0000FF) << 7 << 1.0;
+    QTest::newRow("dark background") << QSize(301, 301) << Colour(0x202020) << White << 2 << 1.0;
+    QTest::newRow("ratio 2, thin") << QSize(300, 300) << White << Colour(0xFF0000) << 1 << 2.0;
+    QTest::newRow("ratio 1.25, wide") << QSize(333, 251) << White << Colour(0x0000FF) << 5 << 1.25;
+    QTest::newRow("ratio 1.5, dark") << QSize(301, 301) << Colour(0x202020) << White << 2 << 1.5;
+    QTest::newRow("ratio 3, thin") << QSize(200, 150) << White << Colour(0x00AA00) << 1 << 3.0;
 }
 
 void TestPadSurface::overdrawInBackgroundRestoresEveryPixel()
@@ -85,7 +104,8 @@ void TestPadSurface::overdrawInBackgroundRestoresEveryPixel()
     QFETCH(Colour, back);
     QFETCH(Colour, ink);
     QFETCH(int, width);
-    PadSurface s = blank(size, back);
+    QFETCH(qreal, ratio);
+    PadSurface s = blank(size, back, ratio);
     scene(s, ink, width);
     QVERIFY(pixelsOf(s.persistentImage(), ink) > 1000);
     scene(s, back, width);
@@ -279,4 +299,75 @@ void TestPadSurface::batchDrawsTheSamePixelsAndReportsOnce()
     QCOMPARE(batched.persistentImage(), plain.persistentImage());
     QCOMPARE(batched.composedImage(), plain.composedImage());
     QCOMPARE(batched.composedImage(), batched.persistentImage());
+}
+
+void TestPadSurface::highDensityLayersKeepTheGeometry_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::addColumn<QSize>("imagePixels");
+    QTest::newRow("1") << 1.0 << QSize(300, 200);
+    QTest::newRow("1.25") << 1.25 << QSize(375, 250);
+    QTest::newRow("1.5") << 1.5 << QSize(450, 300);
+    QTest::newRow("2") << 2.0 << QSize(600, 400);
+    QTest::newRow("none given") << 0.0 << QSize(300, 200);
+}
+
+void TestPadSurface::highDensityLayersKeepTheGeometry()
+{
+    QFETCH(qreal, ratio);
+    QFETCH(QSize, imagePixels);
+    PadSurface s = blank(QSize(300, 200), White, ratio);
+    QCOMPARE(s.size(), QSize(300, 200));
+    QCOMPARE(s.persistentImage().size(), imagePixels);
+    QCOMPARE(s.composedImage().size(), imagePixels);
+    // Positions and the pixel aspect are those of the device-independent size.
+    QCOMPARE(s.toPixel({10, -10}), QPointF(300, 200));
+    QCOMPARE(s.toPixel({0, 0}), QPointF(150, 100));
+    QCOMPARE(s.toWorld(QPointF(75, 150)).x, -5.0f);
+    QCOMPARE(s.toWorld(QPointF(75, 150)).y, -5.0f);
+    QCOMPARE(s.pixelAspect(), 1.5f);
+
+    // Painting the surface fills exactly its device-independent area of a window.
+    s.setPersistent(false);
+    s.line({-10, 0}, {10, 0}, Black);
+    QImage window(QSize(320, 220), QImage::Format_RGB32);
+    window.fill(Qt::green);
+    {
+        QPainter painter(&window);
+        s.render(painter);
+    }
+    QCOMPARE(window.pixel(299, 199), qRgb(255, 255, 255));
+    QCOMPARE(window.pixel(300, 100), qRgb(0, 255, 0));
+    QCOMPARE(window.pixel(150, 200), qRgb(0, 255, 0));
+    QCOMPARE(window.pixel(0, 0), qRgb(255, 255, 255));
+    QCOMPARE(window.pixel(150, 100), qRgb(0, 0, 0));
+}
+
+void TestPadSurface::highDensityPictureIsTheSharpOne()
+{
+    // The same drawing at twice the pixel density: lines twice as thick in image pixels,
+    // text twice as tall, and every pixel still pure ink or background.
+    const auto draw = [](PadSurface& s) {
+        s.line({-9, 5}, {9, 5}, Black);
+        s.setFontSize(20);
+        s.setCurrentPoint({-9, -2});
+        s.printText(QStringLiteral("奥维恩"));
+        s.point({5, -8}, Black);
+    };
+    PadSurface single = blank(QSize(200, 200), White, 1);
+    PadSurface twice = blank(QSize(200, 200), White, 2);
+    draw(single);
+    draw(twice);
+    const QImage low = single.persistentImage();
+    const QImage high = twice.persistentImage();
+    QCOMPARE(pixelsOf(low, Black) + pixelsNot(low, Black), 200 * 200);
+    QCOMPARE(pixelsOf(high, Black) + pixelsNot(high, Black), 400 * 400);
+    // The line in the top half, the text below it (the dot further down).
+    QCOMPARE(rowsWith(high.copy(0, 0, 400, 200), Black), 2 * rowsWith(low.copy(0, 0, 200, 100), Black));
+    const int lowText = rowsWith(low.copy(0, 100, 200, 70), Black);
+    const int highText = rowsWith(high.copy(0, 200, 400, 140), Black);
+    QVERIFY2(lowText > 10 && std::abs(highText - 2 * lowText) <= 2,
+             qPrintable(QStringLiteral("%1 %2").arg(lowText).arg(highText)));
+    const int ratioOfInk = pixelsOf(high, Black) * 10 / pixelsOf(low, Black);
+    QVERIFY2(ratioOfInk >= 30 && ratioOfInk <= 50, qPrintable(QString::number(ratioOfInk)));
 }

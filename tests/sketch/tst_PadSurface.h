@@ -18,4 +18,7 @@ private slots:
     void pointFollowsPenWidth();
     void dottedAndDashDotDifferFromSolid();
     void batchDrawsTheSamePixelsAndReportsOnce();
+    void highDensityLayersKeepTheGeometry_data();
+    void highDensityLayersKeepTheGeometry();
+    void highDensityPictureIsTheSharpOne();
 };

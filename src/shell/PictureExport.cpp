@@ -49,12 +49,18 @@ bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrint
     QPainter painter;
     if (!painter.begin(&currentPrinter))
         return false;
+    PaintPictureOnPage(painter, image);
+    return painter.end();
+}
+
+void PaintPictureOnPage(QPainter& painter, const QImage& image)
+{
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
     painter.setViewport(page.x(), page.y(), size.width(), size.height());
     painter.setWindow(image.rect());
-    painter.drawImage(0, 0, image);
-    return painter.end();
+    // The target in image pixels, whatever pixel ratio the image carries.
+    painter.drawImage(image.rect(), image);
 }
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+class QPainter;
 class QPrinter;
 class QWidget;
 
@@ -18,6 +19,10 @@ bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& ima
 // when a page was printed.
 bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
                   const QImage& image, Colour background);
+
+// Paints every pixel of `image` as large as the painter's viewport holds it, keeping
+// its proportions, from the viewport's top left.
+void PaintPictureOnPage(QPainter& painter, const QImage& image);
 
 // Writes `image` as a BMP file, atomically.
 bool WriteBitmap(const QString& path, const QImage& image);

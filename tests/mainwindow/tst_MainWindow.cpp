@@ -5,6 +5,7 @@
 #include "Drawer.h"
 #include "MainF.h"
 #include "PadSurface.h"
+#include "PictureExport.h"
 #include "Startup.h"
 #include "WindowArrangement.h"
 #include "mCount.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QMdiSubWindow>
 #include <QScrollBar>
 #include <QTest>
@@ -280,6 +282,37 @@ void TestMainWindow::printQuestions()
     QCOMPARE(dialogs_->messageTexts(), questions);
     QCOMPARE(dialogs_->count(FakeSystemDialogs::Call::Print), 1);
     QVERIFY(QFile(pdf).size() > 1000);
+}
+
+void TestMainWindow::printedPictureFillsThePage_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void TestMainWindow::printedPictureFillsThePage()
+{
+    // A 300x200 pad at the screen's ratio, black with a red bottom-right corner, on a
+    // page of 1000x700: 1000x667 of the page hold it.
+    QFETCH(qreal, ratio);
+    PadSurface pad;
+    pad.setBackColour(Black);
+    pad.resize(QSize(300, 200), ratio);
+    pad.setScale(0, 0, 300, 200);
+    pad.setPenWidth(20);
+    pad.point({295, 195}, Colour(0x0000FF)); // red
+    QImage page(1000, 700, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        PaintPictureOnPage(painter, pad.persistentImage());
+    }
+    QCOMPARE(page.pixel(3, 3), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(996, 3), qRgb(0, 0, 0));
+    QCOMPARE(page.pixel(996, 662), qRgb(255, 0, 0));
+    QCOMPARE(page.pixel(500, 690), qRgb(255, 255, 255));
 }
 
 void TestMainWindow::startWithFunctionFile()

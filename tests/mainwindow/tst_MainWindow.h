@@ -34,6 +34,8 @@ private slots:
     void bitmapRightAfterStartHoldsAxes();
     void printQuestions_data();
     void printQuestions();
+    void printedPictureFillsThePage_data();
+    void printedPictureFillsThePage();
     void startWithFunctionFile();
     void copySelectedEntry();
     void calculatorMissing();

@@ -1,12 +1,7 @@
 # What `cmake --install` puts besides the program and its help (installed by src/app and
 # src/shell): the desktop entry, the icon and the AppStream data, in the freedesktop
 # places under the prefix.
-#
-# The id names the desktop entry and the AppStream component. We own no domain, so the
-# default uses example.org, which is reserved for exactly that and claims nobody's name;
-# a distribution that ships the program sets its own.
-set(ORVANE_APP_ID "org.example.Orvane" CACHE STRING
-    "Reverse-DNS id of the desktop entry and the AppStream component")
+# The files are named by ORVANE_APP_ID (see the top-level CMakeLists.txt).
 
 set(ORVANE_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 set(ORVANE_DESKTOP_ENTRY ${ORVANE_PACKAGING_OUT}/${ORVANE_APP_ID}.desktop)

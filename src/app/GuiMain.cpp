@@ -57,6 +57,7 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane"));
     QApplication::setApplicationDisplayName(QStringLiteral("奥维恩"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/app/orvane.svg")));
     QTranslator translator;
     loadChineseQtTexts(app, translator);

@@ -21,6 +21,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollBar>
+#include <QScrollArea>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -82,11 +83,23 @@ Drawer::Drawer(PlotterHost& host, Services& services, QWidget* parent)
                                                          toolsPage_, constantsPage_})
         pages_->addWidget(page);
 
-    auto* layout = new QVBoxLayout(this);
+    // On a short screen the panel scrolls instead of squeezing its controls together.
+    content_ = new QWidget;
+    content_->setObjectName(QStringLiteral("DrawerContent"));
+    content_->setMouseTracking(true);
+    auto* layout = new QVBoxLayout(content_);
     layout->addWidget(buildParameterStrip());
     layout->addLayout(tabStrip);
     layout->addLayout(pages_, 3);
     layout->addWidget(buildListArea(), 2);
+    auto* scroller = new QScrollArea(this);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setWidgetResizable(true);
+    scroller->setWidget(content_);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroller);
+    content_->installEventFilter(this);
 
     connect(functionPage_, &FunctionPage::addDrawRequested, this, &Drawer::addAndDraw);
     connect(functionPage_->addButton(), &myButton::Click, this, &Drawer::addAndDraw);
@@ -575,15 +588,22 @@ void Drawer::addSavedConstant(const QString& name, const QString& value)
 
 void Drawer::mouseMoveEvent(QMouseEvent* event)
 {
+    clearPadMarks();
+    QWidget::mouseMoveEvent(event);
+}
+
+void Drawer::clearPadMarks()
+{
     // Marks the pad drew while the pointer was over it go; the plot stays.
     Surface& pad = host_.pad();
     pad.setPersistent(false);
     pad.clear();
-    QWidget::mouseMoveEvent(event);
 }
 
 bool Drawer::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == content_ && event->type() == QEvent::MouseMove)
+        clearPadMarks();
     if (watched == LF_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && LF_->currentItem()) {

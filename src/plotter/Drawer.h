@@ -104,6 +104,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Moving over the panel takes away the pad's passing marks.
+    void clearPadMarks();
     QWidget* buildParameterStrip();
     QWidget* buildListArea();
     TraceRequest traceRequest(const QString& expression, Colour colour, int width) const;
@@ -124,6 +126,7 @@ private:
     ConicParameters currentConic_;
     int currentTab_ = 0;
 
+    QWidget* content_; // every control, inside the panel's scroll area
     QScrollBar* LB_;
     QLabel* LLB_;
     ColourSwatch* LColor_;

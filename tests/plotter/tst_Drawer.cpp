@@ -17,6 +17,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QMouseEvent>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -417,4 +419,46 @@ void TestDrawer::hugeRangeRefusedWithMessage()
     QCOMPARE(dialogs_->messageTexts().size(), 1);
     QVERIFY(host_->surface.ofKind(Op::Line).isEmpty());
     QCOMPARE(drawer_->list()->count(), 1);
+}
+
+void TestDrawer::shortPanelScrollsInsteadOfSqueezing()
+{
+    // As tall as a 768-pixel screen leaves the panel, and narrower than usual.
+    drawer_->resize(300, 560);
+    QCoreApplication::processEvents();
+    auto* scroller = drawer_->findChild<QScrollArea*>();
+    QVERIFY(scroller);
+    QVERIFY(scroller->verticalScrollBar()->maximum() > 0);
+    for (const char* name : {"ssTAB_0", "ssTAB_4", "cleanDraw", "cleanhis"}) {
+        QWidget* control = child<QWidget>(drawer_.get(), name);
+        QVERIFY2(control->height() >= control->minimumSizeHint().height(), name);
+    }
+    auto* addButton = child<QWidget>(drawer_.get(), "cmdAddDraw");
+    QVERIFY(addButton->height() >= addButton->minimumSizeHint().height());
+    // Scrolled to the end, the list's buttons are in view.
+    scroller->verticalScrollBar()->setValue(scroller->verticalScrollBar()->maximum());
+    QWidget* last = child<QWidget>(drawer_.get(), "cleanhis");
+    const QPoint bottom = last->mapTo(scroller->viewport(), QPoint(0, last->height() - 1));
+    QVERIFY(scroller->viewport()->rect().contains(bottom));
+
+    // Tall enough, nothing scrolls.
+    drawer_->resize(320, 2000);
+    QCoreApplication::processEvents();
+    QCOMPARE(scroller->verticalScrollBar()->maximum(), 0);
+}
+
+void TestDrawer::movingOverThePanelClearsPassingMarks()
+{
+    // The pointer over the panel's background, between its controls.
+    QWidget* background = child<QWidget>(drawer_.get(), "LLB")->parentWidget()->parentWidget();
+    host_->surface.ops.clear();
+    host_->surface.setPersistent(true);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), background->mapToGlobal(QPointF(3, 3)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(background, &move);
+    const QList<Op> clears = host_->surface.ofKind(Op::Clear);
+    QVERIFY(!clears.isEmpty());
+    for (const Op& op : clears)
+        QVERIFY(!op.clearedPersistent);
+    QVERIFY(!host_->surface.isPersistent());
 }

@@ -38,6 +38,8 @@ private slots:
     void expressionsSavedOnUnload();
     void functionFileRoundTrip();
     void hugeRangeRefusedWithMessage();
+    void shortPanelScrollsInsteadOfSqueezing();
+    void movingOverThePanelClearsPassingMarks();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

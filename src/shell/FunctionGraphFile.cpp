@@ -4,10 +4,8 @@
 #include "ProfileFile.h"
 #include "QtText.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
-#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -22,20 +20,6 @@ const QString KindKey = QStringLiteral("XYP");
 QString functionKey(qint64 number)
 {
     return FunctionKey + integerText(number);
-}
-
-// One past the highest entry number stored as a Function<n> key; reading further
-// would only meet empty entries.
-double storedEntryLimit(const QStringList& keys)
-{
-    static const QRegularExpression numbered(QStringLiteral("^Function(0|[1-9][0-9]{0,9})$"),
-                                             QRegularExpression::CaseInsensitiveOption);
-    double limit = 0;
-    for (const QString& key : keys) {
-        const QRegularExpressionMatch match = numbered.match(key);
-        if (match.hasMatch()) limit = std::max(limit, match.captured(1).toDouble() + 1);
-    }
-    return limit;
 }
 
 std::optional<PlotKind> kindOfPrefix(QChar first)
@@ -83,9 +67,12 @@ void plot(FunctionGraphTarget& target, PlotKind kind, const QString& expression)
 
 void loadListForm(const ProfileFile& file, double count, FunctionGraphTarget& target)
 {
-    const double limit = std::min(count, storedEntryLimit(file.keys(Section)));
-    for (qint64 i = 0; i < limit; ++i) {
-        const QString entry = file.read(Section, functionKey(i)).trimmed();
+    // Entries 0 to count - 1 in order. The file is read once: a number without an entry
+    // would read as empty and be skipped, so only the stored ones are visited.
+    const std::map<qint64, QString> stored = NumberedValues(file.entries(Section), FunctionKey);
+    for (const auto& [number, value] : stored) {
+        if (double(number) >= count) break;
+        const QString entry = value.trimmed();
         // "y=", "x=" or "p=" and the expression; anything else (the list text of a
         // hyperbola opening along y, an empty or cut-short entry) is skipped.
         if (entry.size() < 2) continue;

@@ -123,6 +123,13 @@ std::optional<Entry> entryOf(const QByteArray& bytes, const Line& line)
     return Entry{bytes.mid(keyBegin, keyEnd - keyBegin), valueBegin, valueEnd};
 }
 
+// The value of an entry as read: at most MaxValueBytes of it, never half a character.
+QString valueOf(const QByteArray& bytes, const Entry& entry)
+{
+    const QByteArray value = bytes.mid(entry.valueBegin, entry.valueEnd - entry.valueBegin);
+    return GbkText::decode(GbkText::cut(value, ProfileFile::MaxValueBytes));
+}
+
 // Where a section lies in the file, as line indexes.
 struct SectionSpan {
     int header = -1;     // the "[name]" line
@@ -210,8 +217,7 @@ QString ProfileFile::read(const QString& section, const QString& key) const
     if (!span) return {};
     Entry entry;
     if (findKey(bytes, lines, *span, key, &entry) < 0) return {};
-    const QByteArray value = bytes.mid(entry.valueBegin, entry.valueEnd - entry.valueBegin);
-    return GbkText::decode(GbkText::cut(value, MaxValueBytes));
+    return valueOf(bytes, entry);
 }
 
 bool ProfileFile::write(const QString& section, const QString& key, const QString& value) const
@@ -239,17 +245,53 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
 
 QStringList ProfileFile::keys(const QString& section) const
 {
+    QStringList names;
+    for (const ProfileEntry& entry : entries(section))
+        names << entry.key;
+    return names;
+}
+
+QList<ProfileEntry> ProfileFile::entries(const QString& section) const
+{
     const Contents contents = load(path_);
     if (contents.state != FileState::Text) return {};
     const QByteArray& bytes = contents.bytes;
     const QList<Line> lines = splitLines(bytes);
     const std::optional<SectionSpan> span = findSection(bytes, lines, section);
-    QStringList names;
-    if (!span) return names;
+    QList<ProfileEntry> found;
+    if (!span) return found;
     for (int i = span->header + 1; i < span->end; ++i)
         if (const std::optional<Entry> entry = entryOf(bytes, lines[i]))
-            names << GbkText::decode(entry->key);
-    return names;
+            found.append({GbkText::decode(entry->key), valueOf(bytes, *entry)});
+    return found;
+}
+
+std::map<qint64, QString> NumberedValues(const QList<ProfileEntry>& entries, const QString& prefix)
+{
+    // Numbers as integerText writes them: no sign, no leading zero, no more digits than
+    // a qint64 holds.
+    constexpr int MaxDigits = 18;
+    std::map<qint64, QString> values;
+    for (const ProfileEntry& entry : entries) {
+        const QStringView key(entry.key);
+        if (key.size() <= prefix.size() || key.size() - prefix.size() > MaxDigits ||
+            key.left(prefix.size()).compare(prefix, Qt::CaseInsensitive) != 0)
+            continue;
+        const QStringView digits = key.sliced(prefix.size());
+        if (digits.size() > 1 && digits.front() == QLatin1Char('0')) continue;
+        qint64 number = 0;
+        bool decimal = true;
+        for (const QChar c : digits) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                decimal = false;
+                break;
+            }
+            number = number * 10 + (c.unicode() - '0');
+        }
+        // A name stored twice reads as its first line.
+        if (decimal) values.try_emplace(number, entry.value);
+    }
+    return values;
 }
 
 } // namespace orvane

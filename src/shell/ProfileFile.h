@@ -1,9 +1,17 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <map>
+
 namespace orvane {
+
+struct ProfileEntry {
+    QString key;
+    QString value;
+};
 
 // A private-profile (INI) file: "[Section]" lines and "key=value" lines, GBK text with
 // CR LF line ends. Nothing is cached: every read goes to the file and every write
@@ -35,8 +43,16 @@ public:
     // Names of the keys of `section`, in file order (blanks removed).
     QStringList keys(const QString& section) const;
 
+    // Every key of `section` with its value as read() gives it, in file order, from one
+    // reading of the file.
+    QList<ProfileEntry> entries(const QString& section) const;
+
 private:
     QString path_;
 };
+
+// The values of the keys named `prefix` and a number ("Function0", "ConstName12"), by
+// number: what read() gives for prefix + number, for every number that has a key.
+std::map<qint64, QString> NumberedValues(const QList<ProfileEntry>& entries, const QString& prefix);
 
 } // namespace orvane

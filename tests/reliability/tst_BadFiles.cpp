@@ -190,6 +190,39 @@ void TestBadFiles::infiniteCounts()
     QCOMPARE(target.rows, rows);
 }
 
+void TestBadFiles::farEntryNumbers_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QStringList>("rows");
+    // Entries are visited in number order below Count, as read() finds them; the numbers
+    // in between hold nothing and cost nothing.
+    QTest::newRow("four billion")
+        << QByteArray("[Image]\r\nCount=1e300\r\nFunction4000000000=y=2\r\nFunction0=y=1\r\n"
+                      "function1=x=y\r\nFunction01=y=9\r\nFunction2=p=1\r\nFUNCTION2=y=8\r\n")
+        << QStringList{QStringLiteral("y=1"), QStringLiteral("x=y"), QStringLiteral("p=1"),
+                       QStringLiteral("y=2")};
+    QTest::newRow("beyond Count") << QByteArray("[Image]\r\nCount=3\r\nFunction3=y=3\r\n"
+                                                "Function2=y=2\r\nFunction99999999999=y=9\r\n")
+                                  << QStringList{QStringLiteral("y=2")};
+    // Found by the function-graph fuzzer: 40 million reads of the file, one per number.
+    QTest::newRow("fuzzer's timeout")
+        << QByteArray("\x1bIMage\nCount=5\n\rFe3Fe30180300\r=1/x\r\n[Image]\r\nCount=51e300\r\n"
+                      "fct\r\nFunction0))\r\nFunction40180300\r=1/x\r\n[Image]\r\nCount=51e300\r\n"
+                      "fct\r\nFunction0))\r\nFunction4=x0.Function4=JEF/5*(y^2)*cos(\ry)\n")
+        << QStringList();
+}
+
+void TestBadFiles::farEntryNumbers()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QStringList, rows);
+    const QString file = path(QStringLiteral("far.fun"));
+    writeBytes(file, content);
+    FakeFunctionTarget target;
+    OpenFunctionFile(file, target);
+    QCOMPARE(target.rows, rows);
+}
+
 void TestBadFiles::symlinkedSettingsFile()
 {
     // Settings kept elsewhere and linked in (as dotfile managers do).

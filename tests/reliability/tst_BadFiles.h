@@ -18,6 +18,8 @@ private slots:
     void truncatedGbkFunctionEntry();
     void infiniteCounts_data();
     void infiniteCounts();
+    void farEntryNumbers_data();
+    void farEntryNumbers();
     void symlinkedSettingsFile();
     void settingsPathIsAFolder();
 

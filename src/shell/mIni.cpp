@@ -5,9 +5,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
-#include <algorithm>
+#include <map>
+#include <set>
 
 namespace orvane {
 
@@ -22,20 +22,6 @@ QString nameKey(int position)
 QString valueKey(int position)
 {
     return QStringLiteral("ConstValue") + integerText(position);
-}
-
-// The highest position that has a name or value key in the file.
-int lastStoredPosition(const QStringList& keys)
-{
-    static const QRegularExpression numbered(
-        QStringLiteral("^Const(?:Name|Value)([1-9][0-9]{0,8})$"),
-        QRegularExpression::CaseInsensitiveOption);
-    int last = 0;
-    for (const QString& key : keys) {
-        const QRegularExpressionMatch match = numbered.match(key);
-        if (match.hasMatch()) last = std::max(last, match.captured(1).toInt());
-    }
-    return last;
 }
 
 } // namespace
@@ -111,10 +97,21 @@ std::optional<QList<NamedValue>> mIni::SavedConstants() const
 {
     const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
     if (count == 0) return std::nullopt;
-    const int last = std::min<int>(count, lastStoredPosition(file_.keys(InfoSection)));
+    const QList<ProfileEntry> entries = file_.entries(InfoSection);
+    const std::map<qint64, QString> names = NumberedValues(entries, QStringLiteral("ConstName"));
+    const std::map<qint64, QString> values = NumberedValues(entries, QStringLiteral("ConstValue"));
+    // Every position from 1 to the count that has a name or a value stored.
+    std::set<qint64> positions;
+    for (const auto* stored : {&names, &values})
+        for (auto it = stored->lower_bound(1); it != stored->end() && it->first <= count; ++it)
+            positions.insert(it->first);
+    const auto valueAt = [](const std::map<qint64, QString>& stored, qint64 position) {
+        const auto it = stored.find(position);
+        return it == stored.end() ? QString() : it->second;
+    };
     QList<NamedValue> constants;
-    for (int i = 1; i <= last; ++i)
-        constants.append({GetInfoValue(nameKey(i)), GetInfoValue(valueKey(i))});
+    for (const qint64 position : positions)
+        constants.append({valueAt(names, position), valueAt(values, position)});
     return constants;
 }
 

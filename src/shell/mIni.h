@@ -56,8 +56,9 @@ public:
     qint16 GetInfoInt16(const QString& key) const { return ToInt16Value(GetInfoValue(key)); }
 
     // The persisted constants list in position order; std::nullopt when `AllConst`
-    // converts to 0, meaning the default constants apply. Positions past the last one
-    // that has a key in the file are not read, so a damaged count cannot run away.
+    // converts to 0, meaning the default constants apply. Positions up to `AllConst`
+    // with neither a name nor a value in the file are no constants and are left out, so
+    // a damaged count or position cannot run away.
     std::optional<QList<NamedValue>> SavedConstants() const;
 
 private:

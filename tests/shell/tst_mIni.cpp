@@ -120,11 +120,21 @@ void TestMIni::savedConstants_data()
         << "[Infomation]\r\nAllConst=1\r\n" + two << Saved(QList<NamedValue>{{"k", "2"}});
     QTest::newRow("negative count lists nothing")
         << "[Infomation]\r\nAllConst=-1\r\n" + two << Saved(QList<NamedValue>());
-    QTest::newRow("gap is read as empty")
+    // A position with neither key stored is no constant (and no "请输入常数名" at start-up);
+    // one with a key stored goes to the evaluator as it is.
+    QTest::newRow("gap is skipped")
         << QByteArray("[Infomation]\r\nAllConst=3\r\nConstName1=a\r\nConstValue3=3\r\n")
-        << Saved(QList<NamedValue>{{"a", ""}, {"", ""}, {"", "3"}});
-    // A damaged count stops at the last stored position instead of reading on.
+        << Saved(QList<NamedValue>{{"a", ""}, {"", "3"}});
+    // A damaged count or position does not make the reading run on.
     QTest::newRow("huge count") << "[Infomation]\r\nAllConst=32767\r\n" + two << Saved(both);
+    QTest::newRow("far position")
+        << QByteArray("[Infomation]\r\nAllConst=999999999\r\nConstName999999999=k\r\n"
+                      "ConstValue999999999=5\r\nConstName1=a\r\nConstValue1=1\r\n")
+        << Saved(QList<NamedValue>{{"a", "1"}, {"k", "5"}});
+    QTest::newRow("names as read: any case, first of two, no leading zero")
+        << QByteArray("[Infomation]\r\nAllConst=2\r\nCONSTNAME1=a\r\nconstvalue1=1\r\n"
+                      "ConstName1=b\r\nConstName02=c\r\nConstValue02=2\r\n")
+        << Saved(QList<NamedValue>{{"a", "1"}});
 }
 
 void TestMIni::savedConstants()

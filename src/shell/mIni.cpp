@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -75,7 +76,9 @@ void mIni::RemoveConstantEntry(int position) const
     if (position < 1 || position > count) return;
     const int remaining = count - 1;
     SetInfoValue(AllConstKey, integerText(remaining));
-    for (int i = position; i <= remaining; ++i) {
+    // Past the last stored position there is only emptiness to move down.
+    const int last = int(std::min<qint64>(remaining, lastStoredPosition()));
+    for (int i = position; i <= last; ++i) {
         SetInfoValue(nameKey(i), GetInfoValue(nameKey(i + 1)));
         SetInfoValue(valueKey(i), GetInfoValue(valueKey(i + 1)));
     }
@@ -93,14 +96,33 @@ qint32 mIni::ToInt32Value(const QString& text)
     return NumberText::ToInt32(leadingNumber(text)).value_or(0);
 }
 
+mIni::StoredConstants mIni::storedConstants() const
+{
+    // An empty value reads as an absent key: neither stores anything.
+    const auto filled = [](std::map<qint64, QString> values) {
+        for (auto it = values.begin(); it != values.end();)
+            it = it->second.isEmpty() ? values.erase(it) : std::next(it);
+        return values;
+    };
+    const QList<ProfileEntry> entries = file_.entries(InfoSection);
+    return {filled(NumberedValues(entries, QStringLiteral("ConstName"))),
+            filled(NumberedValues(entries, QStringLiteral("ConstValue")))};
+}
+
+qint64 mIni::lastStoredPosition() const
+{
+    const auto [names, values] = storedConstants();
+    const qint64 lastName = names.empty() ? 0 : names.rbegin()->first;
+    const qint64 lastValue = values.empty() ? 0 : values.rbegin()->first;
+    return std::max(lastName, lastValue);
+}
+
 std::optional<QList<NamedValue>> mIni::SavedConstants() const
 {
     const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
     if (count == 0) return std::nullopt;
-    const QList<ProfileEntry> entries = file_.entries(InfoSection);
-    const std::map<qint64, QString> names = NumberedValues(entries, QStringLiteral("ConstName"));
-    const std::map<qint64, QString> values = NumberedValues(entries, QStringLiteral("ConstValue"));
-    // Every position from 1 to the count that has a name or a value stored.
+    const auto [names, values] = storedConstants();
+    // Every position from 1 to the count that has a name or a value.
     std::set<qint64> positions;
     for (const auto* stored : {&names, &values})
         for (auto it = stored->lower_bound(1); it != stored->end() && it->first <= count; ++it)

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <map>
 #include <optional>
 
 namespace orvane {
@@ -57,11 +58,19 @@ public:
 
     // The persisted constants list in position order; std::nullopt when `AllConst`
     // converts to 0, meaning the default constants apply. Positions up to `AllConst`
-    // with neither a name nor a value in the file are no constants and are left out, so
-    // a damaged count or position cannot run away.
+    // with neither a name nor a value in the file (absent or empty) are no constants and
+    // are left out, so a damaged count or position cannot run away.
     std::optional<QList<NamedValue>> SavedConstants() const;
 
 private:
+    // The ConstName<n> and ConstValue<n> keys of the file that are not empty, by position.
+    struct StoredConstants {
+        std::map<qint64, QString> names;
+        std::map<qint64, QString> values;
+    };
+    StoredConstants storedConstants() const;
+    // The highest position with a name or a value; 0 when there is none.
+    qint64 lastStoredPosition() const;
     void write(const QString& section, const QString& key, const QString& value) const;
 
     ProfileFile file_;

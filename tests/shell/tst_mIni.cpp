@@ -77,6 +77,22 @@ void TestMIni::removingOutsideTheListChangesNothing()
     QCOMPARE(readBytes(path()), before);
 }
 
+void TestMIni::removingUnderADamagedCountMovesWhatIsStored()
+{
+    // Two billion positions counted, three stored (one far out): the stored ones move
+    // down, nothing else is visited.
+    writeBytes(path(), "[Infomation]\r\nAllConst=2000000000\r\nConstName1=a\r\nConstValue1=1\r\n"
+                       "ConstName2=b\r\nConstValue2=2\r\nConstName5=c\r\nConstValue5=5\r\n");
+    const mIni ini(path());
+    ini.RemoveConstantEntry(1);
+    QCOMPARE(ini.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("1999999999"));
+    QCOMPARE(ini.SavedConstants(),
+             (QList<NamedValue>{{QStringLiteral("b"), QStringLiteral("2")},
+                                {QStringLiteral("c"), QStringLiteral("5")}}));
+    QCOMPARE(ini.GetInfoValue(QStringLiteral("ConstName5")), QString());
+    QCOMPARE(ini.GetInfoValue(QStringLiteral("ConstName4")), QStringLiteral("c"));
+}
+
 void TestMIni::numericValues_data()
 {
     QTest::addColumn<QString>("text");
@@ -125,6 +141,10 @@ void TestMIni::savedConstants_data()
     QTest::newRow("gap is skipped")
         << QByteArray("[Infomation]\r\nAllConst=3\r\nConstName1=a\r\nConstValue3=3\r\n")
         << Saved(QList<NamedValue>{{"a", ""}, {"", "3"}});
+    QTest::newRow("empty keys are skipped too")
+        << QByteArray("[Infomation]\r\nAllConst=2\r\nConstName1=\r\nConstValue1=  \r\n"
+                      "ConstName2=k\r\nConstValue2=1\r\n")
+        << Saved(QList<NamedValue>{{"k", "1"}});
     // A damaged count or position does not make the reading run on.
     QTest::newRow("huge count") << "[Infomation]\r\nAllConst=32767\r\n" + two << Saved(both);
     QTest::newRow("far position")

@@ -11,6 +11,7 @@ private slots:
     void constantEntriesAppendAndClose();
     void removingOutsideTheListChangesNothing_data();
     void removingOutsideTheListChangesNothing();
+    void removingUnderADamagedCountMovesWhatIsStored();
     void numericValues_data();
     void numericValues();
     void savedConstants_data();

@@ -5,9 +5,14 @@
 // the input. Afterwards the written key reads back as written (blanks around it
 // dropped, cut to 254 bytes), every other key reads as before, and a file that could
 // not be written is left byte for byte as it was.
+//
+// Before the write, the one-pass readings are held against read(): every numbered
+// value ("Function3", "ConstName12") reads the same key by key, and the saved
+// constants hold only positions with something stored.
 #include "FuzzSupport.h"
 
 #include "ProfileFile.h"
+#include "mIni.h"
 
 #include <QHash>
 #include <QStringList>
@@ -50,6 +55,22 @@ QString expectedReadBack(QString value)
     return value.left(ProfileFile::MaxValueBytes);
 }
 
+void checkOnePassReadings(const QString& path, const ProfileFile& file)
+{
+    for (const QString& section : Sections) {
+        const QList<ProfileEntry> entries = file.entries(section);
+        for (const QString& prefix : {QStringLiteral("Function"), QStringLiteral("ConstName"),
+                                     QStringLiteral("ConstValue")})
+            for (const auto& [number, value] : NumberedValues(entries, prefix))
+                fuzz::require(value == file.read(section, prefix + QString::number(number)),
+                              "a numbered value differs from what its key reads");
+    }
+    if (const std::optional<QList<NamedValue>> constants = mIni(path).SavedConstants())
+        for (const NamedValue& constant : *constants)
+            fuzz::require(!constant.name.isEmpty() || !constant.value.isEmpty(),
+                          "an empty position counted as a saved constant");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -57,6 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString path = fuzz::scratchFile(QStringLiteral("orvane.ini"));
     fuzz::putFile(path, data, size);
     const ProfileFile file(path);
+    checkOnePassReadings(path, file);
 
     // Choose the key to write from the input: a section and one of its keys, or a new one.
     const QString section = Sections[size % 3];

@@ -164,6 +164,24 @@ void TestBadFiles::truncatedGbkFunctionEntry()
                                        QStringLiteral("x=y")}));
 }
 
+void TestBadFiles::cutCharacterBehindALineBreakSavesClean()
+{
+    // Found by the function-graph fuzzer: a lone GBK lead byte after a carriage return
+    // hides the return from the blanks a read removes. Saved again, the function comes
+    // back without it.
+    const QString file = path(QStringLiteral("cr.fun"));
+    writeBytes(file, "[Image]\r\nCount=0\r\nXYP=P\r\nFunction=4(x)\r\xde\n");
+    FakeFunctionTarget loaded;
+    OpenFunctionFile(file, loaded);
+    QCOMPARE(loaded.rows.size(), 1);
+    QVERIFY(loaded.rows.first().startsWith(QStringLiteral("p=4(x)")));
+    const QString copy = path(QStringLiteral("copy.fun"));
+    QVERIFY(SaveAllFunctions(copy, loaded));
+    FakeFunctionTarget reloaded;
+    OpenFunctionFile(copy, reloaded);
+    QCOMPARE(reloaded.rows, QStringList{QStringLiteral("p=4(x)")});
+}
+
 void TestBadFiles::infiniteCounts_data()
 {
     QTest::addColumn<QByteArray>("count");

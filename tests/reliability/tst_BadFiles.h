@@ -16,6 +16,7 @@ private slots:
     void truncatedGbkKeepsTheRest_data();
     void truncatedGbkKeepsTheRest();
     void truncatedGbkFunctionEntry();
+    void cutCharacterBehindALineBreakSavesClean();
     void infiniteCounts_data();
     void infiniteCounts();
     void farEntryNumbers_data();

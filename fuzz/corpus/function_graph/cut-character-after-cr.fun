@@ -1,0 +1,10 @@
+[Image]Þ
+Count=0
+XYP=P
+Fu=P
+Function=4(ge]Þ
+Count=0
+XYP=P
+Fu=P
+Function=4(x)
+x)

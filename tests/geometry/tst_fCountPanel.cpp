@@ -1,5 +1,6 @@
 #include "tst_fCountPanel.h"
 
+#include "NamedChild.h"
 #include "ResultBox.h"
 #include "TabLabel.h"
 #include "fCountPanel.h"
@@ -12,6 +13,7 @@
 #include <QTest>
 
 using namespace orvane;
+using orvane::test::child;
 
 namespace {
 
@@ -34,13 +36,6 @@ QString expectedText(const QStringList& lines)
 }
 
 } // namespace
-
-template <typename T> static T* child(QWidget* parent, const QString& name)
-{
-    T* widget = parent->findChild<T*>(name);
-    if (!widget) qFatal("no control %s", qPrintable(name));
-    return widget;
-}
 
 static QLineEdit* box(QWidget* panel, const QString& name)
 {

@@ -4,6 +4,7 @@
 #include "DP.h"
 #include "Drawer.h"
 #include "MainF.h"
+#include "NamedChild.h"
 #include "PadSurface.h"
 #include "PictureExport.h"
 #include "Startup.h"
@@ -22,6 +23,7 @@
 #include <QTest>
 
 using namespace orvane;
+using orvane::test::child;
 
 Q_DECLARE_METATYPE(orvane::ScreenClass)
 
@@ -92,14 +94,6 @@ void TestArrangement::fitsWorkArea()
 // --- the real main window ------------------------------------------------------------
 
 namespace {
-
-template <typename T> T* child(QObject* parent, const char* name)
-{
-    T* w = parent->findChild<T*>(QLatin1String(name));
-    if (!w)
-        qFatal("no child %s", name);
-    return w;
-}
 
 QStringList keysOf(const QByteArray& file)
 {

@@ -11,6 +11,7 @@
 #include "myTAB.h"
 
 #include "FunctionPage.h"
+#include "NamedChild.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -24,17 +25,10 @@
 #include <QTest>
 
 using namespace orvane;
+using orvane::test::child;
 using Op = RecordingSurface::Op;
 
 namespace {
-
-template <typename T> T* child(QWidget* parent, const char* name)
-{
-    T* w = parent->findChild<T*>(QLatin1String(name));
-    if (!w)
-        qFatal("no child %s", name);
-    return w;
-}
 
 void clickButton(QWidget* parent, const char* name)
 {

@@ -3,6 +3,7 @@
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "FileBytes.h"
+#include "NamedChild.h"
 #include "Services.h"
 #include "ShellWindows.h"
 #include "TipTexts.h"
@@ -21,6 +22,7 @@
 #include <memory>
 
 using namespace orvane;
+using orvane::test::child;
 
 namespace {
 
@@ -29,11 +31,6 @@ struct Fixture {
     FakeSystemDialogs dialogs;
     Services services{dialogs, environment};
 };
-
-template <typename T> T* child(QWidget* window, const char* name)
-{
-    return window->findChild<T*>(QLatin1String(name));
-}
 
 QString shownTip(frmTip& tip)
 {

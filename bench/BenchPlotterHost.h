@@ -60,7 +60,7 @@ protected:
 
 // The plotter's surroundings for the benchmarks: settings in memory and a pad, either
 // the real one at a given size or one that paints nothing.
-class BenchPlotterHost : public PlotterHost {
+class BenchPlotterHost : public WindowlessPlotterHost {
 public:
     // drawing false: the pad takes everything and paints nothing.
     BenchPlotterHost(int pixels, bool drawing) : drawing_(drawing)
@@ -70,21 +70,11 @@ public:
 
     QString setupValue(const QString& key) override { return setup_.value(key); }
     void setSetupValue(const QString& key, const QString& value) override { setup_[key] = value; }
-    void setInfoValue(const QString&, const QString&) override {}
-    void addConstantEntry(const QString&, const QString&, int) override {}
-    void removeConstantEntry(int) override {}
     Surface& pad() override
     {
         if (drawing_) return pad_;
         return null_;
     }
-    double padFontSize() override { return 9; }
-    void setProgressText(const QString&) override {}
-    void setToolBoxLineWidthText(const QString&) override {}
-    void setToolBoxPenColour(Colour) override {}
-    void setTextInputColour(Colour) override {}
-    void openToolWindow(ToolWindow) override {}
-    void showCopyMenu(QPoint) override {}
 
     PadSurface& padSurface() { return pad_; }
 

@@ -20,7 +20,7 @@ namespace {
 
 // The plotter's host on an offscreen pad: settings are read from the file but never
 // written, and there are no other windows to reach.
-class RenderHost : public PlotterHost {
+class RenderHost : public WindowlessPlotterHost {
 public:
     RenderHost(const mIni& settings, int pixels) : settings_(settings)
     {
@@ -32,17 +32,7 @@ public:
         return override != overrides_.end() ? override->second : settings_.GetSetupValue(key);
     }
     void setSetupValue(const QString& key, const QString& value) override { overrides_[key] = value; }
-    void setInfoValue(const QString&, const QString&) override {}
-    void addConstantEntry(const QString&, const QString&, int) override {}
-    void removeConstantEntry(int) override {}
     Surface& pad() override { return pad_; }
-    double padFontSize() override { return 9; }
-    void setProgressText(const QString&) override {}
-    void setToolBoxLineWidthText(const QString&) override {}
-    void setToolBoxPenColour(Colour) override {}
-    void setTextInputColour(Colour) override {}
-    void openToolWindow(ToolWindow) override {}
-    void showCopyMenu(QPoint) override {}
 
     QImage picture() const { return pad_.persistentImage(); }
 

@@ -42,4 +42,20 @@ public:
     virtual void showCopyMenu(QPoint globalPos) = 0;
 };
 
+// A plotter without the rest of the program around it (picture rendering, benchmarks):
+// no constants list to keep, no status box, tool box or other windows to reach.
+class WindowlessPlotterHost : public PlotterHost {
+public:
+    void setInfoValue(const QString&, const QString&) override {}
+    void addConstantEntry(const QString&, const QString&, int) override {}
+    void removeConstantEntry(int) override {}
+    double padFontSize() override { return 9; }
+    void setProgressText(const QString&) override {}
+    void setToolBoxLineWidthText(const QString&) override {}
+    void setToolBoxPenColour(Colour) override {}
+    void setTextInputColour(Colour) override {}
+    void openToolWindow(ToolWindow) override {}
+    void showCopyMenu(QPoint) override {}
+};
+
 } // namespace orvane

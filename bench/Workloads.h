@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <cmath>
 #include <vector>
@@ -10,10 +10,10 @@ namespace orvane::bench {
 // A fresh engine with the program's default constants Pi, e and g.
 inline void installDefaultConstants()
 {
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
-    mCount::AddUserConstant("e", "2.71828182845905");
-    mCount::AddUserConstant("g", "9.8");
+    engine::ResetEngine();
+    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine::AddUserConstant("e", "2.71828182845905");
+    engine::AddUserConstant("g", "9.8");
 }
 
 // The value of the default constant Pi.

@@ -4,7 +4,7 @@
 #include "RatioReporter.h"
 #include "Workloads.h"
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <muParser.h>
 
@@ -66,20 +66,20 @@ void registerWorkload(const Workload& w)
     addPeer(w.id, "scanning evaluator", [&w](benchmark::State& state) {
         installDefaultConstants();
         const std::string text = w.expression;
-        sweep(state, w, [&](double v) { return mCount::EvaluateAtX(text, v); });
+        sweep(state, w, [&](double v) { return engine::EvaluateAtX(text, v); });
     });
     addPeer(w.id, "compiled form", [&w](benchmark::State& state) {
         installDefaultConstants();
-        const auto program = mCount::Compile(w.expression);
-        sweep(state, w, [&](double v) { return mCount::EvaluateAtX(*program, v); });
+        const auto program = engine::Compile(w.expression);
+        sweep(state, w, [&](double v) { return engine::EvaluateAtX(*program, v); });
     });
     // The same program with x set in the evaluator's table only, leaving out the list
     // of constant names that SetVariableX and ClearVariableX keep in step: what the
     // binding protocol itself costs.
     addPeer(w.id, "compiled, x set in table only", [&w](benchmark::State& state) {
         installDefaultConstants();
-        const auto program = mCount::Compile(w.expression);
-        clsExpressionMFE& evaluator = mCount::SharedEvaluator();
+        const auto program = engine::Compile(w.expression);
+        ExpressionEvaluator& evaluator = engine::SharedEvaluator();
         sweep(state, w, [&](double v) {
             evaluator.AddConstant("x", v);
             const double r = evaluator.MFEExpression(*program);

@@ -6,9 +6,9 @@
 
 #include "ConicPage.h"
 #include "CurveTracer.h"
-#include "Drawer.h"
+#include "Engine.h"
 #include "FunctionPage.h"
-#include "mCount.h"
+#include "PlotterPanel.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -51,9 +51,9 @@ void scanningSweep(Surface& surface, const TraceRequest& request)
     double t = request.rangeMin;
     while (t <= request.rangeMax) {
         t = RoundToThousandths(t);
-        const double v1 = mCount::EvaluateAtX(request.expression, t);
+        const double v1 = engine::EvaluateAtX(request.expression, t);
         const double t2 = t + h;
-        const double v2 = mCount::EvaluateAtX(request.expression, t2);
+        const double v2 = engine::EvaluateAtX(request.expression, t2);
         if (v1 != ErrorValue && v2 != ErrorValue) {
             const double jump = (v2 - v1) * (v2 - v1);
             if (std::isfinite(jump) && jump <= 100)
@@ -234,7 +234,7 @@ struct FullList {
     FixedEnvironment environment;
     SilentDialogs dialogs;
     Services services;
-    Drawer drawer;
+    PlotterPanel drawer;
 };
 
 void redrawAll(benchmark::State& state, bool drawing, bool full)

@@ -5,10 +5,10 @@
 #include "RatioReporter.h"
 #include "Workloads.h"
 
+#include "Engine.h"
 #include "EquationSolver.h"
 #include "Integral.h"
 #include "NumberText.h"
-#include "mCount.h"
 
 #include <muParser.h>
 
@@ -80,7 +80,7 @@ void registerIntegral(int n)
         const double expected = reference();
         const std::string text = "sin(x)";
         integrate(state, n, expected, [&] {
-            return trapezoid([&](double v) { return mCount::EvaluateAtX(text, v); }, a, b, n);
+            return trapezoid([&](double v) { return engine::EvaluateAtX(text, v); }, a, b, n);
         });
     });
     addPeer(group, "CountIntegral (compiled form)", [=](benchmark::State& state) {
@@ -134,7 +134,7 @@ void registerSolver()
     const auto sameScans = [](benchmark::State& state, auto valueAt) {
         installDefaultConstants();
         const std::string expected = solveWith([](double x) {
-            return mCount::Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
+            return engine::Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
         });
         if (solveWith(valueAt) != expected) {
             state.SkipWithError("the peer finds other roots");

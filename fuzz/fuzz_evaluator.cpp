@@ -1,4 +1,4 @@
-// The expression evaluator and the constant operations of mCount.
+// The expression evaluator and the constant operations of engine.
 //
 // Input: lines. "#c NAME=VALUE" adds a user constant, "#r N" removes list row N,
 // "#x V TEXT" and "#y V TEXT" evaluate TEXT with the unknown bound to V; any other line
@@ -9,7 +9,7 @@
 // ErrorValue or a finite number: overflow and invalid operations fail.
 #include "FuzzSupport.h"
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <cstdlib>
 #include <string>
@@ -30,17 +30,17 @@ void checkResult(double value, const char* what)
 
 void evaluateBothWays(std::string_view text)
 {
-    clsExpressionMFE& evaluator = mCount::SharedEvaluator();
-    const double scanned = mCount::Evaluate(text);
+    ExpressionEvaluator& evaluator = engine::SharedEvaluator();
+    const double scanned = engine::Evaluate(text);
     const int scannedStop = evaluator.LastErrorPosition();
     const CompiledExpression program(text);
-    const double run = mCount::Evaluate(program);
+    const double run = engine::Evaluate(program);
     const int runStop = evaluator.LastErrorPosition();
     checkResult(scanned, "scanning gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ in value");
     fuzz::require(scannedStop == runStop, "compiled form and scanning stop at different places");
     // The cached form (shared by text) gives the same again.
-    fuzz::require(sameBits(mCount::Evaluate(*mCount::Compile(text)), scanned),
+    fuzz::require(sameBits(engine::Evaluate(*engine::Compile(text)), scanned),
                   "the cached compiled form differs");
 }
 
@@ -48,19 +48,19 @@ void evaluateAt(char unknown, std::string_view rest)
 {
     const std::size_t blank = rest.find(' ');
     const std::string number(rest.substr(0, blank));
-    const std::string_view text = blank == std::string_view::npos ? std::string_view()
-                                                                  : rest.substr(blank + 1);
+    const std::string_view text =
+        blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
     const double value = std::strtod(number.c_str(), nullptr);
     if (!std::isfinite(value)) return; // the program only ever binds finite values
     const CompiledExpression program(text);
     double scanned = 0;
     double run = 0;
     if (unknown == 'x') {
-        scanned = mCount::EvaluateAtX(text, value);
-        run = mCount::EvaluateAtX(program, value);
+        scanned = engine::EvaluateAtX(text, value);
+        run = engine::EvaluateAtX(program, value);
     } else {
-        scanned = mCount::EvaluateAtY(text, value);
-        run = mCount::EvaluateAtY(program, value);
+        scanned = engine::EvaluateAtY(text, value);
+        run = engine::EvaluateAtY(program, value);
     }
     checkResult(scanned, "a bound evaluation gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ with a bound unknown");
@@ -70,8 +70,8 @@ void addConstant(std::string_view rest)
 {
     const std::size_t equals = rest.find('=');
     if (equals == std::string_view::npos) return;
-    mCount::AddUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
-    fuzz::require(mCount::ConstantNames().size() == mCount::ConstantRows().size(),
+    engine::AddUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
+    fuzz::require(engine::ConstantNames().size() == engine::ConstantRows().size(),
                   "constant names and rows out of step");
 }
 
@@ -79,7 +79,7 @@ void addConstant(std::string_view rest)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
     for (std::string_view line : fuzz::lines(data, size)) {
         if (line.size() >= 3 && line[0] == '#' && line[2] == ' ') {
             const std::string_view rest = line.substr(3);
@@ -88,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 addConstant(rest);
                 continue;
             case 'r':
-                mCount::RemoveSelectedConstant(std::atoi(std::string(rest).c_str()));
+                engine::RemoveSelectedConstant(std::atoi(std::string(rest).c_str()));
                 continue;
             case 'x':
             case 'y':

@@ -5,8 +5,8 @@
 // Every report and its result text must be built without a fault.
 #include "FuzzSupport.h"
 
+#include "Engine.h"
 #include "GeometryReports.h"
-#include "mCount.h"
 
 using namespace orvane;
 using namespace orvane::geometry;
@@ -38,8 +38,8 @@ void show(const ReportLines& lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
+    engine::ResetEngine();
+    engine::AddUserConstant("Pi", "3.14159265358979");
     Texts texts(fuzz::lines(data, size));
 
     show(TwoPointDistanceReport({texts.next(), texts.next(), texts.next(), texts.next()}));

@@ -1,4 +1,4 @@
-// The settings-file reader and writer (ProfileFile, as mIni uses it).
+// The settings-file reader and writer (ProfileFile, as Settings uses it).
 //
 // Input: the bytes of a settings file. Every key of the three sections our files use
 // is read; then one key is written with a value made of the printable ASCII bytes of
@@ -12,7 +12,7 @@
 #include "FuzzSupport.h"
 
 #include "ProfileFile.h"
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QHash>
 #include <QStringList>
@@ -31,8 +31,7 @@ Snapshot snapshot(const ProfileFile& file, const QString& skipSection, const QSt
     Snapshot values;
     for (const QString& section : Sections) {
         for (const QString& key : file.keys(section)) {
-            if (section == skipSection && key.compare(skipKey, Qt::CaseInsensitive) == 0)
-                continue;
+            if (section == skipSection && key.compare(skipKey, Qt::CaseInsensitive) == 0) continue;
             values.insert(section + QLatin1Char('\n') + key, file.read(section, key));
         }
     }
@@ -50,8 +49,10 @@ QString valueFrom(const std::uint8_t* data, std::size_t size)
 
 QString expectedReadBack(QString value)
 {
-    while (value.startsWith(QLatin1Char(' '))) value.remove(0, 1);
-    while (value.endsWith(QLatin1Char(' '))) value.chop(1);
+    while (value.startsWith(QLatin1Char(' ')))
+        value.remove(0, 1);
+    while (value.endsWith(QLatin1Char(' ')))
+        value.chop(1);
     return value.left(ProfileFile::MaxValueBytes);
 }
 
@@ -60,12 +61,12 @@ void checkOnePassReadings(const QString& path, const ProfileFile& file)
     for (const QString& section : Sections) {
         const QList<ProfileEntry> entries = file.entries(section);
         for (const QString& prefix : {QStringLiteral("Function"), QStringLiteral("ConstName"),
-                                     QStringLiteral("ConstValue")})
+                                      QStringLiteral("ConstValue")})
             for (const auto& [number, value] : NumberedValues(entries, prefix))
                 fuzz::require(value == file.read(section, prefix + QString::number(number)),
                               "a numbered value differs from what its key reads");
     }
-    if (const std::optional<QList<NamedValue>> constants = mIni(path).SavedConstants())
+    if (const std::optional<QList<NamedValue>> constants = Settings(path).SavedConstants())
         for (const NamedValue& constant : *constants)
             fuzz::require(!constant.name.isEmpty() || !constant.value.isEmpty(),
                           "an empty position counted as a saved constant");

@@ -1,9 +1,9 @@
 #include "EvalCommand.h"
 
+#include "Engine.h"
 #include "NumberText.h"
 #include "ProgramPaths.h"
-#include "mCount.h"
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -14,7 +14,7 @@ namespace {
 
 void installConstant(const std::string& name, const std::string& value, std::ostream& err)
 {
-    const mCount::Outcome outcome = mCount::AddUserConstant(name, value);
+    const engine::Outcome outcome = engine::AddUserConstant(name, value);
     if (!outcome.message.empty()) err << name << ": " << outcome.message << '\n';
 }
 
@@ -30,7 +30,7 @@ void installStartConstants(const CommandLine& commandLine, std::ostream& err)
 {
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    const mIni settings(ResolveSettingsPath(programFolder(), overridePath));
+    const Settings settings(ResolveSettingsPath(programFolder(), overridePath));
     const QList<NamedValue> constants = settings.SavedConstants().value_or(DefaultConstants());
     for (const NamedValue& constant : constants)
         installConstant(constant.name.toStdString(), constant.value.toStdString(), err);
@@ -44,11 +44,11 @@ int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostre
     for (const auto& [name, value] : commandLine.constants)
         installConstant(name, value, err);
 
-    if (commandLine.x) mCount::SetVariableX(*commandLine.x);
-    if (commandLine.y) mCount::SetVariableY(*commandLine.y);
-    const double result = mCount::Evaluate(commandLine.expression);
-    if (commandLine.y) mCount::ClearVariableY();
-    if (commandLine.x) mCount::ClearVariableX();
+    if (commandLine.x) engine::SetVariableX(*commandLine.x);
+    if (commandLine.y) engine::SetVariableY(*commandLine.y);
+    const double result = engine::Evaluate(commandLine.expression);
+    if (commandLine.y) engine::ClearVariableY();
+    if (commandLine.x) engine::ClearVariableX();
 
     if (result == ErrorValue) {
         out << "Error\n";

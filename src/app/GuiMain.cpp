@@ -1,13 +1,13 @@
 #include "GuiMain.h"
 
 #include "DesktopEnvironment.h"
-#include "MainF.h"
+#include "MainWindow.h"
 #include "NumberText.h"
 #include "ProgramPaths.h"
 #include "QtSystemDialogs.h"
 #include "RenderCommand.h"
+#include "Settings.h"
 #include "Startup.h"
-#include "mIni.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -68,19 +68,17 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
     const QString programFolder = QApplication::applicationDirPath();
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    mIni settings(ResolveSettingsPath(programFolder, overridePath));
+    Settings settings(ResolveSettingsPath(programFolder, overridePath));
 
-    MainF mainWindow(services, settings, HelpFilePath(programFolder));
+    MainWindow mainWindow(services, settings, HelpFilePath(programFolder));
     Main(mainWindow, QString::fromStdString(commandLine.functionFile));
-    if (startupProbe)
-        return reportStartup();
+    if (startupProbe) return reportStartup();
     return app.exec();
 }
 
 int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     return RunRenderCommand(commandLine, std::cerr);
 }

@@ -1,15 +1,15 @@
 #include "RenderCommand.h"
 
 #include "DesktopEnvironment.h"
-#include "Drawer.h"
 #include "FunctionGraphFile.h"
 #include "PadSurface.h"
 #include "PictureExport.h"
 #include "PlotterHost.h"
+#include "PlotterPanel.h"
 #include "ProgramPaths.h"
 #include "QuietDialogs.h"
+#include "Settings.h"
 #include "Startup.h"
-#include "mIni.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ namespace {
 // written, and there are no other windows to reach.
 class RenderHost : public WindowlessPlotterHost {
 public:
-    RenderHost(const mIni& settings, int pixels) : settings_(settings)
+    RenderHost(const Settings& settings, int pixels) : settings_(settings)
     {
         pad_.resize(QSize(pixels, pixels));
     }
@@ -31,13 +31,16 @@ public:
         const auto override = overrides_.find(key);
         return override != overrides_.end() ? override->second : settings_.GetSetupValue(key);
     }
-    void setSetupValue(const QString& key, const QString& value) override { overrides_[key] = value; }
+    void setSetupValue(const QString& key, const QString& value) override
+    {
+        overrides_[key] = value;
+    }
     Surface& pad() override { return pad_; }
 
     QImage picture() const { return pad_.persistentImage(); }
 
 private:
-    const mIni& settings_;
+    const Settings& settings_;
     PadSurface pad_;
     std::map<QString, QString> overrides_;
 };
@@ -60,16 +63,16 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
 
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    const mIni settings(ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
+    const Settings settings(
+        ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
     QuietDialogs dialogs(err);
     DesktopEnvironment environment;
     Services services{dialogs, environment};
     RenderHost host(settings, commandLine.pixels);
-    Drawer drawer(host, services);
+    PlotterPanel drawer(host, services);
 
-    Drawer::StartupSettings plotterSettings = PlotterSettingsFrom(settings);
-    if (commandLine.axisSize)
-        plotterSettings.size = *commandLine.axisSize;
+    PlotterPanel::StartupSettings plotterSettings = PlotterSettingsFrom(settings);
+    if (commandLine.axisSize) plotterSettings.size = *commandLine.axisSize;
     drawer.applyStartupSettings(plotterSettings);
     for (const NamedValue& constant : settings.SavedConstants().value_or(DefaultConstants()))
         drawer.addSavedConstant(constant.name, constant.value);
@@ -77,8 +80,8 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
     OpenFunctionFile(input, drawer);
 
     const QImage picture = host.picture();
-    const bool written = suffix == QLatin1String("bmp") ? WriteBitmap(output, picture)
-                                                        : picture.save(output, "PNG");
+    const bool written =
+        suffix == QLatin1String("bmp") ? WriteBitmap(output, picture) : picture.save(output, "PNG");
     if (!written) {
         err << "orvane: cannot write " << commandLine.outputImage << '\n';
         return 1;

@@ -1,6 +1,6 @@
 #include "CompiledExpression.h"
 
-#include "clsExpressionMFE.h"
+#include "ExpressionEvaluator.h"
 
 #include <algorithm>
 #include <cmath>
@@ -75,7 +75,7 @@ private:
 
     void skipBlanks()
     {
-        while (pos_ < text_.size() && clsExpressionMFE::IsBlank(text_[pos_]))
+        while (pos_ < text_.size() && ExpressionEvaluator::IsBlank(text_[pos_]))
             ++pos_;
     }
 
@@ -309,7 +309,7 @@ private:
     // "(" sum ")", the opening parenthesis at the scan position; v is the sum.
     bool parenthesised(Operand& v)
     {
-        if (++depth_ > clsExpressionMFE::MaxNesting) return fail();
+        if (++depth_ > ExpressionEvaluator::MaxNesting) return fail();
         skipOperator();
         if (!sum(v)) return false;
         if (peek() != 7) {
@@ -352,16 +352,16 @@ private:
         if (c >= '0' && c <= '9') {
             std::size_t end = pos_;
             double value = 0;
-            if (!clsExpressionMFE::ReadNumber(text_, pos_, end, value)) return fail();
+            if (!ExpressionEvaluator::ReadNumber(text_, pos_, end, value)) return fail();
             pos_ = end;
             skipBlanks();
             v = number(value);
             return true;
         }
-        if (!clsExpressionMFE::IsLetter(c)) return fail();
+        if (!ExpressionEvaluator::IsLetter(c)) return fail();
 
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && clsExpressionMFE::IsNameChar(text_[pos_]))
+        while (pos_ < text_.size() && ExpressionEvaluator::IsNameChar(text_[pos_]))
             ++pos_;
         const std::string_view name = text_.substr(start, pos_ - start);
         skipBlanks();
@@ -414,7 +414,7 @@ CompiledExpression::CompiledExpression(std::string_view text) : text_(text)
     Compiler(text_, *this).translate();
 }
 
-void CompiledExpression::resolveNames(const clsExpressionMFE& evaluator) const
+void CompiledExpression::resolveNames(const ExpressionEvaluator& evaluator) const
 {
     for (std::size_t i = 0; i < names_.size(); ++i)
         resolved_[i] = evaluator.valueOf(names_[i]);
@@ -537,7 +537,7 @@ struct Machine {
 
 } // namespace
 
-double CompiledExpression::Run(const clsExpressionMFE& evaluator, int& position) const
+double CompiledExpression::Run(const ExpressionEvaluator& evaluator, int& position) const
 {
     if (resolvedStamp_ != evaluator.namesStamp()) resolveNames(evaluator);
     const auto& x = evaluator.unknowns_[0];

@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-class clsExpressionMFE;
+class ExpressionEvaluator;
 
 // An expression text translated once into a short stack program that gives, bit for
 // bit, what scanning the text gives: the same value, the same failures and the same
@@ -18,7 +18,7 @@ class clsExpressionMFE;
 // run time, so adding, removing or binding a constant changes the result exactly as it
 // changes a fresh scan.
 //
-// A program is run through clsExpressionMFE::MFEExpression(const CompiledExpression&),
+// A program is run through ExpressionEvaluator::MFEExpression(const CompiledExpression&),
 // one run at a time (it keeps its working stack with it, so that a run allocates
 // nothing).
 class CompiledExpression {
@@ -65,11 +65,11 @@ public:
     };
 
 private:
-    friend class clsExpressionMFE;
+    friend class ExpressionEvaluator;
     class Compiler;
 
-    double Run(const clsExpressionMFE& evaluator, int& position) const;
-    void resolveNames(const clsExpressionMFE& evaluator) const;
+    double Run(const ExpressionEvaluator& evaluator, int& position) const;
+    void resolveNames(const ExpressionEvaluator& evaluator) const;
 
     std::string text_;
     std::vector<Instruction> code_;

@@ -1,8 +1,8 @@
 #include "GeometryReports.h"
 
+#include "AnalyticGeometry.h"
+#include "Engine.h"
 #include "NumberText.h"
-#include "mAnalyticGeometry.h"
-#include "mCount.h"
 
 #include <algorithm>
 
@@ -94,7 +94,7 @@ template <std::size_t N>
 bool evaluateAll(const std::array<const std::string*, N>& texts, std::array<double, N>& values)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        values[i] = mCount::Evaluate(*texts[i]);
+        values[i] = engine::Evaluate(*texts[i]);
         if (values[i] == ErrorValue) return false;
     }
     return true;
@@ -136,7 +136,7 @@ ReportLines TwoPointDistanceReport(const TwoPointTexts& t)
         out.push_back(FaultLine(Fault::BadInput));
         return out;
     }
-    const auto d = mAnalyticGeometry::TwoPointDistance(v[0], v[1], v[2], v[3]);
+    const auto d = AnalyticGeometry::TwoPointDistance(v[0], v[1], v[2], v[3]);
     out.push_back(d.ok() ? NumberText::FormatPattern(d.value(), DistancePattern)
                          : FaultLine(d.fault()));
     return out;
@@ -146,7 +146,7 @@ ReportLines PointLineReport(const PointLineTexts& t)
 {
     ReportLines out{"点(" + t.x0 + "," + t.y0 + ")到直线" + t.a + "x+" + t.b + "y+" + t.c +
                     "=0的距离是："};
-    const auto d = mAnalyticGeometry::PointLineDistanceText(t.x0, t.y0, t.a, t.b, t.c);
+    const auto d = AnalyticGeometry::PointLineDistanceText(t.x0, t.y0, t.a, t.b, t.c);
     out.push_back(d.ok() ? d.value() : FaultLine(d.fault()));
     return out;
 }
@@ -183,17 +183,17 @@ ReportLines LineCurveReport::build(const Texts& texts)
     std::transform(texts.begin(), texts.end(), sources.begin(),
                    [](const std::string& s) { return &s; });
     const bool evaluated = evaluateAll<9>(sources, v);
-    const mAnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
+    const AnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
     if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0)) return {FaultLine(Fault::BadInput)};
 
     ReportLines out{"直线l和曲线C的关系如下："};
-    if (auto note = mAnalyticGeometry::SlopeNote(lc)) slopeNote_ = *note;
+    if (auto note = AnalyticGeometry::SlopeNote(lc)) slopeNote_ = *note;
     // A fault ends the derivation where it happens; the lines so far stay.
     try {
-        const Real qa = mAnalyticGeometry::LineCurveA(lc).value();
-        const Real qb = mAnalyticGeometry::LineCurveB(lc).value();
-        const Real qc = mAnalyticGeometry::LineCurveC(lc).value();
-        const Real delta = mAnalyticGeometry::LineCurveDiscriminant(lc).value();
+        const Real qa = AnalyticGeometry::LineCurveA(lc).value();
+        const Real qb = AnalyticGeometry::LineCurveB(lc).value();
+        const Real qc = AnalyticGeometry::LineCurveC(lc).value();
+        const Real delta = AnalyticGeometry::LineCurveDiscriminant(lc).value();
         out.push_back(slopeNote_);
         const Real a = lc.a, b = lc.b, c = lc.c;
         const std::string quadratic = general(qa) + "*" + (b != 0 ? "x" : "y") + "^2+" +
@@ -207,7 +207,7 @@ ReportLines LineCurveReport::build(const Texts& texts)
             if (delta > 0) {
                 out.push_back(twoPoints);
                 out.push_back("截得弦长：" +
-                              general(mAnalyticGeometry::ChordLength(lc).value().length));
+                              general(AnalyticGeometry::ChordLength(lc).value().length));
                 const Real x1 = stored((-qb + sqrt(delta)) / (2 * qa));
                 const Real x2 = stored((-qb - sqrt(delta)) / (2 * qa));
                 const Real y1 = stored((-a / b) * x1 - c / b);
@@ -228,14 +228,14 @@ ReportLines LineCurveReport::build(const Texts& texts)
             out.push_back("代入消去x得：" + quadratic);
             if (delta > 0) {
                 out.push_back(twoPoints);
-                const auto chord = mAnalyticGeometry::ChordLength(lc).value();
+                const auto chord = AnalyticGeometry::ChordLength(lc).value();
                 out.push_back("截得弦长：" + general(chord.length));
                 out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern) + " | " +
                               point(x, *chord.RootY2, CurvePointPattern));
             } else if (delta < 0) {
                 out.push_back(noPoint);
             } else {
-                const auto chord = mAnalyticGeometry::ChordLength(lc).value();
+                const auto chord = AnalyticGeometry::ChordLength(lc).value();
                 out.push_back(tangent);
                 out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern));
             }

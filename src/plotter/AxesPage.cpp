@@ -1,11 +1,11 @@
 #include "AxesPage.h"
 
+#include "AxesPainter.h"
 #include "ColourSwatch.h"
+#include "FlatButton.h"
 #include "PlotterHost.h"
 #include "QtText.h"
 #include "Surface.h"
-#include "mDraw.h"
-#include "myButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -59,7 +59,7 @@ AxesPage::AxesPage(PlotterHost& host, Services& services, QWidget* parent)
     colourLayout->addWidget(XYColor_);
     colourLayout->addStretch();
 
-    reDrawXY_ = new myButton(this);
+    reDrawXY_ = new FlatButton(this);
     reDrawXY_->setObjectName(QStringLiteral("reDrawXY"));
     reDrawXY_->setCaption(QStringLiteral("重画座标"));
 
@@ -72,7 +72,7 @@ AxesPage::AxesPage(PlotterHost& host, Services& services, QWidget* parent)
 
     connect(SLSIZE_, &QScrollBar::valueChanged, this, &AxesPage::sizeChanged);
     connect(chkHideXY_, &QCheckBox::clicked, this, &AxesPage::hideClicked);
-    connect(reDrawXY_, &myButton::Click, this, &AxesPage::redrawClicked);
+    connect(reDrawXY_, &FlatButton::Click, this, &AxesPage::redrawClicked);
     connect(XYBlack_, &QRadioButton::clicked, this, &AxesPage::blackClicked);
     connect(XYBlue_, &QRadioButton::clicked, this, &AxesPage::colouredClicked);
     connect(XYColor_, &ColourSwatch::clicked, this, &AxesPage::swatchClicked);
@@ -84,11 +84,14 @@ int AxesPage::axisSize() const
     return size.value_or(10);
 }
 
-bool AxesPage::axesHidden() const { return chkHideXY_->isChecked(); }
+bool AxesPage::axesHidden() const
+{
+    return chkHideXY_->isChecked();
+}
 
 void AxesPage::drawAxes()
 {
-    mDraw::DrawAxes(host_.pad(), axisColour_, axisSize(), host_.padFontSize());
+    AxesPainter::DrawAxes(host_.pad(), axisColour_, axisSize(), host_.padFontSize());
 }
 
 void AxesPage::applySettings(int size, Colour axisColour)
@@ -106,8 +109,7 @@ void AxesPage::applySettings(int size, Colour axisColour)
 
 void AxesPage::showAxesAgain()
 {
-    if (!chkHideXY_->isChecked())
-        return;
+    if (!chkHideXY_->isChecked()) return;
     chkHideXY_->setChecked(false);
     hideClicked();
 }
@@ -127,7 +129,8 @@ void AxesPage::hideClicked()
 {
     if (chkHideXY_->isChecked()) {
         SLSIZE_->setEnabled(false);
-        mDraw::DrawAxes(host_.pad(), host_.pad().backColour(), axisSize(), host_.padFontSize());
+        AxesPainter::DrawAxes(host_.pad(), host_.pad().backColour(), axisSize(),
+                              host_.padFontSize());
     } else {
         SLSIZE_->setEnabled(true);
         drawAxes();
@@ -144,8 +147,7 @@ void AxesPage::blackClicked()
 {
     axisColour_ = 0;
     setColourOptions(false);
-    if (!axesHidden())
-        drawAxes();
+    if (!axesHidden()) drawAxes();
     host_.setSetupValue(QStringLiteral("Color"), QStringLiteral("0"));
 }
 
@@ -153,8 +155,7 @@ void AxesPage::colouredClicked()
 {
     axisColour_ = XYColor_->colour();
     setColourOptions(true);
-    if (!axesHidden())
-        drawAxes();
+    if (!axesHidden()) drawAxes();
     writeColour();
 }
 
@@ -165,8 +166,7 @@ void AxesPage::swatchClicked()
     // A cancelled dialog still applies the swatch when the coloured option is on.
     if (XYBlue_->isChecked()) {
         axisColour_ = XYColor_->colour();
-        if (!axesHidden())
-            drawAxes();
+        if (!axesHidden()) drawAxes();
         writeColour();
     }
 }

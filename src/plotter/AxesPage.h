@@ -13,7 +13,7 @@ namespace orvane {
 
 class ColourSwatch;
 class PlotterHost;
-class myButton;
+class FlatButton;
 
 // Page "设置座标": the axis size, hiding and redrawing the axes, and their colour.
 class AxesPage : public QFrame {
@@ -52,7 +52,7 @@ private:
     QRadioButton* XYBlack_;
     QRadioButton* XYBlue_;
     ColourSwatch* XYColor_;
-    myButton* reDrawXY_;
+    FlatButton* reDrawXY_;
 };
 
 } // namespace orvane

@@ -1,7 +1,7 @@
 #include "ConicPage.h"
 
+#include "FlatButton.h"
 #include "QtText.h"
-#include "myButton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -101,9 +101,9 @@ ConicPage::ConicPage(QWidget* parent) : QFrame(parent)
     frameLayout->addWidget(cheZLINE_);
     frameLayout->addWidget(helpLineColor_);
 
-    cmdCirAdd_ = new myButton(this);
+    cmdCirAdd_ = new FlatButton(this);
     cmdCirAdd_->setObjectName(QStringLiteral("cmdCirAdd"));
-    cmdDelCircle_ = new myButton(this);
+    cmdDelCircle_ = new FlatButton(this);
     cmdDelCircle_->setObjectName(QStringLiteral("cmdDelCircle"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdCirAdd_);
@@ -170,8 +170,7 @@ ConicParameters ConicPage::parameters() const
 bool ConicPage::parametersStorable() const
 {
     for (const QLineEdit* edit : {TXA_, TXB_, TX1_, TX2_})
-        if (!NumberText::ToInt16(leadingNumber(edit->text())))
-            return false;
+        if (!NumberText::ToInt16(leadingNumber(edit->text()))) return false;
     return true;
 }
 
@@ -211,8 +210,14 @@ void ConicPage::storeInto(PlotRecord& record) const
     record.AlongX = OQX_->isChecked() ? -1 : 0;
 }
 
-bool ConicPage::randomHelpColours() const { return helpLineColor_->isChecked(); }
+bool ConicPage::randomHelpColours() const
+{
+    return helpLineColor_->isChecked();
+}
 
-void ConicPage::setRandomHelpColours(bool on) { helpLineColor_->setChecked(on); }
+void ConicPage::setRandomHelpColours(bool on)
+{
+    helpLineColor_->setChecked(on);
+}
 
 } // namespace orvane

@@ -13,7 +13,7 @@ class QRadioButton;
 
 namespace orvane {
 
-class myButton;
+class FlatButton;
 
 // Page "圆锥函数": the kind of conic, its parameters and options.
 class ConicPage : public QFrame {
@@ -38,8 +38,8 @@ public:
     bool randomHelpColours() const;
     void setRandomHelpColours(bool on);
 
-    myButton* addButton() const { return cmdCirAdd_; }
-    myButton* deleteButton() const { return cmdDelCircle_; }
+    FlatButton* addButton() const { return cmdCirAdd_; }
+    FlatButton* deleteButton() const { return cmdDelCircle_; }
 
 signals:
     void helpColourOptionClicked(bool on);
@@ -61,8 +61,8 @@ private:
     QCheckBox* CQX_;
     QCheckBox* cheZLINE_;
     QCheckBox* helpLineColor_;
-    myButton* cmdCirAdd_;
-    myButton* cmdDelCircle_;
+    FlatButton* cmdCirAdd_;
+    FlatButton* cmdDelCircle_;
 };
 
 } // namespace orvane

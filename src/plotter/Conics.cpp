@@ -9,7 +9,10 @@ namespace orvane {
 
 namespace {
 
-WorldPoint at(double x, double y) { return {float(x), float(y)}; }
+WorldPoint at(double x, double y)
+{
+    return {float(x), float(y)};
+}
 
 // Both parameter sweeps of the hyperbola: from -9 up to the centre, then from 9 down
 // to it, 0.01 apart. Counting in hundredths keeps the values exact.
@@ -17,14 +20,12 @@ template <typename Plot> void hyperbolaSweep(double centre, Plot plot)
 {
     for (long long k = -900;; ++k) {
         const double t = k / 100.0;
-        if (t > centre)
-            break;
+        if (t > centre) break;
         plot(t);
     }
     for (long long k = 900;; --k) {
         const double t = k / 100.0;
-        if (t < centre)
-            break;
+        if (t < centre) break;
         plot(t);
     }
 }
@@ -41,8 +42,7 @@ QString ConicRowText(const ConicParameters& p)
     case ConicKind::Ellipse:
         return "(x-" + X + ")^2/" + A + "^2+(y-" + Y + ")^2/" + B + "^2=1";
     case ConicKind::Hyperbola:
-        if (p.alongX)
-            return "(x-" + X + ")^2/" + A + "^2-(y-" + Y + ")^2/" + B + "^2=1";
+        if (p.alongX) return "(x-" + X + ")^2/" + A + "^2-(y-" + Y + ")^2/" + B + "^2=1";
         return "-(x-" + X + ")^2/" + A + "^2+(y-" + Y + ")^2/" + B + "^2=1";
     }
     return {};
@@ -51,21 +51,19 @@ QString ConicRowText(const ConicParameters& p)
 std::optional<ConicMessage> DrawCircle(Surface& s, const ConicParameters& p, Colour c, int width)
 {
     const double r = p.x;
-    if (r < 0)
-        return ConicMessage{QStringLiteral("圆的半径不能小于0"), {}, MessageIcon::None};
+    if (r < 0) return ConicMessage{QStringLiteral("圆的半径不能小于0"), {}, MessageIcon::None};
     s.setPenWidth(width);
     s.point(at(p.a, p.b), Magenta);
     s.circle(at(p.a, p.b), float(r), c);
     return std::nullopt;
 }
 
-std::optional<ConicMessage> DrawTuoYuan(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> DrawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
                                         const HelpColorFn& helpColor)
 {
     const double a = p.a, b = p.b, X = p.x, Y = p.y;
     // A zero or negative semi-axis has no ellipse to draw.
-    if (!(a > 0) || !(b > 0))
-        return std::nullopt;
+    if (!(a > 0) || !(b > 0)) return std::nullopt;
     s.setPenWidth(width);
     s.point(at(X, Y), c);
     if (a > b) {
@@ -94,8 +92,8 @@ std::optional<ConicMessage> DrawTuoYuan(Surface& s, const ConicParameters& p, Co
     return std::nullopt;
 }
 
-std::optional<ConicMessage> DrawShuanQLine(Surface& s, const ConicParameters& p, Colour c,
-                                           int width, const HelpColorFn& helpColor)
+std::optional<ConicMessage> DrawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
+                                          const HelpColorFn& helpColor)
 {
     const double a = p.a, b = p.b, X = p.x, Y = p.y;
     s.setPenWidth(width);
@@ -148,9 +146,12 @@ std::optional<ConicMessage> DrawConic(Surface& s, const ConicParameters& p, Colo
                                       const HelpColorFn& helpColor)
 {
     switch (p.kind) {
-    case ConicKind::Circle: return DrawCircle(s, p, c, width);
-    case ConicKind::Ellipse: return DrawTuoYuan(s, p, c, width, helpColor);
-    case ConicKind::Hyperbola: return DrawShuanQLine(s, p, c, width, helpColor);
+    case ConicKind::Circle:
+        return DrawCircle(s, p, c, width);
+    case ConicKind::Ellipse:
+        return DrawEllipse(s, p, c, width, helpColor);
+    case ConicKind::Hyperbola:
+        return DrawHyperbola(s, p, c, width, helpColor);
     }
     return std::nullopt;
 }

@@ -16,11 +16,11 @@ enum class ConicKind { Circle = 1, Ellipse = 2, Hyperbola = 3 };
 // radius X; an ellipse or hyperbola is centred at (X, Y) with semi-axes A and B.
 struct ConicParameters {
     ConicKind kind = ConicKind::Circle;
-    double a = 0; // ConicA
-    double b = 0; // ConicB
-    double x = 0; // ConicX
-    float y = 0;  // ConicY
-    bool alongX = true;      // hyperbola opens along x (OQX) or along y (OQY)
+    double a = 0;             // ConicA
+    double b = 0;             // ConicB
+    double x = 0;             // ConicX
+    float y = 0;              // ConicY
+    bool alongX = true;       // hyperbola opens along x (OQX) or along y (OQY)
     bool directrices = false; // cheZLINE
     bool asymptotes = false;  // CQX
 };
@@ -39,10 +39,10 @@ using HelpColorFn = std::function<Colour(Colour)>;
 
 // Each returns the message to show when the parameters cannot be drawn.
 std::optional<ConicMessage> DrawCircle(Surface& s, const ConicParameters& p, Colour c, int width);
-std::optional<ConicMessage> DrawTuoYuan(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> DrawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
                                         const HelpColorFn& helpColor);
-std::optional<ConicMessage> DrawShuanQLine(Surface& s, const ConicParameters& p, Colour c,
-                                           int width, const HelpColorFn& helpColor);
+std::optional<ConicMessage> DrawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
+                                          const HelpColorFn& helpColor);
 // Draws (or, in the background colour, erases) the conic of its kind.
 std::optional<ConicMessage> DrawConic(Surface& s, const ConicParameters& p, Colour c, int width,
                                       const HelpColorFn& helpColor);

@@ -1,9 +1,9 @@
 #include "ConstantsPage.h"
 
+#include "Engine.h"
+#include "FlatButton.h"
 #include "PlotterHost.h"
 #include "QtText.h"
-#include "mCount.h"
-#include "myButton.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -23,9 +23,9 @@ ConstantsPage::ConstantsPage(PlotterHost& host, Services& services, QWidget* par
     txtConstName_->setObjectName(QStringLiteral("txtConstName"));
     txtConstValue_ = new QLineEdit(this);
     txtConstValue_->setObjectName(QStringLiteral("txtConstValue"));
-    cmdAddConst_ = new myButton(this);
+    cmdAddConst_ = new FlatButton(this);
     cmdAddConst_->setObjectName(QStringLiteral("cmdAddConst"));
-    cmdRemoveConst_ = new myButton(this);
+    cmdRemoveConst_ = new FlatButton(this);
     cmdRemoveConst_->setObjectName(QStringLiteral("cmdRemoveConst"));
 
     auto* boxes = new QGridLayout;
@@ -42,23 +42,22 @@ ConstantsPage::ConstantsPage(PlotterHost& host, Services& services, QWidget* par
     layout->addLayout(boxes);
     layout->addLayout(buttons);
 
-    connect(cmdAddConst_, &myButton::Click, this, &ConstantsPage::addClicked);
-    connect(cmdRemoveConst_, &myButton::Click, this, &ConstantsPage::removeClicked);
+    connect(cmdAddConst_, &FlatButton::Click, this, &ConstantsPage::addClicked);
+    connect(cmdRemoveConst_, &FlatButton::Click, this, &ConstantsPage::removeClicked);
 }
 
 bool ConstantsPage::addUserConstant(const QString& name, const QString& value)
 {
-    const mCount::Outcome outcome = mCount::AddUserConstant(toStdString(name), toStdString(value));
+    const engine::Outcome outcome = engine::AddUserConstant(toStdString(name), toStdString(value));
     if (!outcome.message.empty())
         services_.dialogs.inform(window(), toQString(outcome.message), outcome.icon);
-    if (outcome.ok)
-        refreshRows();
+    if (outcome.ok) refreshRows();
     return outcome.ok;
 }
 
 void ConstantsPage::refreshRows()
 {
-    const std::vector<std::string>& rows = mCount::ConstantRows();
+    const std::vector<std::string>& rows = engine::ConstantRows();
     lstConstants_->clear();
     for (const std::string& row : rows)
         lstConstants_->addItem(toQString(row));
@@ -98,7 +97,7 @@ void ConstantsPage::addClicked()
 void ConstantsPage::removeClicked()
 {
     const int row = lstConstants_->currentRow();
-    const mCount::Outcome outcome = mCount::RemoveSelectedConstant(row);
+    const engine::Outcome outcome = engine::RemoveSelectedConstant(row);
     if (!outcome.message.empty())
         services_.dialogs.inform(window(), toQString(outcome.message), outcome.icon);
     if (outcome.ok) {
@@ -110,8 +109,7 @@ void ConstantsPage::removeClicked()
 
 void ConstantsPage::selectLastRow()
 {
-    if (lstConstants_->count() > 0)
-        lstConstants_->setCurrentRow(lstConstants_->count() - 1);
+    if (lstConstants_->count() > 0) lstConstants_->setCurrentRow(lstConstants_->count() - 1);
 }
 
 } // namespace orvane

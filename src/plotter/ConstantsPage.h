@@ -10,7 +10,7 @@ class QListWidget;
 namespace orvane {
 
 class PlotterHost;
-class myButton;
+class FlatButton;
 
 // Page "常数": the named constants that expressions may use, added and removed here
 // and kept in the settings file.
@@ -25,8 +25,8 @@ public:
     // Shows the engine's rows again.
     void refreshRows();
 
-    myButton* addButton() const { return cmdAddConst_; }
-    myButton* removeButton() const { return cmdRemoveConst_; }
+    FlatButton* addButton() const { return cmdAddConst_; }
+    FlatButton* removeButton() const { return cmdRemoveConst_; }
 
 private:
     void addClicked();
@@ -39,8 +39,8 @@ private:
     QListWidget* lstConstants_;
     QLineEdit* txtConstName_;
     QLineEdit* txtConstValue_;
-    myButton* cmdAddConst_;
-    myButton* cmdRemoveConst_;
+    FlatButton* cmdAddConst_;
+    FlatButton* cmdRemoveConst_;
 };
 
 } // namespace orvane

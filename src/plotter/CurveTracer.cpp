@@ -1,7 +1,7 @@
 #include "CurveTracer.h"
 
+#include "Engine.h"
 #include "NumberText.h"
-#include "mCount.h"
 
 #include <cmath>
 
@@ -15,11 +15,14 @@ enum class FreeVariable { X, Y };
 // always; the text is compiled once per sweep.
 double evaluateAt(const CompiledExpression& expression, FreeVariable variable, double value)
 {
-    return variable == FreeVariable::X ? mCount::EvaluateAtX(expression, value)
-                                       : mCount::EvaluateAtY(expression, value);
+    return variable == FreeVariable::X ? engine::EvaluateAtX(expression, value)
+                                       : engine::EvaluateAtY(expression, value);
 }
 
-bool sameValue(double a, double b) { return a == b && std::signbit(a) == std::signbit(b); }
+bool sameValue(double a, double b)
+{
+    return a == b && std::signbit(a) == std::signbit(b);
+}
 
 bool tooManySamples(double from, double to, double step)
 {
@@ -38,12 +41,10 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
     const double a = request.rangeMin;
     const double b = request.rangeMax;
     const double h = request.step;
-    if (!(h > 0) || !std::isfinite(a) || !std::isfinite(b))
-        return TraceOutcome::Traced;
-    if (b >= a && tooManySamples(a, b, h))
-        return TraceOutcome::RangeTooLarge;
+    if (!(h > 0) || !std::isfinite(a) || !std::isfinite(b)) return TraceOutcome::Traced;
+    if (b >= a && tooManySamples(a, b, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = mCount::Compile(request.expression);
+    const auto expression = engine::Compile(request.expression);
     const Surface::Batch batch(surface);
     // The end of one step is usually the start of the next one (when rounding x to
     // three decimals leaves it as it is); its value is then taken over.
@@ -64,12 +65,10 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
             const double jump = (v2 - v1) * (v2 - v1);
             // A jump of more than 10 units is a discontinuity; an overflowing
             // difference abandons just this step.
-            if (std::isfinite(jump) && jump <= 100)
-                drawSegment(t, v1, t2, v2);
+            if (std::isfinite(jump) && jump <= 100) drawSegment(t, v1, t2, v2);
         }
         const double next = RoundToThousandths(t + h);
-        if (!(next > t))
-            break; // the step no longer moves a number this large
+        if (!(next > t)) break; // the step no longer moves a number this large
         t = next;
     }
     return TraceOutcome::Traced;
@@ -79,12 +78,11 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
 
 std::optional<double> StepFromSmoothness(double smoothness)
 {
-    if (!(smoothness > 0) || !std::isfinite(smoothness))
-        return std::nullopt;
+    if (!(smoothness > 0) || !std::isfinite(smoothness)) return std::nullopt;
     // Three decimals, halves rounded up on the decimal form (1/80 gives 0.013).
-    const double step = NumberText::LeadingNumber(NumberText::FormatPattern(1 / smoothness, "0.000"));
-    if (!(step > 0))
-        return std::nullopt;
+    const double step =
+        NumberText::LeadingNumber(NumberText::FormatPattern(1 / smoothness, "0.000"));
+    if (!(step > 0)) return std::nullopt;
     return step;
 }
 
@@ -96,16 +94,18 @@ double RoundToThousandths(double x)
 
 TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request)
 {
-    return sweep(surface, request, FreeVariable::X, [&](double x1, double y1, double x2, double y2) {
-        surface.line({float(x1), float(y1)}, {float(x2), float(y2)});
-    });
+    return sweep(surface, request, FreeVariable::X,
+                 [&](double x1, double y1, double x2, double y2) {
+                     surface.line({float(x1), float(y1)}, {float(x2), float(y2)});
+                 });
 }
 
 TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request)
 {
-    return sweep(surface, request, FreeVariable::Y, [&](double y1, double g1, double y2, double g2) {
-        surface.line({float(g1), float(y1)}, {float(g2), float(y2)});
-    });
+    return sweep(surface, request, FreeVariable::Y,
+                 [&](double y1, double g1, double y2, double g2) {
+                     surface.line({float(g1), float(y1)}, {float(g2), float(y2)});
+                 });
 }
 
 TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
@@ -113,18 +113,14 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
     surface.setPenWidth(request.width);
     surface.setForeColour(request.colour);
     const double h = request.step;
-    if (!(h > 0))
-        return TraceOutcome::Traced;
-    double pi = mCount::Evaluate("pi");
-    if (pi == ErrorValue)
-        pi = 3.1415926535;
+    if (!(h > 0)) return TraceOutcome::Traced;
+    double pi = engine::Evaluate("pi");
+    if (pi == ErrorValue) pi = 3.1415926535;
     const double end = 2 * pi;
-    if (!std::isfinite(end))
-        return TraceOutcome::Traced;
-    if (tooManySamples(0, end, h))
-        return TraceOutcome::RangeTooLarge;
+    if (!std::isfinite(end)) return TraceOutcome::Traced;
+    if (tooManySamples(0, end, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = mCount::Compile(request.expression);
+    const auto expression = engine::Compile(request.expression);
     const Surface::Batch batch(surface);
     // Search for the first defined point.
     double theta = 0;
@@ -132,7 +128,7 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
     bool found = false;
     while (theta <= end) {
         theta = RoundToThousandths(theta);
-        const double r = mCount::EvaluateAtX(*expression, theta);
+        const double r = engine::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
             y0 = r * std::sin(theta);
@@ -141,13 +137,12 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
         }
         theta += h;
     }
-    if (!found)
-        return TraceOutcome::Traced;
+    if (!found) return TraceOutcome::Traced;
 
     // Trace on from there; undefined samples are skipped and bridged by a chord.
     while (theta <= end) {
         theta = RoundToThousandths(theta);
-        const double r = mCount::EvaluateAtX(*expression, theta);
+        const double r = engine::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
             const double y = r * std::sin(theta);

@@ -1,8 +1,8 @@
 #include "FunctionPage.h"
 
+#include "FlatButton.h"
 #include "PlotterHost.h"
 #include "QtText.h"
-#include "myButton.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -74,23 +74,27 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
 
     auto* grid = new QGridLayout(frame);
     int row = 0;
-    grid->addWidget(hint(QStringLiteral("可以使用的符号：\"+\"、\"-\"、\"*\"、\"/\"、\"^\"、\"(\"、\")\"。"),
-                         frame),
-                    row++, 0, 1, 6);
-    grid->addWidget(hint(QStringLiteral("注意：\"*\"、\"/\"的运算优先于\"^\"，必要时请加括号。"), frame),
-                    row++, 0, 1, 6);
-    grid->addWidget(hint(QStringLiteral("为了便于程序计算，请使用规范表达式。"), frame), row++, 0, 1, 6);
+    grid->addWidget(
+        hint(QStringLiteral("可以使用的符号：\"+\"、\"-\"、\"*\"、\"/\"、\"^\"、\"(\"、\")\"。"),
+             frame),
+        row++, 0, 1, 6);
+    grid->addWidget(
+        hint(QStringLiteral("注意：\"*\"、\"/\"的运算优先于\"^\"，必要时请加括号。"), frame), row++,
+        0, 1, 6);
+    grid->addWidget(hint(QStringLiteral("为了便于程序计算，请使用规范表达式。"), frame), row++, 0,
+                    1, 6);
     grid->addWidget(hint(QStringLiteral("内定函数及使用方法请见帮助。"), frame), row++, 0, 1, 6);
     grid->addWidget(OpY_, row, 0);
     grid->addWidget(txtBiaoSi_, row++, 1, 1, 5);
-    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，x 为未知数，π 写作 PI。"), frame), row++, 1,
-                    1, 5);
+    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，x 为未知数，π 写作 PI。"), frame),
+                    row++, 1, 1, 5);
     grid->addWidget(OpX_, row, 0);
     grid->addWidget(txtXB_, row++, 1, 1, 5);
     grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，y 为未知数。"), frame), row++, 1, 1, 5);
     grid->addWidget(OpPolar_, row, 0);
     grid->addWidget(txtPolar_, row++, 1, 1, 5);
-    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，角 θ 写作 x。"), frame), row++, 1, 1, 5);
+    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，角 θ 写作 x。"), frame), row++, 1, 1,
+                    5);
     grid->addWidget(XYMaxMin_[0], row, 0, Qt::AlignRight);
     grid->addWidget(xMin_, row, 1);
     grid->addWidget(XYMaxMin_[1], row, 2);
@@ -103,9 +107,9 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
 
-    cmdAddDraw_ = new myButton(this);
+    cmdAddDraw_ = new FlatButton(this);
     cmdAddDraw_->setObjectName(QStringLiteral("cmdAddDraw"));
-    cmdDelLine_ = new myButton(this);
+    cmdDelLine_ = new FlatButton(this);
     cmdDelLine_->setObjectName(QStringLiteral("cmdDelLine"));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(cmdAddDraw_);
@@ -148,10 +152,8 @@ bool FunctionPage::eventFilter(QObject* watched, QEvent* event)
 
 PlotKind FunctionPage::selectedKind() const
 {
-    if (OpY_->isChecked())
-        return PlotKind::Y;
-    if (OpX_->isChecked())
-        return PlotKind::X;
+    if (OpY_->isChecked()) return PlotKind::Y;
+    if (OpX_->isChecked()) return PlotKind::X;
     return PlotKind::Polar;
 }
 
@@ -175,9 +177,12 @@ void FunctionPage::selectKind(PlotKind kind)
 QString FunctionPage::expression(PlotKind kind) const
 {
     switch (kind) {
-    case PlotKind::Y: return txtBiaoSi_->text();
-    case PlotKind::X: return txtXB_->text();
-    case PlotKind::Polar: break;
+    case PlotKind::Y:
+        return txtBiaoSi_->text();
+    case PlotKind::X:
+        return txtXB_->text();
+    case PlotKind::Polar:
+        break;
     }
     return txtPolar_->text();
 }
@@ -185,15 +190,27 @@ QString FunctionPage::expression(PlotKind kind) const
 void FunctionPage::setExpression(PlotKind kind, const QString& text)
 {
     switch (kind) {
-    case PlotKind::Y: txtBiaoSi_->setText(text); break;
-    case PlotKind::X: txtXB_->setText(text); break;
-    case PlotKind::Polar: txtPolar_->setText(text); break;
+    case PlotKind::Y:
+        txtBiaoSi_->setText(text);
+        break;
+    case PlotKind::X:
+        txtXB_->setText(text);
+        break;
+    case PlotKind::Polar:
+        txtPolar_->setText(text);
+        break;
     }
 }
 
-QString FunctionPage::rangeMinText() const { return xMin_->text(); }
+QString FunctionPage::rangeMinText() const
+{
+    return xMin_->text();
+}
 
-QString FunctionPage::rangeMaxText() const { return xMax_->text(); }
+QString FunctionPage::rangeMaxText() const
+{
+    return xMax_->text();
+}
 
 void FunctionPage::setRange(const QString& min, const QString& max)
 {
@@ -201,7 +218,10 @@ void FunctionPage::setRange(const QString& min, const QString& max)
     xMax_->setText(max);
 }
 
-QString FunctionPage::smoothnessText() const { return PingHuaDu_->text(); }
+QString FunctionPage::smoothnessText() const
+{
+    return PingHuaDu_->text();
+}
 
 void FunctionPage::setSmoothnessBar(int value)
 {

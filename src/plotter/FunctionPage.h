@@ -13,7 +13,7 @@ class QScrollBar;
 namespace orvane {
 
 class PlotterHost;
-class myButton;
+class FlatButton;
 
 // Page "一般函数": the kind of curve, the three expression boxes, the range and the
 // smoothness.
@@ -40,8 +40,8 @@ public:
     // Start-up: the box text and the bar, without writing the setting.
     void applySmoothnessSetting(const QString& text);
 
-    myButton* addButton() const { return cmdAddDraw_; }
-    myButton* deleteButton() const { return cmdDelLine_; }
+    FlatButton* addButton() const { return cmdAddDraw_; }
+    FlatButton* deleteButton() const { return cmdDelLine_; }
 
 signals:
     void addDrawRequested();
@@ -67,8 +67,8 @@ private:
     QLabel* XYMaxMin_[3];
     QLineEdit* PingHuaDu_;
     QScrollBar* HSPHD_;
-    myButton* cmdAddDraw_;
-    myButton* cmdDelLine_;
+    FlatButton* cmdAddDraw_;
+    FlatButton* cmdDelLine_;
 };
 
 } // namespace orvane

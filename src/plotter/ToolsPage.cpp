@@ -1,9 +1,9 @@
 #include "ToolsPage.h"
 
 #include "ControlResources.h"
+#include "Engine.h"
 #include "PlotterHost.h"
 #include "QtText.h"
-#include "mCount.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -58,7 +58,8 @@ ToolsPage::ToolsPage(PlotterHost& host, QWidget* parent) : QFrame(parent)
         QPushButton* button = toolButton(opener.name, opener.caption, this);
         layout->addWidget(button);
         const ToolWindow window = opener.window;
-        connect(button, &QPushButton::clicked, this, [&host, window] { host.openToolWindow(window); });
+        connect(button, &QPushButton::clicked, this,
+                [&host, window] { host.openToolWindow(window); });
     }
     layout->addStretch();
 
@@ -85,7 +86,7 @@ bool ToolsPage::eventFilter(QObject* watched, QEvent* event)
 void ToolsPage::evaluate()
 {
     const std::string text = toStdString(txtBiao_->text());
-    const double value = mCount::Evaluate(text);
+    const double value = engine::Evaluate(text);
     if (value == ErrorValue)
         txtBres_->setText(QStringLiteral("计算错误！"));
     else

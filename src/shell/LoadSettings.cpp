@@ -2,7 +2,7 @@
 
 #include "NumberText.h"
 #include "QtText.h"
-#include "mIni.h"
+#include "Settings.h"
 
 namespace orvane {
 
@@ -35,12 +35,12 @@ QString text(const char* s)
     return QString::fromLatin1(s);
 }
 
-void defaultSetupValue(const mIni& settings, const char* key, const char* value)
+void defaultSetupValue(const Settings& settings, const char* key, const char* value)
 {
     if (settings.GetSetupValue(text(key)).isEmpty()) settings.SetSetupValue(text(key), text(value));
 }
 
-void offerShortcutsOnFirstRun(const mIni& settings, StartupHooks& hooks)
+void offerShortcutsOnFirstRun(const Settings& settings, StartupHooks& hooks)
 {
     if (!settings.GetSetupValue(QStringLiteral("CreatShortCut")).isEmpty()) return;
     // Marked as made before asking, so that No is final for the automatic offer.
@@ -49,7 +49,7 @@ void offerShortcutsOnFirstRun(const mIni& settings, StartupHooks& hooks)
     hooks.offerShortcuts();
 }
 
-void placeStatusBox(const mIni& settings, int screenHeightTwips, StartupHooks& hooks)
+void placeStatusBox(const Settings& settings, int screenHeightTwips, StartupHooks& hooks)
 {
     const QString stored = settings.GetSetupValue(QStringLiteral("StateBoxTop"));
     if (!stored.isEmpty()) {
@@ -62,7 +62,7 @@ void placeStatusBox(const mIni& settings, int screenHeightTwips, StartupHooks& h
     hooks.placeStatusBox(double(screenHeightTwips) - 1600.0);
 }
 
-void applyGroupRule(const mIni& settings)
+void applyGroupRule(const Settings& settings)
 {
     bool anyEmpty = false;
     for (const Default& d : GroupDefaults)
@@ -72,7 +72,7 @@ void applyGroupRule(const mIni& settings)
         settings.SetSetupValue(text(d.key), text(d.value));
 }
 
-void loadExpressions(const mIni& settings, StartupHooks& hooks)
+void loadExpressions(const Settings& settings, StartupHooks& hooks)
 {
     for (const ExpressionDefault& d : ExpressionDefaults) {
         QString expression = settings.GetInfoValue(text(d.key));
@@ -86,7 +86,7 @@ void loadExpressions(const mIni& settings, StartupHooks& hooks)
     }
 }
 
-void loadConstants(const mIni& settings, StartupHooks& hooks)
+void loadConstants(const Settings& settings, StartupHooks& hooks)
 {
     if (const std::optional<QList<NamedValue>> saved = settings.SavedConstants()) {
         for (const NamedValue& constant : *saved)
@@ -102,7 +102,7 @@ void loadConstants(const mIni& settings, StartupHooks& hooks)
 
 } // namespace
 
-void LoadSettings(const mIni& settings, int screenHeightTwips, StartupHooks& hooks)
+void LoadSettings(const Settings& settings, int screenHeightTwips, StartupHooks& hooks)
 {
     offerShortcutsOnFirstRun(settings, hooks);
     placeStatusBox(settings, screenHeightTwips, hooks);

@@ -1,7 +1,7 @@
 #include "ShellWindows.h"
 
-#include "frmAbout.h"
-#include "frmTip.h"
+#include "AboutDialog.h"
+#include "TipDialog.h"
 
 #include <QWidget>
 
@@ -27,14 +27,14 @@ template <typename Window, typename... Args> Window* showSingle(QWidget* owner, 
 
 } // namespace
 
-frmTip* ShowTipWindow(Services& services, const mIni& settings, QWidget* owner)
+TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* owner)
 {
-    return showSingle<frmTip>(owner, services, settings);
+    return showSingle<TipDialog>(owner, services, settings);
 }
 
-frmAbout* ShowAboutBox(Services& services, QWidget* owner)
+AboutDialog* ShowAboutBox(Services& services, QWidget* owner)
 {
-    return showSingle<frmAbout>(owner, services);
+    return showSingle<AboutDialog>(owner, services);
 }
 
 } // namespace orvane

@@ -6,16 +6,16 @@ class QWidget;
 
 namespace orvane {
 
-class frmAbout;
-class frmTip;
-class mIni;
+class AboutDialog;
+class TipDialog;
+class Settings;
 struct Services;
 
 // Opens the tip of the day over `owner`, moving one tip further; when it is already
 // open it is only brought forward.
-frmTip* ShowTipWindow(Services& services, const mIni& settings, QWidget* owner);
+TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* owner);
 
 // Opens the About box over `owner`, or brings the open one forward.
-frmAbout* ShowAboutBox(Services& services, QWidget* owner);
+AboutDialog* ShowAboutBox(Services& services, QWidget* owner);
 
 } // namespace orvane

@@ -1,15 +1,15 @@
 #include "Startup.h"
 
-#include "DP.h"
-#include "Drawer.h"
+#include "CoordinateBox.h"
 #include "FunctionGraphFile.h"
 #include "LoadSettings.h"
-#include "MainF.h"
+#include "MainWindow.h"
+#include "PlotterPanel.h"
+#include "Settings.h"
 #include "ShellWindows.h"
-#include "StatusBar.h"
-#include "WinTools.h"
+#include "SketchPad.h"
+#include "ToolBox.h"
 #include "WindowArrangement.h"
-#include "mIni.h"
 
 #include <QCoreApplication>
 
@@ -17,7 +17,7 @@ namespace orvane {
 
 namespace {
 
-QString valueOr(const mIni& s, const char* key, const char* fallback)
+QString valueOr(const Settings& s, const char* key, const char* fallback)
 {
     const QString value = s.GetSetupValue(QLatin1String(key));
     return value.isEmpty() ? QLatin1String(fallback) : value;
@@ -26,7 +26,7 @@ QString valueOr(const mIni& s, const char* key, const char* fallback)
 // Applies the settings file to the windows at the places the start-up sequence asks.
 class StartupWindows : public StartupHooks {
 public:
-    explicit StartupWindows(MainF& w) : w_(w) {}
+    explicit StartupWindows(MainWindow& w) : w_(w) {}
 
     void offerShortcuts() override { OfferShortcuts(w_.services(), &w_, w_.helpFilePath()); }
 
@@ -39,8 +39,8 @@ public:
 
     void applySettingsToWindows() override
     {
-        const mIni& s = w_.settings();
-        Drawer& drawer = *w_.drawer();
+        const Settings& s = w_.settings();
+        PlotterPanel& drawer = *w_.drawer();
         drawer.ShowPanelTab(s.GetSetupInt16(QStringLiteral("Tab")));
         drawer.applyStartupSettings(PlotterSettingsFrom(s));
         drawer.drawAxes();
@@ -59,25 +59,25 @@ public:
     }
 
 private:
-    MainF& w_;
+    MainWindow& w_;
 };
 
 } // namespace
 
-Drawer::StartupSettings PlotterSettingsFrom(const mIni& s)
+PlotterPanel::StartupSettings PlotterSettingsFrom(const Settings& s)
 {
-    Drawer::StartupSettings settings;
-    settings.size = mIni::ToInt16Value(valueOr(s, "Size", "10"));
+    PlotterPanel::StartupSettings settings;
+    settings.size = Settings::ToInt16Value(valueOr(s, "Size", "10"));
     settings.smoothnessText = valueOr(s, "PingHuaDu", "10");
-    settings.randomCurveColours = mIni::ToInt16Value(valueOr(s, "ColorSelfMain", "0")) != 0;
-    settings.randomHelpColours = mIni::ToInt16Value(valueOr(s, "ColorSelfHelp", "1")) != 0;
-    settings.axisColour = Colour(mIni::ToInt32Value(valueOr(s, "Color", "16711680")));
-    settings.lineWidth = mIni::ToInt16Value(valueOr(s, "LineBold", "1"));
-    settings.lineColour = Colour(mIni::ToInt32Value(valueOr(s, "LineColor", "16711680")));
+    settings.randomCurveColours = Settings::ToInt16Value(valueOr(s, "ColorSelfMain", "0")) != 0;
+    settings.randomHelpColours = Settings::ToInt16Value(valueOr(s, "ColorSelfHelp", "1")) != 0;
+    settings.axisColour = Colour(Settings::ToInt32Value(valueOr(s, "Color", "16711680")));
+    settings.lineWidth = Settings::ToInt16Value(valueOr(s, "LineBold", "1"));
+    settings.lineColour = Colour(Settings::ToInt32Value(valueOr(s, "LineColor", "16711680")));
     return settings;
 }
 
-void Main(MainF& w, const QString& functionFile)
+void Main(MainWindow& w, const QString& functionFile)
 {
     const QSize screen = w.services().environment.screenSize();
     w.setGeometry(0, 0, screen.width(), screen.height());
@@ -91,8 +91,7 @@ void Main(MainF& w, const QString& functionFile)
     w.fitWindows();
     w.placeToolBox();
 
-    if (!functionFile.isEmpty())
-        OpenFunctionFile(functionFile, *w.drawer());
+    if (!functionFile.isEmpty()) OpenFunctionFile(functionFile, *w.drawer());
 }
 
 } // namespace orvane

@@ -1,20 +1,20 @@
 #pragma once
 
-#include "Drawer.h"
+#include "PlotterPanel.h"
 
 #include <QString>
 
 namespace orvane {
 
-class MainF;
-class mIni;
+class MainWindow;
+class Settings;
 
 // The plotter's stored settings, with the defaults for values the file does not hold.
-Drawer::StartupSettings PlotterSettingsFrom(const mIni& settings);
+PlotterPanel::StartupSettings PlotterSettingsFrom(const Settings& settings);
 
 // The start-up of the program on its main window: size and place the windows by the
 // screen, apply the settings file (defaults first), load the constants, and last open a
 // function-graph file named on the command line (empty: none).
-void Main(MainF& mainWindow, const QString& functionFile);
+void Main(MainWindow& mainWindow, const QString& functionFile);
 
 } // namespace orvane

@@ -37,10 +37,11 @@ public:
     // The plotter's colour swatch `LColor` takes the colour.
     virtual void setPlotterLineColour(Colour c) = 0;
 
-    // Shows a calculation tool, not modal: 0 the equation solver `X20X`, 1 the geometry
-    // window `fCountPanel`, 2 the console calculator `frmVMDOS`, 3 `frmIntegral`.
+    // Shows a calculation tool, not modal: 0 the equation solver `EquationSolverWindow`, 1 the
+    // geometry window `GeometryWindow`, 2 the console calculator `ConsoleCalculatorWindow`, 3
+    // `IntegralWindow`.
     virtual void openTool(int index) = 0;
-    // Shows the About box `frmAbout`.
+    // Shows the About box `AboutDialog`.
     virtual void showAbout() = 0;
 
     // Writes a key of section `Setup` of the settings file.

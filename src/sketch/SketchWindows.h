@@ -8,11 +8,11 @@ class QWidget;
 
 namespace orvane {
 
-class DP;
+class SketchPad;
 class SketchContext;
-class StatusBar;
-class WinTools;
-class mMenuDraw;
+class CoordinateBox;
+class ToolBox;
+class DrawingMenu;
 struct Services;
 
 // The sketch pad with its tool box, status box and drawing-mode module, created once
@@ -26,20 +26,20 @@ public:
     SketchWindows(const SketchWindows&) = delete;
     SketchWindows& operator=(const SketchWindows&) = delete;
 
-    DP& pad() { return *pad_; }
-    StatusBar& statusBar() { return *status_; }
-    WinTools& toolBox() { return *tools_; }
-    mMenuDraw& menuDraw() { return *menuDraw_; }
+    SketchPad& pad() { return *pad_; }
+    CoordinateBox& statusBar() { return *status_; }
+    ToolBox& toolBox() { return *tools_; }
+    DrawingMenu& menuDraw() { return *menuDraw_; }
 
     // The main menu's drawing-mode command: the same as choosing mode m on the tool box.
     void chooseDrawMode(int m);
 
 private:
     // Windows without a parent when this goes are deleted with it.
-    QPointer<DP> pad_;
-    QPointer<StatusBar> status_;
-    QPointer<WinTools> tools_;
-    std::unique_ptr<mMenuDraw> menuDraw_;
+    QPointer<SketchPad> pad_;
+    QPointer<CoordinateBox> status_;
+    QPointer<ToolBox> tools_;
+    std::unique_ptr<DrawingMenu> menuDraw_;
 };
 
 } // namespace orvane

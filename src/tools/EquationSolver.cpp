@@ -1,7 +1,7 @@
 #include "EquationSolver.h"
 
+#include "Engine.h"
 #include "NumberText.h"
-#include "mCount.h"
 
 #include <algorithm>
 
@@ -94,7 +94,7 @@ std::string WorkingText(std::string_view equation, double x)
 std::string RunScan(std::string_view equation, const Scan& scan, double min, double max)
 {
     return RunScanWith(scan, min, max,
-                       [equation](double x) { return mCount::Evaluate(WorkingText(equation, x)); });
+                       [equation](double x) { return engine::Evaluate(WorkingText(equation, x)); });
 }
 
 std::string RunScanWith(const Scan& scan, double min, double max,
@@ -109,8 +109,7 @@ std::string RunScanWith(const Scan& scan, double min, double max,
         if (meets(scan.sense, valueAt(x))) {
             step /= 10;
             if (++refinements == Refinements) {
-                if (roundsToZero(valueAt(x)))
-                    return NumberText::FormatPattern(x, "#0.00#");
+                if (roundsToZero(valueAt(x))) return NumberText::FormatPattern(x, "#0.00#");
                 return {};
             }
             // Back to the last point before the sense was met, then on with the finer step.

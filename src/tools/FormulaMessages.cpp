@@ -2,16 +2,16 @@
 
 namespace orvane {
 
-QString formulaFaultText(mFormula::Fault fault)
+QString formulaFaultText(FormulaCatalogue::Fault fault)
 {
     switch (fault) {
-    case mFormula::Fault::NotATriangle:
+    case FormulaCatalogue::Fault::NotATriangle:
         return QStringLiteral("这三条边构不成三角形，请重新输入。");
-    case mFormula::Fault::RatioOne:
+    case FormulaCatalogue::Fault::RatioOne:
         return QStringLiteral("公比不能为1，请重新输入。");
-    case mFormula::Fault::OutOfRange:
+    case FormulaCatalogue::Fault::OutOfRange:
         return QStringLiteral("输入的数值超出了公式的计算范围，请重新输入。");
-    case mFormula::Fault::None:
+    case FormulaCatalogue::Fault::None:
         break;
     }
     return {};

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "mFormula.h"
+#include "FormulaCatalogue.h"
 
 #include <QString>
 
 namespace orvane {
 
 // What the formula windows tell the user when a formula gives no value.
-QString formulaFaultText(mFormula::Fault fault);
+QString formulaFaultText(FormulaCatalogue::Fault fault);
 
 } // namespace orvane

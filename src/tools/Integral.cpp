@@ -1,6 +1,6 @@
 #include "Integral.h"
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <cmath>
 
@@ -13,7 +13,7 @@ std::optional<double> CountIntegral(std::string_view integrand, double a, double
     if (!std::isfinite(h)) return std::nullopt;
 
     // Compiled once: the same values as scanning the text at every point.
-    const auto f = mCount::Compile(integrand);
+    const auto f = engine::Compile(integrand);
     double sum = 0;
     // An overflow or an invalid operation in the sum ends the computation.
     const auto add = [&sum](double term) {
@@ -21,9 +21,9 @@ std::optional<double> CountIntegral(std::string_view integrand, double a, double
         return std::isfinite(sum);
     };
     for (int i = 1; i <= n - 1; ++i)
-        if (!add(mCount::EvaluateAtX(*f, a + i * h))) return std::nullopt;
-    if (!add(mCount::EvaluateAtX(*f, a) / 2)) return std::nullopt;
-    if (!add(mCount::EvaluateAtX(*f, b) / 2)) return std::nullopt;
+        if (!add(engine::EvaluateAtX(*f, a + i * h))) return std::nullopt;
+    if (!add(engine::EvaluateAtX(*f, a) / 2)) return std::nullopt;
+    if (!add(engine::EvaluateAtX(*f, b) / 2)) return std::nullopt;
 
     const double result = h * sum;
     if (!std::isfinite(result)) return std::nullopt;

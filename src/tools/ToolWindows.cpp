@@ -1,10 +1,10 @@
 #include "ToolWindows.h"
 
-#include "X20X.h"
-#include "frmCount.h"
-#include "frmFormula.h"
-#include "frmIntegral.h"
-#include "frmVMDOS.h"
+#include "ConsoleCalculatorWindow.h"
+#include "EquationSolverWindow.h"
+#include "FormulaWindow.h"
+#include "IntegralWindow.h"
+#include "InverseTrigWindow.h"
 
 namespace orvane {
 
@@ -37,35 +37,36 @@ template <typename Window> Window* ToolWindows::open(QPointer<Window>& slot)
     return slot;
 }
 
-frmIntegral* ToolWindows::openIntegral()
+IntegralWindow* ToolWindows::openIntegral()
 {
     return open(integral_);
 }
 
-X20X* ToolWindows::openSolver()
+EquationSolverWindow* ToolWindows::openSolver()
 {
     return open(solver_);
 }
 
-frmCount* ToolWindows::openInverseTrig()
+InverseTrigWindow* ToolWindows::openInverseTrig()
 {
     return open(inverseTrig_);
 }
 
-frmFormula* ToolWindows::openFormula()
+FormulaWindow* ToolWindows::openFormula()
 {
     const bool created = !formula_;
-    frmFormula* window = open(formula_);
-    if (created) connect(window, &frmFormula::consoleRequested, this, &ToolWindows::openConsole);
+    FormulaWindow* window = open(formula_);
+    if (created) connect(window, &FormulaWindow::consoleRequested, this, &ToolWindows::openConsole);
     return window;
 }
 
-frmVMDOS* ToolWindows::openConsole()
+ConsoleCalculatorWindow* ToolWindows::openConsole()
 {
     const bool created = !console_;
-    frmVMDOS* window = open(console_);
+    ConsoleCalculatorWindow* window = open(console_);
     if (created)
-        connect(window, &frmVMDOS::formulaWindowRequested, this, &ToolWindows::openFormula);
+        connect(window, &ConsoleCalculatorWindow::formulaWindowRequested, this,
+                &ToolWindows::openFormula);
     return window;
 }
 

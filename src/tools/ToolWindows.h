@@ -9,11 +9,11 @@ class QWidget;
 
 namespace orvane {
 
-class frmCount;
-class frmFormula;
-class frmIntegral;
-class frmVMDOS;
-class X20X;
+class InverseTrigWindow;
+class FormulaWindow;
+class IntegralWindow;
+class ConsoleCalculatorWindow;
+class EquationSolverWindow;
 
 // Opens the calculation tools for the main window, its plotter's tools page and the
 // tool box. Each tool exists at most once: opening it again brings the open window to
@@ -25,22 +25,22 @@ public:
     ToolWindows(Services& services, QWidget* owner);
     ~ToolWindows() override;
 
-    frmIntegral* openIntegral();
-    X20X* openSolver();
-    frmCount* openInverseTrig();
-    frmFormula* openFormula();
-    frmVMDOS* openConsole();
+    IntegralWindow* openIntegral();
+    EquationSolverWindow* openSolver();
+    InverseTrigWindow* openInverseTrig();
+    FormulaWindow* openFormula();
+    ConsoleCalculatorWindow* openConsole();
 
 private:
     template <typename Window> Window* open(QPointer<Window>& slot);
 
     Services& services_;
     QWidget* owner_;
-    QPointer<frmIntegral> integral_;
-    QPointer<X20X> solver_;
-    QPointer<frmCount> inverseTrig_;
-    QPointer<frmFormula> formula_;
-    QPointer<frmVMDOS> console_;
+    QPointer<IntegralWindow> integral_;
+    QPointer<EquationSolverWindow> solver_;
+    QPointer<InverseTrigWindow> inverseTrig_;
+    QPointer<FormulaWindow> formula_;
+    QPointer<ConsoleCalculatorWindow> console_;
 };
 
 } // namespace orvane

@@ -1,13 +1,13 @@
 #include "tst_CommandLine.h"
 
 #include "CommandLine.h"
+#include "Engine.h"
 #include "EvalCommand.h"
-#include "mCount.h"
 
 #include <QElapsedTimer>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -26,7 +26,7 @@ std::vector<std::string> words(const QStringList& list)
 
 void TestCommandLine::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
 }
 
 void TestCommandLine::parses_data()
@@ -44,12 +44,14 @@ void TestCommandLine::parses_data()
     QTest::newRow("x not a number") << QStringList{"--eval", "x", "--x", "two"} << eval << true;
     QTest::newRow("const without =") << QStringList{"--eval", "k", "--const", "k"} << eval << true;
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << gui << true;
-    QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render << false;
+    QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render
+                            << false;
     QTest::newRow("render without out") << QStringList{"--render", "a.fun"} << render << true;
     QTest::newRow("size out of range")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--size", "40"} << render << true;
-    QTest::newRow("px not whole")
-        << QStringList{"--render", "a.fun", "--out", "a.png", "--px", "10.5"} << render << true;
+    QTest::newRow("px not whole") << QStringList{"--render", "a.fun", "--out",
+                                                 "a.png",    "--px",  "10.5"}
+                                  << render << true;
 }
 
 void TestCommandLine::parses()
@@ -59,18 +61,21 @@ void TestCommandLine::parses()
     QFETCH(bool, usageError);
     const CommandLine cl = ParseCommandLine(words(arguments));
     QCOMPARE(!cl.error.empty(), usageError);
-    if (!usageError)
-        QCOMPARE(int(cl.mode), mode);
+    if (!usageError) QCOMPARE(int(cl.mode), mode);
 }
 
 void TestCommandLine::functionFileArgument_data()
 {
     QTest::addColumn<QString>("argument");
     QTest::addColumn<QString>("path");
-    QTest::newRow("plain") << "/tmp/a.fun" << "/tmp/a.fun";
-    QTest::newRow("quoted") << "\"/tmp/a b.fun\"" << "/tmp/a b.fun";
-    QTest::newRow("any case") << "/tmp/A.FUN" << "/tmp/A.FUN";
-    QTest::newRow("other file") << "/tmp/a.txt" << "";
+    QTest::newRow("plain") << "/tmp/a.fun"
+                           << "/tmp/a.fun";
+    QTest::newRow("quoted") << "\"/tmp/a b.fun\""
+                            << "/tmp/a b.fun";
+    QTest::newRow("any case") << "/tmp/A.FUN"
+                              << "/tmp/A.FUN";
+    QTest::newRow("other file") << "/tmp/a.txt"
+                                << "";
 }
 
 void TestCommandLine::functionFileArgument()
@@ -87,11 +92,13 @@ void TestCommandLine::evalPrints_data()
     QTest::addColumn<int>("status");
     QTest::newRow("2*3^2") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
     QTest::newRow("x at 1") << QStringList{"--eval", "x^2+sin(x)+1/x", "--x", "1"}
-                            << "2.8414709848079\n" << 0;
+                            << "2.8414709848079\n"
+                            << 0;
     QTest::newRow("--3") << QStringList{"--eval", "--3"} << "Error\n" << 1;
     QTest::newRow("defaults") << QStringList{"--eval", "pi*g/e"} << "11.326128027951\n" << 0;
     QTest::newRow("const") << QStringList{"--eval", "k*y", "--const", "k=1e3", "--y", "2"}
-                           << "2000\n" << 0;
+                           << "2000\n"
+                           << 0;
     QTest::newRow("x and y") << QStringList{"--eval", "x-y", "--x", "5", "--y", "2"} << "3\n" << 0;
 }
 
@@ -113,8 +120,9 @@ void TestCommandLine::realProgram_data()
     QTest::newRow("value") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
     QTest::newRow("error") << QStringList{"--eval", "--3"} << "Error\n" << 1;
     QTest::newRow("usage") << QStringList{"--eval"} << "" << 2;
-    QTest::newRow("deep nesting")
-        << QStringList{"--eval", QString(100000, QLatin1Char('('))} << "Error\n" << 1;
+    QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
+                                  << "Error\n"
+                                  << 1;
 }
 
 void TestCommandLine::realProgram()
@@ -139,8 +147,7 @@ int runProgram(const QStringList& arguments, const QString& settingsPath)
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(ORVANE_EXECUTABLE),
                   QStringList(arguments) << QStringLiteral("--settings") << settingsPath);
-    if (!process.waitForFinished(20000))
-        return -1;
+    if (!process.waitForFinished(20000)) return -1;
     return process.exitCode();
 }
 
@@ -148,8 +155,7 @@ QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
 {
     const QString path = dir.filePath(QLatin1String(name));
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
     return path;
 }
 } // namespace
@@ -170,9 +176,10 @@ void TestCommandLine::renderWritesPicture()
     const QString settings = writeFile(dir, "orvane.ini", "[Setup]\r\nLineColor=255\r\n");
     const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
     const QString out = dir.filePath(QStringLiteral("out.") + extension);
-    QCOMPARE(runProgram({"--render", fun, "--out", out, "--px", QString::number(pixels), "--size", "10"},
-                        settings),
-             0);
+    QCOMPARE(
+        runProgram({"--render", fun, "--out", out, "--px", QString::number(pixels), "--size", "10"},
+                   settings),
+        0);
     const QImage image(out);
     QCOMPARE(image.size(), QSize(pixels, pixels));
     // The line y = x in the saved line colour (red) crosses the picture's diagonal.
@@ -190,7 +197,8 @@ void TestCommandLine::renderRefusesBadOutput()
 {
     QTemporaryDir dir;
     const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=0\r\n");
-    QCOMPARE(runProgram({"--render", fun, "--out", dir.filePath("x.gif")}, dir.filePath("s.ini")), 2);
+    QCOMPARE(runProgram({"--render", fun, "--out", dir.filePath("x.gif")}, dir.filePath("s.ini")),
+             2);
     QCOMPARE(runProgram({"--render", dir.filePath("missing.fun"), "--out", dir.filePath("x.png")},
                         dir.filePath("s.ini")),
              1);

@@ -1,9 +1,9 @@
 // A window with every look of the controls, for looking at them on a real screen:
 //   controls_gallery [--shot FILE]   (--shot saves the window's image and quits)
 #include "ControlResources.h"
+#include "FlatButton.h"
 #include "GoldButton.h"
-#include "myButton.h"
-#include "myTAB.h"
+#include "TabStrip.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -44,10 +44,11 @@ QWidget* goldButtons()
         int alignment;
     };
     const Look looks[] = {
-        {"确定", 0, true, 2},         {"凸起 5", 5, true, 2},     {"凹陷 10", 10, true, 2},
-        {"蚀刻 6", 6, true, 2},       {"凸块 9", 9, true, 2},     {"禁用", 0, false, 2},
-        {"当前模式", 8, false, 2},    {"右对齐", 4, true, 1},     {"左对齐", 4, true, 0},
-        {"一个很长很长的标题", 4, true, 2},
+        {"确定", 0, true, 2},      {"凸起 5", 5, true, 2},
+        {"凹陷 10", 10, true, 2},  {"蚀刻 6", 6, true, 2},
+        {"凸块 9", 9, true, 2},    {"禁用", 0, false, 2},
+        {"当前模式", 8, false, 2}, {"右对齐", 4, true, 1},
+        {"左对齐", 4, true, 0},    {"一个很长很长的标题", 4, true, 2},
     };
     int i = 0;
     for (const Look& look : looks) {
@@ -81,11 +82,11 @@ QWidget* pictureButtons()
     auto* box = new QGroupBox(QStringLiteral("myButton"));
     auto* row = new QHBoxLayout(box);
     for (const char* caption : {"开始作图", "删除", "全部重画", "清空列表"}) {
-        auto* button = new myButton(QString::fromUtf8(caption));
+        auto* button = new FlatButton(QString::fromUtf8(caption));
         button->setFixedSize(80, 26);
         row->addWidget(button);
     }
-    auto* disabled = new myButton(QStringLiteral("删除"));
+    auto* disabled = new FlatButton(QStringLiteral("删除"));
     disabled->setEnabled(false);
     disabled->setFixedSize(80, 26);
     row->addWidget(disabled);
@@ -99,7 +100,7 @@ QWidget* tabStrip()
     row->setSpacing(0);
     const char* captions[] = {"一般函数", "圆锥函数", "设置座标", "计算工具", "常数"};
     for (int i = 0; i < 5; ++i) {
-        auto* tab = new myTAB(QString::fromUtf8(captions[i]));
+        auto* tab = new TabStrip(QString::fromUtf8(captions[i]));
         tab->setEnabled(i == 2);
         tab->setFixedSize(72, 24);
         row->addWidget(tab);

@@ -2,8 +2,8 @@
 
 #include "ControlTestHelpers.h"
 #include "FaceImage.h"
-#include "myButton.h"
-#include "myTAB.h"
+#include "FlatButton.h"
+#include "TabStrip.h"
 
 #include <QLabel>
 #include <QRegularExpression>
@@ -20,7 +20,7 @@ QLabel* captionOf(QWidget& control)
     return control.findChild<QLabel*>(QStringLiteral("cmd"));
 }
 
-bool shows(const myButton& button, const QPixmap& face)
+bool shows(const FlatButton& button, const QPixmap& face)
 {
     return button.shownFace().cacheKey() == face.cacheKey();
 }
@@ -29,9 +29,9 @@ bool shows(const myButton& button, const QPixmap& face)
 
 void TestPictureControls::buttonFaceFollowsThePress()
 {
-    myButton button(QStringLiteral("开始作图"));
+    FlatButton button(QStringLiteral("开始作图"));
     button.resize(80, 26);
-    QSignalSpy clicks(&button, &myButton::Click);
+    QSignalSpy clicks(&button, &FlatButton::Click);
     QLabel* cmd = captionOf(button);
     QVERIFY(cmd);
     QCOMPARE(cmd->text(), QStringLiteral("开始作图"));
@@ -47,9 +47,9 @@ void TestPictureControls::buttonFaceFollowsThePress()
 
 void TestPictureControls::buttonShowsPressedFaceWhileItsCommandRuns()
 {
-    myButton button(QStringLiteral("全部重画"));
+    FlatButton button(QStringLiteral("全部重画"));
     bool pressedDuringClick = false;
-    QObject::connect(&button, &myButton::Click, &button,
+    QObject::connect(&button, &FlatButton::Click, &button,
                      [&] { pressedDuringClick = shows(button, button.P3()); });
     QTest::mouseClick(captionOf(button), Qt::LeftButton);
     QVERIFY(pressedDuringClick);
@@ -58,9 +58,9 @@ void TestPictureControls::buttonShowsPressedFaceWhileItsCommandRuns()
 
 void TestPictureControls::buttonReleasedOutsideRaisesNoClick()
 {
-    myButton button(QStringLiteral("删除"));
+    FlatButton button(QStringLiteral("删除"));
     button.resize(80, 26);
-    QSignalSpy clicks(&button, &myButton::Click);
+    QSignalSpy clicks(&button, &FlatButton::Click);
     QLabel* cmd = captionOf(button);
     QTest::mousePress(cmd, Qt::LeftButton);
     QTest::mouseRelease(cmd, Qt::LeftButton, {}, QPoint(200, 10));
@@ -77,8 +77,8 @@ void TestPictureControls::buttonReleasedOutsideRaisesNoClick()
 
 void TestPictureControls::disabledButtonIgnoresClicks()
 {
-    myButton button(QStringLiteral("删除"));
-    QSignalSpy clicks(&button, &myButton::Click);
+    FlatButton button(QStringLiteral("删除"));
+    QSignalSpy clicks(&button, &FlatButton::Click);
     button.setEnabled(false);
     QVERIFY(!button.Enabled());
     QVERIFY(!captionOf(button)->isEnabled());
@@ -95,8 +95,8 @@ void TestPictureControls::disabledButtonIgnoresClicks()
 
 void TestPictureControls::captionsCarryTheHandCursor()
 {
-    myButton button;
-    myTAB tab;
+    FlatButton button;
+    TabStrip tab;
     for (QWidget* control : {static_cast<QWidget*>(&button), static_cast<QWidget*>(&tab)}) {
         const QCursor cursor = captionOf(*control)->cursor();
         QCOMPARE(cursor.shape(), Qt::BitmapCursor);
@@ -117,9 +117,9 @@ void TestPictureControls::tabEnabledOnlyRecolours()
 {
     QFETCH(bool, enabled);
     QFETCH(QColor, colour);
-    myTAB tab(QStringLiteral("设置座标"));
+    TabStrip tab(QStringLiteral("设置座标"));
     tab.resize(72, 24);
-    QSignalSpy clicks(&tab, &myTAB::Click);
+    QSignalSpy clicks(&tab, &TabStrip::Click);
     tab.setEnabled(!enabled);
     tab.setEnabled(enabled);
     QCOMPARE(tab.Enabled(), enabled);
@@ -137,7 +137,7 @@ void TestPictureControls::tabEnabledOnlyRecolours()
 
 void TestPictureControls::tabShowsItsFace()
 {
-    myTAB tab(QStringLiteral("常数"));
+    TabStrip tab(QStringLiteral("常数"));
     auto* ima = tab.findChild<FaceImage*>(QStringLiteral("Ima"));
     QVERIFY(ima);
     QCOMPARE(ima->face().cacheKey(), tab.P1().cacheKey());
@@ -148,7 +148,7 @@ void TestPictureControls::tabShowsItsFace()
 void TestPictureControls::facesAreDistinct()
 {
     // The pressed face must read as pushed in: darker in the middle than the normal one.
-    myButton button{QString()};
+    FlatButton button{QString()};
     button.resize(80, 26);
     const QPoint middle(40, 13);
     const QColor normal = button.grab().toImage().pixelColor(middle);

@@ -1,7 +1,7 @@
 #include "EvaluatorCases.h"
 
-#include "clsExpressionMFE.h"
-#include "mCount.h"
+#include "Engine.h"
+#include "ExpressionEvaluator.h"
 
 #include <cmath>
 
@@ -14,9 +14,9 @@ constexpr double E = orvane::ErrorValue;
 
 void InstallDefaultConstants()
 {
-    orvane::mCount::AddUserConstant("Pi", "3.14159265358979");
-    orvane::mCount::AddUserConstant("e", "2.71828182845905");
-    orvane::mCount::AddUserConstant("g", "9.8");
+    orvane::engine::AddUserConstant("Pi", "3.14159265358979");
+    orvane::engine::AddUserConstant("e", "2.71828182845905");
+    orvane::engine::AddUserConstant("g", "9.8");
 }
 
 const std::vector<Value>& Values()

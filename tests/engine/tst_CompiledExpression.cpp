@@ -1,10 +1,10 @@
 #include "tst_CompiledExpression.h"
 
 #include "CompiledExpression.h"
+#include "Engine.h"
 #include "EvaluatorCases.h"
+#include "ExpressionEvaluator.h"
 #include "RandomExpressions.h"
-#include "clsExpressionMFE.h"
-#include "mCount.h"
 
 #include <QTest>
 
@@ -42,35 +42,35 @@ std::uint64_t bitsOf(double v)
 
 Observation observe(double v)
 {
-    const clsExpressionMFE& evaluator = mCount::SharedEvaluator();
+    const ExpressionEvaluator& evaluator = engine::SharedEvaluator();
     return {bitsOf(v), evaluator.LastErrorPosition(), evaluator.ConstantCount(),
-            mCount::ConstantNames()};
+            engine::ConstantNames()};
 }
 
 Observation scanned(const std::string& text, Binding binding, double v)
 {
     switch (binding) {
     case Binding::X:
-        return observe(mCount::EvaluateAtX(text, v));
+        return observe(engine::EvaluateAtX(text, v));
     case Binding::Y:
-        return observe(mCount::EvaluateAtY(text, v));
+        return observe(engine::EvaluateAtY(text, v));
     case Binding::None:
         break;
     }
-    return observe(mCount::Evaluate(text));
+    return observe(engine::Evaluate(text));
 }
 
 Observation compiled(const CompiledExpression& program, Binding binding, double v)
 {
     switch (binding) {
     case Binding::X:
-        return observe(mCount::EvaluateAtX(program, v));
+        return observe(engine::EvaluateAtX(program, v));
     case Binding::Y:
-        return observe(mCount::EvaluateAtY(program, v));
+        return observe(engine::EvaluateAtY(program, v));
     case Binding::None:
         break;
     }
-    return observe(mCount::Evaluate(program));
+    return observe(engine::Evaluate(program));
 }
 
 QString printable(const std::string& text)
@@ -138,17 +138,17 @@ const std::vector<double>& specialValues()
 void installTestConstants()
 {
     EvaluatorCases::InstallDefaultConstants();
-    mCount::AddUserConstant("k", "2");
-    mCount::AddUserConstant("a_1", "-0.5");
-    mCount::AddUserConstant("big", "1e300");
-    mCount::AddUserConstant("neg0", "-0");
+    engine::AddUserConstant("k", "2");
+    engine::AddUserConstant("a_1", "-0.5");
+    engine::AddUserConstant("big", "1e300");
+    engine::AddUserConstant("neg0", "-0");
 }
 
 } // namespace
 
 void TestCompiledExpression::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
     installTestConstants();
 }
 
@@ -168,7 +168,7 @@ void TestCompiledExpression::sameAsScanningOnCaseTables()
         if (!agree(c.text)) return;
     for (const auto& c : EvaluatorCases::DeepNesting())
         if (!agree(c.text)) return;
-    const int limit = clsExpressionMFE::MaxNesting;
+    const int limit = ExpressionEvaluator::MaxNesting;
     for (int depth : {limit, limit + 1}) {
         const std::string open(std::size_t(depth), '(');
         const std::string close(std::size_t(depth), ')');
@@ -225,7 +225,7 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
             !agree(program, Binding::X, specials[special(pick)]) ||
             !agree(program, Binding::Y, specials[special(pick)]))
             return;
-        if (mCount::EvaluateAtX(program, x) != ErrorValue) ++succeeded;
+        if (engine::EvaluateAtX(program, x) != ErrorValue) ++succeeded;
     }
     // The texts must exercise both outcomes to prove anything.
     QVERIFY2(succeeded * 100 >= count * succeeding, qPrintable(QString::number(succeeded)));
@@ -234,24 +234,24 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
 
 void TestCompiledExpression::followsConstantChanges()
 {
-    const auto program = mCount::Compile("pi*k+x");
+    const auto program = engine::Compile("pi*k+x");
     const auto check = [&](double expected) {
         QVERIFY(agree(*program, Binding::X, 2));
-        QCOMPARE(mCount::EvaluateAtX(*program, 2), expected);
+        QCOMPARE(engine::EvaluateAtX(*program, 2), expected);
     };
     check(3.14159265358979 * 2 + 2);
-    QVERIFY(mCount::RemoveSelectedConstant(0).ok); // Pi
+    QVERIFY(engine::RemoveSelectedConstant(0).ok); // Pi
     check(ErrorValue);
-    QVERIFY(mCount::AddUserConstant("pi", "3").ok);
+    QVERIFY(engine::AddUserConstant("pi", "3").ok);
     check(8);
     // A second k leaves the first value in force.
-    QVERIFY(mCount::AddUserConstant("K", "5").ok);
+    QVERIFY(engine::AddUserConstant("K", "5").ok);
     check(8);
-    const auto& names = mCount::ConstantNames();
+    const auto& names = engine::ConstantNames();
     const int k = int(std::find(names.begin(), names.end(), "k") - names.begin());
-    QVERIFY(mCount::RemoveSelectedConstant(k).ok);
+    QVERIFY(engine::RemoveSelectedConstant(k).ok);
     check(ErrorValue);
-    mCount::SharedEvaluator().AddConstant("k", 5);
+    engine::SharedEvaluator().AddConstant("k", 5);
     check(17);
 }
 
@@ -265,25 +265,25 @@ void TestCompiledExpression::bindsUnknownsAsScanningDoes()
     };
     const CompiledExpression program("x*10+y");
     const auto run = [&](bool useProgram) {
-        mCount::ResetEngine();
+        engine::ResetEngine();
         installTestConstants();
         Run r;
         const auto evaluate = [&](bool bindX) {
             double v = 0;
             if (useProgram)
-                v = bindX ? mCount::EvaluateAtX(program, 5) : mCount::Evaluate(program);
+                v = bindX ? engine::EvaluateAtX(program, 5) : engine::Evaluate(program);
             else
-                v = bindX ? mCount::EvaluateAtX(program.text(), 5)
-                          : mCount::Evaluate(program.text());
+                v = bindX ? engine::EvaluateAtX(program.text(), 5)
+                          : engine::Evaluate(program.text());
             r.results.push_back(v);
-            r.names.push_back(mCount::ConstantNames());
+            r.names.push_back(engine::ConstantNames());
         };
-        mCount::SetVariableY(0.5);
-        mCount::SetVariableX(1);
+        engine::SetVariableY(0.5);
+        engine::SetVariableX(1);
         evaluate(true);
         evaluate(true);
         evaluate(false);
-        mCount::ClearVariableX();
+        engine::ClearVariableX();
         evaluate(true);
         return r;
     };
@@ -299,18 +299,18 @@ void TestCompiledExpression::surviveAFreshEngine()
 {
     const CompiledExpression program("pi+1");
     QVERIFY(agree(program, Binding::None, 0));
-    mCount::ResetEngine();
+    engine::ResetEngine();
     QVERIFY(agree(program, Binding::None, 0));
-    QCOMPARE(mCount::Evaluate(program), ErrorValue);
+    QCOMPARE(engine::Evaluate(program), ErrorValue);
     EvaluatorCases::InstallDefaultConstants();
     QVERIFY(agree(program, Binding::None, 0));
 
     // Two evaluators with different tables, taken in turn.
-    clsExpressionMFE other;
+    ExpressionEvaluator other;
     other.AddConstant("zz", 1);
     other.AddConstant("PI", 10);
     QCOMPARE(other.MFEExpression(program), 11.0);
-    QCOMPARE(mCount::Evaluate(program), 3.14159265358979 + 1);
+    QCOMPARE(engine::Evaluate(program), 3.14159265358979 + 1);
     QCOMPARE(other.MFEExpression(program), 11.0);
 }
 
@@ -321,16 +321,16 @@ void TestCompiledExpression::numbersAreWorkedOutOnce()
         "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
     const CompiledExpression reduced("2*cos(0.5*x)*cos(19999999.5*x+pi)");
     QCOMPARE(written.size(), reduced.size());
-    QCOMPARE(mCount::EvaluateAtX(written, 1.25), mCount::EvaluateAtX(reduced, 1.25));
+    QCOMPARE(engine::EvaluateAtX(written, 1.25), engine::EvaluateAtX(reduced, 1.25));
     // A number-only part that fails still fails where the scan stops.
     QVERIFY(agree("x+(1/0)*2", Binding::X, 1));
-    QCOMPARE(mCount::SharedEvaluator().LastErrorPosition(), 7);
+    QCOMPARE(engine::SharedEvaluator().LastErrorPosition(), 7);
 }
 
 void TestCompiledExpression::compiledOncePerText()
 {
-    const auto first = mCount::Compile("x+1");
-    QCOMPARE(mCount::Compile("x+1").get(), first.get());
-    QVERIFY(mCount::Compile("x+2").get() != first.get());
-    QCOMPARE(mCount::EvaluateAtX(*first, 2), 3.0);
+    const auto first = engine::Compile("x+1");
+    QCOMPARE(engine::Compile("x+1").get(), first.get());
+    QVERIFY(engine::Compile("x+2").get() != first.get());
+    QCOMPARE(engine::EvaluateAtX(*first, 2), 3.0);
 }

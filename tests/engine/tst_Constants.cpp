@@ -1,6 +1,6 @@
 #include "tst_Constants.h"
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <QTest>
 
@@ -18,7 +18,7 @@ std::vector<std::string> rows(std::initializer_list<const char*> list)
 
 void TestConstants::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
 }
 
 void TestConstants::refusals_data()
@@ -36,13 +36,14 @@ void TestConstants::refusals_data()
                          << Icon::Warning;
     QTest::newRow("12") << QByteArray("12") << QByteArray("1") << "常数名不能为数字"
                         << Icon::Warning;
-    QTest::newRow("1e3 as a name") << QByteArray("1e3") << QByteArray("1") << "常数名不能为数字"
-                                   << Icon::Warning;
+    QTest::newRow("1e3 as a name")
+        << QByteArray("1e3") << QByteArray("1") << "常数名不能为数字" << Icon::Warning;
     QTest::newRow("k=abc") << QByteArray("k") << QByteArray("abc") << "常数必需为数字"
                            << Icon::Warning;
     QTest::newRow("k=empty") << QByteArray("k") << QByteArray("") << "常数必需为数字"
                              << Icon::Warning;
-    QTest::newRow("empty name") << QByteArray("") << QByteArray("1") << "请输入常数名" << Icon::None;
+    QTest::newRow("empty name") << QByteArray("") << QByteArray("1") << "请输入常数名"
+                                << Icon::None;
     QTest::newRow("blank name") << QByteArray("   ") << QByteArray("1") << "请输入常数名"
                                 << Icon::None;
 }
@@ -53,13 +54,14 @@ void TestConstants::refusals()
     QFETCH(QByteArray, value);
     QFETCH(QString, message);
     QFETCH(Icon, icon);
-    const mCount::Outcome outcome = mCount::AddUserConstant(name.toStdString(), value.toStdString());
+    const engine::Outcome outcome =
+        engine::AddUserConstant(name.toStdString(), value.toStdString());
     QVERIFY(!outcome.ok);
     QCOMPARE(QString::fromStdString(outcome.message), message);
     QCOMPARE(outcome.icon, icon);
-    QVERIFY(mCount::ConstantRows().empty());
-    QVERIFY(mCount::ConstantNames().empty());
-    QCOMPARE(mCount::SharedEvaluator().ConstantCount(), std::size_t(0));
+    QVERIFY(engine::ConstantRows().empty());
+    QVERIFY(engine::ConstantNames().empty());
+    QCOMPARE(engine::SharedEvaluator().ConstantCount(), std::size_t(0));
 }
 
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
@@ -76,29 +78,29 @@ void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled()
 {
     QFETCH(QByteArray, name);
-    const mCount::Outcome outcome = mCount::AddUserConstant(name.toStdString(), "5");
+    const engine::Outcome outcome = engine::AddUserConstant(name.toStdString(), "5");
     QVERIFY(outcome.ok);
     QVERIFY(outcome.message.empty());
-    QCOMPARE(mCount::ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
-    QCOMPARE(mCount::ConstantNames(), std::vector<std::string>{name.toStdString()});
-    QCOMPARE(mCount::SharedEvaluator().ConstantCount(), std::size_t(0));
-    QCOMPARE(mCount::Evaluate(name.toStdString()), ErrorValue);
+    QCOMPARE(engine::ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
+    QCOMPARE(engine::ConstantNames(), std::vector<std::string>{name.toStdString()});
+    QCOMPARE(engine::SharedEvaluator().ConstantCount(), std::size_t(0));
+    QCOMPARE(engine::Evaluate(name.toStdString()), ErrorValue);
 }
 
 void TestConstants::exponentValueAndCaseInsensitivity()
 {
-    QVERIFY(mCount::AddUserConstant("k", "1e3").ok);
-    QCOMPARE(mCount::Evaluate("k*2"), 2000.0);
-    QCOMPARE(mCount::Evaluate("K*2"), 2000.0);
-    QCOMPARE(mCount::ConstantRows(), rows({"k - 1e3"}));
+    QVERIFY(engine::AddUserConstant("k", "1e3").ok);
+    QCOMPARE(engine::Evaluate("k*2"), 2000.0);
+    QCOMPARE(engine::Evaluate("K*2"), 2000.0);
+    QCOMPARE(engine::ConstantRows(), rows({"k - 1e3"}));
 }
 
 void TestConstants::duplicateKeepsOldValue()
 {
-    QVERIFY(mCount::AddUserConstant("Pi", "3.14159265358979").ok);
-    QVERIFY(mCount::AddUserConstant("pi", "3").ok);
-    QCOMPARE(mCount::ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
-    QCOMPARE(mCount::Evaluate("PI"), 3.14159265358979);
+    QVERIFY(engine::AddUserConstant("Pi", "3.14159265358979").ok);
+    QVERIFY(engine::AddUserConstant("pi", "3").ok);
+    QCOMPARE(engine::ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
+    QCOMPARE(engine::Evaluate("PI"), 3.14159265358979);
 }
 
 void TestConstants::addConstantNameRule_data()
@@ -118,16 +120,15 @@ void TestConstants::addConstantNameRule()
 {
     QFETCH(QByteArray, name);
     QFETCH(bool, added);
-    clsExpressionMFE evaluator;
+    ExpressionEvaluator evaluator;
     evaluator.AddConstant(name.toStdString(), 7);
     QCOMPARE(evaluator.ConstantCount(), std::size_t(added ? 1 : 0));
-    if (added)
-        QCOMPARE(evaluator.MFEExpression(name.trimmed().toUpper().toStdString()), 7.0);
+    if (added) QCOMPARE(evaluator.MFEExpression(name.trimmed().toUpper().toStdString()), 7.0);
 }
 
 void TestConstants::removeConstant()
 {
-    clsExpressionMFE evaluator;
+    ExpressionEvaluator evaluator;
     evaluator.AddConstant("Pi", 3.14);
     evaluator.RemoveConstant("nothing");
     QCOMPARE(evaluator.ConstantCount(), std::size_t(1));
@@ -137,60 +138,60 @@ void TestConstants::removeConstant()
 
 void TestConstants::bindingUnknowns()
 {
-    mCount::SetVariableX(2);
-    QCOMPARE(mCount::Evaluate("x^2"), 4.0);
-    mCount::ClearVariableX();
-    QCOMPARE(mCount::Evaluate("x^2"), ErrorValue);
-    mCount::SetVariableY(3);
-    QCOMPARE(mCount::Evaluate("Y*2"), 6.0);
-    mCount::ClearVariableY();
-    QCOMPARE(mCount::Evaluate("y"), ErrorValue);
+    engine::SetVariableX(2);
+    QCOMPARE(engine::Evaluate("x^2"), 4.0);
+    engine::ClearVariableX();
+    QCOMPARE(engine::Evaluate("x^2"), ErrorValue);
+    engine::SetVariableY(3);
+    QCOMPARE(engine::Evaluate("Y*2"), 6.0);
+    engine::ClearVariableY();
+    QCOMPARE(engine::Evaluate("y"), ErrorValue);
 }
 
 void TestConstants::secondBindWithoutClearKeepsFirstValue()
 {
-    mCount::SetVariableX(1);
-    mCount::SetVariableX(5);
-    QCOMPARE(mCount::Evaluate("x"), 1.0);
-    mCount::ClearVariableX();
-    mCount::ClearVariableX();
-    QCOMPARE(mCount::Evaluate("x"), ErrorValue);
+    engine::SetVariableX(1);
+    engine::SetVariableX(5);
+    QCOMPARE(engine::Evaluate("x"), 1.0);
+    engine::ClearVariableX();
+    engine::ClearVariableX();
+    QCOMPARE(engine::Evaluate("x"), ErrorValue);
 }
 
 void TestConstants::bindingKeepsRowsInStep()
 {
-    QVERIFY(mCount::AddUserConstant("a", "1").ok);
-    QVERIFY(mCount::AddUserConstant("b", "2").ok);
-    mCount::EvaluateAtX("x+a", 3);
-    mCount::EvaluateAtY("y+b", 3);
-    QCOMPARE(mCount::ConstantNames(), rows({"a", "b"}));
-    QVERIFY(mCount::RemoveSelectedConstant(1).ok);
-    QCOMPARE(mCount::Evaluate("b"), ErrorValue);
-    QCOMPARE(mCount::Evaluate("a"), 1.0);
-    QCOMPARE(mCount::ConstantRows(), rows({"a - 1"}));
+    QVERIFY(engine::AddUserConstant("a", "1").ok);
+    QVERIFY(engine::AddUserConstant("b", "2").ok);
+    engine::EvaluateAtX("x+a", 3);
+    engine::EvaluateAtY("y+b", 3);
+    QCOMPARE(engine::ConstantNames(), rows({"a", "b"}));
+    QVERIFY(engine::RemoveSelectedConstant(1).ok);
+    QCOMPARE(engine::Evaluate("b"), ErrorValue);
+    QCOMPARE(engine::Evaluate("a"), 1.0);
+    QCOMPARE(engine::ConstantRows(), rows({"a - 1"}));
 }
 
 void TestConstants::removeSelectedConstant()
 {
-    const mCount::Outcome none = mCount::RemoveSelectedConstant(-1);
+    const engine::Outcome none = engine::RemoveSelectedConstant(-1);
     QVERIFY(!none.ok);
     QCOMPARE(QString::fromStdString(none.message), QStringLiteral("请选择常数名"));
     QCOMPARE(none.icon, Icon::Warning);
 
-    const mCount::Outcome beyond = mCount::RemoveSelectedConstant(4);
+    const engine::Outcome beyond = engine::RemoveSelectedConstant(4);
     QVERIFY(!beyond.ok);
     QCOMPARE(QString::fromStdString(beyond.message), QStringLiteral("程序出错！"));
     QCOMPARE(beyond.icon, Icon::Error);
 
-    QVERIFY(mCount::AddUserConstant("pi", "3.14").ok);
-    QVERIFY(mCount::RemoveSelectedConstant(0).ok);
-    QVERIFY(mCount::ConstantRows().empty());
-    QCOMPARE(mCount::Evaluate("Pi"), ErrorValue);
+    QVERIFY(engine::AddUserConstant("pi", "3.14").ok);
+    QVERIFY(engine::RemoveSelectedConstant(0).ok);
+    QVERIFY(engine::ConstantRows().empty());
+    QCOMPARE(engine::Evaluate("Pi"), ErrorValue);
 }
 
 void TestConstants::clearOnEmptyListIsIgnored()
 {
-    mCount::ClearVariableX();
-    mCount::ClearVariableY();
-    QVERIFY(mCount::ConstantNames().empty());
+    engine::ClearVariableX();
+    engine::ClearVariableY();
+    QVERIFY(engine::ConstantNames().empty());
 }

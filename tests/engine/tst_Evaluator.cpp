@@ -1,8 +1,8 @@
 #include "tst_Evaluator.h"
 
+#include "Engine.h"
 #include "EvaluatorCases.h"
-#include "clsExpressionMFE.h"
-#include "mCount.h"
+#include "ExpressionEvaluator.h"
 
 #include <QTest>
 
@@ -20,15 +20,15 @@ using EvaluatorCases::Unbound;
 
 double evaluateWith(const QByteArray& text, double x)
 {
-    if (x == Unbound) return mCount::Evaluate(text.toStdString());
-    return mCount::EvaluateAtX(text.toStdString(), x);
+    if (x == Unbound) return engine::Evaluate(text.toStdString());
+    return engine::EvaluateAtX(text.toStdString(), x);
 }
 
 } // namespace
 
 void TestEvaluator::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
     EvaluatorCases::InstallDefaultConstants();
 }
 
@@ -66,7 +66,7 @@ void TestEvaluator::exactResults()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
-    QCOMPARE(mCount::Evaluate(text.toStdString()), expected);
+    QCOMPARE(engine::Evaluate(text.toStdString()), expected);
 }
 
 void TestEvaluator::errorValueBits()
@@ -89,7 +89,7 @@ void TestEvaluator::errorPosition()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, position);
-    clsExpressionMFE evaluator;
+    ExpressionEvaluator evaluator;
     evaluator.MFEExpression(text.toStdString());
     QCOMPARE(evaluator.LastErrorPosition(), position);
 }
@@ -104,28 +104,28 @@ void TestEvaluator::deepNestingFailsWithoutCrash_data()
 void TestEvaluator::deepNestingFailsWithoutCrash()
 {
     QFETCH(QByteArray, text);
-    QCOMPARE(mCount::Evaluate(text.toStdString()), ErrorValue);
+    QCOMPARE(engine::Evaluate(text.toStdString()), ErrorValue);
 }
 
 void TestEvaluator::moderateNestingStillWorks()
 {
-    const int depth = clsExpressionMFE::MaxNesting;
+    const int depth = ExpressionEvaluator::MaxNesting;
     const QByteArray text = QByteArray(depth, '(') + "2" + QByteArray(depth, ')');
-    QCOMPARE(mCount::Evaluate(text.toStdString()), 2.0);
+    QCOMPARE(engine::Evaluate(text.toStdString()), 2.0);
 }
 
 void TestEvaluator::hugeNumbersFail()
 {
     const std::string digits = "1" + std::string(400, '0');
-    QCOMPARE(mCount::Evaluate(digits), ErrorValue);
-    QCOMPARE(mCount::Evaluate("1" + std::string(300, '0')), 1e300);
+    QCOMPARE(engine::Evaluate(digits), ErrorValue);
+    QCOMPARE(engine::Evaluate("1" + std::string(300, '0')), 1e300);
 }
 
 void TestEvaluator::everyByteValueIsSafe()
 {
     for (int b = 1; b < 256; ++b) {
         const std::string text = "1" + std::string(1, static_cast<char>(b)) + "2";
-        const double v = mCount::Evaluate(text);
+        const double v = engine::Evaluate(text);
         if (b == '+')
             QCOMPARE(v, 3.0);
         else if (b == '-')
@@ -145,18 +145,18 @@ void TestEvaluator::everyByteValueIsSafe()
 
 void TestEvaluator::constantsUntouchedByFailure()
 {
-    const auto before = mCount::SharedEvaluator().ConstantCount();
-    mCount::EvaluateAtX("1/0+x", 2);
-    mCount::Evaluate("((((");
-    QCOMPARE(mCount::SharedEvaluator().ConstantCount(), before);
-    QCOMPARE(mCount::Evaluate("x"), ErrorValue);
+    const auto before = engine::SharedEvaluator().ConstantCount();
+    engine::EvaluateAtX("1/0+x", 2);
+    engine::Evaluate("((((");
+    QCOMPARE(engine::SharedEvaluator().ConstantCount(), before);
+    QCOMPARE(engine::Evaluate("x"), ErrorValue);
 }
 
 void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
 {
     // Short numbers take a quicker way than std::from_chars; the bits must not differ.
     std::mt19937 random(2024);
-    clsExpressionMFE evaluator;
+    ExpressionEvaluator evaluator;
     for (int i = 0; i < 200000; ++i) {
         const int length = 1 + int(random() % 20);
         std::string digits;

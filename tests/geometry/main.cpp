@@ -1,8 +1,8 @@
 #include "TestMain.h"
+#include "tst_AnalyticGeometry.h"
 #include "tst_GeometryReports.h"
-#include "tst_fCountPanel.h"
-#include "tst_mAnalyticGeometry.h"
+#include "tst_GeometryWindow.h"
 
 #include <QApplication>
 
-ORVANE_TEST_MAIN(QApplication, TestAnalyticGeometry, TestGeometryReports, TestCountPanel)
+ORVANE_TEST_MAIN(QApplication, TestAnalyticGeometry, TestGeometryReports, TestGeometryWindow)

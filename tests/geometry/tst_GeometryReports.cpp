@@ -1,7 +1,7 @@
 #include "tst_GeometryReports.h"
 
+#include "Engine.h"
 #include "GeometryReports.h"
-#include "mCount.h"
 
 #include <QTest>
 
@@ -40,7 +40,7 @@ const QStringList DefaultCurve{"9", "16", "0", "0", "0", "-144"};
 
 void TestGeometryReports::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
 }
 
 void TestGeometryReports::resultTextStartsEveryLineWithCrLf()

@@ -1,24 +1,24 @@
 #include "tst_MainWindow.h"
 
 #include "Colours.h"
-#include "DP.h"
-#include "Drawer.h"
-#include "MainF.h"
+#include "Engine.h"
+#include "MainWindow.h"
 #include "NamedChild.h"
 #include "PadSurface.h"
 #include "PictureExport.h"
+#include "PlotterPanel.h"
+#include "Settings.h"
+#include "SketchPad.h"
 #include "Startup.h"
 #include "WindowArrangement.h"
-#include "mCount.h"
-#include "mIni.h"
 
-#include <QClipboard>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPainter>
 #include <QMdiSubWindow>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTest>
 
@@ -70,8 +70,8 @@ void TestArrangement::fitsWorkArea_data()
     // Large: the pad is as tall as the work area, beside the 41-pixel tool strip.
     QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(1280, 960) << QRect(41, 0, 934, 934)
                                << QRect(975, 0, 305, 934);
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1920, 1000)
-                               << QRect(41, 0, 1000, 1000) << QRect(1041, 0, 305, 1000);
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1920, 1000) << QRect(41, 0, 1000, 1000)
+                               << QRect(1041, 0, 305, 1000);
     // Medium: the plotter takes what the pad leaves.
     QTest::newRow("1024x700") << QSize(1024, 700) << QSize(1024, 640) << QRect(41, 0, 640, 640)
                               << QRect(681, 0, 343, 640);
@@ -118,14 +118,14 @@ QByteArray fileBytes(const QString& path)
 
 void TestMainWindow::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
     services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
-    settings_ = std::make_unique<mIni>(settingsPath());
+    settings_ = std::make_unique<Settings>(settingsPath());
 }
 
 void TestMainWindow::cleanup()
@@ -134,18 +134,22 @@ void TestMainWindow::cleanup()
     QApplication::closeAllWindows();
 }
 
-QString TestMainWindow::settingsPath() const { return dir_->filePath(QStringLiteral("orvane.ini")); }
-
-MainF& TestMainWindow::start(const QString& functionFile)
+QString TestMainWindow::settingsPath() const
 {
-    window_ = std::make_unique<MainF>(*services_, *settings_, dir_->filePath(QStringLiteral("help/index.html")));
+    return dir_->filePath(QStringLiteral("orvane.ini"));
+}
+
+MainWindow& TestMainWindow::start(const QString& functionFile)
+{
+    window_ = std::make_unique<MainWindow>(*services_, *settings_,
+                                           dir_->filePath(QStringLiteral("help/index.html")));
     Main(*window_, functionFile);
     return *window_;
 }
 
 void TestMainWindow::captionAndWindows()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     QCOMPARE(w.windowTitle(), QStringLiteral("Orvane(奥维恩) 3.0 Final"));
     QVERIFY(w.isMaximized());
     QVERIFY(w.padWindow()->isVisible());
@@ -159,30 +163,31 @@ void TestMainWindow::firstRunWritesSettingsInOrder()
     start();
     const QStringList keys = keysOf(fileBytes(settingsPath()));
     const QStringList expected = {
-        "[Setup]",       "Orvane",     "CreatShortCut", "StateBoxTop",   "Tab",
-        "Size",          "Color",      "LineBold",      "PingHuaDu",     "ShowTip",
-        "Tips",          "LineColor",  "ColorSelfMain", "ColorSelfHelp", "[Infomation]",
-        "ExpressionX",   "ExpressionY", "ExpressionPolar", "AllConst",   "ConstName1",
-        "ConstValue1",   "ConstName2", "ConstValue2",   "ConstName3",    "ConstValue3"};
+        "[Setup]",     "Orvane",      "CreatShortCut",   "StateBoxTop",   "Tab",
+        "Size",        "Color",       "LineBold",        "PingHuaDu",     "ShowTip",
+        "Tips",        "LineColor",   "ColorSelfMain",   "ColorSelfHelp", "[Infomation]",
+        "ExpressionX", "ExpressionY", "ExpressionPolar", "AllConst",      "ConstName1",
+        "ConstValue1", "ConstName2",  "ConstValue2",     "ConstName3",    "ConstValue3"};
     QCOMPARE(keys, expected);
     QCOMPARE(settings_->GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("3"));
     QVERIFY(fileBytes(settingsPath()).contains("\r\n"));
     // The boxes show the default expressions, the constants are loaded.
-    QCOMPARE(child<QLineEdit>(window_.get(), "txtBiaoSi")->text(), QStringLiteral("x^2+sin(x)+1/x"));
-    QCOMPARE(mCount::Evaluate("pi"), 3.14159265358979);
+    QCOMPARE(child<QLineEdit>(window_.get(), "txtBiaoSi")->text(),
+             QStringLiteral("x^2+sin(x)+1/x"));
+    QCOMPARE(engine::Evaluate("pi"), 3.14159265358979);
 }
 
 void TestMainWindow::secondStartReadsSettingsBack()
 {
     start();
     window_.reset();
-    mCount::ResetEngine();
+    engine::ResetEngine();
     settings_->SetSetupValue(QStringLiteral("Size"), QStringLiteral("16"));
     settings_->SetSetupValue(QStringLiteral("Tab"), QStringLiteral(" 2"));
     settings_->SetSetupValue(QStringLiteral("LineBold"), QStringLiteral("3"));
     settings_->SetSetupValue(QStringLiteral("PingHuaDu"), QStringLiteral("40"));
     settings_->SetInfoValue(QStringLiteral("ExpressionX"), QStringLiteral("x^3"));
-    MainF& w = start();
+    MainWindow& w = start();
     QCOMPARE(w.drawer()->axisSize(), 16);
     QCOMPARE(w.drawer()->currentTab(), 2);
     QCOMPARE(w.drawer()->penWidth(), 3);
@@ -193,13 +198,14 @@ void TestMainWindow::secondStartReadsSettingsBack()
 
 void TestMainWindow::closingSavesExpressionsExitDoesNot()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     child<QLineEdit>(&w, "txtBiaoSi")->setText(QStringLiteral("x^5"));
     w.exitWithoutSaving();
     w.close();
-    QCOMPARE(settings_->GetInfoValue(QStringLiteral("ExpressionX")), QStringLiteral("x^2+sin(x)+1/x"));
+    QCOMPARE(settings_->GetInfoValue(QStringLiteral("ExpressionX")),
+             QStringLiteral("x^2+sin(x)+1/x"));
 
-    MainF& again = start();
+    MainWindow& again = start();
     child<QLineEdit>(&again, "txtBiaoSi")->setText(QStringLiteral("x^6"));
     again.close();
     QCOMPARE(settings_->GetInfoValue(QStringLiteral("ExpressionX")), QStringLiteral("x^6"));
@@ -207,7 +213,7 @@ void TestMainWindow::closingSavesExpressionsExitDoesNot()
 
 void TestMainWindow::viewSwitchesKeepSeparateTicks()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     const MainMenu& m = w.menu();
     m.mnuDrawer->trigger();
     QVERIFY(!w.drawerWindow()->isVisible());
@@ -222,7 +228,7 @@ void TestMainWindow::viewSwitchesKeepSeparateTicks()
 
 void TestMainWindow::addConstantTabWithHiddenPlotter()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     w.menu().mnuDrawer->trigger();
     w.menu().mnuAddConst->trigger();
     QCOMPARE(w.drawer()->currentTab(), 4);
@@ -234,7 +240,7 @@ void TestMainWindow::addConstantTabWithHiddenPlotter()
 
 void TestMainWindow::bitmapRightAfterStartHoldsAxes()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     const QString path = dir_->filePath(QStringLiteral("pad.bmp"));
     dialogs_->fileAnswers = {path};
     w.menu().mnuSave->trigger();
@@ -265,10 +271,9 @@ void TestMainWindow::printQuestions()
 {
     QFETCH(bool, white);
     QFETCH(QStringList, questions);
-    MainF& w = start();
+    MainWindow& w = start();
     dialogs_->calls.clear();
-    if (!white)
-        w.sketchPad()->surface().setBackColour(0xC0FFC0);
+    if (!white) w.sketchPad()->surface().setBackColour(0xC0FFC0);
     const QString pdf = dir_->filePath(QStringLiteral("page.pdf"));
     dialogs_->printToPdf = pdf;
     dialogs_->messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
@@ -316,7 +321,7 @@ void TestMainWindow::startWithFunctionFile()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Image]\r\nCount=2\r\nFunction0=y=x^2\r\nFunction1=p=4/(2-2*cos(x))\r\n");
     file.close();
-    MainF& w = start(fun);
+    MainWindow& w = start(fun);
     QListWidget* list = child<QListWidget>(&w, "LF");
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->text(), QStringLiteral("y=x^2"));
@@ -324,7 +329,7 @@ void TestMainWindow::startWithFunctionFile()
 
 void TestMainWindow::copySelectedEntry()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     child<QLineEdit>(&w, "txtBiaoSi")->setText(QStringLiteral("x^2"));
     w.drawer()->addAndDraw();
     w.menu().mnucopy0->trigger();
@@ -333,7 +338,7 @@ void TestMainWindow::copySelectedEntry()
 
 void TestMainWindow::calculatorMissing()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     dialogs_->calls.clear();
     environment_->programsAvailable = false;
     w.menu().mnuCount->trigger();
@@ -342,7 +347,7 @@ void TestMainWindow::calculatorMissing()
 
 void TestMainWindow::clearAllCommand()
 {
-    MainF& w = start();
+    MainWindow& w = start();
     child<QLineEdit>(&w, "txtBiaoSi")->setText(QStringLiteral("x"));
     w.drawer()->addAndDraw();
     w.menu().mnuClear->trigger();

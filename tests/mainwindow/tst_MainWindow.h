@@ -2,9 +2,9 @@
 
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
-#include "MainF.h"
+#include "MainWindow.h"
 #include "Services.h"
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QObject>
 #include <QTemporaryDir>
@@ -42,13 +42,13 @@ private slots:
     void clearAllCommand();
 
 private:
-    orvane::MainF& start(const QString& functionFile = {});
+    orvane::MainWindow& start(const QString& functionFile = {});
     QString settingsPath() const;
 
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
     std::unique_ptr<orvane::FakeEnvironment> environment_;
     std::unique_ptr<orvane::Services> services_;
-    std::unique_ptr<orvane::mIni> settings_;
-    std::unique_ptr<orvane::MainF> window_;
+    std::unique_ptr<orvane::Settings> settings_;
+    std::unique_ptr<orvane::MainWindow> window_;
 };

@@ -1,9 +1,9 @@
 #include "TestMain.h"
 #include "tst_Axes.h"
 #include "tst_Conics.h"
-#include "tst_Drawer.h"
+#include "tst_PlotterPanel.h"
 #include "tst_Tracer.h"
 
 #include <QApplication>
 
-ORVANE_TEST_MAIN(QApplication, TestAxes, TestTracer, TestConics, TestDrawer)
+ORVANE_TEST_MAIN(QApplication, TestAxes, TestTracer, TestConics, TestPlotterPanel)

@@ -1,7 +1,7 @@
 #include "tst_Axes.h"
 
+#include "AxesPainter.h"
 #include "RecordingSurface.h"
-#include "mDraw.h"
 
 #include <QTest>
 
@@ -16,8 +16,7 @@ QList<int> xTicks(const RecordingSurface& s, int size)
 {
     QList<int> out;
     for (const Op& op : s.ofKind(Op::Line))
-        if (op.a.y == 0 && op.b.x == op.a.x && op.b.y == float(0.025 * size))
-            out << int(op.a.x);
+        if (op.a.y == 0 && op.b.x == op.a.x && op.b.y == float(0.025 * size)) out << int(op.a.x);
     return out;
 }
 } // namespace
@@ -49,7 +48,7 @@ void TestAxes::ticksAndLabels()
     QFETCH(double, font);
     QFETCH(int, zeroLabels);
     RecordingSurface s;
-    mDraw::DrawAxes(s, 0xFF0000, size, 9);
+    AxesPainter::DrawAxes(s, 0xFF0000, size, 9);
     QCOMPARE(xTicks(s, size), ticks);
     const QList<Op> texts = s.ofKind(Op::Text);
     for (const Op& t : texts)
@@ -73,7 +72,7 @@ void TestAxes::ticksAndLabels()
 void TestAxes::axisNamesAndArrowheads()
 {
     RecordingSurface s;
-    mDraw::DrawAxes(s, 0, 10, 9);
+    AxesPainter::DrawAxes(s, 0, 10, 9);
     const QList<Op> texts = s.ofKind(Op::Text);
     QCOMPARE(texts[0].text, QStringLiteral("x"));
     QCOMPARE(texts[0].a, (WorldPoint{9.5f, -0.5f}));
@@ -91,7 +90,7 @@ void TestAxes::axisNamesAndArrowheads()
 void TestAxes::fontSizeRestored()
 {
     RecordingSurface s;
-    mDraw::DrawAxes(s, 0, 6, 12);
+    AxesPainter::DrawAxes(s, 0, 6, 12);
     QCOMPARE(s.ofKind(Op::Text).first().fontSize, 15.0);
     QCOMPARE(s.fontSize(), 12.0);
 }

@@ -29,8 +29,7 @@ QList<float> verticalLinesAt(const RecordingSurface& s)
 {
     QList<float> xs;
     for (const Op& op : s.ofKind(Op::Line))
-        if (op.a.x == op.b.x && op.a.y == 10 && op.b.y == -10)
-            xs << op.a.x;
+        if (op.a.x == op.b.x && op.a.y == 10 && op.b.y == -10) xs << op.a.x;
     return xs;
 }
 } // namespace
@@ -44,10 +43,10 @@ void TestConics::rowText_data()
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
     QTest::addColumn<QString>("text");
-    QTest::newRow("circle at origin") << 1 << true << 0.0 << 0.0 << 5.0 << 0.0
-                                      << "(x- 0)^2+(y- 0)^2= 5^2";
-    QTest::newRow("circle (1,-2) r 3") << 1 << true << 1.0 << -2.0 << 3.0 << 0.0
-                                       << "(x- 1)^2+(y--2)^2= 3^2";
+    QTest::newRow("circle at origin")
+        << 1 << true << 0.0 << 0.0 << 5.0 << 0.0 << "(x- 0)^2+(y- 0)^2= 5^2";
+    QTest::newRow("circle (1,-2) r 3")
+        << 1 << true << 1.0 << -2.0 << 3.0 << 0.0 << "(x- 1)^2+(y--2)^2= 3^2";
     QTest::newRow("ellipse") << 2 << true << 5.0 << 3.0 << 0.0 << 0.0
                              << "(x- 0)^2/ 5^2+(y- 0)^2/ 3^2=1";
     QTest::newRow("hyperbola x") << 3 << true << 3.0 << 4.0 << 1.0 << -1.0
@@ -99,7 +98,7 @@ void TestConics::ellipseDirectricesAndFoci()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Ellipse, 5, 3, 1, 0);
     p.directrices = true;
-    QVERIFY(!DrawTuoYuan(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!DrawEllipse(s, p, 0xFF, 1, sameColour));
     QCOMPARE(verticalLinesAt(s), (QList<float>{7.25f, -5.25f}));
     const Op ellipse = s.ofKind(Op::Ellipse).first();
     QCOMPARE(ellipse.radiusX, 5.0f);
@@ -116,7 +115,7 @@ void TestConics::ellipseEqualAxes()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Ellipse, 2, 2, 0, 0);
     p.directrices = true;
-    QVERIFY(!DrawTuoYuan(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!DrawEllipse(s, p, 0xFF, 1, sameColour));
     const Op ellipse = s.ofKind(Op::Ellipse).first();
     QCOMPARE(ellipse.radiusX, 2.0f);
     QCOMPARE(ellipse.radiusY, 2.0f);
@@ -129,8 +128,8 @@ void TestConics::ellipseEqualAxes()
 void TestConics::ellipseWithoutPositiveAxesDrawsNothing()
 {
     RecordingSurface s;
-    QVERIFY(!DrawTuoYuan(s, conic(ConicKind::Ellipse, 0, 3, 0, 0), 0, 1, sameColour));
-    QVERIFY(!DrawTuoYuan(s, conic(ConicKind::Ellipse, 3, -1, 0, 0), 0, 1, sameColour));
+    QVERIFY(!DrawEllipse(s, conic(ConicKind::Ellipse, 0, 3, 0, 0), 0, 1, sameColour));
+    QVERIFY(!DrawEllipse(s, conic(ConicKind::Ellipse, 3, -1, 0, 0), 0, 1, sameColour));
     QVERIFY(s.ops.isEmpty());
 }
 
@@ -140,7 +139,7 @@ void TestConics::hyperbolaAlongX()
     ConicParameters p = conic(ConicKind::Hyperbola, 3, 4, 0, 0);
     p.directrices = true;
     p.asymptotes = true;
-    QVERIFY(!DrawShuanQLine(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!DrawHyperbola(s, p, 0xFF, 1, sameColour));
     QCOMPARE(s.ops.first().pen.colour, Magenta);
     // Points for t = -9 .. 0 and 9 .. 0, two per value.
     QCOMPARE(s.ofKind(Op::Point).size(), 1 + 2 * (901 + 901));
@@ -158,7 +157,7 @@ void TestConics::hyperbolaAlongY()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Hyperbola, 3, 4, 0, 0);
     p.alongX = false;
-    QVERIFY(!DrawShuanQLine(s, p, 0xFF, 3, sameColour));
+    QVERIFY(!DrawHyperbola(s, p, 0xFF, 3, sameColour));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].a, (WorldPoint{-0.1f, 5}));
@@ -170,7 +169,8 @@ void TestConics::hyperbolaAlongY()
 void TestConics::hyperbolaZeroAxis()
 {
     RecordingSurface s;
-    const auto message = DrawShuanQLine(s, conic(ConicKind::Hyperbola, 0, 4, 0, 0), 0, 1, sameColour);
+    const auto message =
+        DrawHyperbola(s, conic(ConicKind::Hyperbola, 0, 4, 0, 0), 0, 1, sameColour);
     QVERIFY(message);
     QCOMPARE(message->text, QStringLiteral("错误：a,b不能等于0"));
     QCOMPARE(message->title, QStringLiteral("错误"));
@@ -181,7 +181,7 @@ void TestConics::hyperbolaZeroAxis()
 void TestConics::hyperbolaCentreOutsideSweep()
 {
     RecordingSurface s;
-    QVERIFY(!DrawShuanQLine(s, conic(ConicKind::Hyperbola, 1, 1, 12, 0), 0, 1, sameColour));
+    QVERIFY(!DrawHyperbola(s, conic(ConicKind::Hyperbola, 1, 1, 12, 0), 0, 1, sameColour));
     // t runs from -9 up to 12, then from 9 down to 12: not at all.
     QCOMPARE(s.ofKind(Op::Point).size(), 1 + 2 * 2101);
 }
@@ -192,7 +192,7 @@ void TestConics::helpColourAskedPerLine()
     ConicParameters p = conic(ConicKind::Ellipse, 5, 3, 0, 0);
     p.directrices = true;
     int asked = 0;
-    DrawTuoYuan(s, p, 0xFF, 1, [&](Colour) { return Colour(++asked); });
+    DrawEllipse(s, p, 0xFF, 1, [&](Colour) { return Colour(++asked); });
     QCOMPARE(asked, 4);
     const QList<Op> lines = s.ofKind(Op::Line);
     for (int i = 0; i < 4; ++i)

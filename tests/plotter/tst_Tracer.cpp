@@ -1,8 +1,8 @@
 #include "tst_Tracer.h"
 
 #include "CurveTracer.h"
+#include "Engine.h"
 #include "RecordingSurface.h"
-#include "mCount.h"
 
 #include <QTest>
 
@@ -27,8 +27,8 @@ TraceRequest request(const char* expression, double smoothness, double from = -1
 
 void TestTracer::init()
 {
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
+    engine::ResetEngine();
+    engine::AddUserConstant("Pi", "3.14159265358979");
 }
 
 void TestTracer::stepFromSmoothness_data()
@@ -118,7 +118,7 @@ void TestTracer::functionOfY()
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines.first().a, (WorldPoint{0, 0}));
     QCOMPARE(lines.first().b, (WorldPoint{0.2f, 0.1f}));
-    QCOMPARE(mCount::ConstantNames().size(), std::size_t(1)); // the unknown is unbound again
+    QCOMPARE(engine::ConstantNames().size(), std::size_t(1)); // the unknown is unbound again
 }
 
 void TestTracer::polarClosedLoop()
@@ -126,7 +126,7 @@ void TestTracer::polarClosedLoop()
     RecordingSurface s;
     DrawPolar(s, request("4/(3-2*cos(x))", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
-    QCOMPARE(lines.size(), 629); // theta = 0, 0.01, ..., 6.28
+    QCOMPARE(lines.size(), 629);                // theta = 0, 0.01, ..., 6.28
     QCOMPARE(lines.first().a, lines.first().b); // the first segment has zero length
     QCOMPARE(lines.first().a, (WorldPoint{4, 0}));
     QVERIFY(std::fabs(lines.last().b.x - 4) < 0.01);
@@ -142,8 +142,7 @@ void TestTracer::polarChordOverUndefinedSample()
         const double r1 = std::hypot(op.a.x, op.a.y);
         const double r2 = std::hypot(op.b.x, op.b.y);
         // 2.9 and 3.1 lie on both sides of the undefined sample 3.0.
-        if (std::fabs(r1 - 10) < 1e-3 && std::fabs(r2 - 10) < 1e-3)
-            ++chords;
+        if (std::fabs(r1 - 10) < 1e-3 && std::fabs(r2 - 10) < 1e-3) ++chords;
     }
     QCOMPARE(chords, 1);
 }

@@ -1,11 +1,11 @@
-// Writes keys into a settings file through mIni, one write per key, as the windows do.
+// Writes keys into a settings file through Settings, one write per key, as the windows do.
 //
 //   settings_writer PATH PREFIX COUNT [VALUE_BYTES] [--file-size-limit BYTES]
 //
 // Key i (1..COUNT) of section Setup is PREFIX followed by i; its value is "v" followed
 // by i, padded with "x" to VALUE_BYTES when given. With --file-size-limit, files
 // larger than BYTES cannot be written (RLIMIT_FSIZE), as on a full disk.
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -44,7 +44,7 @@ int main(int argc, char** argv)
                    stderr);
         return 2;
     }
-    const orvane::mIni settings(arguments[0]);
+    const orvane::Settings settings(arguments[0]);
     const QString prefix = arguments[1];
     const int count = arguments[2].toInt();
     const int valueBytes = arguments.value(3).toInt();

@@ -1,6 +1,6 @@
 #include "tst_BadExpressions.h"
 
-#include "mCount.h"
+#include "Engine.h"
 
 #include <QProcess>
 #include <QTest>
@@ -34,7 +34,7 @@ bool sameBits(double a, double b)
 
 void TestBadExpressions::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
 }
 
 void TestBadExpressions::megabyteTexts_data()
@@ -62,27 +62,28 @@ void TestBadExpressions::megabyteTexts()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
     const std::string_view view(text.constData(), std::size_t(text.size()));
-    const double scanned = mCount::Evaluate(view);
+    const double scanned = engine::Evaluate(view);
     if (expected == ErrorValue || expected == 0)
         QCOMPARE(scanned, expected);
     else
-        QVERIFY2(std::fabs(scanned - expected) < 1e-9 * expected, qPrintable(QByteArray::number(scanned)));
+        QVERIFY2(std::fabs(scanned - expected) < 1e-9 * expected,
+                 qPrintable(QByteArray::number(scanned)));
     // The compiled form reads the same megabyte to the same end.
     const CompiledExpression program(view);
-    QVERIFY(sameBits(mCount::Evaluate(program), scanned));
+    QVERIFY(sameBits(engine::Evaluate(program), scanned));
 }
 
 void TestBadExpressions::everyPairOfBytes()
 {
-    mCount::AddUserConstant("Pi", "3.14159265358979");
+    engine::AddUserConstant("Pi", "3.14159265358979");
     int values = 0;
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second) {
             const char text[2] = {char(first), char(second)};
             const std::string_view view(text, 2);
-            const double scanned = mCount::Evaluate(view);
+            const double scanned = engine::Evaluate(view);
             const CompiledExpression program(view);
-            const double run = mCount::Evaluate(program);
+            const double run = engine::Evaluate(program);
             if (!sameBits(scanned, run))
                 QFAIL(qPrintable(QStringLiteral("bytes %1 %2: scanned %3, compiled %4")
                                      .arg(first)
@@ -103,10 +104,10 @@ void TestBadExpressions::deepNestingThroughTheProgram_data()
     QTest::addColumn<QByteArray>("text");
     // One argument can hold 128 KiB on Linux; the evaluator's own tests go deeper.
     QTest::newRow("65000 parentheses") << QByteArray(65000, '(') + '1' + QByteArray(65000, ')');
-    QTest::newRow("43000 signs and parentheses") << QByteArray("-(").repeated(43000) + '1' +
-                                                        QByteArray(43000, ')');
-    QTest::newRow("25000 nested calls") << QByteArray("sin(").repeated(25000) + '1' +
-                                               QByteArray(25000, ')');
+    QTest::newRow("43000 signs and parentheses")
+        << QByteArray("-(").repeated(43000) + '1' + QByteArray(43000, ')');
+    QTest::newRow("25000 nested calls")
+        << QByteArray("sin(").repeated(25000) + '1' + QByteArray(25000, ')');
 }
 
 void TestBadExpressions::deepNestingThroughTheProgram()

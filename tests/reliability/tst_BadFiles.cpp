@@ -4,7 +4,7 @@
 #include "FileBytes.h"
 #include "FunctionGraphFile.h"
 #include "ProfileFile.h"
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -38,8 +38,8 @@ void TestBadFiles::init()
     QDir folder(dir_.path());
     folder.setFilter(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     for (const QFileInfo& entry : folder.entryInfoList()) {
-        QFile::setPermissions(entry.filePath(), QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ExeOwner);
+        QFile::setPermissions(entry.filePath(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         if (entry.isDir() && !entry.isSymLink())
             QDir(entry.filePath()).removeRecursively();
         else
@@ -52,8 +52,8 @@ void TestBadFiles::hundredMegabyteFilesHoldNothing_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("head");
     QTest::newRow("settings") << "orvane.ini" << QByteArray("[Setup]\r\nTab=3\r\n");
-    QTest::newRow("function graph") << "big.fun"
-                                    << QByteArray("[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    QTest::newRow("function graph")
+        << "big.fun" << QByteArray("[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
 }
 
 void TestBadFiles::hundredMegabyteFilesHoldNothing()
@@ -107,7 +107,7 @@ void TestBadFiles::readOnlySettingsStayReadOnly()
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     QVERIFY(QFile::setPermissions(file, readOnly));
 
-    const mIni settings(file);
+    const Settings settings(file);
     QCOMPARE(settings.GetSetupValue(QStringLiteral("Tab")), QStringLiteral("3"));
     settings.SetSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
     settings.AddConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 2);
@@ -128,8 +128,7 @@ void TestBadFiles::truncatedGbkKeepsTheRest_data()
     QTest::newRow("cut at the end of the file")
         << QByteArray("[Infomation]\r\nAllConst=1\r\nConstName1=\xd6") << QString();
     QTest::newRow("cut before the line end")
-        << QByteArray("[Infomation]\r\nConstName1=a\xd6\r\nAllConst=1\r\n")
-        << QStringLiteral("a");
+        << QByteArray("[Infomation]\r\nConstName1=a\xd6\r\nAllConst=1\r\n") << QStringLiteral("a");
     QTest::newRow("whole character, then a cut one")
         << QByteArray("[Infomation]\r\nConstName1=\xd6\xd0\xd6\r\nAllConst=1\r\n")
         << QStringLiteral("中");
@@ -141,7 +140,7 @@ void TestBadFiles::truncatedGbkKeepsTheRest()
     QFETCH(QString, cutValue);
     const QString file = path(QStringLiteral("orvane.ini"));
     writeBytes(file, bytes);
-    const mIni settings(file);
+    const Settings settings(file);
     QCOMPARE(settings.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("1"));
     QCOMPARE(settings.GetInfoValue(QStringLiteral("ConstName1")), cutValue);
 
@@ -160,8 +159,8 @@ void TestBadFiles::truncatedGbkFunctionEntry()
                      "\r\nFunction2=x=y\xd6");
     FakeFunctionTarget target;
     OpenFunctionFile(file, target);
-    QCOMPARE(target.rows, (QStringList{QStringLiteral("y=x*"), QStringLiteral("p=中"),
-                                       QStringLiteral("x=y")}));
+    QCOMPARE(target.rows,
+             (QStringList{QStringLiteral("y=x*"), QStringLiteral("p=中"), QStringLiteral("x=y")}));
 }
 
 void TestBadFiles::cutCharacterBehindALineBreakSavesClean()
@@ -248,7 +247,7 @@ void TestBadFiles::symlinkedSettingsFile()
     const QString link = path(QStringLiteral("orvane.ini"));
     writeBytes(real, "[Setup]\r\nTab=3\r\n");
     QVERIFY(QFile::link(real, link));
-    const mIni settings(link);
+    const Settings settings(link);
     settings.SetSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readBytes(real), QByteArray("[Setup]\r\nTab=3\r\nSize=12\r\n"));
@@ -258,7 +257,7 @@ void TestBadFiles::settingsPathIsAFolder()
 {
     const QString folder = path(QStringLiteral("orvane.ini"));
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
-    const mIni settings(folder);
+    const Settings settings(folder);
     settings.SetSetupValue(QStringLiteral("Tab"), QStringLiteral("1"));
     settings.AddConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 1);
     QCOMPARE(settings.GetSetupValue(QStringLiteral("Tab")), QString());

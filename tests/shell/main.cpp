@@ -3,9 +3,9 @@
 #include "tst_FunctionGraphFile.h"
 #include "tst_LoadSettings.h"
 #include "tst_ProfileFile.h"
-#include "tst_mIni.h"
+#include "tst_Settings.h"
 
 #include <QCoreApplication>
 
-ORVANE_TEST_MAIN(QCoreApplication, TestProfileFile, TestMIni, TestLoadSettings,
+ORVANE_TEST_MAIN(QCoreApplication, TestProfileFile, TestSettings, TestLoadSettings,
                  TestFunctionGraphFile, TestEvalSettings)

@@ -1,9 +1,9 @@
 #include "tst_EvalSettings.h"
 
 #include "CommandLine.h"
+#include "Engine.h"
 #include "EvalCommand.h"
 #include "FileBytes.h"
-#include "mCount.h"
 
 #include <QFile>
 #include <QProcess>
@@ -20,7 +20,7 @@ QString TestEvalSettings::path() const
 
 void TestEvalSettings::init()
 {
-    mCount::ResetEngine();
+    engine::ResetEngine();
     QFile::remove(path());
 }
 

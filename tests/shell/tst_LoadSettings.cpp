@@ -2,7 +2,7 @@
 
 #include "FileBytes.h"
 #include "LoadSettings.h"
-#include "mIni.h"
+#include "Settings.h"
 
 #include <QFile>
 #include <QStringList>
@@ -19,7 +19,7 @@ constexpr int ScreenTwips = 15360;
 // that moment, because the order of writes and calls is part of the behaviour.
 class RecordingHooks : public StartupHooks {
 public:
-    explicit RecordingHooks(const mIni& ini) : ini_(ini) {}
+    explicit RecordingHooks(const Settings& ini) : ini_(ini) {}
 
     void offerShortcuts() override
     {
@@ -56,7 +56,7 @@ public:
     QStringList calls;
 
 private:
-    const mIni& ini_;
+    const Settings& ini_;
 };
 
 const QByteArray FirstRunFile = "[Setup]\r\n"
@@ -87,7 +87,7 @@ const QByteArray FirstRunFile = "[Setup]\r\n"
 
 QStringList runOnce(const QString& path)
 {
-    const mIni ini(path);
+    const Settings ini(path);
     RecordingHooks hooks(ini);
     LoadSettings(ini, ScreenTwips, hooks);
     return hooks.calls;

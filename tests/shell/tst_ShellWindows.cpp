@@ -1,15 +1,15 @@
 #include "tst_ShellWindows.h"
 
+#include "AboutDialog.h"
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "FileBytes.h"
 #include "NamedChild.h"
 #include "Services.h"
+#include "Settings.h"
 #include "ShellWindows.h"
+#include "TipDialog.h"
 #include "TipTexts.h"
-#include "frmAbout.h"
-#include "frmTip.h"
-#include "mIni.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -32,7 +32,7 @@ struct Fixture {
     Services services{dialogs, environment};
 };
 
-QString shownTip(frmTip& tip)
+QString shownTip(TipDialog& tip)
 {
     return child<QLabel>(&tip, "lblTipText")->text();
 }
@@ -76,8 +76,8 @@ void TestShellWindows::tipTexts()
 void TestShellWindows::firstOpeningShowsTheFirstTip()
 {
     Fixture f;
-    const mIni ini(path());
-    frmTip tip(f.services, ini, nullptr);
+    const Settings ini(path());
+    TipDialog tip(f.services, ini, nullptr);
     QCOMPARE(shownTip(tip), TipText(1001));
     QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nTips=1\r\n"));
 }
@@ -104,8 +104,8 @@ void TestShellWindows::openingMovesOnAcrossRuns()
     QFETCH(QString, written);
     writeBytes(path(), "[Setup]\r\nTips=" + stored + "\r\n");
     Fixture f;
-    const mIni ini(path());
-    frmTip tip(f.services, ini, nullptr);
+    const Settings ini(path());
+    TipDialog tip(f.services, ini, nullptr);
     QCOMPARE(shownTip(tip), TipText(shown));
     QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), written);
 }
@@ -113,8 +113,8 @@ void TestShellWindows::openingMovesOnAcrossRuns()
 void TestShellWindows::nextTipCycles()
 {
     Fixture f;
-    const mIni ini(path());
-    frmTip tip(f.services, ini, nullptr);
+    const Settings ini(path());
+    TipDialog tip(f.services, ini, nullptr);
     auto* next = child<QPushButton>(&tip, "cmdNextTip");
     for (int i = 0; i < 11; ++i)
         QTest::mouseClick(next, Qt::LeftButton);
@@ -130,8 +130,8 @@ void TestShellWindows::checkBoxWritesShowTip()
 {
     writeBytes(path(), "[Setup]\r\nShowTip=1\r\n");
     Fixture f;
-    const mIni ini(path());
-    frmTip tip(f.services, ini, nullptr);
+    const Settings ini(path());
+    TipDialog tip(f.services, ini, nullptr);
     auto* check = child<QCheckBox>(&tip, "chkLoadTipsAtStartup");
     QVERIFY(check->isChecked());
     QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nShowTip=1\r\nTips=1\r\n"));
@@ -141,15 +141,15 @@ void TestShellWindows::checkBoxWritesShowTip()
     QCOMPARE(ini.GetSetupValue(QStringLiteral("ShowTip")), QStringLiteral("1"));
 
     writeBytes(path(), "[Setup]\r\nShowTip=0\r\n");
-    frmTip cleared(f.services, ini, nullptr);
+    TipDialog cleared(f.services, ini, nullptr);
     QVERIFY(!child<QCheckBox>(&cleared, "chkLoadTipsAtStartup")->isChecked());
 }
 
 void TestShellWindows::tipWindowLooksRight()
 {
     Fixture f;
-    const mIni ini(path());
-    frmTip tip(f.services, ini, nullptr);
+    const Settings ini(path());
+    TipDialog tip(f.services, ini, nullptr);
     QCOMPARE(tip.windowTitle(), QStringLiteral("日积月累"));
     QVERIFY(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!tip.isModal());
@@ -164,9 +164,9 @@ void TestShellWindows::tipWindowLooksRight()
 void TestShellWindows::okClosesAndDestroys()
 {
     Fixture f;
-    const mIni ini(path());
+    const Settings ini(path());
     QWidget owner;
-    QPointer<frmTip> tip = ShowTipWindow(f.services, ini, &owner);
+    QPointer<TipDialog> tip = ShowTipWindow(f.services, ini, &owner);
     QVERIFY(tip && tip->isVisible());
     QTest::mouseClick(child<QPushButton>(tip, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(tip.isNull());
@@ -175,16 +175,16 @@ void TestShellWindows::okClosesAndDestroys()
 void TestShellWindows::openTipWindowIsOnlyBroughtForward()
 {
     Fixture f;
-    const mIni ini(path());
+    const Settings ini(path());
     QWidget owner;
-    frmTip* first = ShowTipWindow(f.services, ini, &owner);
-    frmTip* again = ShowTipWindow(f.services, ini, &owner);
+    TipDialog* first = ShowTipWindow(f.services, ini, &owner);
+    TipDialog* again = ShowTipWindow(f.services, ini, &owner);
     QCOMPARE(again, first);
     QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
     first->close();
-    QTRY_COMPARE(owner.findChildren<frmTip*>().size(), 0);
+    QTRY_COMPARE(owner.findChildren<TipDialog*>().size(), 0);
     // Every new opening moves one tip further.
-    frmTip* second = ShowTipWindow(f.services, ini, &owner);
+    TipDialog* second = ShowTipWindow(f.services, ini, &owner);
     QCOMPARE(shownTip(*second), TipText(1002));
 }
 
@@ -195,7 +195,7 @@ void TestShellWindows::aboutBoxShowsTheProduct()
     sign.fill(Qt::red);
     const QIcon oldIcon = QApplication::windowIcon();
     QApplication::setWindowIcon(QIcon(sign));
-    frmAbout about(f.services, nullptr);
+    AboutDialog about(f.services, nullptr);
     QApplication::setWindowIcon(oldIcon);
     QCOMPARE(child<QLabel>(&about, "picSign")->pixmap().toImage().pixelColor(10, 10),
              QColor(Qt::red));
@@ -215,7 +215,7 @@ void TestShellWindows::aboutBoxShowsTheProduct()
 void TestShellWindows::aboutLinkOpensTheAddress()
 {
     Fixture f;
-    QPointer<frmAbout> about = ShowAboutBox(f.services, nullptr);
+    QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
     clickCentre(child<QLabel>(about, "Label1"));
     QCOMPARE(f.environment.openedDocuments, QStringList{MakerAddress});
     QVERIFY(about && about->isVisible());
@@ -226,7 +226,7 @@ void TestShellWindows::aboutClosesOnClick()
 {
     Fixture f;
     for (const char* target : {"lblTitle", "picSign", ""}) {
-        QPointer<frmAbout> about = ShowAboutBox(f.services, nullptr);
+        QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
         QWidget* where = *target ? child<QWidget>(about, target) : about.data();
         if (*target)
             clickCentre(where);
@@ -242,7 +242,7 @@ void TestShellWindows::openAboutBoxIsOnlyBroughtForward()
 {
     Fixture f;
     QWidget owner;
-    frmAbout* first = ShowAboutBox(f.services, &owner);
+    AboutDialog* first = ShowAboutBox(f.services, &owner);
     QCOMPARE(ShowAboutBox(f.services, &owner), first);
-    QCOMPARE(owner.findChildren<frmAbout*>().size(), 1);
+    QCOMPARE(owner.findChildren<AboutDialog*>().size(), 1);
 }

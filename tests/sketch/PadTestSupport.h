@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DP.h"
 #include "PadSurface.h"
+#include "SketchPad.h"
 
 #include <QPoint>
 
@@ -17,7 +17,7 @@ inline QPoint pixelOf(float x, float y)
 }
 
 // A blank surface like the pad's, to replay the drawing a test expects.
-inline PadSurface expectedSurface(const DP& pad)
+inline PadSurface expectedSurface(const SketchPad& pad)
 {
     PadSurface s;
     s.setBackColour(pad.surface().backColour());

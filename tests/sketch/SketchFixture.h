@@ -1,15 +1,15 @@
 #pragma once
 
-#include "DP.h"
+#include "CoordinateBox.h"
+#include "DrawingMenu.h"
 #include "FakeEnvironment.h"
 #include "FakeSketchContext.h"
 #include "FakeSystemDialogs.h"
 #include "PadTestSupport.h"
 #include "Services.h"
+#include "SketchPad.h"
 #include "SketchWindows.h"
-#include "StatusBar.h"
-#include "WinTools.h"
-#include "mMenuDraw.h"
+#include "ToolBox.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -33,9 +33,9 @@ struct SketchFixture {
         status().show();
     }
 
-    DP& pad() { return windows.pad(); }
-    WinTools& tools() { return windows.toolBox(); }
-    StatusBar& status() { return windows.statusBar(); }
+    SketchPad& pad() { return windows.pad(); }
+    ToolBox& tools() { return windows.toolBox(); }
+    CoordinateBox& status() { return windows.statusBar(); }
 
     template <typename T = QWidget> T* tool(const QString& name)
     {

@@ -1,10 +1,11 @@
 #include "TestMain.h"
+#include "tst_CoordinateBox.h"
 #include "tst_Pad.h"
 #include "tst_PadSurface.h"
 #include "tst_SketchTexts.h"
-#include "tst_StatusBar.h"
 #include "tst_ToolBox.h"
 
 #include <QApplication>
 
-ORVANE_TEST_MAIN(QApplication, TestPadSurface, TestPad, TestSketchTexts, TestToolBox, TestStatusBar)
+ORVANE_TEST_MAIN(QApplication, TestPadSurface, TestPad, TestSketchTexts, TestToolBox,
+                 TestCoordinateBox)

@@ -19,13 +19,13 @@ constexpr Colour Red = 0x0000FF;
 
 struct Pad {
     FakeSketchContext context;
-    std::unique_ptr<DP> dp;
+    std::unique_ptr<SketchPad> dp;
     QString status;
 
     Pad()
     {
-        dp = std::make_unique<DP>(context);
-        QObject::connect(dp.get(), &DP::coordinatesChanged,
+        dp = std::make_unique<SketchPad>(context);
+        QObject::connect(dp.get(), &SketchPad::coordinatesChanged,
                          [this](const QString& text) { status = text; });
         dp->resize(PadPixels, PadPixels);
         dp->show();
@@ -117,7 +117,7 @@ void TestPad::pointMode()
 {
     Pad pad;
     pad.context.width = 6;
-    pad.dp->setDrawModeValue(DP::ModePoint);
+    pad.dp->setDrawModeValue(SketchPad::ModePoint);
     pad.press(-2, 7);
     pad.release(-2, 7);
     PadSurface want = expectedSurface(*pad.dp);
@@ -131,7 +131,7 @@ void TestPad::lineRubberBandThenLine()
 {
     Pad pad;
     pad.context.width = 3;
-    pad.dp->setDrawModeValue(DP::ModeLine);
+    pad.dp->setDrawModeValue(SketchPad::ModeLine);
     pad.press(0, 0);
     QVERIFY(pad.dp->lineActive());
     pad.move(3, 4);
@@ -158,7 +158,7 @@ void TestPad::lineRubberBandThenLine()
 void TestPad::perpendicularsDashDot()
 {
     Pad pad;
-    pad.dp->setDrawModeValue(DP::ModePerpendicular);
+    pad.dp->setDrawModeValue(SketchPad::ModePerpendicular);
     pad.press(2, 3);
     pad.release(2, 3);
     PadSurface want = expectedSurface(*pad.dp);
@@ -173,7 +173,7 @@ void TestPad::circleRubberBandThenCircle()
 {
     Pad pad;
     pad.context.width = 2;
-    pad.dp->setDrawModeValue(DP::ModeCircle);
+    pad.dp->setDrawModeValue(SketchPad::ModeCircle);
     pad.press(1, 1);
     QVERIFY(pad.dp->circleActive());
     pad.move(4, 5);
@@ -204,7 +204,7 @@ void TestPad::circleRubberBandThenCircle()
 void TestPad::radiusPrintedInSinglePrecision()
 {
     Pad pad;
-    pad.dp->setDrawModeValue(DP::ModeCircle);
+    pad.dp->setDrawModeValue(SketchPad::ModeCircle);
     pad.press(0, 0);
     pad.move(1, 1);
     PadSurface want = expectedSurface(*pad.dp);
@@ -239,7 +239,7 @@ void TestPad::eraserUsesSizeReadAtTheMoment()
     pad.dp->setEraserSizeReader([&eraser] { return eraser; });
     pad.dp->surface().setPenWidth(8);
     pad.dp->surface().line({-9, 2}, {9, 2}, Black);
-    pad.dp->setDrawModeValue(DP::ModeEraser);
+    pad.dp->setDrawModeValue(SketchPad::ModeEraser);
     pad.press(1, 2);
     QVERIFY(pad.dp->erasing());
     eraser = size;
@@ -288,7 +288,7 @@ void TestPad::otherButtonOnlyPopsUpTheMenu()
 void TestPad::resizeClearsAndRedrawsAxes()
 {
     Pad pad;
-    pad.dp->setDrawModeValue(DP::ModeLine);
+    pad.dp->setDrawModeValue(SketchPad::ModeLine);
     pad.press(-3, -3);
     pad.release(4, 4);
     QVERIFY(pad.kept() != expectedSurface(*pad.dp).persistentImage());
@@ -304,9 +304,9 @@ void TestPad::resizeClearsAndRedrawsAxes()
 void TestPad::textBoxFollowsPressAndEnterPrints()
 {
     Pad pad;
-    QSignalSpy placed(pad.dp.get(), &DP::textPlaced);
+    QSignalSpy placed(pad.dp.get(), &SketchPad::textPlaced);
     QLineEdit* input = pad.dp->inputWord();
-    pad.dp->setDrawModeValue(DP::ModeText);
+    pad.dp->setDrawModeValue(SketchPad::ModeText);
     pad.press(-5, 5);
     pad.release(-5, 5);
     QVERIFY(input->isVisible());
@@ -332,15 +332,15 @@ void TestPad::textBoxFollowsPressAndEnterPrints()
     QVERIFY(input->isHidden());
     QVERIFY(input->text().isEmpty());
     QCOMPARE(pad.dp->drawMode(), 0);
-    QCOMPARE(pad.dp->pointer(), DP::Pointer::Arrow);
+    QCOMPARE(pad.dp->pointer(), SketchPad::Pointer::Arrow);
     QCOMPARE(placed.count(), 1);
 }
 
 void TestPad::enterWithNothingTypedStillEndsTextMode()
 {
     Pad pad;
-    QSignalSpy placed(pad.dp.get(), &DP::textPlaced);
-    pad.dp->setDrawModeValue(DP::ModeText);
+    QSignalSpy placed(pad.dp.get(), &SketchPad::textPlaced);
+    pad.dp->setDrawModeValue(SketchPad::ModeText);
     pad.press(0, 0);
     pad.release(0, 0);
     QTest::keyClick(pad.dp->inputWord(), Qt::Key_Enter);
@@ -348,7 +348,7 @@ void TestPad::enterWithNothingTypedStillEndsTextMode()
     QCOMPARE(pad.dp->drawMode(), 0);
     QCOMPARE(placed.count(), 1);
     // Other keys do nothing.
-    pad.dp->setDrawModeValue(DP::ModeText);
+    pad.dp->setDrawModeValue(SketchPad::ModeText);
     QTest::keyClick(pad.dp->inputWord(), Qt::Key_Escape);
-    QCOMPARE(pad.dp->drawMode(), int(DP::ModeText));
+    QCOMPARE(pad.dp->drawMode(), int(SketchPad::ModeText));
 }

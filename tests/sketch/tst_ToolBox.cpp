@@ -28,7 +28,7 @@ QStringList itemsOf(QComboBox* combo)
 
 void checkOnlyActive(SketchFixture& f, int active)
 {
-    for (int i = 0; i < WinTools::ModeButtons; ++i) {
+    for (int i = 0; i < ToolBox::ModeButtons; ++i) {
         auto* button = f.tool<GoldButton>(QStringLiteral("GButton_%1").arg(i));
         QVERIFY(button);
         QCOMPARE(button->OnUp(), i == active ? 8 : 0);
@@ -67,12 +67,12 @@ void TestToolBox::loadFillsTheBoxes()
     QCOMPARE(f.tool<QLabel>(QStringLiteral("LBeforeColor"))->text(), QStringLiteral("前景"));
     QCOMPARE(f.tool<QLabel>(QStringLiteral("LBackColor"))->text(), QStringLiteral("背景"));
     const int top = f.tool(QStringLiteral("GButton_0"))->y();
-    for (int i = 0; i < WinTools::ModeButtons; ++i) {
+    for (int i = 0; i < ToolBox::ModeButtons; ++i) {
         auto* button = f.tool<GoldButton>(QStringLiteral("GButton_%1").arg(i));
         QCOMPARE(button->y(), top + 24 * i);
         QVERIFY(!button->Picture().isNull());
     }
-    for (int i = 0; i < WinTools::ToolButtons; ++i)
+    for (int i = 0; i < ToolBox::ToolButtons; ++i)
         QVERIFY(!f.tool<GoldButton>(QStringLiteral("GBTools_%1").arg(i))->Picture().isNull());
     QVERIFY(f.tool<GoldButton>(QStringLiteral("GBStandard")));
     checkOnlyActive(f, 0);
@@ -84,14 +84,15 @@ void TestToolBox::modeButtonsLeaveExactlyOneActive_data()
     QTest::addColumn<int>("second");
     QTest::addColumn<QString>("status");
     QTest::addColumn<int>("pointer");
-    const int cross = int(DP::Pointer::Cross);
-    QTest::newRow("0 after 3") << 3 << 0 << QStringLiteral("画图状态") << int(DP::Pointer::Arrow);
+    const int cross = int(SketchPad::Pointer::Cross);
+    QTest::newRow("0 after 3") << 3 << 0 << QStringLiteral("画图状态")
+                               << int(SketchPad::Pointer::Arrow);
     QTest::newRow("1") << 0 << 1 << QStringLiteral("画点") << cross;
     QTest::newRow("2") << 6 << 2 << QStringLiteral("画线") << cross;
     QTest::newRow("3") << 1 << 3 << QStringLiteral("画到坐标轴的垂线") << cross;
     QTest::newRow("4") << 5 << 4 << QStringLiteral("画圆") << cross;
-    QTest::newRow("5") << 2 << 5 << QStringLiteral("插入文字") << int(DP::Pointer::Text);
-    QTest::newRow("6") << 4 << 6 << QStringLiteral("橡皮") << int(DP::Pointer::Custom);
+    QTest::newRow("5") << 2 << 5 << QStringLiteral("插入文字") << int(SketchPad::Pointer::Text);
+    QTest::newRow("6") << 4 << 6 << QStringLiteral("橡皮") << int(SketchPad::Pointer::Custom);
 }
 
 void TestToolBox::modeButtonsLeaveExactlyOneActive()
@@ -127,7 +128,7 @@ void TestToolBox::eraserButtonShowsSizesAndCursor()
     QVERIFY(f.tool(QStringLiteral("CMoveDot"))->isVisible());
     QVERIFY(f.tool(QStringLiteral("LMoveDot"))->isVisible());
     QCOMPARE(f.status().modeText(), QStringLiteral("橡皮"));
-    QCOMPARE(f.pad().pointer(), DP::Pointer::Custom);
+    QCOMPARE(f.pad().pointer(), SketchPad::Pointer::Custom);
     QCOMPARE(f.pad().customPointerId(), 910);
     QCOMPARE(f.pad().cursor().shape(), Qt::BitmapCursor);
 }
@@ -159,7 +160,7 @@ void TestToolBox::eraserCursorFollowsChosenSize()
     f.click(QStringLiteral("GButton_6"));
     f.choose(QStringLiteral("CMoveDot"), size);
     QCOMPARE(f.pad().customPointerId(), cursor);
-    QCOMPARE(f.pad().pointer(), DP::Pointer::Custom);
+    QCOMPARE(f.pad().pointer(), SketchPad::Pointer::Custom);
     // The pad erases with the size read at that moment.
     QCOMPARE(f.tools().eraserSizeText(), size);
 }
@@ -184,7 +185,7 @@ void TestToolBox::sizeOutsideTheClassesKeepsTheCursor()
     // Choosing the eraser again from the menu reads the typed size.
     f.windows.chooseDrawMode(6);
     QCOMPARE(f.pad().customPointerId(), 900);
-    QCOMPARE(f.pad().pointer(), DP::Pointer::Custom);
+    QCOMPARE(f.pad().pointer(), SketchPad::Pointer::Custom);
 }
 
 void TestToolBox::changingModeHidesTextBoxWithoutPrinting()
@@ -213,7 +214,7 @@ void TestToolBox::enterInTextBoxActivatesButtonZero()
     QTest::keyClick(f.pad().inputWord(), Qt::Key_Return);
     checkOnlyActive(f, 0);
     QCOMPARE(f.pad().drawMode(), 0);
-    QCOMPARE(f.pad().pointer(), DP::Pointer::Arrow);
+    QCOMPARE(f.pad().pointer(), SketchPad::Pointer::Arrow);
     QVERIFY(f.pad().persistentImage() != expectedSurface(f.pad()).persistentImage());
     // The status text stays what mode 5 set.
     QCOMPARE(f.status().modeText(), QStringLiteral("插入文字"));
@@ -338,7 +339,7 @@ void TestToolBox::backColourCancelled()
 void TestToolBox::toolButtonsOpenTools()
 {
     SketchFixture f;
-    for (int i = 0; i < WinTools::ToolButtons; ++i)
+    for (int i = 0; i < ToolBox::ToolButtons; ++i)
         f.click(QStringLiteral("GBTools_%1").arg(i));
     QCOMPARE(f.context.openedTools, (QList<int>{0, 1, 2, 3}));
     f.click(QStringLiteral("GBStandard"));
@@ -356,7 +357,7 @@ void TestToolBox::closeButtonHidesAndUnchecks()
 void TestToolBox::captionDragKeepsTheBoxOnScreen()
 {
     SketchFixture f;
-    QSignalSpy released(&f.tools(), &WinTools::captionReleased);
+    QSignalSpy released(&f.tools(), &ToolBox::captionReleased);
     f.tools().move(0, 100);
     QWidget* strip = f.tool(QStringLiteral("picCaption"));
     const QPoint start(500, 500);

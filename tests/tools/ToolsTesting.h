@@ -1,9 +1,9 @@
 #pragma once
 
+#include "Engine.h"
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "Services.h"
-#include "mCount.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -14,10 +14,10 @@ namespace orvane::testing {
 // A fresh engine with the constants every installation starts with.
 inline void resetEngineWithDefaults()
 {
-    mCount::ResetEngine();
-    mCount::AddUserConstant("Pi", "3.14159265358979");
-    mCount::AddUserConstant("e", "2.71828182845905");
-    mCount::AddUserConstant("g", "9.8");
+    engine::ResetEngine();
+    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine::AddUserConstant("e", "2.71828182845905");
+    engine::AddUserConstant("g", "9.8");
 }
 
 // Faked dialogs and outside world, handed to the windows as their services.

@@ -1,9 +1,9 @@
 #include "tst_Console.h"
 
+#include "ConsoleCalculatorWindow.h"
 #include "TextScreen.h"
 #include "ToolWindowSupport.h"
 #include "ToolsTesting.h"
-#include "frmVMDOS.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -24,7 +24,7 @@ const QStringList MainMenu = {"欢迎使用  公式计算器 For Orvane!",
 
 struct Console {
     FakeServices fakes;
-    frmVMDOS window{fakes.services, nullptr};
+    ConsoleCalculatorWindow window{fakes.services, nullptr};
 
     Console() { window.show(); }
     QStringList texts() const { return window.screen().texts(); }
@@ -247,7 +247,7 @@ void TestConsole::escapeInCategoryMenu()
 void TestConsole::starAtMainMenuAsksForFormulaWindow()
 {
     Console c;
-    QSignalSpy spy(&c.window, &frmVMDOS::formulaWindowRequested);
+    QSignalSpy spy(&c.window, &ConsoleCalculatorWindow::formulaWindowRequested);
     c.keys(QStringLiteral("*"));
     QCOMPARE(spy.count(), 1);
     QVERIFY(!c.window.isVisible());

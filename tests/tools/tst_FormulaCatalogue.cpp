@@ -1,13 +1,13 @@
 #include "tst_FormulaCatalogue.h"
 
+#include "FormulaCatalogue.h"
 #include "ToolsTesting.h"
-#include "mFormula.h"
 
 using namespace orvane;
 using namespace orvane::testing;
-using Fault = mFormula::Fault;
+using Fault = FormulaCatalogue::Fault;
 
-Q_DECLARE_METATYPE(orvane::mFormula::Fault)
+Q_DECLARE_METATYPE(orvane::FormulaCatalogue::Fault)
 
 namespace {
 constexpr double Pi = 3.14159265358979;
@@ -72,7 +72,7 @@ void TestFormulaCatalogue::results()
     QFETCH(double, c);
     QFETCH(double, expected);
     QFETCH(double, tolerance);
-    const mFormula::Result r = mFormula::Compute(number, a, b, c);
+    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(number, a, b, c);
     QVERIFY(r.ok());
     if (tolerance == 0)
         QCOMPARE(r.value, expected);
@@ -83,21 +83,21 @@ void TestFormulaCatalogue::results()
 
 void TestFormulaCatalogue::roundsToThirteenDecimals()
 {
-    QCOMPARE(mFormula::TriangleBaseHeight(1.0 / 3, 1).value, 0.1666666666667);
-    QCOMPARE(mFormula::Rectangle(2.0 / 3, 1).value, 0.6666666666667);
+    QCOMPARE(FormulaCatalogue::TriangleBaseHeight(1.0 / 3, 1).value, 0.1666666666667);
+    QCOMPARE(FormulaCatalogue::Rectangle(2.0 / 3, 1).value, 0.6666666666667);
     // Below the thirteenth decimal nothing is left.
-    QCOMPARE(mFormula::Rectangle(1e-14, 1).value, 0.0);
-    QCOMPARE(mFormula::DegToRad(180), 3.1415926535);
+    QCOMPARE(FormulaCatalogue::Rectangle(1e-14, 1).value, 0.0);
+    QCOMPARE(FormulaCatalogue::DegToRad(180), 3.1415926535);
 }
 
 void TestFormulaCatalogue::piComesFromTheConstant()
 {
-    QVERIFY(mCount::RemoveSelectedConstant(0).ok);
+    QVERIFY(engine::RemoveSelectedConstant(0).ok);
     // Without Pi the error value stands in.
-    QCOMPARE(mFormula::Circle(1e15).value, -1.0);
-    QVERIFY(mCount::AddUserConstant("Pi", "3").ok);
-    QCOMPARE(mFormula::Circle(2).value, 12.0);
-    QCOMPARE(mFormula::SphereVolume(1).value, 4.0);
+    QCOMPARE(FormulaCatalogue::Circle(1e15).value, -1.0);
+    QVERIFY(engine::AddUserConstant("Pi", "3").ok);
+    QCOMPARE(FormulaCatalogue::Circle(2).value, 12.0);
+    QCOMPARE(FormulaCatalogue::SphereVolume(1).value, 4.0);
 }
 
 void TestFormulaCatalogue::faults_data()
@@ -128,7 +128,7 @@ void TestFormulaCatalogue::faults()
     QFETCH(double, b);
     QFETCH(double, c);
     QFETCH(Fault, fault);
-    QCOMPARE(mFormula::Compute(number, a, b, c).fault, fault);
+    QCOMPARE(FormulaCatalogue::Compute(number, a, b, c).fault, fault);
 }
 
 void TestFormulaCatalogue::countingStaysShortForHugeInputs_data()
@@ -152,7 +152,7 @@ void TestFormulaCatalogue::countingStaysShortForHugeInputs()
     QFETCH(double, b);
     QFETCH(bool, ok);
     QFETCH(double, expected);
-    const mFormula::Result r = mFormula::Compute(number, a, b, 0);
+    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(number, a, b, 0);
     QCOMPARE(r.ok(), ok);
     if (ok) QCOMPARE(r.value, expected);
 }
@@ -163,10 +163,10 @@ void TestFormulaCatalogue::catalogueNumbers()
                                 13, 101, 102, 103, 104, 201, 202, 203, 204, 301, 302};
     const QList<int> inputs = {2, 3, 3, 2, 2, 3, 3, 1, 2, 2, 2, 1, 2, 1, 2, 2, 2, 3, 3, 1, 1, 2, 2};
     for (int i = 0; i < numbers.size(); ++i) {
-        QVERIFY(mFormula::Exists(numbers[i]));
-        QCOMPARE(mFormula::InputCount(numbers[i]), inputs[i]);
+        QVERIFY(FormulaCatalogue::Exists(numbers[i]));
+        QCOMPARE(FormulaCatalogue::InputCount(numbers[i]), inputs[i]);
     }
-    QVERIFY(!mFormula::Exists(0));
-    QVERIFY(!mFormula::Exists(105));
-    QCOMPARE(mFormula::InputCount(303), 0);
+    QVERIFY(!FormulaCatalogue::Exists(0));
+    QVERIFY(!FormulaCatalogue::Exists(105));
+    QCOMPARE(FormulaCatalogue::InputCount(303), 0);
 }

@@ -1,7 +1,7 @@
 #include "tst_FormulaWindow.h"
 
+#include "FormulaWindow.h"
 #include "ToolsTesting.h"
-#include "frmFormula.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,9 +13,9 @@ using namespace orvane::testing;
 
 namespace {
 
-struct FormulaWindow {
+struct FormulaWindowFixture {
     FakeServices fakes;
-    frmFormula window{fakes.services, nullptr};
+    FormulaWindow window{fakes.services, nullptr};
 
     QComboBox* category() { return control<QComboBox>(window, QStringLiteral("comType")); }
     QListWidget* list() { return control<QListWidget>(window, QStringLiteral("lisType")); }
@@ -60,7 +60,7 @@ void TestFormulaWindow::init()
 
 void TestFormulaWindow::startsWithoutCategory()
 {
-    FormulaWindow w;
+    FormulaWindowFixture w;
     QCOMPARE(w.window.windowTitle(), QStringLiteral("公式计算"));
     QCOMPARE(w.category()->currentIndex(), -1);
     QCOMPARE(w.category()->placeholderText(), QStringLiteral("请选择类型"));
@@ -92,7 +92,7 @@ void TestFormulaWindow::categoriesFillTheList()
     QFETCH(int, count);
     QFETCH(QString, first);
     QFETCH(QString, last);
-    FormulaWindow w;
+    FormulaWindowFixture w;
     // Coming from another category, the whole list is replaced.
     w.chooseCategory(index == 0 ? 2 : 0);
     w.chooseCategory(index);
@@ -131,7 +131,7 @@ void TestFormulaWindow::results()
     QFETCH(QString, row);
     QFETCH(Answers, answers);
     QFETCH(QString, shown);
-    FormulaWindow w;
+    FormulaWindowFixture w;
     w.chooseCategory(category);
     w.run(row, answers);
     QCOMPARE(w.fakes.dialogs.count(FakeSystemDialogs::Call::Input), answers.size());
@@ -141,7 +141,7 @@ void TestFormulaWindow::results()
 
 void TestFormulaWindow::inputPrompts()
 {
-    FormulaWindow w;
+    FormulaWindowFixture w;
     w.chooseCategory(0);
     w.run(QStringLiteral("三角形(已知两边和夹角)"), Answers{"30", "2", "2"});
     const QList<FakeSystemDialogs::Call>& calls = w.fakes.dialogs.calls;
@@ -178,7 +178,7 @@ void TestFormulaWindow::faultsAreToldAndWindowStaysUsable()
     QFETCH(QString, row);
     QFETCH(Answers, answers);
     QFETCH(QString, message);
-    FormulaWindow w;
+    FormulaWindowFixture w;
     w.chooseCategory(category);
     w.run(row, answers);
     QCOMPARE(w.fakes.dialogs.messageTexts(), QStringList{message});
@@ -192,9 +192,9 @@ void TestFormulaWindow::faultsAreToldAndWindowStaysUsable()
 
 void TestFormulaWindow::linkAsksForTheConsole()
 {
-    FormulaWindow w;
+    FormulaWindowFixture w;
     w.window.show();
-    QSignalSpy spy(&w.window, &frmFormula::consoleRequested);
+    QSignalSpy spy(&w.window, &FormulaWindow::consoleRequested);
     QTest::mouseClick(control<QLabel>(w.window, QStringLiteral("Label1")), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QVERIFY(!w.window.isVisible());

@@ -1,8 +1,8 @@
 #include "tst_Integral.h"
 
 #include "Integral.h"
+#include "IntegralWindow.h"
 #include "ToolsTesting.h"
-#include "frmIntegral.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,9 +13,9 @@ using namespace orvane::testing;
 
 namespace {
 
-struct IntegralWindow {
+struct IntegralWindowFixture {
     FakeServices fakes;
-    frmIntegral window{fakes.services, nullptr};
+    IntegralWindow window{fakes.services, nullptr};
 
     QLineEdit* box(const char* name)
     {
@@ -44,7 +44,7 @@ void TestIntegral::init()
 
 void TestIntegral::defaultsShowOne()
 {
-    IntegralWindow w;
+    IntegralWindowFixture w;
     QCOMPARE(w.window.windowTitle(), QStringLiteral("计算定积分"));
     QCOMPARE(w.box("txtA")->text(), QStringLiteral("0"));
     QCOMPARE(w.box("txtB")->text(), QStringLiteral("Pi/2"));
@@ -143,7 +143,7 @@ void TestIntegral::results()
     QFETCH(QString, f);
     QFETCH(QString, n);
     QFETCH(QString, shown);
-    IntegralWindow w;
+    IntegralWindowFixture w;
     w.fill(a, b, f, n);
     w.clickCount();
     QCOMPARE(w.result(), shown);
@@ -162,7 +162,7 @@ void TestIntegral::enterInAnyBoxComputes_data()
 void TestIntegral::enterInAnyBoxComputes()
 {
     QFETCH(QString, box);
-    IntegralWindow w;
+    IntegralWindowFixture w;
     w.fill("0", "3", "x^2", "3");
     QTest::keyClick(w.box(box.toLatin1().constData()), Qt::Key_Return);
     QCOMPARE(w.result(), QStringLiteral("9.50"));
@@ -180,7 +180,7 @@ void TestIntegral::countOutside16BitsLeavesResult_data()
 void TestIntegral::countOutside16BitsLeavesResult()
 {
     QFETCH(QString, count);
-    IntegralWindow w;
+    IntegralWindowFixture w;
     w.clickCount();
     QCOMPARE(w.result(), QStringLiteral("1.00"));
     retype(w.box("txtN0"), count);
@@ -213,7 +213,7 @@ void TestIntegral::faultGivesNoValue()
     QFETCH(double, b);
     QFETCH(int, n);
     FakeServices fakes;
-    frmIntegral window(fakes.services, nullptr);
+    IntegralWindow window(fakes.services, nullptr);
     QVERIFY(!window.CountIntegral(f, a, b, static_cast<std::int16_t>(n)).has_value());
 }
 
@@ -222,6 +222,6 @@ void TestIntegral::unknownIsUnboundAfterwards()
     const std::optional<double> r = CountIntegral("x^2", 0, 3, 3);
     QVERIFY(r.has_value());
     QCOMPARE(*r, 9.5);
-    QCOMPARE(mCount::Evaluate("x"), ErrorValue);
-    QCOMPARE(mCount::ConstantNames().size(), std::size_t(3));
+    QCOMPARE(engine::Evaluate("x"), ErrorValue);
+    QCOMPARE(engine::ConstantNames().size(), std::size_t(3));
 }

@@ -1,7 +1,7 @@
 #include "tst_InverseTrig.h"
 
+#include "InverseTrigWindow.h"
 #include "ToolsTesting.h"
-#include "frmCount.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -18,7 +18,7 @@ void TestInverseTrig::init()
 void TestInverseTrig::window()
 {
     FakeServices fakes;
-    frmCount w(fakes.services, nullptr);
+    InverseTrigWindow w(fakes.services, nullptr);
     QCOMPARE(w.windowTitle(), QStringLiteral("计算反三角函数"));
     QVERIFY(w.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QCOMPARE(w.size(), QSize(3210 / 15, 3200 / 15));
@@ -88,7 +88,7 @@ void TestInverseTrig::results()
     QFETCH(QString, button);
     QFETCH(QString, shown);
     FakeServices fakes;
-    frmCount w(fakes.services, nullptr);
+    InverseTrigWindow w(fakes.services, nullptr);
     retype(control<QLineEdit>(w, "txtInp"), input);
     QTest::mouseClick(control<QPushButton>(w, button), Qt::LeftButton);
     QCOMPARE(control<QLineEdit>(w, "txtRes")->text(), shown);
@@ -98,7 +98,7 @@ void TestInverseTrig::results()
 void TestInverseTrig::focusSelectsInput()
 {
     FakeServices fakes;
-    frmCount w(fakes.services, nullptr);
+    InverseTrigWindow w(fakes.services, nullptr);
     w.show();
     QApplication::setActiveWindow(&w);
     QVERIFY(QTest::qWaitForWindowActive(&w));

@@ -1,9 +1,9 @@
 #include "tst_Solver.h"
 
 #include "EquationSolver.h"
+#include "EquationSolverWindow.h"
 #include "TextScreen.h"
 #include "ToolsTesting.h"
-#include "X20X.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,7 +20,7 @@ const QString End = QStringLiteral("计算结束。");
 
 struct SolverWindow {
     FakeServices fakes;
-    X20X window{fakes.services, nullptr};
+    EquationSolverWindow window{fakes.services, nullptr};
 
     QLineEdit* box(const char* name)
     {
@@ -76,7 +76,7 @@ void TestSolver::workingText()
     QFETCH(double, value);
     const std::string working = EquationSolver::WorkingText("x^2+x", x);
     QCOMPARE(QString::fromStdString(working), number + "^2+" + number);
-    QVERIFY(qAbs(mCount::Evaluate(working) - value) < 1e-9);
+    QVERIFY(qAbs(engine::Evaluate(working) - value) < 1e-9);
 }
 
 void TestSolver::outputs_data()

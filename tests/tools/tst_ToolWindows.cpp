@@ -1,12 +1,12 @@
 #include "tst_ToolWindows.h"
 
+#include "ConsoleCalculatorWindow.h"
+#include "EquationSolverWindow.h"
+#include "FormulaWindow.h"
+#include "IntegralWindow.h"
+#include "InverseTrigWindow.h"
 #include "ToolWindows.h"
 #include "ToolsTesting.h"
-#include "X20X.h"
-#include "frmCount.h"
-#include "frmFormula.h"
-#include "frmIntegral.h"
-#include "frmVMDOS.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -42,7 +42,7 @@ void TestToolWindows::eachToolOpensOnce()
     QCOMPARE(tools.openInverseTrig(), windows[2]);
     QCOMPARE(tools.openFormula(), windows[3]);
     QCOMPARE(tools.openConsole(), windows[4]);
-    QCOMPARE(owner.findChildren<frmIntegral*>().size(), 1);
+    QCOMPARE(owner.findChildren<IntegralWindow*>().size(), 1);
 }
 
 void TestToolWindows::closedWindowOpensAfresh()
@@ -50,12 +50,12 @@ void TestToolWindows::closedWindowOpensAfresh()
     FakeServices fakes;
     QWidget owner;
     ToolWindows tools(fakes.services, &owner);
-    frmIntegral* first = tools.openIntegral();
+    IntegralWindow* first = tools.openIntegral();
     retype(control<QLineEdit>(*first, QStringLiteral("txtCS")), QStringLiteral("x"));
     first->close();
     processDeletions();
-    QCOMPARE(owner.findChildren<frmIntegral*>().size(), 0);
-    frmIntegral* second = tools.openIntegral();
+    QCOMPARE(owner.findChildren<IntegralWindow*>().size(), 0);
+    IntegralWindow* second = tools.openIntegral();
     QCOMPARE(control<QLineEdit>(*second, QStringLiteral("txtCS"))->text(),
              QStringLiteral("sin(x)"));
 }
@@ -65,7 +65,7 @@ void TestToolWindows::windowsAreOwned()
     FakeServices fakes;
     QWidget owner;
     ToolWindows tools(fakes.services, &owner);
-    X20X* solver = tools.openSolver();
+    EquationSolverWindow* solver = tools.openSolver();
     QVERIFY(solver->isWindow());
     QCOMPARE(solver->parentWidget(), &owner);
     QVERIFY(tools.openInverseTrig()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -76,18 +76,18 @@ void TestToolWindows::formulaAndConsoleSwitch()
     FakeServices fakes;
     QWidget owner;
     ToolWindows tools(fakes.services, &owner);
-    frmFormula* formula = tools.openFormula();
+    FormulaWindow* formula = tools.openFormula();
     QTest::mouseClick(control<QLabel>(*formula, QStringLiteral("Label1")), Qt::LeftButton);
     processDeletions();
-    QCOMPARE(owner.findChildren<frmFormula*>().size(), 0);
-    const QList<frmVMDOS*> consoles = owner.findChildren<frmVMDOS*>();
+    QCOMPARE(owner.findChildren<FormulaWindow*>().size(), 0);
+    const QList<ConsoleCalculatorWindow*> consoles = owner.findChildren<ConsoleCalculatorWindow*>();
     QCOMPARE(consoles.size(), 1);
     QVERIFY(consoles.first()->isVisible());
 
     QTest::keyClick(consoles.first(), '*');
     processDeletions();
-    QCOMPARE(owner.findChildren<frmVMDOS*>().size(), 0);
-    const QList<frmFormula*> formulas = owner.findChildren<frmFormula*>();
+    QCOMPARE(owner.findChildren<ConsoleCalculatorWindow*>().size(), 0);
+    const QList<FormulaWindow*> formulas = owner.findChildren<FormulaWindow*>();
     QCOMPARE(formulas.size(), 1);
     QVERIFY(formulas.first()->isVisible());
 }

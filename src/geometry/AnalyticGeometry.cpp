@@ -1,0 +1,138 @@
+#include "AnalyticGeometry.h"
+
+#include "Engine.h"
+#include "NumberText.h"
+
+namespace orvane::AnalyticGeometry {
+
+using geometry::ArithmeticError;
+using geometry::guarded;
+using geometry::Real;
+
+namespace {
+
+// The same coefficients as Real, so that every step of the elimination is checked.
+struct Terms {
+    explicit Terms(const LineAndCurve& lc)
+        : a(lc.a), b(lc.b), c(lc.c), A(lc.A), B(lc.B), C(lc.C), D(lc.D), E(lc.E), F(lc.F)
+    {
+    }
+    Real a, b, c, A, B, C, D, E, F;
+    bool vertical() const { return b == 0 && a != 0; }
+    bool noLine() const { return a == 0 && b == 0; }
+};
+
+// Substituting y = −(a·x + c)/b, or x = −c/a for a vertical line, into the curve. Each
+// coefficient is kept as a double, like every named result below.
+Real quadraticA(const Terms& t)
+{
+    if (t.noLine()) return 0;
+    if (t.vertical()) return t.B;
+    return stored(t.A + t.B * square(t.a) / square(t.b) - t.E * t.a / t.b);
+}
+
+Real quadraticB(const Terms& t)
+{
+    if (t.noLine()) return 0;
+    if (t.vertical()) return stored(t.D - t.c * t.E / t.a);
+    return stored(2 * t.a * t.c * t.B / square(t.b) + t.C - t.D * t.a / t.b - t.c * t.E / t.b);
+}
+
+Real quadraticC(const Terms& t)
+{
+    if (t.noLine()) return 0;
+    if (t.vertical()) return stored(t.A * square(t.c) / square(t.a) - t.C * t.c / t.a + t.F);
+    return stored(square(t.c) * t.B / square(t.b) - t.c * t.D / t.b + t.F);
+}
+
+Real discriminant(const Terms& t)
+{
+    const Real qa = quadraticA(t);
+    const Real qb = quadraticB(t);
+    const Real qc = quadraticC(t);
+    return stored(square(qb) - 4 * qa * qc);
+}
+
+Chord chord(const Terms& t)
+{
+    Chord result;
+    if (t.noLine()) return result;
+    const Real delta = discriminant(t);
+    if (!t.vertical()) {
+        // |x1 − x2|·√(1 + k²) with the slope k = −a/b.
+        result.length =
+            (sqrt(delta) / abs(quadraticA(t)) * sqrt(square(t.a) / square(t.b) + 1)).value();
+        return result;
+    }
+    if (delta < 0) return result;
+    const Real qa = quadraticA(t);
+    const Real qb = quadraticB(t);
+    const Real y1 = stored((sqrt(delta) - qb) / (2 * qa));
+    const Real y2 = stored((-qb - sqrt(delta)) / (2 * qa));
+    result.RootY1 = y1.value();
+    result.RootY2 = y2.value();
+    result.length = abs(y2 - y1).value();
+    return result;
+}
+
+} // namespace
+
+Checked<double> TwoPointDistance(double x1, double x2, double y1, double y2)
+{
+    return guarded([&] { return sqrt(square(Real(x2) - x1) + square(Real(y2) - y1)).value(); });
+}
+
+Checked<std::string> PointLineDistanceText(std::string_view x0Text, std::string_view y0Text,
+                                           std::string_view aText, std::string_view bText,
+                                           std::string_view cText)
+{
+    double values[5];
+    const std::string_view texts[5] = {x0Text, y0Text, aText, bText, cText};
+    for (int i = 0; i < 5; ++i) {
+        values[i] = engine::Evaluate(texts[i]);
+        if (values[i] == ErrorValue) return Fault::BadInput;
+    }
+    const Real x0 = values[0], y0 = values[1], a = values[2], b = values[3], c = values[4];
+    if (a == 0 && b == 0) {
+        if (c == 0) return std::string();
+        return "“" + std::string(cText) + "=0”不能成为直线";
+    }
+    return guarded([&] {
+        const Real d = abs(a * x0 + b * y0 + c) / sqrt(square(a) + square(b));
+        return NumberText::FormatPattern(d.value(), "#0.000000000##########");
+    });
+}
+
+std::optional<std::string> SlopeNote(const LineAndCurve& lc)
+{
+    if (lc.b != 0) return std::string("∵b≠0,∴直线的斜率存在,即有");
+    if (lc.a != 0) return std::string("∵b=0,∴直线l没有斜率");
+    return std::nullopt;
+}
+
+Checked<double> LineCurveA(const LineAndCurve& lc)
+{
+    return guarded([&] { return quadraticA(Terms(lc)).value(); });
+}
+
+Checked<double> LineCurveB(const LineAndCurve& lc)
+{
+    return guarded([&] { return quadraticB(Terms(lc)).value(); });
+}
+
+Checked<double> LineCurveC(const LineAndCurve& lc)
+{
+    return guarded([&] { return quadraticC(Terms(lc)).value(); });
+}
+
+Checked<double> LineCurveDiscriminant(const LineAndCurve& lc)
+{
+    return guarded([&] { return discriminant(Terms(lc)).value(); });
+}
+
+Checked<Chord> ChordLength(const LineAndCurve& lc)
+{
+    return guarded([&] { return chord(Terms(lc)); });
+}
+
+} // namespace orvane::AnalyticGeometry

@@ -1,0 +1,269 @@
+#include "GeometryWindow.h"
+
+#include "FlatButton.h"
+#include "QtText.h"
+#include "ResultBox.h"
+#include "TabLabel.h"
+
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStackedLayout>
+#include <QSvgRenderer>
+#include <QVBoxLayout>
+
+// The window's icon lives in a static library: register it before first use.
+static QIcon geometryWindowIcon()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(geometry);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    QSvgRenderer renderer(QStringLiteral(":/geometry/geometry_icon_2003.svg"));
+    QIcon icon;
+    for (int size : {16, 32, 64}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        renderer.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
+namespace orvane {
+
+namespace {
+
+constexpr int CoefficientWidth = 48;
+constexpr int ResultHeight = 170;
+
+// One piece of an input row: a fixed text or a control.
+struct Piece {
+    Piece(const char* text) : text(QString::fromUtf8(text)) {}
+    Piece(QWidget* widget) : widget(widget) {}
+    QString text;
+    QWidget* widget = nullptr;
+};
+
+// A row that reads as an equation: "直线L:" [a] "x+" [b] "y+" [c] "=0".
+QHBoxLayout* row(std::initializer_list<Piece> pieces)
+{
+    auto* layout = new QHBoxLayout;
+    layout->setSpacing(2);
+    for (const Piece& piece : pieces) {
+        if (piece.widget)
+            layout->addWidget(piece.widget);
+        else
+            layout->addWidget(new QLabel(piece.text));
+    }
+    layout->addStretch();
+    return layout;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QWidget*> buttons)
+{
+    auto* layout = new QHBoxLayout;
+    layout->addStretch();
+    for (QWidget* button : buttons)
+        layout->addWidget(button);
+    return layout;
+}
+
+std::string textOf(const QLineEdit* box)
+{
+    return toStdString(box->text());
+}
+
+} // namespace
+
+GeometryWindow::GeometryWindow(Services& /*services: this window asks nothing of the user*/,
+                               QWidget* owner)
+    : QWidget(owner, Qt::Tool)
+{
+    setWindowTitle(QStringLiteral("Orvane-几何运算"));
+    setWindowIcon(geometryWindowIcon());
+
+    auto* layout = new QVBoxLayout(this);
+    buildTabs();
+    auto* tabs = new QHBoxLayout;
+    tabs->setSpacing(2);
+    for (TabLabel* label : LabelCount_)
+        tabs->addWidget(label);
+    layout->addLayout(tabs);
+
+    // One page on show at a time; the stack keeps the window as large as the largest.
+    pages_ = new QStackedLayout;
+    pages_->addWidget(buildTwoPointsPage());
+    pages_->addWidget(buildPointLinePage());
+    pages_->addWidget(buildTwoLinesPage());
+    pages_->addWidget(buildLineCurvePage());
+    layout->addLayout(pages_);
+
+    txtOuter_ = new ResultBox(this);
+    txtOuter_->setObjectName(QStringLiteral("txtOuter"));
+    txtOuter_->setText(QStringLiteral("结果输出："));
+    txtOuter_->setMinimumHeight(ResultHeight);
+    layout->addWidget(txtOuter_);
+
+    ShowGeometryPage(0);
+}
+
+void GeometryWindow::ShowGeometryPage(int index)
+{
+    if (index < 0 || index >= PageCount) return;
+    for (TabLabel* label : LabelCount_)
+        label->setSelected(false);
+    pages_->setCurrentWidget(TabCount_[index]); // hides the others
+    LabelCount_[index]->show();
+    LabelCount_[index]->setSelected(true);
+    currentPage_ = index;
+}
+
+void GeometryWindow::buildTabs()
+{
+    const char* captions[PageCount] = {"两点距离", "点与直线关系", "两直线位置关系",
+                                       "直线与曲线位置关系"};
+    for (int i = 0; i < PageCount; ++i) {
+        auto* label = new TabLabel(QString::fromUtf8(captions[i]), this);
+        label->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
+        connect(label, &TabLabel::clicked, this, [this, i] { ShowGeometryPage(i); });
+        LabelCount_[i] = label;
+    }
+}
+
+QGroupBox* GeometryWindow::buildPage(int index, std::initializer_list<QHBoxLayout*> rows)
+{
+    const char* captions[PageCount] = {"两点距离", "点与直线关系", "直线与直线位置关系",
+                                       "直线与曲线位置关系"};
+    auto* page = new QGroupBox(QString::fromUtf8(captions[index]));
+    page->setObjectName(QStringLiteral("TabCount_%1").arg(index));
+    auto* layout = new QVBoxLayout(page);
+    for (QHBoxLayout* r : rows)
+        layout->addLayout(r);
+    layout->addStretch();
+    TabCount_[index] = page;
+    return page;
+}
+
+QLineEdit* GeometryWindow::box(const QString& name, const QString& defaultText)
+{
+    auto* edit = new QLineEdit(defaultText);
+    edit->setObjectName(name);
+    edit->setFixedWidth(CoefficientWidth);
+    return edit;
+}
+
+FlatButton* GeometryWindow::button(const QString& name, const QString& caption)
+{
+    auto* b = new FlatButton;
+    b->setObjectName(name);
+    b->setCaption(caption);
+    return b;
+}
+
+QGroupBox* GeometryWindow::buildTwoPointsPage()
+{
+    const char* defaults[2][2] = {{"0", "0"}, {"1", "2"}};
+    for (int i = 0; i < 2; ++i) {
+        txtTwoX_[i] = box(QStringLiteral("txtTwoX_%1").arg(i), QString::fromUtf8(defaults[i][0]));
+        txtTwoY_[i] = box(QStringLiteral("txtTwoY_%1").arg(i), QString::fromUtf8(defaults[i][1]));
+    }
+    FlatButton* cmdDotToDot = button(QStringLiteral("cmdDotToDot"), QStringLiteral("两点距离"));
+    connect(cmdDotToDot, &FlatButton::Click, this, &GeometryWindow::cmdDotToDot_Click);
+    return buildPage(0,
+                     {row({"点A(", txtTwoX_[0], ",", txtTwoY_[0], ")"}),
+                      row({"点B(", txtTwoX_[1], ",", txtTwoY_[1], ")"}), buttonRow({cmdDotToDot})});
+}
+
+QGroupBox* GeometryWindow::buildPointLinePage()
+{
+    txtDX2_ = box(QStringLiteral("txtDX_2"), QStringLiteral("1"));
+    TxtDY2_ = box(QStringLiteral("TxtDY_2"), QStringLiteral("1"));
+    for (int i = 0; i < 3; ++i)
+        txtLi_[i] = box(QStringLiteral("txtLi_%1").arg(i), QStringLiteral("1"));
+    FlatButton* cmdDotToLine = button(QStringLiteral("cmdDotToLine"), QStringLiteral("确定"));
+    connect(cmdDotToLine, &FlatButton::Click, this, &GeometryWindow::cmdDotToLine_Click);
+    return buildPage(1, {row({"点A(", txtDX2_, ",", TxtDY2_, ")"}),
+                         row({"直线L:", txtLi_[0], "x+", txtLi_[1], "y+", txtLi_[2], "=0"}),
+                         buttonRow({cmdDotToLine})});
+}
+
+QGroupBox* GeometryWindow::buildTwoLinesPage()
+{
+    a1_ = box(QStringLiteral("a1"), QStringLiteral("1"));
+    b1_ = box(QStringLiteral("b1"), QStringLiteral("2"));
+    c1_ = box(QStringLiteral("c1"), QStringLiteral("1"));
+    a2_ = box(QStringLiteral("a2"), QStringLiteral("1"));
+    b2_ = box(QStringLiteral("b2"), QStringLiteral("1"));
+    c2_ = box(QStringLiteral("c2"), QStringLiteral("1"));
+    FlatButton* cmdLineToLine = button(QStringLiteral("cmdLineToLine"), QStringLiteral("确定"));
+    FlatButton* cmdLineToLineClean =
+        button(QStringLiteral("cmdLineToLineClean"), QStringLiteral("清空"));
+    connect(cmdLineToLine, &FlatButton::Click, this, &GeometryWindow::cmdLineToLine_Click);
+    connect(cmdLineToLineClean, &FlatButton::Click, this,
+            &GeometryWindow::cmdLineToLineClean_Click);
+    return buildPage(2, {row({"直线L1：", a1_, "x+", b1_, "y+", c1_, "=0"}),
+                         row({"直线L2：", a2_, "x+", b2_, "y+", c2_, "=0"}),
+                         buttonRow({cmdLineToLine, cmdLineToLineClean})});
+}
+
+QGroupBox* GeometryWindow::buildLineCurvePage()
+{
+    const char* defaults[9] = {"1", "-1", "1", "9", "16", "0", "0", "0", "-144"};
+    for (int i = 0; i < 9; ++i)
+        iValue_[i] = box(QStringLiteral("iValue_%1").arg(i), QString::fromUtf8(defaults[i]));
+    FlatButton* StartCounts = button(QStringLiteral("StartCounts"), QStringLiteral("确定"));
+    connect(StartCounts, &FlatButton::Click, this, &GeometryWindow::StartCounts_Click);
+    const auto& v = iValue_;
+    return buildPage(3, {row({"曲线C:", v[3], "x^2+", v[4], "y^2+", v[5], "x+", v[6], "y+", v[7],
+                              "xy+", v[8], "=0"}),
+                         row({"直线l:", v[0], "x+", v[1], "y+", v[2], "=0"}),
+                         buttonRow({StartCounts})});
+}
+
+void GeometryWindow::showReport(const geometry::ReportLines& lines)
+{
+    txtOuter_->setText(toQString(geometry::ResultText(lines)));
+}
+
+void GeometryWindow::cmdDotToDot_Click()
+{
+    showReport(geometry::TwoPointDistanceReport(
+        {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]), textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
+}
+
+void GeometryWindow::cmdDotToLine_Click()
+{
+    showReport(geometry::PointLineReport({textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
+                                          textOf(txtLi_[1]), textOf(txtLi_[2])}));
+}
+
+void GeometryWindow::cmdLineToLine_Click()
+{
+    showReport(geometry::TwoLinesReport(
+        {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
+}
+
+void GeometryWindow::cmdLineToLineClean_Click()
+{
+    for (QLineEdit* edit : {a1_, a2_, b1_, b2_, c1_, c2_})
+        edit->clear();
+}
+
+void GeometryWindow::StartCounts_Click()
+{
+    geometry::LineCurveReport::Texts texts;
+    for (std::size_t i = 0; i < iValue_.size(); ++i) {
+        // An empty box counts as 0, and says so.
+        if (iValue_[i]->text().isEmpty()) iValue_[i]->setText(QStringLiteral("0"));
+        texts[i] = textOf(iValue_[i]);
+    }
+    showReport(lineCurve_.build(texts));
+}
+
+} // namespace orvane

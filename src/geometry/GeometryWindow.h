@@ -1,0 +1,81 @@
+#pragma once
+
+#include "GeometryReports.h"
+
+#include <QWidget>
+
+#include <array>
+#include <initializer_list>
+
+class QGroupBox;
+class QHBoxLayout;
+class QLineEdit;
+class QStackedLayout;
+
+namespace orvane {
+
+struct Services;
+class ResultBox;
+class TabLabel;
+class FlatButton;
+
+// The geometry window: four problems on four pages (two points, point and line, two
+// lines, line and curve). Each page's button writes a worked derivation into the shared
+// result box `txtOuter`.
+class GeometryWindow : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int PageCount = 4;
+
+    GeometryWindow(Services& services, QWidget* owner);
+
+    // Shows page `index` (0 to 3) and marks its label as selected; other values are
+    // ignored.
+    void ShowGeometryPage(int index);
+    // The page on show.
+    int currentGeometryPage() const { return currentPage_; }
+
+private:
+    void buildTabs();
+    QGroupBox* buildPage(int index, std::initializer_list<QHBoxLayout*> rows);
+    QGroupBox* buildTwoPointsPage();
+    QGroupBox* buildPointLinePage();
+    QGroupBox* buildTwoLinesPage();
+    QGroupBox* buildLineCurvePage();
+    QLineEdit* box(const QString& name, const QString& defaultText);
+    FlatButton* button(const QString& name, const QString& caption);
+
+    void cmdDotToDot_Click();
+    void cmdDotToLine_Click();
+    void cmdLineToLine_Click();
+    void cmdLineToLineClean_Click();
+    void StartCounts_Click();
+    void showReport(const geometry::ReportLines& lines);
+
+    std::array<TabLabel*, PageCount> LabelCount_{};
+    std::array<QGroupBox*, PageCount> TabCount_{};
+    QStackedLayout* pages_ = nullptr;
+    int currentPage_ = 0;
+
+    // Two points: A = (txtTwoX(0), txtTwoY(0)), B = (txtTwoX(1), txtTwoY(1)).
+    std::array<QLineEdit*, 2> txtTwoX_{};
+    std::array<QLineEdit*, 2> txtTwoY_{};
+    // Point and line: the point (txtDX(2), TxtDY(2)), the line txtLi(0..2).
+    QLineEdit* txtDX2_ = nullptr;
+    QLineEdit* TxtDY2_ = nullptr;
+    std::array<QLineEdit*, 3> txtLi_{};
+    // Two lines: a1 x + b1 y + c1 = 0 and a2 x + b2 y + c2 = 0.
+    QLineEdit* a1_ = nullptr;
+    QLineEdit* b1_ = nullptr;
+    QLineEdit* c1_ = nullptr;
+    QLineEdit* a2_ = nullptr;
+    QLineEdit* b2_ = nullptr;
+    QLineEdit* c2_ = nullptr;
+    // Line and curve: iValue(0..2) the line, iValue(3..8) the curve.
+    std::array<QLineEdit*, 9> iValue_{};
+
+    ResultBox* txtOuter_ = nullptr;
+    geometry::LineCurveReport lineCurve_;
+};
+
+} // namespace orvane

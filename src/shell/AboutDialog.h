@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+
+namespace orvane {
+
+struct Services;
+
+// The maker's web address shown and opened by the About box.
+extern const QString MakerAddress;
+
+// The About box: title, description and the maker's web address as a link. A click
+// anywhere outside the link closes it. Always on top, not modal, destroyed when closed.
+class AboutDialog : public QDialog {
+    Q_OBJECT
+public:
+    AboutDialog(Services& services, QWidget* owner);
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+} // namespace orvane

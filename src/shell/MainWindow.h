@@ -1,0 +1,128 @@
+#pragma once
+
+#include "MainMenu.h"
+#include "PlotterHost.h"
+#include "Services.h"
+#include "SketchContext.h"
+#include "WindowArrangement.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QPrinter>
+
+#include <memory>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace orvane {
+
+class SketchPad;
+class PlotterPanel;
+class SketchWindows;
+class CoordinateBox;
+class ToolWindows;
+class ToolBox;
+class GeometryWindow;
+class Settings;
+
+// The main window: the menu bar over an area holding the sketch pad and the plotter,
+// with the tool box and the status box floating above it. It owns every window of the
+// program and connects them: the plotter and the sketch windows reach the rest of the
+// program only through the host interfaces implemented here.
+class MainWindow : public QMainWindow, public PlotterHost, public SketchContext {
+    Q_OBJECT
+public:
+    MainWindow(Services& services, Settings& settings, QString helpFilePath,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    SketchPad* sketchPad() const { return pad_; }
+    PlotterPanel* drawer() const { return drawer_; }
+    ToolBox* toolBox() const { return toolBox_; }
+    CoordinateBox* statusBox() const { return statusBox_; }
+    QMdiSubWindow* padWindow() const { return padWindow_; }
+    QMdiSubWindow* drawerWindow() const { return drawerWindow_; }
+    const MainMenu& menu() const { return menu_; }
+    Settings& settings() const { return settings_; }
+    Services& services() const { return services_; }
+    const QString& helpFilePath() const { return helpFilePath_; }
+
+    // Places the pad and the plotter by the screen class (and shows the small-screen
+    // message there); the pad stays square and inside the window's work area.
+    void arrangeWindows(QSize screenPixels);
+    // Fits the pad and the plotter into the work area left free by the status box.
+    void fitWindows();
+    // The tool box's place: the left edge of the work area, 620 twips wide.
+    void placeToolBox();
+    static constexpr int ToolStripPixels = 620 / 15;
+    // The geometry window on page `page`, created on first use.
+    GeometryWindow* showGeometry(int page);
+
+    // Menu commands, also reachable from tests.
+    void chooseDrawMode(int m);
+    void toggleWindow(QAction* item);
+    void copySelectedEntry();
+    void startCalculator();
+    void exitWithoutSaving();
+
+    // PlotterHost
+    QString setupValue(const QString& key) override;
+    void setSetupValue(const QString& key, const QString& value) override;
+    void setInfoValue(const QString& key, const QString& value) override;
+    void addConstantEntry(const QString& name, const QString& value, int position) override;
+    void removeConstantEntry(int position) override;
+    Surface& pad() override;
+    double padFontSize() override;
+    void setProgressText(const QString& text) override;
+    void setToolBoxLineWidthText(const QString& text) override;
+    void setToolBoxPenColour(Colour colour) override;
+    void setTextInputColour(Colour colour) override;
+    void openToolWindow(ToolWindow window) override;
+    void showCopyMenu(QPoint globalPos) override;
+
+    // SketchContext
+    Colour penColour() override;
+    int penWidth() override;
+    void drawAxes() override;
+    void showDrawingMenu(QPoint globalPos) override;
+    void showHelpMenu(QPoint globalPos) override;
+    void setModeMenuCheck(int m) override;
+    void setToolBoxMenuCheck(bool checked) override;
+    void setPlotterLineWidth(double w) override;
+    void setPlotterLineColour(Colour c) override;
+    void openTool(int index) override;
+    void showAbout() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void connectMenu();
+    void showTipWindow();
+    QWidget* shownTool(QWidget* window);
+
+    Services& services_;
+    Settings& settings_;
+    QString helpFilePath_;
+    MainMenu menu_;
+    QMdiArea* area_;
+    PlotterPanel* drawer_ = nullptr;
+    std::unique_ptr<SketchWindows> sketch_;
+    SketchPad* pad_ = nullptr;
+    ToolBox* toolBox_ = nullptr;
+    CoordinateBox* statusBox_ = nullptr;
+    QMdiSubWindow* padWindow_ = nullptr;
+    QMdiSubWindow* drawerWindow_ = nullptr;
+    std::unique_ptr<ToolWindows> tools_;
+    QPointer<GeometryWindow> geometry_;
+    QPrinter printer_;
+    WindowArrangement arrangement_;
+    bool exiting_ = false;
+    // The tool box follows the main window until the user drags it somewhere else.
+    bool toolBoxDocked_ = true;
+};
+
+} // namespace orvane

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ProfileFile.h"
+
+#include <QList>
+#include <QString>
+
+#include <map>
+#include <optional>
+
+namespace orvane {
+
+// A named constant as the settings file keeps it: name and value text.
+struct NamedValue {
+    QString name;
+    QString value;
+    bool operator==(const NamedValue& other) const
+    {
+        return name == other.name && value == other.value;
+    }
+};
+
+// The constants a fresh settings file starts with, positions 1 to 3.
+const QList<NamedValue>& DefaultConstants();
+
+// Access to the settings file "orvane.ini": preferences in section `Setup`, the last
+// expressions and the user's constants in section `Infomation`. Every call goes to the
+// file; the main window owns one instance and hands it to the windows that need it.
+class Settings {
+public:
+    static const QString SetupSection; // "Setup"
+    static const QString InfoSection;  // "Infomation" (spelled so in every existing file)
+
+    explicit Settings(QString settingsPath);
+
+    const QString& settingsPath() const { return file_.path(); }
+
+    QString GetSetupValue(const QString& key) const;
+    void SetSetupValue(const QString& key, const QString& value) const;
+    QString GetInfoValue(const QString& key) const;
+    void SetInfoValue(const QString& key, const QString& value) const;
+
+    // Appends a constant to the persisted list; `position` is the 1-based count of
+    // constants after adding it, so the entry lands at the end.
+    void AddConstantEntry(const QString& name, const QString& value, int position) const;
+    // Removes the constant at the 1-based `position` and closes the gap. A position
+    // outside 1..AllConst changes nothing.
+    void RemoveConstantEntry(int position) const;
+
+    // Numeric keys: the leading number of the text, to the nearest integer with halves
+    // going to the even neighbour; 0 for text without a number and for values that do
+    // not fit.
+    static qint16 ToInt16Value(const QString& text);
+    static qint32 ToInt32Value(const QString& text);
+    qint16 GetSetupInt16(const QString& key) const { return ToInt16Value(GetSetupValue(key)); }
+    qint32 GetSetupInt32(const QString& key) const { return ToInt32Value(GetSetupValue(key)); }
+    qint16 GetInfoInt16(const QString& key) const { return ToInt16Value(GetInfoValue(key)); }
+
+    // The persisted constants list in position order; std::nullopt when `AllConst`
+    // converts to 0, meaning the default constants apply. Positions up to `AllConst`
+    // with neither a name nor a value in the file (absent or empty) are no constants and
+    // are left out, so a damaged count or position cannot run away.
+    std::optional<QList<NamedValue>> SavedConstants() const;
+
+private:
+    // The ConstName<n> and ConstValue<n> keys of the file that are not empty, by position.
+    struct StoredConstants {
+        std::map<qint64, QString> names;
+        std::map<qint64, QString> values;
+    };
+    StoredConstants storedConstants() const;
+    // The highest position with a name or a value; 0 when there is none.
+    qint64 lastStoredPosition() const;
+    void write(const QString& section, const QString& key, const QString& value) const;
+
+    ProfileFile file_;
+};
+
+} // namespace orvane

@@ -1,0 +1,60 @@
+#include "DrawingMenu.h"
+
+#include "CoordinateBox.h"
+#include "QtText.h"
+#include "SketchContext.h"
+#include "SketchPad.h"
+#include "SketchResources.h"
+#include "SketchTexts.h"
+#include "ToolBox.h"
+
+namespace orvane {
+
+DrawingMenu::DrawingMenu(SketchContext& context, SketchPad& pad, CoordinateBox& status,
+                         ToolBox& tools)
+    : context_(context), pad_(pad), status_(status), tools_(tools)
+{
+}
+
+void DrawingMenu::ResetDrawTools()
+{
+    context_.setModeMenuCheck(0);
+    pad_.hideInputWord();
+    pad_.setPointer(SketchPad::Pointer::Cross);
+    tools_.showFontBoxes(false);
+    tools_.showEraserBoxes(false);
+}
+
+void DrawingMenu::SetDrawMode(int m)
+{
+    if (m < SketchPad::ModeNone || m > SketchPad::ModeEraser) return;
+    ResetDrawTools();
+    if (m != SketchPad::ModeNone) context_.setModeMenuCheck(m);
+    pad_.setDrawModeValue(m);
+    status_.setModeText(SketchTexts::modeStatus(m));
+    switch (m) {
+    case SketchPad::ModeNone:
+        pad_.setPointer(SketchPad::Pointer::Arrow);
+        break;
+    case SketchPad::ModeText:
+        tools_.showFontBoxes(true);
+        pad_.setPointer(SketchPad::Pointer::Text);
+        break;
+    case SketchPad::ModeEraser:
+        tools_.showEraserBoxes(true);
+        SetEraserCursor();
+        break;
+    default:
+        break;
+    }
+}
+
+void DrawingMenu::SetEraserCursor()
+{
+    pad_.setPointer(SketchPad::Pointer::Custom);
+    const std::optional<int> id =
+        SketchTexts::eraserCursorId(leadingNumber(tools_.eraserSizeText()));
+    if (id) pad_.setCustomPointerImage(sketchCursor(*id), *id);
+}
+
+} // namespace orvane

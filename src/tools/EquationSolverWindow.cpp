@@ -1,0 +1,181 @@
+#include "EquationSolverWindow.h"
+
+#include "EquationSolver.h"
+#include "QtText.h"
+#include "TextScreen.h"
+#include "ToolWindowSupport.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTimer>
+
+#include <array>
+
+namespace orvane {
+
+namespace {
+
+using tools::twipsToPixels;
+
+constexpr int WindowHeight = 300;
+constexpr int FieldHeight = 22;
+
+const QString ShowPanel = QStringLiteral("||>>");
+const QString HidePanel = QStringLiteral("<<||");
+
+const QString HelpText = QStringLiteral("    方程式的输入\n"
+                                        "方法与画函数图像\n"
+                                        "表达式的方法相同。  \n"
+                                        "                \n"
+                                        "    注意：本程序\n"
+                                        "所计算的结果可能\n"
+                                        "不全。\n");
+
+const std::array<QString, 5> FilledStars = {QStringLiteral("★★"), QStringLiteral("★★★"),
+                                            QStringLiteral("★★★★"), QStringLiteral("★★★★★"),
+                                            QStringLiteral("★★★★★★")};
+const std::array<QString, 5> HollowStars = {QStringLiteral("☆☆"), QStringLiteral("☆☆☆"),
+                                            QStringLiteral("☆☆☆☆"), QStringLiteral("☆☆☆☆☆"),
+                                            QStringLiteral("☆☆☆☆☆☆")};
+
+QLabel* label(const QString& text, QWidget* parent, QRect geometry)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(geometry);
+    return l;
+}
+
+QLineEdit* box(const char* name, const QString& text, QWidget* parent, QRect geometry)
+{
+    auto* b = new QLineEdit(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+QPushButton* button(const char* name, const QString& text, QWidget* parent, QRect geometry)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
+    : QWidget(owner), services_(services)
+{
+    tools::makeOwnedWindow(this);
+    setObjectName(QStringLiteral("X20X"));
+    setWindowTitle(QStringLiteral("Orvane-解一元n次方程"));
+    setWindowIcon(tools::toolIcon(QStringLiteral("solver")));
+
+    label(QStringLiteral("方程式："), this, {8, 10, 56, FieldHeight});
+    Text1_ = box("Text1", QStringLiteral("x^4+x^2-16"), this, {64, 10, 172, FieldHeight});
+    label(QStringLiteral("=0"), this, {240, 10, 22, FieldHeight});
+
+    label(QStringLiteral("X最小值："), this, {8, 40, 64, FieldHeight});
+    txtMin_ = box("txtMin", QStringLiteral("-100"), this, {72, 40, 70, FieldHeight});
+    label(QStringLiteral("X最大值："), this, {8, 70, 64, FieldHeight});
+    txtMax_ = box("txtMax", QStringLiteral("100"), this, {72, 70, 70, FieldHeight});
+
+    auto* command1 = button("Command1", QStringLiteral("解方程"), this, {152, 39, 108, 24});
+    auto* command2 = button("Command2", QStringLiteral("退出"), this, {152, 69, 58, 24});
+    cmdA_ = button("cmdA", ShowPanel, this, {214, 69, 46, 24});
+    connect(command1, &QPushButton::clicked, this, &EquationSolverWindow::Command1_Click);
+    connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::Command2_Click);
+    connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::cmdA_Click);
+
+    result_ = new TextScreen(this);
+    result_->setObjectName(QStringLiteral("Result"));
+    result_->setFont(tools::songTiFont(10));
+    result_->setGeometry(8, 102, 252, WindowHeight - 110);
+
+    // The side panel lies beyond the collapsed width and shows when the window widens.
+    const int panelX = twipsToPixels(CollapsedWidth) + 2;
+    const int panelWidth = twipsToPixels(ExpandedWidth) - panelX - 8;
+    picTxt_ = new TextScreen(this);
+    picTxt_->setObjectName(QStringLiteral("picTxt"));
+    picTxt_->setFont(tools::songTiFont(10));
+    picTxt_->setForeColour(QColor(0xC0, 0x00, 0x00));
+    picTxt_->setGeometry(panelX, 10, panelWidth, 112);
+
+    Text2_ = new QPlainTextEdit(this);
+    Text2_->setObjectName(QStringLiteral("Text2"));
+    Text2_->setPlainText(HelpText);
+    Text2_->setGeometry(panelX, 130, panelWidth, WindowHeight - 138);
+
+    TimeTxt_ = new QTimer(this);
+    TimeTxt_->setObjectName(QStringLiteral("TimeTxt"));
+    TimeTxt_->setInterval(1000);
+    connect(TimeTxt_, &QTimer::timeout, this, &EquationSolverWindow::TimeTxt_Timer);
+
+    setFixedSize(twipsToPixels(CollapsedWidth), WindowHeight);
+    picTxt_->print();
+    picTxt_->print();
+    printTitle();
+}
+
+void EquationSolverWindow::printTitle()
+{
+    picTxt_->print(QStringLiteral("Orvane—"));
+    picTxt_->print(QStringLiteral("解一元n次方程"));
+}
+
+void EquationSolverWindow::Command1_Click()
+{
+    EquationSolver::SearchRange range =
+        EquationSolver::LimitRange(leadingNumber(txtMin_->text()), leadingNumber(txtMax_->text()));
+    if (range.limited) {
+        // One evaluation per unit of the range: a huge range would keep the window
+        // frozen for minutes, so the search stays within reach and says so.
+        const QString limit = generalForm(EquationSolver::RangeLimit);
+        services_.dialogs.inform(this,
+                                 QStringLiteral("X的范围太大，计算会非常慢。本次只在") +
+                                     generalForm(-EquationSolver::RangeLimit) +
+                                     QStringLiteral("到") + limit +
+                                     QStringLiteral("之间寻找方程的根。"),
+                                 MessageIcon::Information);
+    }
+
+    result_->cls();
+    result_->print(QStringLiteral("计算中...."));
+    const EquationSolver::Outcome outcome =
+        EquationSolver::Solve(toStdString(Text1_->text().toLower()), range.min, range.max);
+    for (const std::string& root : outcome.roots())
+        result_->print(toQString(root));
+    result_->print(QStringLiteral("计算结束。"));
+}
+
+void EquationSolverWindow::Command2_Click()
+{
+    close();
+}
+
+void EquationSolverWindow::cmdA_Click()
+{
+    if (cmdA_->text() == HidePanel) {
+        setFixedSize(twipsToPixels(CollapsedWidth), height());
+        cmdA_->setText(ShowPanel);
+        TimeTxt_->stop();
+    } else {
+        setFixedSize(twipsToPixels(ExpandedWidth), height());
+        cmdA_->setText(HidePanel);
+        TimeTxt_->start();
+    }
+}
+
+void EquationSolverWindow::TimeTxt_Timer()
+{
+    const auto s = static_cast<std::size_t>(services_.environment.currentTime().second() % 5);
+    picTxt_->cls();
+    picTxt_->print();
+    picTxt_->print(FilledStars[s]);
+    printTitle();
+    picTxt_->print(HollowStars[s]);
+}
+
+} // namespace orvane

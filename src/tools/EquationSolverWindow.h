@@ -1,0 +1,50 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace orvane {
+
+class TextScreen;
+
+// "Orvane-解一元n次方程": lists the real roots that the eight scans find in a range,
+// with a side panel holding the help text and a banner of stars.
+class EquationSolverWindow : public QWidget {
+    Q_OBJECT
+public:
+    EquationSolverWindow(Services& services, QWidget* owner);
+
+    // The solver's output and the banner, as printed.
+    TextScreen& result() const { return *result_; }
+    TextScreen& banner() const { return *picTxt_; }
+
+    static constexpr int CollapsedWidth = 4035;
+    static constexpr int ExpandedWidth = 6000;
+
+public slots:
+    void Command1_Click();
+    void Command2_Click();
+    void cmdA_Click();
+    void TimeTxt_Timer();
+
+private:
+    void printTitle();
+
+    Services& services_;
+    QLineEdit* Text1_ = nullptr;
+    QLineEdit* txtMin_ = nullptr;
+    QLineEdit* txtMax_ = nullptr;
+    QPushButton* cmdA_ = nullptr;
+    TextScreen* result_ = nullptr;
+    TextScreen* picTxt_ = nullptr;
+    QPlainTextEdit* Text2_ = nullptr;
+    QTimer* TimeTxt_ = nullptr;
+};
+
+} // namespace orvane

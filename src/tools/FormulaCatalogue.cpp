@@ -1,0 +1,247 @@
+#include "FormulaCatalogue.h"
+
+#include "Engine.h"
+#include "NumberText.h"
+
+#include <array>
+#include <cmath>
+#include <functional>
+
+namespace orvane::FormulaCatalogue {
+
+namespace {
+
+// The user's constant Pi at the time of the computation (the error value when removed).
+double pi()
+{
+    static const auto program = engine::Compile("Pi");
+    return engine::Evaluate(*program);
+}
+
+Result fault(Fault f)
+{
+    return {0, f};
+}
+
+// Every formula hands back at most 13 decimals, the way its result is shown.
+Result finish(double value)
+{
+    if (!std::isfinite(value)) return fault(Fault::OutOfRange);
+    const double rounded =
+        NumberText::ParseNumber(NumberText::FormatPattern(value, "#0.0############"))
+            .value_or(value);
+    return {rounded, Fault::None};
+}
+
+// a - b + 1, a - b + 2, ... while the counter is <= a. Once the product is 0 it stays
+// 0, so the loop stops there; an overflow ends it with no value. Past that, the
+// factors grow like a factorial, which keeps the loop short for any inputs.
+Result fallingProduct(double a, double b, double& product)
+{
+    product = 1;
+    for (double i = a - b + 1; i <= a; i += 1) {
+        product *= i;
+        if (!std::isfinite(product)) return fault(Fault::OutOfRange);
+        if (product == 0) break;
+    }
+    return {};
+}
+
+struct Entry {
+    int number;
+    int inputs;
+    std::function<Result(double, double, double)> compute;
+};
+
+const std::array<Entry, 23>& catalogue()
+{
+    static const std::array<Entry, 23> entries = {{
+        {1, 2, [](double a, double b, double) { return TriangleBaseHeight(a, b); }},
+        {2, 3, [](double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
+        {3, 3, [](double a, double b, double c) { return TriangleHeron(a, b, c); }},
+        {4, 2, [](double a, double b, double) { return Rectangle(a, b); }},
+        {5, 2, [](double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
+        {6, 3, [](double a, double b, double c) { return ParallelogramSidesAngle(a, b, c); }},
+        {7, 3, [](double a, double b, double c) { return Trapezoid(a, b, c); }},
+        {8, 1, [](double a, double, double) { return Circle(a); }},
+        {9, 2, [](double a, double b, double) { return SectorArc(a, b); }},
+        {10, 2, [](double a, double b, double) { return SectorAngle(a, b); }},
+        {11, 2, [](double a, double b, double) { return Ellipse(a, b); }},
+        {12, 1, [](double a, double, double) { return SphereSurface(a); }},
+        {13, 2, [](double a, double b, double) { return CylinderSurface(a, b); }},
+        {101, 1, [](double a, double, double) { return SphereVolume(a); }},
+        {102, 2, [](double a, double b, double) { return CylinderVolume(a, b); }},
+        {103, 2, [](double a, double b, double) { return ConeVolume(a, b); }},
+        {104, 2, [](double a, double b, double) { return PyramidVolume(a, b); }},
+        {201, 3, [](double a, double b, double c) { return ArithmeticSum(a, b, c); }},
+        {202, 3, [](double a, double b, double c) { return GeometricSum(a, b, c); }},
+        {203, 1, [](double a, double, double) { return SumOfSquares(a); }},
+        {204, 1, [](double a, double, double) { return SumOfCubes(a); }},
+        {301, 2, [](double a, double b, double) { return Permutations(a, b); }},
+        {302, 2, [](double a, double b, double) { return Combinations(a, b); }},
+    }};
+    return entries;
+}
+
+const Entry* find(int number)
+{
+    for (const Entry& entry : catalogue())
+        if (entry.number == number) return &entry;
+    return nullptr;
+}
+
+} // namespace
+
+double DegToRad(double degrees)
+{
+    return degrees / 180 * 3.1415926535;
+}
+
+bool Exists(int number)
+{
+    return find(number) != nullptr;
+}
+
+int InputCount(int number)
+{
+    const Entry* entry = find(number);
+    return entry ? entry->inputs : 0;
+}
+
+Result Compute(int number, double a, double b, double c)
+{
+    const Entry* entry = find(number);
+    if (!entry) return fault(Fault::OutOfRange);
+    return entry->compute(a, b, c);
+}
+
+Result TriangleBaseHeight(double a, double b)
+{
+    return finish(0.5 * a * b);
+}
+
+Result TriangleSidesAngle(double a, double b, double c)
+{
+    return finish(0.5 * b * c * std::sin(DegToRad(a)));
+}
+
+Result TriangleHeron(double a, double b, double c)
+{
+    const double s = (a + b + c) / 2;
+    const double product = s * (s - a) * (s - b) * (s - c);
+    if (product < 0) return fault(Fault::NotATriangle);
+    return finish(std::sqrt(product));
+}
+
+Result Rectangle(double a, double b)
+{
+    return finish(a * b);
+}
+
+Result ParallelogramBaseHeight(double a, double b)
+{
+    return finish(a * b);
+}
+
+Result ParallelogramSidesAngle(double a, double b, double c)
+{
+    return finish(b * c * std::sin(DegToRad(a)));
+}
+
+Result Trapezoid(double a, double b, double c)
+{
+    return finish((a + b) * c / 2);
+}
+
+Result Circle(double a)
+{
+    return finish(pi() * a * a);
+}
+
+Result SectorArc(double a, double b)
+{
+    return finish(0.5 * a * b);
+}
+
+Result SectorAngle(double a, double b)
+{
+    return finish(pi() * a * a * b / 360);
+}
+
+Result Ellipse(double a, double b)
+{
+    return finish(pi() * a * b);
+}
+
+Result SphereSurface(double a)
+{
+    return finish(4 * pi() * a * a);
+}
+
+Result CylinderSurface(double a, double b)
+{
+    return finish(2 * pi() * a * (b + a));
+}
+
+Result SphereVolume(double a)
+{
+    return finish(4 * pi() * a * a * a / 3);
+}
+
+Result CylinderVolume(double a, double b)
+{
+    return finish(pi() * a * a * b);
+}
+
+Result ConeVolume(double a, double b)
+{
+    return finish(pi() * a * a * b / 3);
+}
+
+Result PyramidVolume(double a, double b)
+{
+    return finish(a * b / 3);
+}
+
+Result ArithmeticSum(double a, double b, double c)
+{
+    return finish(b / 2 * (2 * a + (b - 1) * c));
+}
+
+Result GeometricSum(double a, double b, double c)
+{
+    if (c == 1) return fault(Fault::RatioOne);
+    return finish(a * (std::pow(c, b) - 1) / (c - 1));
+}
+
+Result SumOfSquares(double a)
+{
+    return finish(a * (a + 1) * (2 * a + 1) / 6);
+}
+
+Result SumOfCubes(double a)
+{
+    const double half = 0.5 * a * (a + 1);
+    return finish(half * half);
+}
+
+Result Permutations(double a, double b)
+{
+    if (a == 0) return finish(1);
+    double product = 1;
+    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
+    return finish(product);
+}
+
+Result Combinations(double a, double b)
+{
+    if (a == 0) return finish(1);
+    double product = 1;
+    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
+    // Dividing by 1, 2, 3, ... drives the quotient to 0 quickly; past that it stays 0.
+    for (double j = 1; j <= b && product != 0; j += 1)
+        product /= j;
+    return finish(product);
+}
+
+} // namespace orvane::FormulaCatalogue

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Services.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace orvane {
+
+// "计算反三角函数": inverse sine, cosine, tangent and cotangent of a value, in degrees.
+class InverseTrigWindow : public QWidget {
+    Q_OBJECT
+public:
+    // The window shows no dialogs; it takes the services like every tool window.
+    InverseTrigWindow(Services& services, QWidget* owner);
+
+    // The last raw result, in radians.
+    double lastResult() const { return lastResult_; }
+
+public slots:
+    void cmdArcSin_Click();
+    void cmdArcCos_Click();
+    void cmdArcTg_Click();
+    void cmdArcCtg_Click();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void compute(const char* function);
+    QPushButton* addButton(const char* name, const QString& caption, int column, int row);
+
+    QLineEdit* txtInp_ = nullptr;
+    QLineEdit* txtRes_ = nullptr;
+    double lastResult_ = 0;
+};
+
+} // namespace orvane

@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -117,17 +118,22 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
     double pi = engine::Evaluate("pi");
     if (pi == ErrorValue) pi = 3.1415926535;
     const double end = 2 * pi;
-    if (!std::isfinite(end)) return TraceOutcome::Traced;
+    if (!std::isfinite(end) || end < 0) return TraceOutcome::Traced;
     if (tooManySamples(0, end, h)) return TraceOutcome::RangeTooLarge;
 
     const auto expression = engine::Compile(request.expression);
     const Surface::Batch batch(surface);
+    // θ on a grid of three decimals; the last sample is 2π itself, whether or not the
+    // step divides it, so that a closed curve closes.
+    const auto next = [&](double theta) {
+        const double after = std::min(RoundToThousandths(theta + h), end);
+        return after > theta ? after : end + 1; // past the end once it stops moving
+    };
     // Search for the first defined point.
     double theta = 0;
     double x0 = 0, y0 = 0;
     bool found = false;
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
+    for (; theta <= end; theta = next(theta)) {
         const double r = engine::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
@@ -135,13 +141,11 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
             found = true;
             break;
         }
-        theta += h;
     }
     if (!found) return TraceOutcome::Traced;
 
     // Trace on from there; undefined samples are skipped and bridged by a chord.
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
+    for (; theta <= end; theta = next(theta)) {
         const double r = engine::EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
@@ -150,7 +154,6 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
             x0 = x;
             y0 = y;
         }
-        theta += h;
     }
     return TraceOutcome::Traced;
 }

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <optional>
 
 namespace orvane::RootScan {
 
@@ -21,6 +20,9 @@ constexpr double BorderShrink = 1e-3;
 // leaves the scan unsure.
 constexpr double NearZero = 0.005;
 constexpr int MaxHalvings = 200;
+// Roots closer than this (relative to their size, at least 1) are one root found
+// twice, such as a double root whose rounding noise dips below zero on both sides.
+constexpr double SameRoot = 1e-6;
 
 bool defined(double v)
 {
@@ -31,11 +33,6 @@ int signOf(double v)
 {
     return (v > 0) - (v < 0);
 }
-
-struct Found {
-    double x;
-    long step; // the step the root lies in
-};
 
 class Scanner {
 public:
@@ -50,12 +47,12 @@ private:
     double position(long i) const { return i == steps_ ? max_ : min_ + double(i) * step_; }
     void markFlatRuns();
     void examine(long i);
-    void narrowCrossing(double lo, double flo, double hi, double fhi, long step);
+    void narrowCrossing(double lo, double flo, double hi, double fhi);
     // `sign` is the sign of f at the rim; a dip that starts at a root of its own
     // (`judged` false) is searched for crossings only.
-    void searchDip(double a, double fa, double b, double fb, int sign, bool judged, long step);
-    void locateBorder(double inside, double fInside, double outside, long step);
-    void add(double x, long step);
+    void searchDip(double a, double fa, double b, double fb, int sign, bool judged);
+    void locateBorder(double inside, double fInside, double outside);
+    void add(double x);
     bool full() const { return long(found_.size()) >= settings_.maxRoots; }
 
     const Function& f_;
@@ -65,7 +62,7 @@ private:
     double step_ = 0;
     std::vector<double> values_;
     std::vector<bool> flat_; // inside a run of three or more samples that are exactly 0
-    std::vector<Found> found_;
+    std::vector<double> found_;
     bool unsure_ = false;
 };
 
@@ -90,16 +87,16 @@ Result Scanner::run()
     for (long i = 0; i <= steps_ && !full(); ++i)
         examine(i);
 
-    std::sort(found_.begin(), found_.end(),
-              [](const Found& a, const Found& b) { return a.x < b.x; });
+    std::sort(found_.begin(), found_.end());
     Result result;
     for (std::size_t k = 0; k < found_.size(); ++k) {
-        const double x = found_[k].x;
-        if (!result.roots.empty() && x - result.roots.back() <= 1e-9 * std::max(1.0, std::fabs(x)))
+        const double x = found_[k];
+        if (!result.roots.empty() &&
+            x - result.roots.back() <= SameRoot * std::max(1.0, std::fabs(x)))
             continue;
         // Two roots closer than two steps: the function turns at the scale of the
         // step, and others may hide between samples.
-        if (k > 0 && x - found_[k - 1].x < 1.9 * step_) unsure_ = true;
+        if (k > 0 && x - found_[k - 1] < 1.9 * step_) unsure_ = true;
         result.roots.push_back(x);
     }
     result.mayBeIncomplete = unsure_ || full();
@@ -130,32 +127,32 @@ void Scanner::examine(long i)
         return;
     }
     if (i == 0) {
-        if (defined(v) && v == 0) add(x, i);
+        if (defined(v) && v == 0) add(x);
         return;
     }
     const double before = values_[std::size_t(i - 1)];
     const double xBefore = position(i - 1);
     if (defined(v) && v == 0) {
-        add(x, i);
+        add(x);
         // Both neighbours on one side of zero: a second root may lie close beside.
         if (i < steps_) {
             const double after = values_[std::size_t(i + 1)];
             if (defined(before) && defined(after) && before != 0 &&
                 signOf(before) == signOf(after)) {
-                searchDip(xBefore, before, x, v, signOf(before), false, i - 1);
-                searchDip(x, v, position(i + 1), after, signOf(after), false, i);
+                searchDip(xBefore, before, x, v, signOf(before), false);
+                searchDip(x, v, position(i + 1), after, signOf(after), false);
             }
         }
     }
     if (defined(before) != defined(v)) {
         if (defined(before))
-            locateBorder(xBefore, before, x, i - 1);
+            locateBorder(xBefore, before, x);
         else
-            locateBorder(x, v, xBefore, i - 1);
+            locateBorder(x, v, xBefore);
         return;
     }
     if (!defined(v)) return;
-    if (signOf(before) * signOf(v) < 0) narrowCrossing(xBefore, before, x, v, i - 1);
+    if (signOf(before) * signOf(v) < 0) narrowCrossing(xBefore, before, x, v);
     if (i == steps_) return;
     // A dip: the lowest of three samples of one sign, well below the higher rim.
     const double after = values_[std::size_t(i + 1)];
@@ -164,11 +161,11 @@ void Scanner::examine(long i)
     const double low = std::fabs(v);
     const double rim = std::max(std::fabs(before), std::fabs(after));
     if (low < std::fabs(before) && low <= std::fabs(after) && low <= rim / 2)
-        searchDip(xBefore, before, position(i + 1), after, signOf(v), true, i);
+        searchDip(xBefore, before, position(i + 1), after, signOf(v), true);
 }
 
 // Halves the step until the ends are neighbouring doubles.
-void Scanner::narrowCrossing(double lo, double flo, double hi, double fhi, long step)
+void Scanner::narrowCrossing(double lo, double flo, double hi, double fhi)
 {
     const double initial = std::max(std::fabs(flo), std::fabs(fhi));
     for (int k = 0; k < MaxHalvings; ++k) {
@@ -177,7 +174,7 @@ void Scanner::narrowCrossing(double lo, double flo, double hi, double fhi, long 
         const double fm = f_(mid);
         if (!defined(fm)) return; // a hole in the function: no root to vouch for
         if (fm == 0) {
-            add(mid, step);
+            add(mid);
             return;
         }
         if (signOf(fm) == signOf(flo)) {
@@ -189,11 +186,11 @@ void Scanner::narrowCrossing(double lo, double flo, double hi, double fhi, long 
         }
     }
     const double final = std::min(std::fabs(flo), std::fabs(fhi));
-    if (final <= CrossingShrink * initial) add(std::fabs(flo) <= std::fabs(fhi) ? lo : hi, step);
+    if (final <= CrossingShrink * initial) add(std::fabs(flo) <= std::fabs(fhi) ? lo : hi);
 }
 
 // Golden-section search for the lowest |f| between a and b, where f has one sign.
-void Scanner::searchDip(double a, double fa, double b, double fb, int sign, bool judged, long step)
+void Scanner::searchDip(double a, double fa, double b, double fb, int sign, bool judged)
 {
     const double rim = std::max(std::fabs(fa), std::fabs(fb));
     const double ratio = (std::sqrt(5.0) - 1) / 2;
@@ -205,10 +202,10 @@ void Scanner::searchDip(double a, double fa, double b, double fb, int sign, bool
         if (!defined(v)) return false;
         if (signOf(v) != sign) {
             if (v == 0) {
-                add(x, step);
+                add(x);
             } else {
-                if (fa != 0) narrowCrossing(a, fa, x, v, step);
-                if (fb != 0) narrowCrossing(x, v, b, fb, step);
+                if (fa != 0) narrowCrossing(a, fa, x, v);
+                if (fb != 0) narrowCrossing(x, v, b, fb);
             }
             return false;
         }
@@ -240,13 +237,13 @@ void Scanner::searchDip(double a, double fa, double b, double fb, int sign, bool
     }
     if (!judged) return;
     if (lowest <= TouchShrink * rim)
-        add(lowestAt, step);
+        add(lowestAt);
     else if (lowest < NearZero && lowest <= rim / 100)
         unsure_ = true;
 }
 
 // Narrows the border between a defined and an undefined sample.
-void Scanner::locateBorder(double inside, double fInside, double outside, long step)
+void Scanner::locateBorder(double inside, double fInside, double outside)
 {
     const double initial = std::fabs(fInside);
     for (int k = 0; k < MaxHalvings; ++k) {
@@ -261,12 +258,12 @@ void Scanner::locateBorder(double inside, double fInside, double outside, long s
         }
     }
     const double final = std::fabs(fInside);
-    if (final == 0 || (final < NearZero && final <= BorderShrink * initial)) add(inside, step);
+    if (final == 0 || (final < NearZero && final <= BorderShrink * initial)) add(inside);
 }
 
-void Scanner::add(double x, long step)
+void Scanner::add(double x)
 {
-    if (x >= min_ && x <= max_ && !full()) found_.push_back({x, step});
+    if (x >= min_ && x <= max_ && !full()) found_.push_back(x);
 }
 
 } // namespace

@@ -92,128 +92,60 @@ void TestSolver::outputs_data()
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("defaults") << "x^4+x^2-16"
-                              << "-100"
-                              << "100" << printed({"1.879", "-1.879"});
-    QTest::newRow("x^2-4") << "x^2-4"
-                           << "-100"
-                           << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("upper-case X") << "X^2-4"
-                                  << "-100"
-                                  << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("root at the start") << "x"
-                                       << "-100"
-                                       << "100" << printed({"0.00"});
-    QTest::newRow("1/x: the pole is no root") << "1/x"
-                                              << "-100"
-                                              << "100" << printed({});
-    QTest::newRow("sqr(x)-1: 1 only, x<0 undefined") << "sqr(x)-1"
-                                                     << "-100"
-                                                     << "100" << printed({"1.00"});
-    QTest::newRow("exp(x)-2: ln 2 = 0.6931") << "exp(x)-2"
-                                             << "-100"
-                                             << "100" << printed({"0.693"});
-    QTest::newRow("unknown name fails everywhere") << "zz+x"
-                                                   << "-100"
-                                                   << "100" << printed({}, true);
-    QTest::newRow("(x-1)(x-2)(x-3) on 0..10: 1, 2, 3") << "(x-1)*(x-2)*(x-3)"
-                                                       << "0"
-                                                       << "10" << printed({"1.00", "2.00", "3.00"});
-    QTest::newRow("(x-1)(x-2)(x-3) on the default range")
-        << "(x-1)*(x-2)*(x-3)"
-        << "-100"
-        << "100" << printed({"1.00", "2.00", "3.00"});
-    QTest::newRow("no root") << "x^2+1"
-                             << "-100"
-                             << "100" << printed({});
-    QTest::newRow("min not a number") << "x^2-4"
-                                      << "abc"
-                                      << "100" << printed({"2.00"});
-    QTest::newRow("max Pi reads as 0") << "x^2-4"
-                                       << "-100"
-                                       << "Pi" << printed({"-2.00"});
-    QTest::newRow("leading number of the range: -1.5..15") << "x^2-4"
-                                                           << "-1.5abc"
-                                                           << "1.5e1x" << printed({"2.00"});
-    QTest::newRow("sin x on [-4,4]: kπ, k=-1..1") << "sin(x)"
-                                                  << "-4"
-                                                  << "4" << printed({"0.00", "3.142", "-3.142"});
-    QTest::newRow("x-2 on [5,10]: 2 lies outside") << "x-2"
-                                                   << "5"
-                                                   << "10" << printed({});
-    QTest::newRow("x^2-4 on [-1.5,2.5]: -2 lies outside") << "x^2-4"
-                                                          << "-1.5"
-                                                          << "2.5" << printed({"2.00"});
-    QTest::newRow("sin(10x) on [-1,1]: kπ/10, k=-3..3")
-        << "sin(10*x)"
-        << "-1"
-        << "1" << printed({"0.00", "0.314", "0.628", "0.942", "-0.314", "-0.628", "-0.942"});
-    QTest::newRow("sin x on [-10,10]: kπ, k=-3..3")
-        << "sin(x)"
-        << "-10"
-        << "10" << printed({"0.00", "3.142", "6.283", "9.425", "-3.142", "-6.283", "-9.425"});
-    QTest::newRow("cos x-0.5 on [-10,10]: ±π/3+2kπ")
-        << "cos(x)-0.5"
-        << "-10"
-        << "10" << printed({"1.047", "5.236", "7.33", "-1.047", "-5.236", "-7.33"});
-    QTest::newRow("tan x-1 on [-5,5]: π/4+kπ, poles ±π/2, ±3π/2 left out")
-        << "tan(x)-1"
-        << "-5"
-        << "5" << printed({"0.785", "3.927", "-2.356"});
-    QTest::newRow("tan x on [-4,4]: kπ, poles left out")
-        << "tan(x)"
-        << "-4"
-        << "4" << printed({"0.00", "3.142", "-3.142"});
-    QTest::newRow("1/(x-0.0031): pole between two samples") << "1/(x-0.0031)"
-                                                            << "-1"
-                                                            << "1" << printed({});
-    QTest::newRow("x^3-2x-5 (Wallis): 2.0946") << "x^3-2*x-5"
-                                               << "-100"
-                                               << "100" << printed({"2.095"});
-    QTest::newRow("x^3-x: 0, ±1") << "x^3-x"
-                                  << "-100"
-                                  << "100" << printed({"0.00", "1.00", "-1.00"});
-    QTest::newRow("log x-1 (natural): e = 2.7183") << "log(x)-1"
-                                                   << "-100"
-                                                   << "100" << printed({"2.718"});
-    QTest::newRow("ln x-1 (common): 10") << "ln(x)-1"
-                                         << "-100"
-                                         << "100" << printed({"10.00"});
-    QTest::newRow("exp(-x)-x: omega constant 0.56714") << "exp(-x)-x"
-                                                       << "-100"
-                                                       << "100" << printed({"0.567"});
-    QTest::newRow("(x-1.5)^2: double root on a sample") << "(x-1.5)^2"
-                                                        << "-100"
-                                                        << "100" << printed({"1.50"});
-    QTest::newRow("(x-1/3)^2: double root between samples") << "(x-1/3)^2"
-                                                            << "-100"
-                                                            << "100" << printed({"0.333"});
-    QTest::newRow("sin(x)^2 on [-4,4]: double roots kπ")
-        << "sin(x)^2"
-        << "-4"
-        << "4" << printed({"0.00", "3.142", "-3.142"});
-    QTest::newRow("x-x: zero on the whole range, nothing to list") << "x-x"
-                                                                   << "-100"
-                                                                   << "100" << printed({}, true);
-    QTest::newRow("cos x+1 on [0,10]: touches 0 at π, 3π") << "cos(x)+1"
-                                                           << "0"
-                                                           << "10" << printed({"3.142", "9.425"});
-    QTest::newRow("x^2+0.001: a shallow dip is no root") << "x^2+0.001"
-                                                         << "-100"
-                                                         << "100" << printed({});
-    QTest::newRow("sqr(x-0.3): root where the domain begins") << "sqr(x-0.3)"
-                                                              << "-100"
-                                                              << "100" << printed({"0.30"});
-    QTest::newRow("(x-1)(x-1.01): roots 0.01 apart") << "(x-1)*(x-1.01)"
-                                                     << "-100"
-                                                     << "100" << printed({"1.00", "1.01"});
-    QTest::newRow("(x-1)(x-1.003): closer than the scan can vouch for")
-        << "(x-1)*(x-1.003)"
-        << "-100"
-        << "100" << printed({"1.00", "1.003"}, true);
-    QTest::newRow("(x-1)^2+1E-9: almost a double root") << "(x-1)^2+10^-9"
-                                                        << "-100"
-                                                        << "100" << printed({}, true);
+    const auto row = [](const char* name, const char* equation, const char* min, const char* max,
+                        const QStringList& lines) {
+        QTest::newRow(name) << QString::fromUtf8(equation) << QString::fromUtf8(min)
+                            << QString::fromUtf8(max) << lines;
+    };
+    row("defaults", "x^4+x^2-16", "-100", "100", printed({"1.879", "-1.879"}));
+    row("x^2-4", "x^2-4", "-100", "100", printed({"2.00", "-2.00"}));
+    row("upper-case X", "X^2-4", "-100", "100", printed({"2.00", "-2.00"}));
+    row("root at the start", "x", "-100", "100", printed({"0.00"}));
+    row("1/x: the pole is no root", "1/x", "-100", "100", printed({}));
+    row("sqr(x)-1: 1 only, x<0 undefined", "sqr(x)-1", "-100", "100", printed({"1.00"}));
+    row("exp(x)-2: ln 2 = 0.6931", "exp(x)-2", "-100", "100", printed({"0.693"}));
+    row("unknown name fails everywhere", "zz+x", "-100", "100", printed({}, true));
+    row("(x-1)(x-2)(x-3) on 0..10: 1, 2, 3", "(x-1)*(x-2)*(x-3)", "0", "10",
+        printed({"1.00", "2.00", "3.00"}));
+    row("(x-1)(x-2)(x-3) on the default range", "(x-1)*(x-2)*(x-3)", "-100", "100",
+        printed({"1.00", "2.00", "3.00"}));
+    row("no root", "x^2+1", "-100", "100", printed({}));
+    row("min not a number", "x^2-4", "abc", "100", printed({"2.00"}));
+    row("max Pi reads as 0", "x^2-4", "-100", "Pi", printed({"-2.00"}));
+    row("leading number of the range: -1.5..15", "x^2-4", "-1.5abc", "1.5e1x", printed({"2.00"}));
+    row("sin x on [-4,4]: kπ, k=-1..1", "sin(x)", "-4", "4", printed({"0.00", "3.142", "-3.142"}));
+    row("x-2 on [5,10]: 2 lies outside", "x-2", "5", "10", printed({}));
+    row("x^2-4 on [-1.5,2.5]: -2 lies outside", "x^2-4", "-1.5", "2.5", printed({"2.00"}));
+    row("sin(10x) on [-1,1]: kπ/10, k=-3..3", "sin(10*x)", "-1", "1",
+        printed({"0.00", "0.314", "0.628", "0.942", "-0.314", "-0.628", "-0.942"}));
+    row("sin x on [-10,10]: kπ, k=-3..3", "sin(x)", "-10", "10",
+        printed({"0.00", "3.142", "6.283", "9.425", "-3.142", "-6.283", "-9.425"}));
+    row("cos x-0.5 on [-10,10]: ±π/3+2kπ", "cos(x)-0.5", "-10", "10",
+        printed({"1.047", "5.236", "7.33", "-1.047", "-5.236", "-7.33"}));
+    row("tan x-1 on [-5,5]: π/4+kπ, poles ±π/2, ±3π/2 left out", "tan(x)-1", "-5", "5",
+        printed({"0.785", "3.927", "-2.356"}));
+    row("tan x on [-4,4]: kπ, poles left out", "tan(x)", "-4", "4",
+        printed({"0.00", "3.142", "-3.142"}));
+    row("1/(x-0.0031): pole between two samples", "1/(x-0.0031)", "-1", "1", printed({}));
+    row("x^3-2x-5 (Wallis): 2.0946", "x^3-2*x-5", "-100", "100", printed({"2.095"}));
+    row("x^3-x: 0, ±1", "x^3-x", "-100", "100", printed({"0.00", "1.00", "-1.00"}));
+    row("log x-1 (natural): e = 2.7183", "log(x)-1", "-100", "100", printed({"2.718"}));
+    row("ln x-1 (common): 10", "ln(x)-1", "-100", "100", printed({"10.00"}));
+    row("exp(-x)-x: omega constant 0.56714", "exp(-x)-x", "-100", "100", printed({"0.567"}));
+    row("(x-1.5)^2: double root on a sample", "(x-1.5)^2", "-100", "100", printed({"1.50"}));
+    row("(x-1/3)^2: double root between samples", "(x-1/3)^2", "-100", "100", printed({"0.333"}));
+    row("sin(x)^2 on [-4,4]: double roots kπ", "sin(x)^2", "-4", "4",
+        printed({"0.00", "3.142", "-3.142"}));
+    row("x-x: zero on the whole range, nothing to list", "x-x", "-100", "100", printed({}, true));
+    row("cos x+1 on [0,10]: touches 0 at π, 3π", "cos(x)+1", "0", "10",
+        printed({"3.142", "9.425"}));
+    row("x^2+0.001: a shallow dip is no root", "x^2+0.001", "-100", "100", printed({}));
+    row("sqr(x-0.3): root where the domain begins", "sqr(x-0.3)", "-100", "100", printed({"0.30"}));
+    row("(x-1)(x-1.01): roots 0.01 apart", "(x-1)*(x-1.01)", "-100", "100",
+        printed({"1.00", "1.01"}));
+    row("(x-1)(x-1.003): closer than the scan can vouch for", "(x-1)*(x-1.003)", "-100", "100",
+        printed({"1.00", "1.003"}, true));
+    row("(x-1)^2+1E-9: almost a double root", "(x-1)^2+10^-9", "-100", "100", printed({}, true));
 }
 
 void TestSolver::outputs()

@@ -70,11 +70,10 @@ Result Scanner::run()
 {
     if (!(min_ <= max_) || !std::isfinite(min_) || !std::isfinite(max_)) return {};
     const double width = max_ - min_;
-    steps_ = width > 0 ? long(std::ceil(width / settings_.finestStep)) : 0;
-    if (steps_ > settings_.maxSteps) {
-        steps_ = settings_.maxSteps;
-        unsure_ = true;
-    }
+    if (!std::isfinite(width)) return {{}, true}; // beyond any sampling
+    const double wanted = std::ceil(width / settings_.finestStep);
+    steps_ = wanted <= settings_.maxSteps ? long(wanted) : settings_.maxSteps;
+    unsure_ = wanted > settings_.maxSteps;
     step_ = steps_ > 0 ? width / double(steps_) : 0;
     values_.resize(std::size_t(steps_ + 1));
     bool anyDefined = false;

@@ -12,6 +12,8 @@
 #include <QScrollBar>
 #include <QTimer>
 
+#include <cmath>
+
 using namespace orvane;
 using namespace orvane::testing;
 
@@ -184,6 +186,26 @@ void TestSolver::hugeRangeIsBoundedAndTold()
     QCOMPARE(w.fakes.dialogs.calls.first().message.icon, MessageIcon::Information);
     // The boxes keep what the user typed.
     QCOMPARE(w.box("txtMax")->text(), max);
+}
+
+void TestSolver::rangesThatCannotBeSampled_data()
+{
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("mayBeIncomplete");
+    QTest::newRow("wider than a double spans") << -1e308 << 1e308 << true;
+    QTest::newRow("reversed: nothing to search") << 5.0 << -5.0 << false;
+    QTest::newRow("not a number") << double(NAN) << 5.0 << false;
+}
+
+void TestSolver::rangesThatCannotBeSampled()
+{
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, mayBeIncomplete);
+    const auto outcome = EquationSolver::SolveFunction([](double x) { return x; }, min, max);
+    QVERIFY(outcome.roots.empty());
+    QCOMPARE(outcome.mayBeIncomplete, mayBeIncomplete);
 }
 
 void TestSolver::eachRunStartsAfresh()

@@ -12,6 +12,8 @@ private slots:
     void outputs();
     void hugeRangeIsBoundedAndTold_data();
     void hugeRangeIsBoundedAndTold();
+    void rangesThatCannotBeSampled_data();
+    void rangesThatCannotBeSampled();
     void eachRunStartsAfresh();
     void longListScrolls();
     void sidePanelToggles();

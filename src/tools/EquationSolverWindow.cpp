@@ -26,8 +26,9 @@ constexpr int WindowHeight = 300;
 constexpr int FieldHeight = 22;
 
 const QString ShowPanel = QStringLiteral("||>>");
-const QString MayBeIncomplete = QStringLiteral("注意：所计算的结果可能不全。");
 const QString HidePanel = QStringLiteral("<<||");
+// Printed under the roots when the scan cannot vouch for a complete list.
+const QString MayBeIncomplete = QStringLiteral("注意：所计算的结果可能不全。");
 
 const QString HelpText = QStringLiteral("    方程式的输入\n"
                                         "方法与画函数图像\n"

@@ -8,7 +8,6 @@
 #include "Engine.h"
 #include "EquationSolver.h"
 #include "Integral.h"
-#include "NumberText.h"
 #include "RootScan.h"
 
 #include <muParser.h>
@@ -56,8 +55,8 @@ void registerIntegral(int n)
     const double a = 0;
     const double b = DefaultPi / 2;
     const auto reference = [=] {
-        installDefaultConstants();
-        return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0);
+        engine::Engine engine = engineWithDefaults();
+        return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
     };
     addPeer(group, "muparser", [=](benchmark::State& state) {
         const double expected = reference();
@@ -82,14 +81,17 @@ void registerIntegral(int n)
     addPeer(group, "scanning evaluator", [=](benchmark::State& state) {
         const double expected = reference();
         const std::string text = "sin(x)";
+        engine::Engine engine = engineWithDefaults();
         integrate(state, n, expected, [&] {
-            return trapezoid([&](double v) { return engine::EvaluateAtX(text, v); }, a, b, n);
+            return trapezoid([&](double v) { return engine.EvaluateAtX(text, v); }, a, b, n);
         });
     });
     addPeer(group, "CountIntegral (compiled form)", [=](benchmark::State& state) {
         const double expected = reference();
-        integrate(state, n, expected,
-                  [&] { return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0); });
+        engine::Engine engine = engineWithDefaults();
+        integrate(state, n, expected, [&] {
+            return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
+        });
     });
 }
 
@@ -104,19 +106,19 @@ void registerSolver()
 {
     // The real solver: the text translated once, x bound at every sample.
     addPeer("solver", "Solve (compiled form, x bound)", [](benchmark::State& state) {
-        installDefaultConstants();
-        if (EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots != DefaultRoots) {
+        engine::Engine engine = engineWithDefaults();
+        if (EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots !=
+            DefaultRoots) {
             state.SkipWithError("the solver did not find 1.879 and -1.879");
             return;
         }
         for (auto _ : state)
-            consume(
-                double(EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots.size()));
+            consume(double(
+                EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots.size()));
         perUnit(state, 1);
     });
     // The same scan and refinement, so that only the evaluation differs.
     const auto sameScan = [](benchmark::State& state, auto valueAt) {
-        installDefaultConstants();
         const RootScan::Function f = valueAt;
         if (EquationSolver::SolveFunction(f, SolverMin, SolverMax).roots != DefaultRoots) {
             state.SkipWithError("the peer finds other roots");

@@ -28,15 +28,15 @@ SearchRange LimitRange(double min, double max)
     return range;
 }
 
-RootScan::Function EquationFunction(std::string_view equation)
+RootScan::Function EquationFunction(engine::Engine& engine, std::string_view equation)
 {
-    std::shared_ptr<const CompiledExpression> compiled = engine::Compile(equation);
-    return [compiled](double x) { return engine::EvaluateAtX(*compiled, x); };
+    std::shared_ptr<const CompiledExpression> compiled = engine.Compile(equation);
+    return [&engine, compiled](double x) { return engine.EvaluateAtX(*compiled, x); };
 }
 
-Outcome Solve(std::string_view equation, double min, double max)
+Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max)
 {
-    return SolveFunction(EquationFunction(equation), min, max);
+    return SolveFunction(EquationFunction(engine, equation), min, max);
 }
 
 Outcome SolveFunction(const RootScan::Function& f, double min, double max)

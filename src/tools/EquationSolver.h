@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Engine.h"
 #include "RootScan.h"
 
 #include <string>
@@ -28,13 +29,13 @@ struct Outcome {
     bool mayBeIncomplete = false;
 };
 
-// The left side as a function of x. The unknown is bound as the evaluator's x, never
-// written into the text, so names such as exp or fix stay as they are; the text is
-// translated once.
-RootScan::Function EquationFunction(std::string_view equation);
+// The left side as a function of x, evaluated with `engine` (which must outlive it). The
+// unknown is bound as the engine's x, never written into the text, so names such as exp
+// or fix stay as they are; the text is translated once.
+RootScan::Function EquationFunction(engine::Engine& engine, std::string_view equation);
 
 // Every root of the equation in [min, max] (none when min > max).
-Outcome Solve(std::string_view equation, double min, double max);
+Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max);
 // The same for any function (the benchmarks compare evaluators through it).
 Outcome SolveFunction(const RootScan::Function& f, double min, double max);
 

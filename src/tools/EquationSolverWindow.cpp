@@ -155,7 +155,7 @@ void EquationSolverWindow::Command1_Click()
     result_->cls();
     result_->print(QStringLiteral("计算中...."));
     const EquationSolver::Outcome outcome =
-        EquationSolver::Solve(toStdString(Text1_->text()), range.min, range.max);
+        EquationSolver::Solve(services_.engine, toStdString(Text1_->text()), range.min, range.max);
     for (const std::string& root : outcome.roots)
         result_->print(toQString(root));
     if (outcome.mayBeIncomplete) result_->print(MayBeIncomplete);

@@ -5,7 +5,6 @@
 class TestSolver : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void unknownIsBoundNotWritten_data();
     void unknownIsBoundNotWritten();
     void outputs_data();

@@ -85,6 +85,7 @@ GeometryWindow::GeometryWindow(Services& /*services: this window asks nothing of
                                QWidget* owner)
     : QWidget(owner, Qt::Tool)
 {
+    setObjectName(QStringLiteral("fCountPanel"));
     setWindowTitle(QStringLiteral("Orvane-几何运算"));
     setWindowIcon(geometryWindowIcon());
 

@@ -113,8 +113,14 @@ grep -qx 'Exec=orvane %f' "$share/applications/$app_id.desktop" \
     || fail "the desktop entry does not open files"
 grep -q '<mediatype>application/x-orvane-fun</mediatype>' "$share/metainfo/$app_id.metainfo.xml" \
     || fail "the AppStream data does not name the .fun type"
+# Every option the program's own usage text names is in both manual pages.
+options=$("$root/usr/bin/orvane" --help | grep -o -- '--[a-z]\+' | sort -u)
+[ -n "$options" ] || fail "orvane --help names no options"
 for page in man/man1 man/zh_CN/man1; do
-    zcat "$share/$page/orvane.1.gz" | grep -qF -- '\-\-render' || fail "$page/orvane.1 lacks --render"
+    zcat "$share/$page/orvane.1.gz" >"$work/page"
+    for option in $options; do
+        grep -qF -- "\\-\\-${option#--}" "$work/page" || fail "$page/orvane.1 lacks $option"
+    done
 done
 
 home=$work/home

@@ -26,6 +26,7 @@ fi
 fail() { echo "FAIL: $*" >&2; exit 1; }
 need() { command -v "$1" >/dev/null || fail "$1 is missing (Debian package $2)"; }
 need dpkg-shlibdeps dpkg-dev
+need file file  # CPack finds the programs to hand to dpkg-shlibdeps with it
 need desktop-file-validate desktop-file-utils
 need appstreamcli appstream
 need xmllint libxml2-utils

@@ -67,7 +67,8 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
         ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
     QuietDialogs dialogs(err);
     DesktopEnvironment environment;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     RenderHost host(settings, commandLine.pixels);
     PlotterPanel drawer(host, services);
 

@@ -70,7 +70,7 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     functionPage_ = new FunctionPage(host, services, this);
     conicPage_ = new ConicPage(this);
     axesPage_ = new AxesPage(host, services, this);
-    toolsPage_ = new ToolsPage(host, this);
+    toolsPage_ = new ToolsPage(host, services.engine, this);
     constantsPage_ = new ConstantsPage(host, services, this);
 
     auto* tabStrip = new QHBoxLayout;
@@ -237,19 +237,19 @@ TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour
 
 void PlotterPanel::DrawFunctionY(Colour colour, int width)
 {
-    orvane::DrawFunctionY(host_.pad(),
+    orvane::DrawFunctionY(host_.pad(), services_.engine,
                           traceRequest(functionPage_->expression(PlotKind::Y), colour, width));
 }
 
 void PlotterPanel::DrawFunctionX(Colour colour, int width)
 {
-    orvane::DrawFunctionX(host_.pad(),
+    orvane::DrawFunctionX(host_.pad(), services_.engine,
                           traceRequest(functionPage_->expression(PlotKind::X), colour, width));
 }
 
 void PlotterPanel::DrawPolar(Colour colour, int width)
 {
-    orvane::DrawPolar(host_.pad(),
+    orvane::DrawPolar(host_.pad(), services_.engine,
                       traceRequest(functionPage_->expression(PlotKind::Polar), colour, width));
 }
 
@@ -259,13 +259,16 @@ TraceOutcome PlotterPanel::trace(int kind, Colour colour, int width)
     switch (kind) {
     case KindFunctionY:
         return orvane::DrawFunctionY(
-            pad, traceRequest(functionPage_->expression(PlotKind::Y), colour, width));
+            pad, services_.engine,
+            traceRequest(functionPage_->expression(PlotKind::Y), colour, width));
     case KindFunctionX:
         return orvane::DrawFunctionX(
-            pad, traceRequest(functionPage_->expression(PlotKind::X), colour, width));
+            pad, services_.engine,
+            traceRequest(functionPage_->expression(PlotKind::X), colour, width));
     case KindPolar:
         return orvane::DrawPolar(
-            pad, traceRequest(functionPage_->expression(PlotKind::Polar), colour, width));
+            pad, services_.engine,
+            traceRequest(functionPage_->expression(PlotKind::Polar), colour, width));
     default:
         drawConicOfKind(kind, colour, width);
         return TraceOutcome::Traced;

@@ -1,19 +1,18 @@
 #include "PlotterPanel.h"
 
 #include "AxesPage.h"
-#include "AxesPainter.h"
 #include "ColourSwatch.h"
 #include "ConicPage.h"
 #include "ConstantsPage.h"
 #include "FlatButton.h"
 #include "FunctionPage.h"
+#include "ParameterStrip.h"
 #include "PlotterHost.h"
 #include "QtText.h"
 #include "Surface.h"
 #include "TabStrip.h"
 #include "ToolsPage.h"
 
-#include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,7 +20,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -94,7 +92,8 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     content_->setObjectName(QStringLiteral("DrawerContent"));
     content_->setMouseTracking(true);
     auto* layout = new QVBoxLayout(content_);
-    layout->addWidget(buildParameterStrip());
+    strip_ = new ParameterStrip(host, services, this);
+    layout->addWidget(strip_);
     layout->addLayout(tabStrip);
     layout->addLayout(pages_, 3);
     layout->addWidget(buildListArea(), 2);
@@ -120,40 +119,11 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     functionPage_->deleteButton()->setEnabled(false);
     conicPage_->deleteButton()->setEnabled(false);
     ShowPanelTab(0);
-}
-
-QWidget* PlotterPanel::buildParameterStrip()
-{
-    auto* strip = new QGroupBox(QStringLiteral("参数栏"), this);
-    LB_ = new QScrollBar(Qt::Horizontal, strip);
-    LB_->setObjectName(QStringLiteral("LB"));
-    LB_->setRange(1, 10);
-    LB_->setPageStep(1);
-    LLB_ = new QLabel(QStringLiteral("1"), strip);
-    LLB_->setObjectName(QStringLiteral("LLB"));
-    LLB_->setMinimumWidth(24);
-    LColor_ = new ColourSwatch(QStringLiteral("LColor"), strip);
-    LColor_->setToolTip(QStringLiteral("请选择色彩"));
-    LColor_->setColour(16711680);
-    CheckColor_ = new QCheckBox(QStringLiteral("随机"), strip);
-    CheckColor_->setObjectName(QStringLiteral("CheckColor"));
-
-    auto* layout = new QGridLayout(strip);
-    layout->addWidget(new QLabel(QStringLiteral("线条宽度："), strip), 0, 0);
-    layout->addWidget(LB_, 0, 1, 1, 3);
-    layout->addWidget(LLB_, 0, 4);
-    layout->addWidget(new QLabel(QStringLiteral("颜色："), strip), 1, 0);
-    layout->addWidget(LColor_, 1, 1);
-    layout->addWidget(CheckColor_, 1, 2);
-    layout->setColumnStretch(3, 1);
-
-    connect(LB_, &QScrollBar::valueChanged, this, &PlotterPanel::lineWidthChanged);
-    connect(LColor_, &ColourSwatch::clicked, this, &PlotterPanel::lineColourClicked);
-    connect(CheckColor_, &QCheckBox::clicked, this, [this](bool on) {
-        host_.setSetupValue(QStringLiteral("ColorSelfMain"),
-                            on ? QStringLiteral("1") : QStringLiteral("0"));
+    connect(&host_.document(), &PadDocument::stateChanged, this, &PlotterPanel::followDocument);
+    connect(&host_.document(), &PadDocument::restored, this, [this] {
+        const PadState& state = host_.document().state();
+        axesPage_->followDocument(state.axisSize, state.axesHidden);
     });
-    return strip;
 }
 
 QWidget* PlotterPanel::buildListArea()
@@ -218,7 +188,7 @@ void PlotterPanel::SetPlotterLabels(int set)
         ssTAB_[i]->setCaption(QString::fromUtf8(tabs[i]));
 }
 
-// --- tracing -------------------------------------------------------------------------
+// --- drawing entries -----------------------------------------------------------------
 
 TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour, int width) const
 {
@@ -235,83 +205,69 @@ TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour
     return request;
 }
 
-void PlotterPanel::DrawFunctionY(Colour colour, int width)
+PlotRecord PlotterPanel::recordFromPanel(int kind) const
 {
-    orvane::DrawFunctionY(host_.pad(),
-                          traceRequest(functionPage_->expression(PlotKind::Y), colour, width));
+    PlotRecord r;
+    r.Kind = std::int16_t(kind);
+    r.Color = strip_->lineColour();
+    r.Width = std::int16_t(strip_->lineWidth());
+    conicPage_->storeInto(r);
+    r.Smoothness = functionPage_->smoothness();
+    r.RangeMax = leadingNumber(functionPage_->rangeMaxText());
+    r.RangeMin = leadingNumber(functionPage_->rangeMinText());
+    return r;
 }
 
-void PlotterPanel::DrawFunctionX(Colour colour, int width)
+void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
 {
-    orvane::DrawFunctionX(host_.pad(),
-                          traceRequest(functionPage_->expression(PlotKind::X), colour, width));
-}
-
-void PlotterPanel::DrawPolar(Colour colour, int width)
-{
-    orvane::DrawPolar(host_.pad(),
-                      traceRequest(functionPage_->expression(PlotKind::Polar), colour, width));
-}
-
-TraceOutcome PlotterPanel::trace(int kind, Colour colour, int width)
-{
-    Surface& pad = host_.pad();
-    switch (kind) {
-    case KindFunctionY:
-        return orvane::DrawFunctionY(
-            pad, traceRequest(functionPage_->expression(PlotKind::Y), colour, width));
-    case KindFunctionX:
-        return orvane::DrawFunctionX(
-            pad, traceRequest(functionPage_->expression(PlotKind::X), colour, width));
-    case KindPolar:
-        return orvane::DrawPolar(
-            pad, traceRequest(functionPage_->expression(PlotKind::Polar), colour, width));
-    default:
-        drawConicOfKind(kind, colour, width);
-        return TraceOutcome::Traced;
+    PlotterDocument plotter = plots();
+    // A row whose text is listed already is drawn anew in its place; the row keeps its text.
+    const int row = plotter.rowOf(text);
+    const QString rowText = row >= 0 ? plotter.entry(row).text() : text;
+    const quint64 id = plotter.idForRow(row);
+    const PlotRecord record = recordFromPanel(kind);
+    const int width = lineBoldSetting();
+    if (isConic(kind)) {
+        std::optional<ConicMessage> message;
+        ConicParameters conic = conicPage_->parameters();
+        conic.kind = ConicKind(kind);
+        auto entry = PlottedEntry::drawConic(
+            id, rowText, record, conic, colour, width, [this](Colour c) { return HelpColor(c); },
+            &message);
+        LF_->setCurrentRow(plotter.put(entry));
+        showConicMessage(message);
+        return;
     }
-}
-
-void PlotterPanel::drawConicOfKind(int kind, Colour colour, int width)
-{
-    if (!isConic(kind)) return;
-    ConicParameters p = currentConic_;
-    p.kind = ConicKind(kind);
-    showConicMessage(
-        DrawConic(host_.pad(), p, colour, width, [this](Colour c) { return HelpColor(c); }));
+    const PlotKind plotKind = kind == KindFunctionX ? PlotKind::X
+                              : kind == KindPolar   ? PlotKind::Polar
+                                                    : PlotKind::Y;
+    TraceOutcome outcome = TraceOutcome::Traced;
+    auto entry = PlottedEntry::traceCurve(
+        id, rowText, record, traceRequest(functionPage_->expression(plotKind), colour, width),
+        &outcome);
+    LF_->setCurrentRow(plotter.put(entry));
+    if (outcome == TraceOutcome::RangeTooLarge)
+        services_.dialogs.inform(window(),
+                                 QStringLiteral("作图范围太大，请缩小自变量的范围或降低平滑度。"),
+                                 MessageIcon::Warning);
 }
 
 void PlotterPanel::showConicMessage(const std::optional<ConicMessage>& message)
 {
-    if (message)
-        services_.dialogs.showMessage(
-            window(), {message->text, message->title, message->icon, MessageButtons::Ok});
+    if (message) services_.dialogs.inform(window(), message->text, message->icon, message->title);
 }
 
 // --- colours -------------------------------------------------------------------------
 
-Colour PlotterPanel::randomColour()
-{
-    Colour c = 0;
-    for (int shift : {0, 8, 16}) {
-        const double r = services_.environment.nextRandom();
-        c |= Colour(NumberText::ToInt32(r * 255).value_or(0)) << shift;
-    }
-    return c;
-}
-
 Colour PlotterPanel::PickCurveColor(Colour c)
 {
-    if (!CheckColor_->isChecked()) return c;
-    const Colour picked = randomColour();
-    LColor_->setColour(picked);
-    host_.setToolBoxPenColour(picked);
-    return picked;
+    return strip_->pickCurveColour(c);
 }
 
 Colour PlotterPanel::HelpColor(Colour c)
 {
-    if (c != host_.pad().backColour() && conicPage_->randomHelpColours()) return randomColour();
+    if (c != host_.pad().backColour() && conicPage_->randomHelpColours())
+        return strip_->randomColour();
     return c;
 }
 
@@ -328,41 +284,47 @@ int PlotterPanel::lineBoldSetting()
     return width < 1 ? 1 : width;
 }
 
-// --- the list ------------------------------------------------------------------------
-
-void PlotterPanel::setValue(int n, int kind)
+PlotterDocument::Axes PlotterPanel::axesOfSetting()
 {
-    if (n < 0 || n >= PlotSlots) return;
-    PlotRecord& r = records_[n];
-    r.Kind = std::int16_t(kind);
-    r.Color = LColor_->colour();
-    r.Width = std::int16_t(LB_->value());
-    conicPage_->storeInto(r);
-    r.Smoothness = functionPage_->smoothness();
-    r.RangeMax = leadingNumber(functionPage_->rangeMaxText());
-    r.RangeMin = leadingNumber(functionPage_->rangeMinText());
+    return {settingColour(QStringLiteral("Color")), axisSize(), host_.padFontSize()};
 }
 
-void PlotterPanel::CompareTxt(const QString& text, int kind)
+// --- the list ------------------------------------------------------------------------
+
+PlotterDocument PlotterPanel::plots()
 {
-    const QString wanted = text.trimmed();
-    for (int i = 0; i < LF_->count(); ++i) {
-        LF_->setCurrentRow(i);
-        if (LF_->item(i)->text() == wanted) {
-            // The same entry again: wipe the old drawing, keep the row.
-            trace(kind, host_.pad().backColour(), records_[i].Width);
-            setValue(i, kind);
-            return;
-        }
+    return PlotterDocument(host_.document());
+}
+
+PlotRecords PlotterPanel::records() const
+{
+    PlotRecords out;
+    const PlotterDocument plotter(host_.document());
+    for (int row = 0; row < plotter.count() && row < PlotSlots; ++row)
+        out[row] = plotter.entry(row).record();
+    return out;
+}
+
+void PlotterPanel::followDocument()
+{
+    const PadState& state = host_.document().state();
+    QStringList texts;
+    for (const PadOperationPtr& op : state.entries)
+        texts << static_cast<const PlottedEntry&>(*op).text();
+    QStringList shown;
+    for (int i = 0; i < LF_->count(); ++i)
+        shown << LF_->item(i)->text();
+    if (texts != shown) {
+        const int row = LF_->currentRow();
+        LF_->clear();
+        LF_->addItems(texts);
+        if (row >= 0 && row < LF_->count()) LF_->setCurrentRow(row);
     }
-    setValue(LF_->count(), kind);
-    LF_->addItem(text);
-    LF_->setCurrentRow(LF_->count() - 1);
 }
 
 void PlotterPanel::addAndDraw()
 {
-    const Colour c = PickCurveColor(LColor_->colour());
+    const Colour c = PickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
         return;
@@ -373,17 +335,13 @@ void PlotterPanel::addAndDraw()
     const QString prefix = kind == PlotKind::Y   ? QStringLiteral("y=")
                            : kind == PlotKind::X ? QStringLiteral("x=")
                                                  : QStringLiteral("p=");
-    CompareTxt(prefix + functionPage_->expression(kind), kindCode(kind));
-    if (trace(kindCode(kind), c, lineBoldSetting()) == TraceOutcome::RangeTooLarge)
-        services_.dialogs.inform(window(),
-                                 QStringLiteral("作图范围太大，请缩小自变量的范围或降低平滑度。"),
-                                 MessageIcon::Warning);
+    putEntry(prefix + functionPage_->expression(kind), kindCode(kind), c);
     host_.setProgressText(Done);
 }
 
 void PlotterPanel::conicAdd()
 {
-    const Colour c = PickCurveColor(LColor_->colour());
+    const Colour c = PickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
         return;
@@ -396,19 +354,18 @@ void PlotterPanel::conicAdd()
     }
     host_.setProgressText(Drawing);
     host_.pad().setPersistent(true);
-    currentConic_ = conicPage_->parameters();
-    CompareTxt(ConicRowText(currentConic_), int(currentConic_.kind));
-    drawConicOfKind(int(currentConic_.kind), c, lineBoldSetting());
+    const ConicParameters conic = conicPage_->parameters();
+    putEntry(ConicRowText(conic), int(conic.kind), c);
     host_.setProgressText(Done);
 }
 
 void PlotterPanel::loadRow()
 {
     const int i = LF_->currentRow();
-    if (i < 0 || i >= PlotSlots) return;
-    const PlotRecord record = records_[i];
-    const QString text = LF_->item(i)->text();
-    const QString expression = text.mid(2);
+    const PlotterDocument plotter(host_.document());
+    if (i < 0 || i >= plotter.count()) return;
+    const PlotRecord record = plotter.entry(i).record();
+    const QString expression = plotter.entry(i).text().mid(2);
     auto loadFunction = [&](PlotKind kind) {
         ShowPanelTab(0);
         functionPage_->selectKind(kind);
@@ -434,90 +391,63 @@ void PlotterPanel::loadRow()
         break;
     }
     conicPage_->showRecord(record);
-    LB_->setValue(record.Width);
-    LColor_->setColour(record.Color);
+    strip_->setLineWidthValue(record.Width);
+    strip_->setLineColour(record.Color);
 }
 
 void PlotterPanel::removeSelectedRow(FlatButton* deleteButton)
 {
     const int row = LF_->currentRow();
-    AxesPainter::DrawAxes(host_.pad(), settingColour(QStringLiteral("Color")), axisSize(),
-                          host_.padFontSize());
-    for (int slot = row; slot < LF_->count() - 1; ++slot)
-        records_.delValue(slot);
+    if (row < 0) return;
+    // The entry leaves the document; the pad is painted again without it, whatever the
+    // boxes hold now.
+    plots().remove(row);
     deleteButton->setEnabled(false);
-    delete LF_->takeItem(row);
     host_.setProgressText(QStringLiteral("完成删除"));
 }
 
 void PlotterPanel::deleteFunction()
 {
-    const int row = LF_->currentRow();
-    if (row < 0) return;
-    host_.pad().setPersistent(true);
+    if (LF_->currentRow() < 0) return;
     host_.setProgressText(QStringLiteral("开始删除…"));
-    trace(kindCode(functionPage_->selectedKind()), host_.pad().backColour(), records_[row].Width);
     removeSelectedRow(functionPage_->deleteButton());
 }
 
 void PlotterPanel::deleteConic()
 {
-    const int row = LF_->currentRow();
-    if (row < 0) return;
-    host_.pad().setPersistent(true);
-    currentConic_ = conicPage_->parameters();
-    drawConicOfKind(records_[row].Kind, host_.pad().backColour(), records_[row].Width);
     removeSelectedRow(conicPage_->deleteButton());
 }
 
 void PlotterPanel::redrawAll()
 {
-    Surface& pad = host_.pad();
-    pad.setPersistent(true);
-    pad.clear();
-    if (!axesPage_->axesHidden())
-        AxesPainter::DrawAxes(pad, settingColour(QStringLiteral("Color")), axisSize(),
-                              host_.padFontSize());
-    // Rows that the replay appends (a text that no longer matches its row) are not
-    // replayed in the same pass.
-    const int rows = LF_->count();
-    for (int i = 0; i < rows && i < LF_->count(); ++i) {
-        LF_->setCurrentRow(i);
-        loadRow();
-        const int kind = records_[i].Kind;
-        if (isConic(kind)) {
-            conicAdd();
-        } else {
-            functionPage_->setSmoothnessBar(
-                NumberText::ToInt16(records_[i].Smoothness).value_or(100));
-            addAndDraw();
-        }
+    PlotterDocument plotter = plots();
+    const int rows = plotter.count();
+    // Every row keeps its own colour unless "随机" gives each a new one.
+    plotter.redrawAll(
+        axesOfSetting(),
+        [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
+        [this](Colour c) { return HelpColor(c); });
+    if (rows > 0) {
+        LF_->setCurrentRow(rows - 1);
+        host_.setProgressText(Done);
     }
-    if (rows > 0) host_.setProgressText(Done);
 }
 
 void PlotterPanel::clearPad()
 {
-    Surface& pad = host_.pad();
-    pad.setPersistent(true);
-    pad.clear();
-    axesPage_->drawAxes();
-    axesPage_->showAxesAgain();
+    plots().clearPad(axesPage_->currentAxes());
+    axesPage_->followDocument(axisSize(), false);
 }
 
 void PlotterPanel::clearList()
 {
-    LF_->clear();
+    plots().clearList();
 }
 
 void PlotterPanel::clearAll()
 {
-    Surface& pad = host_.pad();
-    pad.setPersistent(true);
-    pad.clear();
-    axesPage_->drawAxes();
-    LF_->clear();
-    axesPage_->showAxesAgain();
+    plots().clearAll(axesPage_->currentAxes());
+    axesPage_->followDocument(axisSize(), false);
 }
 
 void PlotterPanel::rowSelectionChanged()
@@ -542,44 +472,24 @@ void PlotterPanel::saveExpressions()
 
 // --- parameter strip -----------------------------------------------------------------
 
-void PlotterPanel::lineWidthChanged(int value)
-{
-    LLB_->setText(integerText(value));
-    host_.setSetupValue(QStringLiteral("LineBold"), integerText(value));
-    host_.pad().setPenWidth(value);
-    host_.setToolBoxLineWidthText(leadingBlank(value));
-}
-
-void PlotterPanel::lineColourClicked()
-{
-    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window());
-    if (!chosen) return;
-    setLineColour(*chosen);
-    host_.setToolBoxPenColour(*chosen);
-    host_.setSetupValue(QStringLiteral("LineColor"), integerText(*chosen));
-    host_.setTextInputColour(*chosen);
-}
-
 Colour PlotterPanel::penColour() const
 {
-    return LColor_->colour();
+    return strip_->lineColour();
 }
 
 int PlotterPanel::penWidth() const
 {
-    return LB_->value();
+    return strip_->lineWidth();
 }
 
 void PlotterPanel::setLineWidth(double w)
 {
-    LLB_->setText(generalForm(w));
-    const int rounded = NumberText::ToInt16(w).value_or(1);
-    LB_->setValue(rounded);
+    strip_->setLineWidth(w);
 }
 
 void PlotterPanel::setLineColour(Colour colour)
 {
-    LColor_->setColour(colour);
+    strip_->setLineColour(colour);
 }
 
 int PlotterPanel::axisSize() const
@@ -601,17 +511,8 @@ void PlotterPanel::applyStartupSettings(const StartupSettings& s)
 {
     axesPage_->applySettings(s.size, s.axisColour);
     functionPage_->applySmoothnessSetting(s.smoothnessText);
-    CheckColor_->setChecked(s.randomCurveColours);
     conicPage_->setRandomHelpColours(s.randomHelpColours);
-    {
-        const QSignalBlocker blocker(LB_);
-        LB_->setValue(s.lineWidth);
-    }
-    LLB_->setText(integerText(LB_->value()));
-    host_.setToolBoxLineWidthText(integerText(LB_->value()));
-    LColor_->setColour(s.lineColour);
-    host_.setToolBoxPenColour(s.lineColour);
-    host_.pad().setPenWidth(LB_->value());
+    strip_->applySettings(s.lineWidth, s.lineColour, s.randomCurveColours);
 }
 
 void PlotterPanel::addSavedConstant(const QString& name, const QString& value)

@@ -16,5 +16,6 @@ private slots:
     void realProgram();
     void renderWritesPicture_data();
     void renderWritesPicture();
+    void renderWritesVectorPictures();
     void renderRefusesBadOutput();
 };

@@ -19,7 +19,7 @@ private slots:
     void lineWidthMirrorsEverywhere();
     void sameExpressionTwiceGivesOneRow();
     void blankInsideGivesTwoRows();
-    void trailingBlankKeepsAppending();
+    void trailingBlankFindsItsOwnRow();
     void deleteSecondOfFiveKeepsRecords();
     void listLimitAndRedrawAllMessages();
     void sizeChangeKeepsList();

@@ -42,7 +42,7 @@ TraceRequest defaultCurve()
 
 // The sweep as the system describes it, without the compiled form: the text scanned
 // afresh twice per step (drawn as one batch, as the tracer draws).
-void scanningSweep(Surface& surface, const TraceRequest& request)
+void scanningSweep(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     const Surface::Batch batch(surface);
     surface.setPenWidth(request.width);
@@ -51,9 +51,9 @@ void scanningSweep(Surface& surface, const TraceRequest& request)
     double t = request.rangeMin;
     while (t <= request.rangeMax) {
         t = RoundToThousandths(t);
-        const double v1 = engine::EvaluateAtX(request.expression, t);
+        const double v1 = engine.EvaluateAtX(request.expression, t);
         const double t2 = t + h;
-        const double v2 = engine::EvaluateAtX(request.expression, t2);
+        const double v2 = engine.EvaluateAtX(request.expression, t2);
         if (v1 != ErrorValue && v2 != ErrorValue) {
             const double jump = (v2 - v1) * (v2 - v1);
             if (std::isfinite(jump) && jump <= 100)
@@ -87,35 +87,35 @@ PadSurface& freshPad(std::unique_ptr<BenchPlotterHost>& host)
 void registerOneCurve()
 {
     addPeer("one_curve", "traced and drawn", [](benchmark::State& state) {
-        installDefaultConstants();
+        engine::Engine engine = engineWithDefaults();
         std::unique_ptr<BenchPlotterHost> host;
         PadSurface& pad = freshPad(host);
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            DrawFunctionY(pad, request);
+            DrawFunctionY(pad, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "traced and drawn, scanning per point", [](benchmark::State& state) {
-        installDefaultConstants();
+        engine::Engine engine = engineWithDefaults();
         std::unique_ptr<BenchPlotterHost> host;
         PadSurface& pad = freshPad(host);
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            scanningSweep(pad, request);
+            scanningSweep(pad, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "traced only (nothing painted)", [](benchmark::State& state) {
-        installDefaultConstants();
+        engine::Engine engine = engineWithDefaults();
         NullSurface surface;
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            DrawFunctionY(surface, request);
+            DrawFunctionY(surface, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "drawn only (same segments)", [](benchmark::State& state) {
-        installDefaultConstants();
+        engine::Engine engine = engineWithDefaults();
         SegmentRecorder recorder;
-        DrawFunctionY(recorder, defaultCurve());
+        DrawFunctionY(recorder, engine, defaultCurve());
         std::unique_ptr<BenchPlotterHost> host;
         PadSurface& pad = freshPad(host);
         for (auto _ : state) {
@@ -195,9 +195,10 @@ const Conic LastConic = {ConicKind::Hyperbola, "1", "1", "2", "2", true};
 // A plotter panel whose list holds 32 entries (or, with `full`, 33), all drawn once.
 struct FullList {
     FullList(bool drawing, bool full)
-        : host(PadPixels, drawing), services{dialogs, environment}, drawer(host, services)
+        : host(PadPixels, drawing),
+          engine(engineWithDefaults()), services{dialogs, environment, engine},
+          drawer(host, services)
     {
-        installDefaultConstants();
         drawer.SetPlotterLabels(1);
         drawer.applyStartupSettings({});
         drawer.drawAxes();
@@ -233,6 +234,7 @@ struct FullList {
     BenchPlotterHost host;
     FixedEnvironment environment;
     SilentDialogs dialogs;
+    engine::Engine engine;
     Services services;
     PlotterPanel drawer;
 };

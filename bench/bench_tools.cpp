@@ -53,8 +53,8 @@ void registerIntegral(int n)
     const double a = 0;
     const double b = DefaultPi / 2;
     const auto reference = [=] {
-        installDefaultConstants();
-        return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0);
+        engine::Engine engine = engineWithDefaults();
+        return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
     };
     addPeer(group, "muparser", [=](benchmark::State& state) {
         const double expected = reference();
@@ -79,14 +79,17 @@ void registerIntegral(int n)
     addPeer(group, "scanning evaluator", [=](benchmark::State& state) {
         const double expected = reference();
         const std::string text = "sin(x)";
+        engine::Engine engine = engineWithDefaults();
         integrate(state, n, expected, [&] {
-            return trapezoid([&](double v) { return engine::EvaluateAtX(text, v); }, a, b, n);
+            return trapezoid([&](double v) { return engine.EvaluateAtX(text, v); }, a, b, n);
         });
     });
     addPeer(group, "CountIntegral (compiled form)", [=](benchmark::State& state) {
         const double expected = reference();
-        integrate(state, n, expected,
-                  [&] { return CountIntegral("sin(x)", a, b, std::int16_t(n)).value_or(0); });
+        engine::Engine engine = engineWithDefaults();
+        integrate(state, n, expected, [&] {
+            return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
+        });
     });
 }
 
@@ -119,22 +122,23 @@ void registerSolver()
 {
     // The real solver: the working text written and scanned at every point.
     addPeer("solver", "Solve (each working text scanned)", [](benchmark::State& state) {
-        installDefaultConstants();
-        const auto outcome = EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax);
+        engine::Engine engine = engineWithDefaults();
+        const auto outcome = EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax);
         if (outcome.roots() != std::vector<std::string>{"1.879", "-1.879"}) {
             state.SkipWithError("the solver did not find 1.879 and -1.879");
             return;
         }
         for (auto _ : state)
-            consume(double(
-                EquationSolver::Solve(DefaultEquation, SolverMin, SolverMax).roots().size()));
+            consume(double(EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax)
+                               .roots()
+                               .size()));
         perUnit(state, 1);
     });
     // The same scans, so that only the evaluation differs; checked against Solve.
     const auto sameScans = [](benchmark::State& state, auto valueAt) {
-        installDefaultConstants();
-        const std::string expected = solveWith([](double x) {
-            return engine::Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
+        engine::Engine engine = engineWithDefaults();
+        const std::string expected = solveWith([&engine](double x) {
+            return engine.Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
         });
         if (solveWith(valueAt) != expected) {
             state.SkipWithError("the peer finds other roots");

@@ -65,7 +65,8 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 
     DesktopEnvironment environment;
     QtSystemDialogs dialogs;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     const QString programFolder = QApplication::applicationDirPath();
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();

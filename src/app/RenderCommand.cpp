@@ -25,8 +25,8 @@ namespace {
 class FilePlotter : public FunctionGraphTarget {
 public:
     FilePlotter(PlotterDocument& plots, const PlotterPanel::StartupSettings& settings,
-                Environment& environment)
-        : plots_(plots), settings_(settings), environment_(environment)
+                Environment& environment, engine::Engine& engine)
+        : plots_(plots), settings_(settings), environment_(environment), engine_(engine)
     {
     }
 
@@ -69,14 +69,16 @@ public:
         request.colour = record.Color;
         request.width = record.Width;
         const int row = plots_.rowOf(text);
-        plots_.put(PlottedEntry::traceCurve(
-            plots_.idForRow(row), row >= 0 ? plots_.entry(row).text() : text, record, request));
+        plots_.put(PlottedEntry::traceCurve(plots_.idForRow(row),
+                                            row >= 0 ? plots_.entry(row).text() : text, record,
+                                            engine_, request));
     }
 
 private:
     PlotterDocument& plots_;
     const PlotterPanel::StartupSettings& settings_;
     Environment& environment_;
+    engine::Engine& engine_;
     PlotKind kind_ = PlotKind::Y;
     QString expressions_[3];
 };
@@ -105,14 +107,15 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
         ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
     PlotterPanel::StartupSettings plotterSettings = PlotterSettingsFrom(settings);
     if (commandLine.axisSize) plotterSettings.size = *commandLine.axisSize;
+    engine::Engine engine;
     for (const NamedValue& constant : settings.SavedConstants().value_or(DefaultConstants()))
-        engine::AddUserConstant(toStdString(constant.name), toStdString(constant.value));
+        engine.AddUserConstant(toStdString(constant.name), toStdString(constant.value));
 
     PadDocument document;
     PlotterDocument plots(document);
     plots.newAxisSize({plotterSettings.axisColour, plotterSettings.size, 9});
     DesktopEnvironment environment;
-    FilePlotter plotter(plots, plotterSettings, environment);
+    FilePlotter plotter(plots, plotterSettings, environment, engine);
     OpenFunctionFile(input, plotter);
 
     const QSize size(commandLine.pixels, commandLine.pixels);

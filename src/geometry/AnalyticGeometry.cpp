@@ -82,14 +82,14 @@ Checked<double> TwoPointDistance(double x1, double x2, double y1, double y2)
     return guarded([&] { return sqrt(square(Real(x2) - x1) + square(Real(y2) - y1)).value(); });
 }
 
-Checked<std::string> PointLineDistanceText(std::string_view x0Text, std::string_view y0Text,
-                                           std::string_view aText, std::string_view bText,
-                                           std::string_view cText)
+Checked<std::string> PointLineDistanceText(engine::Engine& engine, std::string_view x0Text,
+                                           std::string_view y0Text, std::string_view aText,
+                                           std::string_view bText, std::string_view cText)
 {
     double values[5];
     const std::string_view texts[5] = {x0Text, y0Text, aText, bText, cText};
     for (int i = 0; i < 5; ++i) {
-        values[i] = engine::Evaluate(texts[i]);
+        values[i] = engine.Evaluate(texts[i]);
         if (values[i] == ErrorValue) return Fault::BadInput;
     }
     const Real x0 = values[0], y0 = values[1], a = values[2], b = values[3], c = values[4];

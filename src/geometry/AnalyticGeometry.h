@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckedArithmetic.h"
+#include "Engine.h"
 
 #include <optional>
 #include <string>
@@ -28,9 +29,9 @@ Checked<double> TwoPointDistance(double x1, double x2, double y1, double y2);
 // text, formatted with "#0.000000000##########"; “c=0”不能成为直线 (c as typed) when
 // only c is non-zero; empty when a = b = c = 0. A text that fails to evaluate gives
 // Fault::BadInput.
-Checked<std::string> PointLineDistanceText(std::string_view x0, std::string_view y0,
-                                           std::string_view a, std::string_view b,
-                                           std::string_view c);
+Checked<std::string> PointLineDistanceText(engine::Engine& engine, std::string_view x0,
+                                           std::string_view y0, std::string_view a,
+                                           std::string_view b, std::string_view c);
 
 // The slope sentence that goes with LineCurveA; nullopt for a = b = 0, where the
 // sentence of the previous line stands.

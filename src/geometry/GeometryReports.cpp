@@ -91,10 +91,11 @@ void appendBothVertical(ReportLines& out, Real a1, Real c1, Real a2, Real c2)
 
 // Evaluates every text; false when one of them fails.
 template <std::size_t N>
-bool evaluateAll(const std::array<const std::string*, N>& texts, std::array<double, N>& values)
+bool evaluateAll(engine::Engine& engine, const std::array<const std::string*, N>& texts,
+                 std::array<double, N>& values)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        values[i] = engine::Evaluate(*texts[i]);
+        values[i] = engine.Evaluate(*texts[i]);
         if (values[i] == ErrorValue) return false;
     }
     return true;
@@ -127,12 +128,12 @@ std::string FaultLine(Fault fault)
     return "错误：数值溢出，无法计算";
 }
 
-ReportLines TwoPointDistanceReport(const TwoPointTexts& t)
+ReportLines TwoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& t)
 {
     ReportLines out{"由d=Sqr((x1-x2)^2+(y1-y2)^2)得"};
     out.push_back("点(" + t.x1 + "," + t.y1 + ")到点(" + t.x2 + "," + t.y2 + ")的距离为：");
     std::array<double, 4> v{};
-    if (!evaluateAll<4>({&t.x1, &t.x2, &t.y1, &t.y2}, v)) {
+    if (!evaluateAll<4>(engine, {&t.x1, &t.x2, &t.y1, &t.y2}, v)) {
         out.push_back(FaultLine(Fault::BadInput));
         return out;
     }
@@ -142,11 +143,11 @@ ReportLines TwoPointDistanceReport(const TwoPointTexts& t)
     return out;
 }
 
-ReportLines PointLineReport(const PointLineTexts& t)
+ReportLines PointLineReport(engine::Engine& engine, const PointLineTexts& t)
 {
     ReportLines out{"点(" + t.x0 + "," + t.y0 + ")到直线" + t.a + "x+" + t.b + "y+" + t.c +
                     "=0的距离是："};
-    const auto d = AnalyticGeometry::PointLineDistanceText(t.x0, t.y0, t.a, t.b, t.c);
+    const auto d = AnalyticGeometry::PointLineDistanceText(engine, t.x0, t.y0, t.a, t.b, t.c);
     out.push_back(d.ok() ? d.value() : FaultLine(d.fault()));
     return out;
 }
@@ -176,13 +177,13 @@ ReportLines TwoLinesReport(const TwoLinesTexts& t)
     return out;
 }
 
-ReportLines LineCurveReport::build(const Texts& texts)
+ReportLines LineCurveReport::build(engine::Engine& engine, const Texts& texts)
 {
     std::array<double, 9> v{};
     std::array<const std::string*, 9> sources{};
     std::transform(texts.begin(), texts.end(), sources.begin(),
                    [](const std::string& s) { return &s; });
-    const bool evaluated = evaluateAll<9>(sources, v);
+    const bool evaluated = evaluateAll<9>(engine, sources, v);
     const AnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
     if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0)) return {FaultLine(Fault::BadInput)};
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Engine.h"
 #include "Surface.h"
 
 #include <optional>
@@ -28,13 +29,15 @@ inline constexpr double MaxTraceSamples = 2'000'000;
 
 enum class TraceOutcome { Traced, RangeTooLarge };
 
+// The sweeps evaluate with the engine they are given: the program's shared one, or a copy
+// of it on a worker thread.
 // y = f(x): two evaluations per step, no segment across an undefined sample or a jump
 // of more than 10 units. No clipping: far points go to the surface as they are.
-TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // x = f(y): the same with y as the free variable.
-TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // rho = f(theta) for theta in 0..2*pi; undefined samples are bridged by a chord.
 // The range of the request is not used.
-TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 
 } // namespace orvane

@@ -23,31 +23,31 @@ protected:
     void clearLayer(bool) override {}
 };
 
-TraceOutcome traceInto(Surface& surface, int kind, const TraceRequest& request)
+TraceOutcome traceInto(Surface& surface, engine::Engine& engine, int kind,
+                       const TraceRequest& request)
 {
     switch (kind) {
     case KindFunctionX:
-        return DrawFunctionX(surface, request);
+        return DrawFunctionX(surface, engine, request);
     case KindPolar:
-        return DrawPolar(surface, request);
+        return DrawPolar(surface, engine, request);
     default:
-        return DrawFunctionY(surface, request);
+        return DrawFunctionY(surface, engine, request);
     }
 }
 
 } // namespace
 
-std::shared_ptr<const PlottedEntry> PlottedEntry::traceCurve(quint64 id, QString text,
-                                                             const PlotRecord& record,
-                                                             const TraceRequest& request,
-                                                             TraceOutcome* outcome)
+std::shared_ptr<const PlottedEntry>
+PlottedEntry::traceCurve(quint64 id, QString text, const PlotRecord& record, engine::Engine& engine,
+                         const TraceRequest& request, TraceOutcome* outcome)
 {
     std::shared_ptr<PlottedEntry> entry(new PlottedEntry(id, std::move(text), record));
     entry->request_ = request;
     entry->colour_ = request.colour;
     entry->width_ = request.width;
     SegmentRecorder recorder;
-    const TraceOutcome traced = traceInto(recorder, record.Kind, request);
+    const TraceOutcome traced = traceInto(recorder, engine, record.Kind, request);
     if (outcome) *outcome = traced;
     entry->segments_ = std::make_shared<const std::vector<Segment>>(std::move(recorder.segments));
     return entry;
@@ -75,13 +75,13 @@ PlottedEntry::drawConic(quint64 id, QString text, const PlotRecord& record,
     return entry;
 }
 
-std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(Colour colour,
+std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(engine::Engine& engine, Colour colour,
                                                           const HelpColorFn& helpColor) const
 {
     if (isConic()) return drawConic(id_, text_, record_, conic_, colour, width_, helpColor);
     TraceRequest request = request_;
     request.colour = colour;
-    return traceCurve(id_, text_, record_, request);
+    return traceCurve(id_, text_, record_, engine, request);
 }
 
 void PlottedEntry::paint(Surface& surface) const

@@ -23,11 +23,10 @@ class PlottedEntry : public PadOperation {
 public:
     using Segment = std::pair<WorldPoint, WorldPoint>;
 
-    // y = f(x), x = f(y) or a polar curve (by record.Kind), traced now.
-    static std::shared_ptr<const PlottedEntry> traceCurve(quint64 id, QString text,
-                                                          const PlotRecord& record,
-                                                          const TraceRequest& request,
-                                                          TraceOutcome* outcome = nullptr);
+    // y = f(x), x = f(y) or a polar curve (by record.Kind), traced now with `engine`.
+    static std::shared_ptr<const PlottedEntry>
+    traceCurve(quint64 id, QString text, const PlotRecord& record, engine::Engine& engine,
+               const TraceRequest& request, TraceOutcome* outcome = nullptr);
     // A circle, ellipse or hyperbola; `message` receives what the parameters refuse.
     static std::shared_ptr<const PlottedEntry>
     drawConic(quint64 id, QString text, const PlotRecord& record, const ConicParameters& conic,
@@ -36,7 +35,8 @@ public:
 
     // The same row drawn afresh ("全部重画"): a curve traced again with the constants as
     // they are now, in `colour`; auxiliary lines ask `helpColor` anew.
-    std::shared_ptr<const PlottedEntry> redrawn(Colour colour, const HelpColorFn& helpColor) const;
+    std::shared_ptr<const PlottedEntry> redrawn(engine::Engine& engine, Colour colour,
+                                                const HelpColorFn& helpColor) const;
 
     const QString& text() const { return text_; }
     const PlotRecord& record() const { return record_; }

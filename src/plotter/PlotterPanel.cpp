@@ -68,7 +68,7 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     functionPage_ = new FunctionPage(host, services, this);
     conicPage_ = new ConicPage(this);
     axesPage_ = new AxesPage(host, services, this);
-    toolsPage_ = new ToolsPage(host, this);
+    toolsPage_ = new ToolsPage(host, services.engine, this);
     constantsPage_ = new ConstantsPage(host, services, this);
 
     auto* tabStrip = new QHBoxLayout;
@@ -243,8 +243,8 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
                                                     : PlotKind::Y;
     TraceOutcome outcome = TraceOutcome::Traced;
     auto entry = PlottedEntry::traceCurve(
-        id, rowText, record, traceRequest(functionPage_->expression(plotKind), colour, width),
-        &outcome);
+        id, rowText, record, services_.engine,
+        traceRequest(functionPage_->expression(plotKind), colour, width), &outcome);
     LF_->setCurrentRow(plotter.put(entry));
     if (outcome == TraceOutcome::RangeTooLarge)
         services_.dialogs.inform(window(),
@@ -424,7 +424,7 @@ void PlotterPanel::redrawAll()
     const int rows = plotter.count();
     // Every row keeps its own colour unless "随机" gives each a new one.
     plotter.redrawAll(
-        axesOfSetting(),
+        services_.engine, axesOfSetting(),
         [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
         [this](Colour c) { return HelpColor(c); });
     if (rows > 0) {

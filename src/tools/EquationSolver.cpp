@@ -91,10 +91,12 @@ std::string WorkingText(std::string_view equation, double x)
     return out;
 }
 
-std::string RunScan(std::string_view equation, const Scan& scan, double min, double max)
+std::string RunScan(engine::Engine& engine, std::string_view equation, const Scan& scan, double min,
+                    double max)
 {
-    return RunScanWith(scan, min, max,
-                       [equation](double x) { return engine::Evaluate(WorkingText(equation, x)); });
+    return RunScanWith(scan, min, max, [&engine, equation](double x) {
+        return engine.Evaluate(WorkingText(equation, x));
+    });
 }
 
 std::string RunScanWith(const Scan& scan, double min, double max,
@@ -136,13 +138,13 @@ std::vector<std::string> Outcome::roots() const
     return out;
 }
 
-Outcome Solve(std::string_view equation, double min, double max)
+Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max)
 {
     const std::string e = lowerAscii(equation);
     Outcome outcome;
     for (int i = 0; i < SlotCount; ++i)
         outcome.slotTexts[static_cast<std::size_t>(i)] =
-            RunScan(e, Scans()[static_cast<std::size_t>(i)], min, max);
+            RunScan(engine, e, Scans()[static_cast<std::size_t>(i)], min, max);
     for (std::size_t i = 0; i < outcome.slotTexts.size(); ++i) {
         if (outcome.slotTexts[i].empty()) continue;
         for (std::size_t j = i + 1; j < outcome.slotTexts.size(); ++j)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <array>
 #include <functional>
 #include <string>
@@ -38,7 +40,8 @@ const std::array<Scan, SlotCount>& Scans();
 std::string WorkingText(std::string_view equation, double x);
 
 // One scan: the root it reports written as "#0.00#", or an empty text.
-std::string RunScan(std::string_view equation, const Scan& scan, double min, double max);
+std::string RunScan(engine::Engine& engine, std::string_view equation, const Scan& scan, double min,
+                    double max);
 // The same scan with the value at each point taken from `valueAt(x)`: the same points,
 // refinements and rounding (the benchmarks compare evaluators through it).
 std::string RunScanWith(const Scan& scan, double min, double max,
@@ -59,6 +62,6 @@ struct Outcome {
 
 // Runs all eight scans on the equation (letters compared in lower case) and removes
 // duplicate texts.
-Outcome Solve(std::string_view equation, double min, double max);
+Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max);
 
 } // namespace orvane::EquationSolver

@@ -143,8 +143,8 @@ void EquationSolverWindow::Command1_Click()
 
     result_->cls();
     result_->print(QStringLiteral("计算中...."));
-    const EquationSolver::Outcome outcome =
-        EquationSolver::Solve(toStdString(Text1_->text().toLower()), range.min, range.max);
+    const EquationSolver::Outcome outcome = EquationSolver::Solve(
+        services_.engine, toStdString(Text1_->text().toLower()), range.min, range.max);
     for (const std::string& root : outcome.roots())
         result_->print(toQString(root));
     result_->print(QStringLiteral("计算结束。"));

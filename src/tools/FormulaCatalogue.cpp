@@ -12,10 +12,9 @@ namespace orvane::FormulaCatalogue {
 namespace {
 
 // The user's constant Pi at the time of the computation (the error value when removed).
-double pi()
+double pi(engine::Engine& engine)
 {
-    static const auto program = engine::Compile("Pi");
-    return engine::Evaluate(*program);
+    return engine.Evaluate("Pi");
 }
 
 Result fault(Fault f)
@@ -50,35 +49,59 @@ Result fallingProduct(double a, double b, double& product)
 struct Entry {
     int number;
     int inputs;
-    std::function<Result(double, double, double)> compute;
+    std::function<Result(engine::Engine&, double, double, double)> compute;
 };
 
 const std::array<Entry, 23>& catalogue()
 {
     static const std::array<Entry, 23> entries = {{
-        {1, 2, [](double a, double b, double) { return TriangleBaseHeight(a, b); }},
-        {2, 3, [](double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
-        {3, 3, [](double a, double b, double c) { return TriangleHeron(a, b, c); }},
-        {4, 2, [](double a, double b, double) { return Rectangle(a, b); }},
-        {5, 2, [](double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
-        {6, 3, [](double a, double b, double c) { return ParallelogramSidesAngle(a, b, c); }},
-        {7, 3, [](double a, double b, double c) { return Trapezoid(a, b, c); }},
-        {8, 1, [](double a, double, double) { return Circle(a); }},
-        {9, 2, [](double a, double b, double) { return SectorArc(a, b); }},
-        {10, 2, [](double a, double b, double) { return SectorAngle(a, b); }},
-        {11, 2, [](double a, double b, double) { return Ellipse(a, b); }},
-        {12, 1, [](double a, double, double) { return SphereSurface(a); }},
-        {13, 2, [](double a, double b, double) { return CylinderSurface(a, b); }},
-        {101, 1, [](double a, double, double) { return SphereVolume(a); }},
-        {102, 2, [](double a, double b, double) { return CylinderVolume(a, b); }},
-        {103, 2, [](double a, double b, double) { return ConeVolume(a, b); }},
-        {104, 2, [](double a, double b, double) { return PyramidVolume(a, b); }},
-        {201, 3, [](double a, double b, double c) { return ArithmeticSum(a, b, c); }},
-        {202, 3, [](double a, double b, double c) { return GeometricSum(a, b, c); }},
-        {203, 1, [](double a, double, double) { return SumOfSquares(a); }},
-        {204, 1, [](double a, double, double) { return SumOfCubes(a); }},
-        {301, 2, [](double a, double b, double) { return Permutations(a, b); }},
-        {302, 2, [](double a, double b, double) { return Combinations(a, b); }},
+        {1, 2,
+         [](engine::Engine&, double a, double b, double) { return TriangleBaseHeight(a, b); }},
+        {2, 3,
+         [](engine::Engine&, double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
+        {3, 3,
+         [](engine::Engine&, double a, double b, double c) { return TriangleHeron(a, b, c); }},
+        {4, 2, [](engine::Engine&, double a, double b, double) { return Rectangle(a, b); }},
+        {5, 2,
+         [](engine::Engine&, double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
+        {6, 3,
+         [](engine::Engine&, double a, double b, double c) {
+             return ParallelogramSidesAngle(a, b, c);
+         }},
+        {7, 3, [](engine::Engine&, double a, double b, double c) { return Trapezoid(a, b, c); }},
+        {8, 1, [](engine::Engine& engine, double a, double, double) { return Circle(engine, a); }},
+        {9, 2, [](engine::Engine&, double a, double b, double) { return SectorArc(a, b); }},
+        {10, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return SectorAngle(engine, a, b);
+         }},
+        {11, 2,
+         [](engine::Engine& engine, double a, double b, double) { return Ellipse(engine, a, b); }},
+        {12, 1,
+         [](engine::Engine& engine, double a, double, double) { return SphereSurface(engine, a); }},
+        {13, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return CylinderSurface(engine, a, b);
+         }},
+        {101, 1,
+         [](engine::Engine& engine, double a, double, double) { return SphereVolume(engine, a); }},
+        {102, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return CylinderVolume(engine, a, b);
+         }},
+        {103, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return ConeVolume(engine, a, b);
+         }},
+        {104, 2, [](engine::Engine&, double a, double b, double) { return PyramidVolume(a, b); }},
+        {201, 3,
+         [](engine::Engine&, double a, double b, double c) { return ArithmeticSum(a, b, c); }},
+        {202, 3,
+         [](engine::Engine&, double a, double b, double c) { return GeometricSum(a, b, c); }},
+        {203, 1, [](engine::Engine&, double a, double, double) { return SumOfSquares(a); }},
+        {204, 1, [](engine::Engine&, double a, double, double) { return SumOfCubes(a); }},
+        {301, 2, [](engine::Engine&, double a, double b, double) { return Permutations(a, b); }},
+        {302, 2, [](engine::Engine&, double a, double b, double) { return Combinations(a, b); }},
     }};
     return entries;
 }
@@ -108,11 +131,11 @@ int InputCount(int number)
     return entry ? entry->inputs : 0;
 }
 
-Result Compute(int number, double a, double b, double c)
+Result Compute(engine::Engine& engine, int number, double a, double b, double c)
 {
     const Entry* entry = find(number);
     if (!entry) return fault(Fault::OutOfRange);
-    return entry->compute(a, b, c);
+    return entry->compute(engine, a, b, c);
 }
 
 Result TriangleBaseHeight(double a, double b)
@@ -153,9 +176,9 @@ Result Trapezoid(double a, double b, double c)
     return finish((a + b) * c / 2);
 }
 
-Result Circle(double a)
+Result Circle(engine::Engine& engine, double a)
 {
-    return finish(pi() * a * a);
+    return finish(pi(engine) * a * a);
 }
 
 Result SectorArc(double a, double b)
@@ -163,39 +186,39 @@ Result SectorArc(double a, double b)
     return finish(0.5 * a * b);
 }
 
-Result SectorAngle(double a, double b)
+Result SectorAngle(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b / 360);
+    return finish(pi(engine) * a * a * b / 360);
 }
 
-Result Ellipse(double a, double b)
+Result Ellipse(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * b);
+    return finish(pi(engine) * a * b);
 }
 
-Result SphereSurface(double a)
+Result SphereSurface(engine::Engine& engine, double a)
 {
-    return finish(4 * pi() * a * a);
+    return finish(4 * pi(engine) * a * a);
 }
 
-Result CylinderSurface(double a, double b)
+Result CylinderSurface(engine::Engine& engine, double a, double b)
 {
-    return finish(2 * pi() * a * (b + a));
+    return finish(2 * pi(engine) * a * (b + a));
 }
 
-Result SphereVolume(double a)
+Result SphereVolume(engine::Engine& engine, double a)
 {
-    return finish(4 * pi() * a * a * a / 3);
+    return finish(4 * pi(engine) * a * a * a / 3);
 }
 
-Result CylinderVolume(double a, double b)
+Result CylinderVolume(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b);
+    return finish(pi(engine) * a * a * b);
 }
 
-Result ConeVolume(double a, double b)
+Result ConeVolume(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b / 3);
+    return finish(pi(engine) * a * a * b / 3);
 }
 
 Result PyramidVolume(double a, double b)

@@ -1,7 +1,6 @@
 #include "tst_CommandLine.h"
 
 #include "CommandLine.h"
-#include "Engine.h"
 #include "EvalCommand.h"
 
 #include <QElapsedTimer>
@@ -23,11 +22,6 @@ std::vector<std::string> words(const QStringList& list)
     return out;
 }
 } // namespace
-
-void TestCommandLine::init()
-{
-    engine::ResetEngine();
-}
 
 void TestCommandLine::parses_data()
 {

@@ -5,7 +5,6 @@
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void parses_data();
     void parses();
     void functionFileArgument_data();

@@ -38,11 +38,6 @@ const QStringList DefaultCurve{"9", "16", "0", "0", "0", "-144"};
 
 } // namespace
 
-void TestGeometryReports::init()
-{
-    engine::ResetEngine();
-}
-
 void TestGeometryReports::resultTextStartsEveryLineWithCrLf()
 {
     QCOMPARE(ResultText({"a", "", "b"}), std::string("\r\na\r\n\r\nb"));
@@ -80,13 +75,15 @@ void TestGeometryReports::distanceReportsNameTheFault_data()
 
 void TestGeometryReports::distanceReportsNameTheFault()
 {
+    engine::Engine engine;
     QFETCH(int, page);
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
     const ReportLines report =
-        page == 0 ? TwoPointDistanceReport({at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
-                  : PointLineReport(
-                        {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4)});
+        page == 0 ? TwoPointDistanceReport(engine,
+                                           {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
+                  : PointLineReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3),
+                                             at(texts, 4)});
     QCOMPARE(toQt(report), lines);
 }
 
@@ -156,21 +153,23 @@ void TestGeometryReports::lineCurveStopsAtTheFault_data()
 
 void TestGeometryReports::lineCurveStopsAtTheFault()
 {
+    engine::Engine engine;
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
     LineCurveReport report;
-    QCOMPARE(toQt(report.build(lineCurveTexts(texts))), lines);
+    QCOMPARE(toQt(report.build(engine, lineCurveTexts(texts))), lines);
 }
 
 void TestGeometryReports::slopeSentenceOfTheLastLineStands()
 {
+    engine::Engine engine;
     LineCurveReport report;
     const QStringList noLine = QStringList{"0", "0", "0"} + DefaultCurve;
-    report.build(lineCurveTexts(QStringList{"1", "0", "-2"} + DefaultCurve));
-    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Vertical}));
-    report.build(lineCurveTexts(QStringList{"1", "-1", "1"} + DefaultCurve));
-    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
+    report.build(engine, lineCurveTexts(QStringList{"1", "0", "-2"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(engine, lineCurveTexts(noLine))), (QStringList{Header, Vertical}));
+    report.build(engine, lineCurveTexts(QStringList{"1", "-1", "1"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(engine, lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
     // A refused line changes nothing either.
-    report.build(lineCurveTexts(QStringList{"0", "0", "5"} + DefaultCurve));
-    QCOMPARE(toQt(report.build(lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
+    report.build(engine, lineCurveTexts(QStringList{"0", "0", "5"} + DefaultCurve));
+    QCOMPARE(toQt(report.build(engine, lineCurveTexts(noLine))), (QStringList{Header, Sloped}));
 }

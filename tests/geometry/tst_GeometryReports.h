@@ -5,7 +5,6 @@
 class TestGeometryReports : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void resultTextStartsEveryLineWithCrLf();
     void distanceReportsNameTheFault_data();
     void distanceReportsNameTheFault();

@@ -67,8 +67,8 @@ static QString resultText(QWidget* panel)
 
 void TestGeometryWindow::init()
 {
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine_ = engine::Engine();
+    engine_.AddUserConstant("Pi", "3.14159265358979");
     panel_ = std::make_unique<GeometryWindow>(services_, nullptr);
     panel_->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel_.get()));

@@ -118,13 +118,13 @@ QByteArray fileBytes(const QString& path)
 
 void TestMainWindow::init()
 {
-    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     settings_ = std::make_unique<Settings>(settingsPath());
 }
 
@@ -174,14 +174,14 @@ void TestMainWindow::firstRunWritesSettingsInOrder()
     // The boxes show the default expressions, the constants are loaded.
     QCOMPARE(child<QLineEdit>(window_.get(), "txtBiaoSi")->text(),
              QStringLiteral("x^2+sin(x)+1/x"));
-    QCOMPARE(engine::Evaluate("pi"), 3.14159265358979);
+    QCOMPARE(engine_->Evaluate("pi"), 3.14159265358979);
 }
 
 void TestMainWindow::secondStartReadsSettingsBack()
 {
     start();
     window_.reset();
-    engine::ResetEngine();
+    *engine_ = engine::Engine();
     settings_->SetSetupValue(QStringLiteral("Size"), QStringLiteral("16"));
     settings_->SetSetupValue(QStringLiteral("Tab"), QStringLiteral(" 2"));
     settings_->SetSetupValue(QStringLiteral("LineBold"), QStringLiteral("3"));

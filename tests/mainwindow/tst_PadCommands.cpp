@@ -60,13 +60,13 @@ void click(QWidget* parent, const char* name)
 
 void TestPadCommands::init()
 {
-    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
 }
 

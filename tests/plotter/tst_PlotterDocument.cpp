@@ -17,6 +17,7 @@ constexpr Colour Orange = 0x0080FF;
 constexpr Colour Teal = 0x808000;
 
 struct Pad {
+    engine::Engine engine;
     PadSurface surface;
     PadDocument document{&surface};
     PlotterDocument plots{document};
@@ -47,8 +48,8 @@ struct Pad {
         request.width = width;
         const QString prefix = kind == KindFunctionX ? "x=" : kind == KindPolar ? "p=" : "y=";
         const QString text = prefix + expression;
-        return plots.put(
-            PlottedEntry::traceCurve(plots.idForRow(plots.rowOf(text)), text, record, request));
+        return plots.put(PlottedEntry::traceCurve(plots.idForRow(plots.rowOf(text)), text, record,
+                                                  engine, request));
     }
     int conic(ConicKind kind, double a, double b, double x, float y, Colour colour)
     {
@@ -83,11 +84,6 @@ int pixelsOf(const QImage& image, Colour colour)
 }
 
 } // namespace
-
-void TestPlotterDocument::init()
-{
-    engine::ResetEngine();
-}
 
 void TestPlotterDocument::mixedDocumentReplaysBitForBit()
 {
@@ -165,7 +161,8 @@ void TestPlotterDocument::redrawAllKeepsRowsAndTheirRecords()
     const QImage before = pad.image();
     pad.plots.clearPad(Pad::axes());
     QCOMPARE(pixelsOf(pad.image(), Orange), 0);
-    pad.plots.redrawAll(Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {});
+    pad.plots.redrawAll(pad.engine, Pad::axes(),
+                        [](const PlottedEntry& e) { return e.record().Color; }, {});
     QCOMPARE(pad.plots.count(), 2);
     QCOMPARE(pad.plots.entry(0).text(), QStringLiteral("y=x "));
     QCOMPARE(pad.plots.entry(1).text(), QStringLiteral("(x- 0)^2+(y- 0)^2= 2.5^2"));
@@ -203,6 +200,7 @@ void TestPlotterDocument::rowTextsCompareWithoutSurroundingBlanks()
     Pad pad;
     pad.curve(QStringLiteral("1"), KindFunctionY, Teal);
     PlotRecord record;
-    pad.plots.put(PlottedEntry::traceCurve(pad.document.newEntryId(), listed, record, {}));
+    pad.plots.put(
+        PlottedEntry::traceCurve(pad.document.newEntryId(), listed, record, pad.engine, {}));
     QCOMPARE(pad.plots.rowOf(typed), row < 0 ? -1 : row + 1);
 }

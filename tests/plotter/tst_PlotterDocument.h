@@ -5,7 +5,6 @@
 class TestPlotterDocument : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void mixedDocumentReplaysBitForBit();
     void takenOutLeavesNoTrace_data();
     void takenOutLeavesNoTrace();

@@ -47,11 +47,11 @@ QStringList rows(QListWidget* list)
 
 void TestPlotterPanel::init()
 {
-    engine::ResetEngine();
     host_ = std::make_unique<FakePlotterHost>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     drawer_ = std::make_unique<PlotterPanel>(*host_, *services_);
     drawer_->SetPlotterLabels(1);
     drawer_->addSavedConstant(QStringLiteral("Pi"), QStringLiteral("3.14159265358979"));
@@ -384,7 +384,7 @@ void TestPlotterPanel::constantAddedWithoutSelection()
     QCOMPARE(list->currentRow(), 2);
     QCOMPARE(host_->constantEntries, QStringList{QStringLiteral("add k=2@3")});
     QVERIFY(child<QLineEdit>(drawer_.get(), "txtConstName")->text().isEmpty());
-    QCOMPARE(engine::Evaluate("k*pi"), 2 * 3.14159265358979);
+    QCOMPARE(engine_->Evaluate("k*pi"), 2 * 3.14159265358979);
 }
 
 void TestPlotterPanel::removeWithoutSelection()
@@ -397,7 +397,7 @@ void TestPlotterPanel::removeWithoutSelection()
     child<QListWidget>(drawer_.get(), "lstConstants")->setCurrentRow(0);
     clickButton(drawer_.get(), "cmdRemoveConst");
     QCOMPARE(host_->constantEntries, QStringList{QStringLiteral("remove @1")});
-    QCOMPARE(engine::Evaluate("pi"), ErrorValue);
+    QCOMPARE(engine_->Evaluate("pi"), ErrorValue);
 }
 
 void TestPlotterPanel::expressionsSavedOnUnload()

@@ -45,6 +45,7 @@ private:
     std::unique_ptr<orvane::FakePlotterHost> host_;
     std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
     std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
     std::unique_ptr<orvane::Services> services_;
     std::unique_ptr<orvane::PlotterPanel> drawer_;
 };

@@ -1,4 +1,6 @@
 #pragma once
+#include "Engine.h"
+
 #include <QObject>
 class TestTracer : public QObject {
     Q_OBJECT
@@ -18,4 +20,7 @@ private slots:
     void hugeRangeIsRefused();
     void rangeAtLimitsOfDoubleEnds();
     void startAboveEndDrawsNothing();
+
+private:
+    orvane::engine::Engine engine_;
 };

@@ -13,11 +13,6 @@ namespace {
 constexpr double Pi = 3.14159265358979;
 }
 
-void TestFormulaCatalogue::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestFormulaCatalogue::results_data()
 {
     QTest::addColumn<int>("number");
@@ -66,13 +61,14 @@ void TestFormulaCatalogue::results_data()
 
 void TestFormulaCatalogue::results()
 {
+    engine::Engine engine = engineWithDefaults();
     QFETCH(int, number);
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, c);
     QFETCH(double, expected);
     QFETCH(double, tolerance);
-    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(number, a, b, c);
+    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(engine, number, a, b, c);
     QVERIFY(r.ok());
     if (tolerance == 0)
         QCOMPARE(r.value, expected);
@@ -92,12 +88,13 @@ void TestFormulaCatalogue::roundsToThirteenDecimals()
 
 void TestFormulaCatalogue::piComesFromTheConstant()
 {
-    QVERIFY(engine::RemoveSelectedConstant(0).ok);
+    engine::Engine engine = engineWithDefaults();
+    QVERIFY(engine.RemoveSelectedConstant(0).ok);
     // Without Pi the error value stands in.
-    QCOMPARE(FormulaCatalogue::Circle(1e15).value, -1.0);
-    QVERIFY(engine::AddUserConstant("Pi", "3").ok);
-    QCOMPARE(FormulaCatalogue::Circle(2).value, 12.0);
-    QCOMPARE(FormulaCatalogue::SphereVolume(1).value, 4.0);
+    QCOMPARE(FormulaCatalogue::Circle(engine, 1e15).value, -1.0);
+    QVERIFY(engine.AddUserConstant("Pi", "3").ok);
+    QCOMPARE(FormulaCatalogue::Circle(engine, 2).value, 12.0);
+    QCOMPARE(FormulaCatalogue::SphereVolume(engine, 1).value, 4.0);
 }
 
 void TestFormulaCatalogue::faults_data()
@@ -123,12 +120,13 @@ void TestFormulaCatalogue::faults_data()
 
 void TestFormulaCatalogue::faults()
 {
+    engine::Engine engine = engineWithDefaults();
     QFETCH(int, number);
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(double, c);
     QFETCH(Fault, fault);
-    QCOMPARE(FormulaCatalogue::Compute(number, a, b, c).fault, fault);
+    QCOMPARE(FormulaCatalogue::Compute(engine, number, a, b, c).fault, fault);
 }
 
 void TestFormulaCatalogue::countingStaysShortForHugeInputs_data()
@@ -147,12 +145,13 @@ void TestFormulaCatalogue::countingStaysShortForHugeInputs_data()
 
 void TestFormulaCatalogue::countingStaysShortForHugeInputs()
 {
+    engine::Engine engine = engineWithDefaults();
     QFETCH(int, number);
     QFETCH(double, a);
     QFETCH(double, b);
     QFETCH(bool, ok);
     QFETCH(double, expected);
-    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(number, a, b, 0);
+    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(engine, number, a, b, 0);
     QCOMPARE(r.ok(), ok);
     if (ok) QCOMPARE(r.value, expected);
 }

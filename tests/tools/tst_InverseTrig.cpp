@@ -10,11 +10,6 @@
 using namespace orvane;
 using namespace orvane::testing;
 
-void TestInverseTrig::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestInverseTrig::window()
 {
     FakeServices fakes;

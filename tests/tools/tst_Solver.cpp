@@ -51,11 +51,6 @@ QStringList printed(std::initializer_list<const char*> roots)
 
 } // namespace
 
-void TestSolver::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestSolver::workingText_data()
 {
     QTest::addColumn<double>("x");
@@ -76,7 +71,7 @@ void TestSolver::workingText()
     QFETCH(double, value);
     const std::string working = EquationSolver::WorkingText("x^2+x", x);
     QCOMPARE(QString::fromStdString(working), number + "^2+" + number);
-    QVERIFY(qAbs(engine::Evaluate(working) - value) < 1e-9);
+    QVERIFY(qAbs(engineWithDefaults().Evaluate(working) - value) < 1e-9);
 }
 
 void TestSolver::outputs_data()

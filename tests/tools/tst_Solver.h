@@ -5,7 +5,6 @@
 class TestSolver : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void workingText_data();
     void workingText();
     void outputs_data();

@@ -75,13 +75,14 @@ PlottedEntry::drawConic(quint64 id, QString text, const PlotRecord& record,
     return entry;
 }
 
-std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(engine::Engine& engine, Colour colour,
+std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(Colour colour,
                                                           const HelpColorFn& helpColor) const
 {
     if (isConic()) return drawConic(id_, text_, record_, conic_, colour, width_, helpColor);
-    TraceRequest request = request_;
-    request.colour = colour;
-    return traceCurve(id_, text_, record_, engine, request);
+    auto entry = std::make_shared<PlottedEntry>(*this);
+    entry->colour_ = colour;
+    entry->record_.Color = colour;
+    return entry;
 }
 
 void PlottedEntry::paint(Surface& surface) const

@@ -33,10 +33,10 @@ public:
               Colour colour, int width, const HelpColorFn& helpColor,
               std::optional<ConicMessage>* message = nullptr);
 
-    // The same row drawn afresh ("全部重画"): a curve traced again with the constants as
-    // they are now, in `colour`; auxiliary lines ask `helpColor` anew.
-    std::shared_ptr<const PlottedEntry> redrawn(engine::Engine& engine, Colour colour,
-                                                const HelpColorFn& helpColor) const;
+    // The same row drawn afresh ("全部重画") in `colour`: a curve keeps the segments it
+    // was traced to (a long trace is not run again on the interface thread); auxiliary
+    // lines ask `helpColor` anew.
+    std::shared_ptr<const PlottedEntry> redrawn(Colour colour, const HelpColorFn& helpColor) const;
 
     const QString& text() const { return text_; }
     const PlotRecord& record() const { return record_; }

@@ -73,7 +73,7 @@ void PlotterDocument::remove(int row)
     pad_.replace(std::move(next));
 }
 
-void PlotterDocument::redrawAll(engine::Engine& engine, const Axes& axes,
+void PlotterDocument::redrawAll(const Axes& axes,
                                 const std::function<Colour(const PlottedEntry&)>& colourOf,
                                 const HelpColorFn& helpColor)
 {
@@ -82,7 +82,7 @@ void PlotterDocument::redrawAll(engine::Engine& engine, const Axes& axes,
     if (!next.axesHidden) next.picture.push_back(axesOf(axes));
     for (PadOperationPtr& row : next.entries) {
         const auto& old = static_cast<const PlottedEntry&>(*row);
-        row = old.redrawn(engine, colourOf(old), helpColor);
+        row = old.redrawn(colourOf(old), helpColor);
         next.picture.push_back(row);
     }
     pad_.replace(std::move(next));

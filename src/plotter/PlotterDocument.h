@@ -37,8 +37,7 @@ public:
     void remove(int row);
     // Clears the pad, draws the axes unless they are hidden, and every row again; a row's
     // new colour comes from `colourOf`.
-    void redrawAll(engine::Engine& engine, const Axes& axes,
-                   const std::function<Colour(const PlottedEntry&)>& colourOf,
+    void redrawAll(const Axes& axes, const std::function<Colour(const PlottedEntry&)>& colourOf,
                    const HelpColorFn& helpColor);
 
     void drawAxes(const Axes& axes);

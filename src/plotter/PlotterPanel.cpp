@@ -1,6 +1,7 @@
 #include "PlotterPanel.h"
 
 #include "AxesPage.h"
+#include "BackgroundTrace.h"
 #include "ColourSwatch.h"
 #include "ConicPage.h"
 #include "ConstantsPage.h"
@@ -13,9 +14,11 @@
 #include "TabStrip.h"
 #include "ToolsPage.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -125,6 +128,8 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
         axesPage_->followDocument(state.axisSize, state.axesHidden);
     });
 }
+
+PlotterPanel::~PlotterPanel() = default;
 
 QWidget* PlotterPanel::buildListArea()
 {
@@ -241,15 +246,67 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
     const PlotKind plotKind = kind == KindFunctionX ? PlotKind::X
                               : kind == KindPolar   ? PlotKind::Polar
                                                     : PlotKind::Y;
+    const TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    if (kind != KindPolar && TraceSamples(request) >= BackgroundTraceSamples &&
+        TraceSamples(request) <= MaxTraceSamples) {
+        traceInBackground(id, rowText, record, request);
+        return;
+    }
     TraceOutcome outcome = TraceOutcome::Traced;
-    auto entry = PlottedEntry::traceCurve(
-        id, rowText, record, services_.engine,
-        traceRequest(functionPage_->expression(plotKind), colour, width), &outcome);
+    auto entry = PlottedEntry::traceCurve(id, rowText, record, services_.engine, request, &outcome);
     LF_->setCurrentRow(plotter.put(entry));
-    if (outcome == TraceOutcome::RangeTooLarge)
-        services_.dialogs.inform(window(),
-                                 QStringLiteral("作图范围太大，请缩小自变量的范围或降低平滑度。"),
-                                 MessageIcon::Warning);
+    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
+}
+
+void PlotterPanel::showRangeTooLarge()
+{
+    services_.dialogs.inform(window(),
+                             QStringLiteral("作图范围太大，请缩小自变量的范围或降低平滑度。"),
+                             MessageIcon::Warning);
+}
+
+void PlotterPanel::traceInBackground(quint64 id, const QString& text, const PlotRecord& record,
+                                     const TraceRequest& request)
+{
+    // The worker gets a copy of the engine: the constants as they are now.
+    backgroundTrace_ =
+        std::make_unique<BackgroundTrace>(services_.engine, id, text, record, request);
+    connect(backgroundTrace_.get(), &BackgroundTrace::progress, this, [this](int percent) {
+        host_.setProgressText(Drawing + QStringLiteral("  ") + integerText(percent) +
+                              QLatin1Char('%'));
+    });
+    connect(backgroundTrace_.get(), &BackgroundTrace::finished, this, &PlotterPanel::traceDone);
+    // Esc anywhere in the program stops it.
+    QCoreApplication::instance()->installEventFilter(this);
+    connect(backgroundTrace_.get(), &BackgroundTrace::ended, this, [this] {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (!backgroundTrace_) return;
+        if (backgroundTrace_->isCancelled()) host_.setProgressText(QStringLiteral("作图已取消"));
+        backgroundTrace_.release()->deleteLater();
+    });
+}
+
+void PlotterPanel::traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOutcome outcome)
+{
+    PlotterDocument plotter = plots();
+    // The list may have filled up while the worker traced.
+    if (plotter.count() >= PlotSlots && plotter.rowOf(entry->text()) < 0) {
+        services_.dialogs.inform(window(), FullList);
+        return;
+    }
+    LF_->setCurrentRow(plotter.put(entry));
+    host_.setProgressText(Done);
+    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
+}
+
+bool PlotterPanel::isTracing() const
+{
+    return backgroundTrace_ != nullptr;
+}
+
+void PlotterPanel::cancelTrace()
+{
+    if (backgroundTrace_) backgroundTrace_->cancel();
 }
 
 void PlotterPanel::showConicMessage(const std::optional<ConicMessage>& message)
@@ -324,6 +381,7 @@ void PlotterPanel::followDocument()
 
 void PlotterPanel::addAndDraw()
 {
+    if (isTracing()) return; // one long trace at a time; Esc ends it
     const Colour c = PickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -336,11 +394,12 @@ void PlotterPanel::addAndDraw()
                            : kind == PlotKind::X ? QStringLiteral("x=")
                                                  : QStringLiteral("p=");
     putEntry(prefix + functionPage_->expression(kind), kindCode(kind), c);
-    host_.setProgressText(Done);
+    if (!isTracing()) host_.setProgressText(Done);
 }
 
 void PlotterPanel::conicAdd()
 {
+    if (isTracing()) return;
     const Colour c = PickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -420,11 +479,12 @@ void PlotterPanel::deleteConic()
 
 void PlotterPanel::redrawAll()
 {
+    if (isTracing()) return;
     PlotterDocument plotter = plots();
     const int rows = plotter.count();
     // Every row keeps its own colour unless "随机" gives each a new one.
     plotter.redrawAll(
-        services_.engine, axesOfSetting(),
+        axesOfSetting(),
         [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
         [this](Colour c) { return HelpColor(c); });
     if (rows > 0) {
@@ -538,6 +598,11 @@ void PlotterPanel::clearPadMarks()
 
 bool PlotterPanel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (backgroundTrace_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+        cancelTrace();
+        return true;
+    }
     if (watched == content_ && event->type() == QEvent::MouseMove) clearPadMarks();
     if (watched == LF_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);

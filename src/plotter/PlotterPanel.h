@@ -15,6 +15,7 @@ class QStackedLayout;
 namespace orvane {
 
 class AxesPage;
+class BackgroundTrace;
 class ColourSwatch;
 class ConicPage;
 class ConstantsPage;
@@ -31,6 +32,7 @@ class PlotterPanel : public QWidget, public FunctionGraphTarget {
     Q_OBJECT
 public:
     PlotterPanel(PlotterHost& host, Services& services, QWidget* parent = nullptr);
+    ~PlotterPanel() override;
 
     void ShowPanelTab(int n);
     int currentTab() const { return currentTab_; }
@@ -54,6 +56,9 @@ public:
     void clearAll();
     // Writes the three expressions to the settings file, as unloading the panel does.
     void saveExpressions();
+    // A long trace is running on a worker; Esc stops it.
+    bool isTracing() const;
+    void cancelTrace();
 
     // Shared with the sketch pad and its tool box.
     Colour penColour() const;
@@ -107,6 +112,11 @@ private:
     TraceRequest traceRequest(const QString& expression, Colour colour, int width) const;
     // Draws an entry of the list (replacing its row when the text is listed already).
     void putEntry(const QString& text, int kind, Colour colour);
+    // A long curve traced on a worker thread; its entry joins the list when it is done.
+    void traceInBackground(quint64 id, const QString& text, const PlotRecord& record,
+                           const TraceRequest& request);
+    void traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOutcome outcome);
+    void showRangeTooLarge();
     void showConicMessage(const std::optional<ConicMessage>& message);
     void removeSelectedRow(FlatButton* deleteButton);
     void rowSelectionChanged();
@@ -120,6 +130,7 @@ private:
     PlotterHost& host_;
     Services& services_;
     int currentTab_ = 0;
+    std::unique_ptr<BackgroundTrace> backgroundTrace_;
 
     QWidget* content_; // every control, inside the panel's scroll area
     ParameterStrip* strip_;

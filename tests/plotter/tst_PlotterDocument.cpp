@@ -161,8 +161,7 @@ void TestPlotterDocument::redrawAllKeepsRowsAndTheirRecords()
     const QImage before = pad.image();
     pad.plots.clearPad(Pad::axes());
     QCOMPARE(pixelsOf(pad.image(), Orange), 0);
-    pad.plots.redrawAll(pad.engine, Pad::axes(),
-                        [](const PlottedEntry& e) { return e.record().Color; }, {});
+    pad.plots.redrawAll(Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {});
     QCOMPARE(pad.plots.count(), 2);
     QCOMPARE(pad.plots.entry(0).text(), QStringLiteral("y=x "));
     QCOMPARE(pad.plots.entry(1).text(), QStringLiteral("(x- 0)^2+(y- 0)^2= 2.5^2"));

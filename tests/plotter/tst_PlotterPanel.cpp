@@ -480,3 +480,35 @@ void TestPlotterPanel::movingOverThePanelClearsPassingMarks()
         QVERIFY(!op.clearedPersistent);
     QVERIFY(!host_->surface.isPersistent());
 }
+
+void TestPlotterPanel::longTraceRunsOnAWorkerAndJoinsTheList()
+{
+    child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("sin(x)"));
+    child<QLineEdit>(drawer_.get(), "xMin")->setText(QStringLiteral("-3000"));
+    child<QLineEdit>(drawer_.get(), "xMax")->setText(QStringLiteral("3000"));
+    clickButton(drawer_.get(), "cmdAddDraw");
+    // Back at once: the list grows only when the worker is done.
+    QVERIFY(drawer_->isTracing());
+    QCOMPARE(drawer_->list()->count(), 0);
+    QCOMPARE(host_->progress.last(), QStringLiteral("正在作图，请稍待…"));
+    QTRY_VERIFY_WITH_TIMEOUT(!drawer_->isTracing(), 60000);
+    QCOMPARE(drawer_->list()->count(), 1);
+    QCOMPARE(host_->progress.last(), QStringLiteral("完成100%"));
+    QVERIFY(host_->progress.contains(QStringLiteral("正在作图，请稍待…  50%")));
+    QCOMPARE(host_->padDocument.state().picture.size(), std::size_t(1));
+}
+
+void TestPlotterPanel::cancelledTraceAddsNothing()
+{
+    child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("sin(x)*cos(x)"));
+    child<QLineEdit>(drawer_.get(), "xMin")->setText(QStringLiteral("-10000"));
+    child<QLineEdit>(drawer_.get(), "xMax")->setText(QStringLiteral("10000"));
+    clickButton(drawer_.get(), "cmdAddDraw");
+    QVERIFY(drawer_->isTracing());
+    QTest::keyClick(drawer_.get(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!drawer_->isTracing(), 60000);
+    QCOMPARE(drawer_->list()->count(), 0);
+    QVERIFY(host_->padDocument.state().picture.empty());
+    QVERIFY(!host_->padDocument.canUndo());
+    QCOMPARE(host_->progress.last(), QStringLiteral("作图已取消"));
+}

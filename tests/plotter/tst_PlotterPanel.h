@@ -40,6 +40,8 @@ private slots:
     void hugeRangeRefusedWithMessage();
     void shortPanelScrollsInsteadOfSqueezing();
     void movingOverThePanelClearsPassingMarks();
+    void longTraceRunsOnAWorkerAndJoinsTheList();
+    void cancelledTraceAddsNothing();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

@@ -54,7 +54,14 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
     double endT = 0;
     double endValue = 0;
     double t = a;
+    long long samples = 0;
     while (t <= b) {
+        // Now and then: stop when asked to, tell how far the sweep is.
+        if ((++samples & 0xFFF) == 0) {
+            if (request.cancel && request.cancel->load(std::memory_order_relaxed))
+                return TraceOutcome::Cancelled;
+            if (request.progress) request.progress((t - a) / (b - a));
+        }
         t = RoundToThousandths(t);
         const double v1 =
             haveEnd && sameValue(endT, t) ? endValue : evaluateAt(engine, *expression, variable, t);
@@ -77,6 +84,12 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
 }
 
 } // namespace
+
+double TraceSamples(const TraceRequest& request)
+{
+    const double samples = (request.rangeMax - request.rangeMin) / request.step;
+    return samples > 0 ? samples : 0;
+}
 
 std::optional<double> StepFromSmoothness(double smoothness)
 {

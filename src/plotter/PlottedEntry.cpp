@@ -76,9 +76,18 @@ PlottedEntry::drawConic(quint64 id, QString text, const PlotRecord& record,
 }
 
 std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(Colour colour,
-                                                          const HelpColorFn& helpColor) const
+                                                          const HelpColorFn& helpColor,
+                                                          engine::Engine& engine,
+                                                          double retraceLimit) const
 {
     if (isConic()) return drawConic(id_, text_, record_, conic_, colour, width_, helpColor);
+    if (record_.Kind == KindPolar || TraceSamples(request_) < retraceLimit) {
+        PlotRecord record = record_;
+        record.Color = colour;
+        TraceRequest request = request_;
+        request.colour = colour;
+        return traceCurve(id_, text_, record, engine, request);
+    }
     auto entry = std::make_shared<PlottedEntry>(*this);
     entry->colour_ = colour;
     entry->record_.Color = colour;

@@ -33,10 +33,12 @@ public:
               Colour colour, int width, const HelpColorFn& helpColor,
               std::optional<ConicMessage>* message = nullptr);
 
-    // The same row drawn afresh ("全部重画") in `colour`: a curve keeps the segments it
-    // was traced to (a long trace is not run again on the interface thread); auxiliary
-    // lines ask `helpColor` anew.
-    std::shared_ptr<const PlottedEntry> redrawn(Colour colour, const HelpColorFn& helpColor) const;
+    // The same row drawn afresh ("全部重画") in `colour`. A curve is traced again with
+    // `engine`, so that constants changed since show, unless its sweep has `retraceLimit`
+    // samples or more: such a long trace is not run again on the interface thread and the
+    // curve keeps the segments it was traced to. Auxiliary lines ask `helpColor` anew.
+    std::shared_ptr<const PlottedEntry> redrawn(Colour colour, const HelpColorFn& helpColor,
+                                                engine::Engine& engine, double retraceLimit) const;
 
     const QString& text() const { return text_; }
     const PlotRecord& record() const { return record_; }

@@ -75,14 +75,15 @@ void PlotterDocument::remove(int row)
 
 void PlotterDocument::redrawAll(const Axes& axes,
                                 const std::function<Colour(const PlottedEntry&)>& colourOf,
-                                const HelpColorFn& helpColor)
+                                const HelpColorFn& helpColor, engine::Engine& engine,
+                                double retraceLimit)
 {
     PadState next = pad_.state();
     next.picture.clear();
     if (!next.axesHidden) next.picture.push_back(axesOf(axes));
     for (PadOperationPtr& row : next.entries) {
         const auto& old = static_cast<const PlottedEntry&>(*row);
-        row = old.redrawn(colourOf(old), helpColor);
+        row = old.redrawn(colourOf(old), helpColor, engine, retraceLimit);
         next.picture.push_back(row);
     }
     pad_.replace(std::move(next));

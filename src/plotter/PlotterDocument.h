@@ -37,8 +37,9 @@ public:
     void remove(int row);
     // Clears the pad, draws the axes unless they are hidden, and every row again; a row's
     // new colour comes from `colourOf`.
+    // Every row drawn afresh; curves traced again with `engine` (see PlottedEntry::redrawn).
     void redrawAll(const Axes& axes, const std::function<Colour(const PlottedEntry&)>& colourOf,
-                   const HelpColorFn& helpColor);
+                   const HelpColorFn& helpColor, engine::Engine& engine, double retraceLimit);
 
     void drawAxes(const Axes& axes);
     void hideAxes();

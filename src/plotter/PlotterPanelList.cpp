@@ -305,7 +305,7 @@ void PlotterPanel::redrawAll()
     plotter.redrawAll(
         axesOfSetting(),
         [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
-        [this](Colour c) { return HelpColor(c); });
+        [this](Colour c) { return HelpColor(c); }, services_.engine, BackgroundTraceSamples);
     if (rows > 0) {
         LF_->setCurrentRow(rows - 1);
         host_.setProgressText(Done);

@@ -1,5 +1,6 @@
 #include "tst_PlotterDocument.h"
 
+#include "BackgroundTrace.h"
 #include "Colours.h"
 #include "Engine.h"
 #include "PadSurface.h"
@@ -161,7 +162,9 @@ void TestPlotterDocument::redrawAllKeepsRowsAndTheirRecords()
     const QImage before = pad.image();
     pad.plots.clearPad(Pad::axes());
     QCOMPARE(pixelsOf(pad.image(), Orange), 0);
-    pad.plots.redrawAll(Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {});
+    pad.plots.redrawAll(
+        Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {}, pad.engine,
+        BackgroundTraceSamples);
     QCOMPARE(pad.plots.count(), 2);
     QCOMPARE(pad.plots.entry(0).text(), QStringLiteral("y=x "));
     QCOMPARE(pad.plots.entry(1).text(), QStringLiteral("(x- 0)^2+(y- 0)^2= 2.5^2"));
@@ -172,6 +175,43 @@ void TestPlotterDocument::redrawAllKeepsRowsAndTheirRecords()
     QCOMPARE(pixelsOf(pad.image(), Orange), 0);
     QVERIFY(pad.document.undo());
     QCOMPARE(pad.image(), before);
+}
+
+void TestPlotterDocument::redrawAllTracesWithTodaysConstants_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<double>("retraceLimit");
+    QTest::addColumn<double>("k");
+    // y = x + k (x = y + k, rho = theta + k) traced with k = 1, then k becomes 5 and the
+    // list is redrawn.
+    QTest::newRow("y=f(x), short trace: traced again") << int(KindFunctionY) << 1e5 << 5.0;
+    QTest::newRow("x=f(y), short trace: traced again") << int(KindFunctionX) << 1e5 << 5.0;
+    QTest::newRow("polar: always traced again") << int(KindPolar) << 0.0 << 5.0;
+    QTest::newRow("long trace: keeps its segments") << int(KindFunctionY) << 0.0 << 1.0;
+}
+
+void TestPlotterDocument::redrawAllTracesWithTodaysConstants()
+{
+    QFETCH(int, kind);
+    QFETCH(double, retraceLimit);
+    QFETCH(double, k);
+    Pad pad;
+    pad.engine.AddConstant("k", 1);
+    pad.curve(kind == KindFunctionX ? QStringLiteral("y+k") : QStringLiteral("x+k"), kind, Orange);
+    pad.engine.RemoveConstant("k");
+    pad.engine.AddConstant("k", 5);
+    pad.plots.redrawAll(
+        Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {}, pad.engine,
+        retraceLimit);
+    const auto& segments = pad.plots.entry(0).segments();
+    QVERIFY(!segments.empty());
+    const WorldPoint end = segments.back().second;
+    if (kind == KindPolar) // rho = theta + k: the sweep ends at theta = 2*pi on the x axis
+        QVERIFY(qAbs(end.x - (2 * 3.14159265358979 + k)) < 1e-3);
+    else if (kind == KindFunctionX)
+        QVERIFY(qAbs(end.x - (end.y + k)) < 1e-3);
+    else
+        QVERIFY(qAbs(end.y - (end.x + k)) < 1e-3);
 }
 
 void TestPlotterDocument::rowTextsCompareWithoutSurroundingBlanks_data()

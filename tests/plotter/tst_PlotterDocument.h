@@ -9,6 +9,8 @@ private slots:
     void takenOutLeavesNoTrace_data();
     void takenOutLeavesNoTrace();
     void redrawAllKeepsRowsAndTheirRecords();
+    void redrawAllTracesWithTodaysConstants_data();
+    void redrawAllTracesWithTodaysConstants();
     void rowTextsCompareWithoutSurroundingBlanks_data();
     void rowTextsCompareWithoutSurroundingBlanks();
 };

@@ -113,6 +113,13 @@ void MainWindow::connectMenu()
     connect(m.mnuReXY, &QAction::triggered, this, [this] { drawer_->drawAxes(); });
     connect(m.mnuUndo, &QAction::triggered, this, [this] { document_.undo(); });
     connect(m.mnuRedo, &QAction::triggered, this, [this] { document_.redo(); });
+    // Undo and redo are offered only when there is a step to take.
+    const auto followHistory = [this] {
+        menu_.mnuUndo->setEnabled(document_.canUndo());
+        menu_.mnuRedo->setEnabled(document_.canRedo());
+    };
+    connect(&document_, &PadDocument::stateChanged, this, followHistory);
+    followHistory();
     connect(m.mnuCopyPicture, &QAction::triggered, this,
             [this] { CopyPictureToClipboard(document_, pad_->persistentImage()); });
 

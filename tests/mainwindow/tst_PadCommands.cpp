@@ -155,11 +155,14 @@ void TestPadCommands::undoRestoresExactPixels()
     }
     const QImage after = padImage();
     QVERIFY(after != before);
+    QVERIFY(!w.menu().mnuRedo->isEnabled());
     w.menu().mnuUndo->trigger();
     QCOMPARE(padImage(), before);
     QCOMPARE(child<QListWidget>(&w, "LF")->count(), 1);
+    QVERIFY(w.menu().mnuRedo->isEnabled());
     w.menu().mnuRedo->trigger();
     QCOMPARE(padImage(), after);
+    QVERIFY(!w.menu().mnuRedo->isEnabled());
 }
 
 void TestPadCommands::listFollowsUndo()

@@ -29,6 +29,13 @@ public:
 
     QSize sizeHint() const override;
 
+protected:
+    // Reached with Tab like any button: Space, Enter and Return click it, and a frame
+    // round the caption shows that it has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void showFace(const QPixmap& face);
     void captionClicked() override;

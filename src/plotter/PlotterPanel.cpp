@@ -100,8 +100,11 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     layout->addWidget(buildListArea(), 2);
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
+    // Sized here rather than by the scroll area, which would scroll as soon as the
+    // panel is shorter than its preferred height (wrapped notes ask for more room).
+    scroller->setWidgetResizable(false);
     scroller->setWidget(content_);
+    scroller->viewport()->installEventFilter(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroller);
@@ -552,7 +555,7 @@ void PlotterPanel::lineWidthChanged(int value)
 
 void PlotterPanel::lineColourClicked()
 {
-    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window());
+    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window(), penColour());
     if (!chosen) return;
     setLineColour(*chosen);
     host_.setToolBoxPenColour(*chosen);
@@ -638,6 +641,9 @@ void PlotterPanel::clearPadMarks()
 bool PlotterPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == content_ && event->type() == QEvent::MouseMove) clearPadMarks();
+    if (watched == content_->parentWidget() && event->type() == QEvent::Resize)
+        content_->resize(
+            static_cast<QWidget*>(watched)->size().expandedTo(content_->minimumSizeHint()));
     if (watched == LF_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && LF_->currentItem()) {

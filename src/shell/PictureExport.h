@@ -11,7 +11,8 @@ class QWidget;
 namespace orvane {
 
 // "输出位图(&B)": asks for a file and writes the pad's image there as a BMP. The file
-// is replaced only once the whole image is written; any failure ends quietly.
+// is replaced only once the whole image is written; a failure says which file could not
+// be written.
 bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& image);
 
 // "打印(&P)": the ink warning for a coloured background, the print dialog on the

@@ -1,6 +1,16 @@
+#include "OffscreenScreens.h"
 #include "TestMain.h"
+#include "tst_Keyboard.h"
 #include "tst_MainWindow.h"
+#include "tst_ScreenLayout.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
-ORVANE_TEST_MAIN(QApplication, TestArrangement, TestMainWindow)
+int main(int argc, char** argv)
+{
+    const QTemporaryDir folder;
+    orvane::test::UseTestScreens(folder.path());
+    QApplication app(argc, argv);
+    return runTests<TestArrangement, TestMainWindow, TestScreenLayout, TestKeyboard>(argc, argv);
+}

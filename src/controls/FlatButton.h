@@ -28,6 +28,8 @@ public:
     const QPixmap& shownFace() const;
 
     QSize sizeHint() const override;
+    // The face is a picture: a layout short of room must not squeeze it.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     // Reached with Tab like any button: Space, Enter and Return click it, and a frame

@@ -638,12 +638,16 @@ void PlotterPanel::clearPadMarks()
     pad.clear();
 }
 
+void PlotterPanel::fitContent(QSize room)
+{
+    content_->resize(room.expandedTo(content_->minimumSizeHint()));
+}
+
 bool PlotterPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == content_ && event->type() == QEvent::MouseMove) clearPadMarks();
     if (watched == content_->parentWidget() && event->type() == QEvent::Resize)
-        content_->resize(
-            static_cast<QWidget*>(watched)->size().expandedTo(content_->minimumSizeHint()));
+        fitContent(static_cast<QWidget*>(watched)->size());
     if (watched == LF_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && LF_->currentItem()) {

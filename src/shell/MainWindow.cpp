@@ -22,6 +22,9 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
+
+#include <utility>
 
 namespace orvane {
 
@@ -222,14 +225,8 @@ void MainWindow::layoutWindows()
     padWindow_->setGeometry(layout.pad);
     drawerWindow_->setGeometry(layout.plotter);
     if (toolBoxDocked_) toolBox_->setGeometry(layout.toolBox);
-}
-
-void MainWindow::placeToolBox()
-{
-    // Docked at the left edge of the work area, below the menu bar, at its own height.
-    if (!toolBox_ || !area_) return;
-    const QPoint topLeft = area_->viewport()->mapToGlobal(QPoint(0, 0));
-    toolBox_->move(topLeft);
+    laidOut_ = true;
+    raiseBoxes();
 }
 
 void MainWindow::arrangeWindows(QSize screenPixels)
@@ -290,13 +287,58 @@ void MainWindow::exitWithoutSaving()
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (toolBoxDocked_) placeToolBox();
+    relayoutSoon();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (toolBoxDocked_) placeToolBox();
+    relayoutSoon();
+}
+
+void MainWindow::relayoutSoon()
+{
+    // The window manager places and sizes the maximized window after it is shown: lay
+    // out again once it has settled, and whenever the window moves or changes size.
+    if (!laidOut_ || relayoutPending_) return;
+    relayoutPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        relayoutPending_ = false;
+        layoutWindows();
+    });
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Owned boxes stay above the main window when it comes to the front; above other
+    // programs they never are.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) raiseBoxes();
+    if (event->type() == QEvent::WindowStateChange) followMinimizing();
+}
+
+void MainWindow::followMinimizing()
+{
+    // The program's own windows go with the main window into the task bar and come back
+    // with it: not every window manager does that for owned windows.
+    if (isMinimized()) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow() && child->isVisible()) {
+                hiddenWithWindow_ << child;
+                child->hide();
+            }
+        return;
+    }
+    const QList<QPointer<QWidget>> hidden = std::exchange(hiddenWithWindow_, {});
+    for (const QPointer<QWidget>& child : hidden)
+        if (child) child->show();
+    raiseBoxes();
+}
+
+void MainWindow::raiseBoxes()
+{
+    for (QWidget* box : {static_cast<QWidget*>(toolBox_), static_cast<QWidget*>(statusBox_)})
+        if (box && box->isVisible()) box->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

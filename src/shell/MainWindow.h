@@ -58,8 +58,6 @@ public:
     void layoutWindows();
     // The status box's top as stored in the settings, in pixels.
     void setStoredStatusTop(int topPixels) { statusTop_ = topPixels; }
-    // The tool box's place: the left edge of the work area, 620 twips wide.
-    void placeToolBox();
     static constexpr int ToolStripPixels = 620 / 15;
     // The geometry window on page `page`, created on first use.
     GeometryWindow* showGeometry(int page);
@@ -103,11 +101,15 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connectMenu();
     void followScreenChanges();
     void shareDrawingShortcuts();
+    void relayoutSoon();
+    void raiseBoxes();
+    void followMinimizing();
     QList<QAction*> drawingActions() const;
     LayoutInput layoutInput() const;
     void showTipWindow();
@@ -132,6 +134,9 @@ private:
     std::optional<int> statusTop_;
     bool exiting_ = false;
     bool settingsFailureShown_ = false;
+    bool laidOut_ = false;
+    QList<QPointer<QWidget>> hiddenWithWindow_;
+    bool relayoutPending_ = false;
     // The tool box follows the main window until the user drags it somewhere else.
     bool toolBoxDocked_ = true;
 };

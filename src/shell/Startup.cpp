@@ -95,6 +95,9 @@ void Main(MainWindow& w, const QString& functionFile)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     w.arrangeWindows(environment.screenSize());
 
+    // Laid out before the settings are read, so that the first-run question and the tip
+    // appear over windows in their places; again once the status box's place is known.
+    w.layoutWindows();
     StartupWindows hooks(w);
     LoadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
     w.layoutWindows();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Environment.h"
+#include "PadDocument.h"
 #include "PadSurface.h"
 #include "PlotterHost.h"
 #include "SystemDialogs.h"
@@ -67,6 +68,7 @@ public:
     BenchPlotterHost(int pixels, bool drawing) : drawing_(drawing)
     {
         pad_.resize(QSize(pixels, pixels));
+        document_.setSurface(&pad());
     }
 
     QString setupValue(const QString& key) override { return setup_.value(key); }
@@ -77,6 +79,7 @@ public:
         return null_;
     }
 
+    PadDocument& document() override { return document_; }
     PadSurface& padSurface() { return pad_; }
 
 private:
@@ -85,6 +88,7 @@ private:
     PadSurface pad_;
     NullSurface null_;
     bool drawing_;
+    PadDocument document_;
 };
 
 } // namespace orvane::bench

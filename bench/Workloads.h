@@ -8,12 +8,13 @@
 namespace orvane::bench {
 
 // A fresh engine with the program's default constants Pi, e and g.
-inline void installDefaultConstants()
+inline engine::Engine engineWithDefaults()
 {
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
-    engine::AddUserConstant("e", "2.71828182845905");
-    engine::AddUserConstant("g", "9.8");
+    engine::Engine fresh;
+    fresh.AddUserConstant("Pi", "3.14159265358979");
+    fresh.AddUserConstant("e", "2.71828182845905");
+    fresh.AddUserConstant("g", "9.8");
+    return fresh;
 }
 
 // The value of the default constant Pi.

@@ -64,28 +64,14 @@ void registerWorkload(const Workload& w)
         });
     }
     addPeer(w.id, "scanning evaluator", [&w](benchmark::State& state) {
-        installDefaultConstants();
+        engine::Engine engine = engineWithDefaults();
         const std::string text = w.expression;
-        sweep(state, w, [&](double v) { return engine::EvaluateAtX(text, v); });
+        sweep(state, w, [&](double v) { return engine.EvaluateAtX(text, v); });
     });
     addPeer(w.id, "compiled form", [&w](benchmark::State& state) {
-        installDefaultConstants();
-        const auto program = engine::Compile(w.expression);
-        sweep(state, w, [&](double v) { return engine::EvaluateAtX(*program, v); });
-    });
-    // The same program with x set in the evaluator's table only, leaving out the list
-    // of constant names that SetVariableX and ClearVariableX keep in step: what the
-    // binding protocol itself costs.
-    addPeer(w.id, "compiled, x set in table only", [&w](benchmark::State& state) {
-        installDefaultConstants();
-        const auto program = engine::Compile(w.expression);
-        ExpressionEvaluator& evaluator = engine::SharedEvaluator();
-        sweep(state, w, [&](double v) {
-            evaluator.AddConstant("x", v);
-            const double r = evaluator.MFEExpression(*program);
-            evaluator.RemoveConstant("x");
-            return r;
-        });
+        engine::Engine engine = engineWithDefaults();
+        const auto program = engine.Compile(w.expression);
+        sweep(state, w, [&](double v) { return engine.EvaluateAtX(*program, v); });
     });
 }
 

@@ -28,23 +28,22 @@ void checkResult(double value, const char* what)
     if (value != ErrorValue && !std::isfinite(value)) fuzz::fail(what);
 }
 
-void evaluateBothWays(std::string_view text)
+void evaluateBothWays(engine::Engine& engine, std::string_view text)
 {
-    ExpressionEvaluator& evaluator = engine::SharedEvaluator();
-    const double scanned = engine::Evaluate(text);
-    const int scannedStop = evaluator.LastErrorPosition();
+    const double scanned = engine.Evaluate(text);
+    const int scannedStop = engine.LastErrorPosition();
     const CompiledExpression program(text);
-    const double run = engine::Evaluate(program);
-    const int runStop = evaluator.LastErrorPosition();
+    const double run = engine.Evaluate(program);
+    const int runStop = engine.LastErrorPosition();
     checkResult(scanned, "scanning gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ in value");
     fuzz::require(scannedStop == runStop, "compiled form and scanning stop at different places");
     // The cached form (shared by text) gives the same again.
-    fuzz::require(sameBits(engine::Evaluate(*engine::Compile(text)), scanned),
+    fuzz::require(sameBits(engine.Evaluate(*engine.Compile(text)), scanned),
                   "the cached compiled form differs");
 }
 
-void evaluateAt(char unknown, std::string_view rest)
+void evaluateAt(engine::Engine& engine, char unknown, std::string_view rest)
 {
     const std::size_t blank = rest.find(' ');
     const std::string number(rest.substr(0, blank));
@@ -56,22 +55,22 @@ void evaluateAt(char unknown, std::string_view rest)
     double scanned = 0;
     double run = 0;
     if (unknown == 'x') {
-        scanned = engine::EvaluateAtX(text, value);
-        run = engine::EvaluateAtX(program, value);
+        scanned = engine.EvaluateAtX(text, value);
+        run = engine.EvaluateAtX(program, value);
     } else {
-        scanned = engine::EvaluateAtY(text, value);
-        run = engine::EvaluateAtY(program, value);
+        scanned = engine.EvaluateAtY(text, value);
+        run = engine.EvaluateAtY(program, value);
     }
     checkResult(scanned, "a bound evaluation gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ with a bound unknown");
 }
 
-void addConstant(std::string_view rest)
+void addConstant(engine::Engine& engine, std::string_view rest)
 {
     const std::size_t equals = rest.find('=');
     if (equals == std::string_view::npos) return;
-    engine::AddUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
-    fuzz::require(engine::ConstantNames().size() == engine::ConstantRows().size(),
+    engine.AddUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
+    fuzz::require(engine.ConstantNames().size() == engine.ConstantRows().size(),
                   "constant names and rows out of step");
 }
 
@@ -79,27 +78,27 @@ void addConstant(std::string_view rest)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    engine::ResetEngine();
+    engine::Engine engine;
     for (std::string_view line : fuzz::lines(data, size)) {
         if (line.size() >= 3 && line[0] == '#' && line[2] == ' ') {
             const std::string_view rest = line.substr(3);
             switch (line[1]) {
             case 'c':
-                addConstant(rest);
+                addConstant(engine, rest);
                 continue;
             case 'r':
-                engine::RemoveSelectedConstant(std::atoi(std::string(rest).c_str()));
+                engine.RemoveSelectedConstant(std::atoi(std::string(rest).c_str()));
                 continue;
             case 'x':
             case 'y':
-                evaluateAt(line[1], rest);
+                evaluateAt(engine, line[1], rest);
                 continue;
             default:
                 break;
             }
         }
-        evaluateBothWays(line);
+        evaluateBothWays(engine, line);
     }
-    evaluateBothWays(std::string_view(reinterpret_cast<const char*>(data), size));
+    evaluateBothWays(engine, std::string_view(reinterpret_cast<const char*>(data), size));
     return 0;
 }

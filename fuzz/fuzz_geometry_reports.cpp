@@ -38,20 +38,21 @@ void show(const ReportLines& lines)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine::Engine engine;
+    engine.AddUserConstant("Pi", "3.14159265358979");
     Texts texts(fuzz::lines(data, size));
 
-    show(TwoPointDistanceReport({texts.next(), texts.next(), texts.next(), texts.next()}));
-    show(PointLineReport({texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
-    show(TwoLinesReport(
-        {texts.next(), texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
+    show(TwoPointDistanceReport(engine, {texts.next(), texts.next(), texts.next(), texts.next()}));
+    show(PointLineReport(engine,
+                         {texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
+    show(TwoLinesReport(engine, {texts.next(), texts.next(), texts.next(), texts.next(),
+                                 texts.next(), texts.next()}));
     LineCurveReport report;
     for (int round = 0; round < 2; ++round) {
         LineCurveReport::Texts boxes;
         for (std::string& box : boxes)
             box = texts.next();
-        show(report.build(boxes));
+        show(report.build(engine, boxes));
     }
     return 0;
 }

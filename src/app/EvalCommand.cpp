@@ -8,13 +8,16 @@
 #include <QFileInfo>
 #include <QString>
 
+#include <optional>
+
 namespace orvane {
 
 namespace {
 
-void installConstant(const std::string& name, const std::string& value, std::ostream& err)
+void installConstant(engine::Engine& engine, const std::string& name, const std::string& value,
+                     std::ostream& err)
 {
-    const engine::Outcome outcome = engine::AddUserConstant(name, value);
+    const engine::Outcome outcome = engine.AddUserConstant(name, value);
     if (!outcome.message.empty()) err << name << ": " << outcome.message << '\n';
 }
 
@@ -26,29 +29,31 @@ QString programFolder()
 
 // The constants the window would start with: the saved list of the settings file, or
 // the three defaults when it holds none. Only read; the file is never written here.
-void installStartConstants(const CommandLine& commandLine, std::ostream& err)
+void installStartConstants(engine::Engine& engine, const CommandLine& commandLine,
+                           std::ostream& err)
 {
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
     const Settings settings(ResolveSettingsPath(programFolder(), overridePath));
     const QList<NamedValue> constants = settings.SavedConstants().value_or(DefaultConstants());
     for (const NamedValue& constant : constants)
-        installConstant(constant.name.toStdString(), constant.value.toStdString(), err);
+        installConstant(engine, constant.name.toStdString(), constant.value.toStdString(), err);
 }
 
 } // namespace
 
 int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
-    installStartConstants(commandLine, err);
+    engine::Engine engine;
+    installStartConstants(engine, commandLine, err);
     for (const auto& [name, value] : commandLine.constants)
-        installConstant(name, value, err);
+        installConstant(engine, name, value, err);
 
-    if (commandLine.x) engine::SetVariableX(*commandLine.x);
-    if (commandLine.y) engine::SetVariableY(*commandLine.y);
-    const double result = engine::Evaluate(commandLine.expression);
-    if (commandLine.y) engine::ClearVariableY();
-    if (commandLine.x) engine::ClearVariableX();
+    std::optional<engine::UnknownBinding> x;
+    std::optional<engine::UnknownBinding> y;
+    if (commandLine.x) x.emplace(engine, engine::Unknown::X, *commandLine.x);
+    if (commandLine.y) y.emplace(engine, engine::Unknown::Y, *commandLine.y);
+    const double result = engine.Evaluate(commandLine.expression);
 
     if (result == ErrorValue) {
         out << "Error\n";

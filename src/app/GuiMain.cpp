@@ -11,6 +11,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -63,7 +64,8 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 
     DesktopEnvironment environment;
     QtSystemDialogs dialogs;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     const QString programFolder = QApplication::applicationDirPath();
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
@@ -78,7 +80,8 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Pictures need fonts and images, never a widget.
+    QGuiApplication app(argc, argv);
     return RunRenderCommand(commandLine, std::cerr);
 }
 

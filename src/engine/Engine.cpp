@@ -4,60 +4,11 @@
 
 #include <algorithm>
 #include <array>
-#include <memory>
-#include <string>
 #include <unordered_map>
 
 namespace orvane::engine {
 
 namespace {
-
-struct EngineState {
-    ExpressionEvaluator evaluator;
-    std::vector<std::string> constantNames;
-    std::vector<std::string> constantRows;
-};
-
-// Compiled programs by text. They hold no state of the evaluator, so they outlive a
-// fresh start of the engine; the cache is emptied when it grows large.
-class ProgramCache {
-public:
-    std::shared_ptr<const CompiledExpression> get(std::string_view text)
-    {
-        std::string key(text);
-        const auto it = programs_.find(key);
-        if (it != programs_.end()) return it->second;
-        if (programs_.size() >= Capacity) programs_.clear();
-        auto program = std::make_shared<const CompiledExpression>(text);
-        programs_.emplace(std::move(key), program);
-        return program;
-    }
-    void clear() { programs_.clear(); }
-
-private:
-    static constexpr std::size_t Capacity = 64;
-    std::unordered_map<std::string, std::shared_ptr<const CompiledExpression>> programs_;
-};
-
-ProgramCache& programCache()
-{
-    static ProgramCache cache;
-    return cache;
-}
-
-// Constant-initialised, so reaching it costs no guard on every evaluation.
-std::unique_ptr<EngineState> sharedState;
-
-void createState()
-{
-    sharedState = std::make_unique<EngineState>();
-}
-
-inline EngineState& state()
-{
-    if (!sharedState) createState();
-    return *sharedState;
-}
 
 std::string trimmedUpper(std::string_view name)
 {
@@ -82,64 +33,128 @@ Outcome refusal(std::string message, MessageIcon icon)
     return {false, std::move(message), icon};
 }
 
-void bind(EngineState& s, std::string_view name, double value)
+std::string_view nameOf(Unknown unknown)
 {
-    s.evaluator.AddConstant(name, value);
-    s.constantNames.emplace_back(name);
-}
-
-void bind(std::string_view name, double value)
-{
-    bind(state(), name, value);
-}
-
-void unbindLast(EngineState& s)
-{
-    if (s.constantNames.empty()) return;
-    s.evaluator.RemoveConstant(s.constantNames.back());
-    s.constantNames.pop_back();
-}
-
-void unbindLast()
-{
-    unbindLast(state());
-}
-
-// SetVariableX (or Y), the evaluation, ClearVariableX (or Y), in one go for the
-// evaluations made point after point.
-template <typename Expression>
-double evaluateBound(std::string_view unknown, const Expression& expression, double value)
-{
-    EngineState& s = state();
-    bind(s, unknown, value);
-    const double v = s.evaluator.MFEExpression(expression);
-    unbindLast(s);
-    return v;
+    return unknown == Unknown::X ? "x" : "y";
 }
 
 } // namespace
 
-ExpressionEvaluator& SharedEvaluator()
+// Compiled programs by text; emptied when it grows large.
+class ProgramCache {
+public:
+    std::shared_ptr<const CompiledExpression> get(std::string_view text)
+    {
+        std::string key(text);
+        const auto it = programs_.find(key);
+        if (it != programs_.end()) return it->second;
+        if (programs_.size() >= Capacity) programs_.clear();
+        auto program = std::make_shared<const CompiledExpression>(text);
+        programs_.emplace(std::move(key), program);
+        return program;
+    }
+
+private:
+    static constexpr std::size_t Capacity = 64;
+    std::unordered_map<std::string, std::shared_ptr<const CompiledExpression>> programs_;
+};
+
+struct Engine::State {
+    ExpressionEvaluator evaluator;
+    std::vector<std::string> constantNames;
+    std::vector<std::string> constantRows;
+    ProgramCache programs;
+};
+
+Engine::Engine() : state_(std::make_unique<State>()) {}
+Engine::~Engine() = default;
+Engine::Engine(Engine&& other) noexcept = default;
+Engine& Engine::operator=(Engine&& other) noexcept = default;
+
+Engine::Engine(const Engine& other) : state_(std::make_unique<State>())
 {
-    return state().evaluator;
+    // The copy takes the table, the list and the bindings; it compiles its own programs.
+    state_->evaluator = other.state_->evaluator;
+    state_->constantNames = other.state_->constantNames;
+    state_->constantRows = other.state_->constantRows;
 }
 
-double Evaluate(std::string_view expression)
+Engine& Engine::operator=(const Engine& other)
 {
-    return state().evaluator.MFEExpression(expression);
+    if (this != &other) *this = Engine(other);
+    return *this;
 }
 
-std::shared_ptr<const CompiledExpression> Compile(std::string_view expression)
+double Engine::Evaluate(std::string_view expression)
 {
-    return programCache().get(expression);
+    return state_->evaluator.MFEExpression(expression);
 }
 
-double Evaluate(const CompiledExpression& expression)
+std::shared_ptr<const CompiledExpression> Engine::Compile(std::string_view expression)
 {
-    return state().evaluator.MFEExpression(expression);
+    return state_->programs.get(expression);
 }
 
-Outcome AddUserConstant(std::string_view name, std::string_view valueText)
+double Engine::Evaluate(const CompiledExpression& program)
+{
+    return state_->evaluator.MFEExpression(program);
+}
+
+int Engine::LastErrorPosition() const
+{
+    return state_->evaluator.LastErrorPosition();
+}
+
+double Engine::EvaluateAtX(std::string_view expression, double x)
+{
+    const UnknownBinding binding(*this, Unknown::X, x);
+    return Evaluate(expression);
+}
+
+double Engine::EvaluateAtX(const CompiledExpression& program, double x)
+{
+    const UnknownBinding binding(*this, Unknown::X, x);
+    return Evaluate(program);
+}
+
+double Engine::EvaluateAtY(std::string_view expression, double y)
+{
+    const UnknownBinding binding(*this, Unknown::Y, y);
+    return Evaluate(expression);
+}
+
+double Engine::EvaluateAtY(const CompiledExpression& program, double y)
+{
+    const UnknownBinding binding(*this, Unknown::Y, y);
+    return Evaluate(program);
+}
+
+void Engine::AddConstant(std::string_view name, double value)
+{
+    state_->evaluator.AddConstant(name, value);
+}
+
+void Engine::RemoveConstant(std::string_view name)
+{
+    state_->evaluator.RemoveConstant(name);
+}
+
+bool Engine::LookupConstant(std::string_view name, double& value) const
+{
+    return state_->evaluator.LookupConstant(name, value);
+}
+
+bool Engine::ConstantExists(std::string_view name) const
+{
+    return state_->evaluator.ConstantExists(name);
+}
+
+std::size_t Engine::ConstantCount() const
+{
+    return state_->evaluator.ConstantCount();
+}
+
+Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueText)
 {
     const std::string key = trimmedUpper(name);
     if (key.empty()) return refusal("请输入常数名", MessageIcon::None);
@@ -151,7 +166,7 @@ Outcome AddUserConstant(std::string_view name, std::string_view valueText)
     const std::optional<double> value = NumberText::ParseNumber(valueText);
     if (!value) return refusal("常数必需为数字", MessageIcon::Warning);
 
-    EngineState& s = state();
+    State& s = *state_;
     s.evaluator.AddConstant(name, *value);
     std::string row(name);
     row += " - ";
@@ -161,9 +176,9 @@ Outcome AddUserConstant(std::string_view name, std::string_view valueText)
     return {true, {}, MessageIcon::None};
 }
 
-Outcome RemoveSelectedConstant(int selectedRow)
+Outcome Engine::RemoveSelectedConstant(int selectedRow)
 {
-    EngineState& s = state();
+    State& s = *state_;
     if (selectedRow < 0) return refusal("请选择常数名", MessageIcon::Warning);
     const auto i = static_cast<std::size_t>(selectedRow);
     if (i >= s.constantRows.size() || i >= s.constantNames.size())
@@ -174,76 +189,25 @@ Outcome RemoveSelectedConstant(int selectedRow)
     return {true, {}, MessageIcon::None};
 }
 
-const std::vector<std::string>& ConstantNames()
+const std::vector<std::string>& Engine::ConstantNames() const
 {
-    return state().constantNames;
+    return state_->constantNames;
 }
 
-const std::vector<std::string>& ConstantRows()
+const std::vector<std::string>& Engine::ConstantRows() const
 {
-    return state().constantRows;
+    return state_->constantRows;
 }
 
-void SetVariableX(double value)
+UnknownBinding::UnknownBinding(Engine& engine, Unknown unknown, double value)
+    : engine_(engine), unknown_(unknown), boundHere_(!engine.ConstantExists(nameOf(unknown)))
 {
-    bind("x", value);
+    if (boundHere_) engine_.AddConstant(nameOf(unknown_), value);
 }
 
-void ClearVariableX()
+UnknownBinding::~UnknownBinding()
 {
-    unbindLast();
-}
-
-void SetVariableY(double value)
-{
-    bind("y", value);
-}
-
-void ClearVariableY()
-{
-    unbindLast();
-}
-
-void ResetEngine()
-{
-    sharedState.reset();
-    programCache().clear();
-}
-
-VariableBinding::VariableBinding(Unknown unknown, double value) : unknown_(unknown)
-{
-    if (unknown_ == Unknown::X)
-        SetVariableX(value);
-    else
-        SetVariableY(value);
-}
-
-VariableBinding::~VariableBinding()
-{
-    if (unknown_ == Unknown::X)
-        ClearVariableX();
-    else
-        ClearVariableY();
-}
-
-double EvaluateAtX(std::string_view expression, double x)
-{
-    return evaluateBound("x", expression, x);
-}
-
-double EvaluateAtY(std::string_view expression, double y)
-{
-    return evaluateBound("y", expression, y);
-}
-
-double EvaluateAtX(const CompiledExpression& expression, double x)
-{
-    return evaluateBound("x", expression, x);
-}
-
-double EvaluateAtY(const CompiledExpression& expression, double y)
-{
-    return evaluateBound("y", expression, y);
+    if (boundHere_) engine_.RemoveConstant(nameOf(unknown_));
 }
 
 } // namespace orvane::engine

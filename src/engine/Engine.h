@@ -9,10 +9,6 @@
 #include <string_view>
 #include <vector>
 
-// The module-level evaluation operations that every tool uses. They all work on one
-// shared evaluator and on the list of user constants shown by the plotter's
-// constants page. The engine shows nothing itself: refusals come back as a message
-// with its icon, for the calling window to show.
 namespace orvane::engine {
 
 struct Outcome {
@@ -21,54 +17,79 @@ struct Outcome {
     MessageIcon icon = MessageIcon::None;
 };
 
-// The shared evaluator, created on first use.
-ExpressionEvaluator& SharedEvaluator();
+enum class Unknown { X, Y };
 
-double Evaluate(std::string_view expression);
-
-// The compiled form of a text, translated on first use and kept by text for later
-// calls. Evaluating it gives what Evaluate gives for the text, with the constants as
-// they stand at that moment.
-std::shared_ptr<const CompiledExpression> Compile(std::string_view expression);
-double Evaluate(const CompiledExpression& expression);
-
-// Validates a user constant, installs it and appends its list row.
-Outcome AddUserConstant(std::string_view name, std::string_view valueText);
-// Removes the constant of list row `selectedRow` (0-based; -1 when nothing is selected).
-Outcome RemoveSelectedConstant(int selectedRow);
-
-// Names as typed, one per list row, with a bound unknown as the last entry.
-const std::vector<std::string>& ConstantNames();
-// Rows of the constants list: name, " - ", value text.
-const std::vector<std::string>& ConstantRows();
-
-void SetVariableX(double value);
-void ClearVariableX();
-void SetVariableY(double value);
-void ClearVariableY();
-
-// Drops the shared evaluator and both lists so that the next use starts afresh.
-void ResetEngine();
-
-// RAII binding of an unknown around one evaluation.
-class VariableBinding {
+// Everything one evaluates with: the table of constants, the unknowns x and y, the list of
+// user constants that the plotter's constants page shows, and the compiled programs by
+// text. The program's windows share one engine (handed to them with their Services); a
+// worker thread, a test or a command-line run makes its own. An engine is used by one
+// thread at a time; copies are independent of each other and can run on two threads.
+// Refusals come back as a message with its icon, for the calling window to show.
+class Engine {
 public:
-    enum class Unknown { X, Y };
-    VariableBinding(Unknown unknown, double value);
-    ~VariableBinding();
-    VariableBinding(const VariableBinding&) = delete;
-    VariableBinding& operator=(const VariableBinding&) = delete;
+    Engine();
+    ~Engine();
+    // A copy has the same constants and bindings and evaluates on its own from then on.
+    Engine(const Engine& other);
+    Engine& operator=(const Engine& other);
+    Engine(Engine&& other) noexcept;
+    Engine& operator=(Engine&& other) noexcept;
+
+    double Evaluate(std::string_view expression);
+    // The compiled form of a text, translated on first use and kept by text for later
+    // calls. Evaluating it gives what Evaluate gives for the text, with the constants as
+    // they stand at that moment.
+    std::shared_ptr<const CompiledExpression> Compile(std::string_view expression);
+    double Evaluate(const CompiledExpression& program);
+    // 1-based character position at which the last evaluation stopped (one past the end
+    // after a success).
+    int LastErrorPosition() const;
+
+    // f(x) at one point: binds x, evaluates, ends the binding (see UnknownBinding).
+    double EvaluateAtX(std::string_view expression, double x);
+    double EvaluateAtX(const CompiledExpression& program, double x);
+    // f(y) at one point, for curves x = f(y).
+    double EvaluateAtY(std::string_view expression, double y);
+    double EvaluateAtY(const CompiledExpression& program, double y);
+
+    // The table itself, any case, blanks around a name ignored. AddConstant refuses a
+    // name outside the name rule, a function name or a name in the table already
+    // (silently: the old value stays); "x" and "y" bind the unknowns.
+    void AddConstant(std::string_view name, double value);
+    void RemoveConstant(std::string_view name);
+    bool LookupConstant(std::string_view name, double& value) const;
+    bool ConstantExists(std::string_view name) const;
+    std::size_t ConstantCount() const;
+
+    // Validates a user constant, installs it and appends its list row.
+    Outcome AddUserConstant(std::string_view name, std::string_view valueText);
+    // Removes the constant of list row `selectedRow` (0-based; -1 when nothing is selected).
+    Outcome RemoveSelectedConstant(int selectedRow);
+    // Names as typed, one per list row.
+    const std::vector<std::string>& ConstantNames() const;
+    // Rows of the constants list: name, " - ", value text.
+    const std::vector<std::string>& ConstantRows() const;
 
 private:
-    Unknown unknown_;
+    friend class UnknownBinding;
+    struct State;
+    std::unique_ptr<State> state_;
 };
 
-// f(x) at one point: binds x, evaluates, removes the binding.
-double EvaluateAtX(std::string_view expression, double x);
-// f(y) at one point, for curves x = f(y).
-double EvaluateAtY(std::string_view expression, double y);
-// The same from the compiled form: the binding is made and removed exactly as above.
-double EvaluateAtX(const CompiledExpression& expression, double x);
-double EvaluateAtY(const CompiledExpression& expression, double y);
+// Binds x or y for the life of the object. An unknown that is bound already keeps its
+// value, and the end of the binding leaves the unknown as the binding found it, so that
+// bindings nest and always balance.
+class UnknownBinding {
+public:
+    UnknownBinding(Engine& engine, Unknown unknown, double value);
+    ~UnknownBinding();
+    UnknownBinding(const UnknownBinding&) = delete;
+    UnknownBinding& operator=(const UnknownBinding&) = delete;
+
+private:
+    Engine& engine_;
+    Unknown unknown_;
+    bool boundHere_;
+};
 
 } // namespace orvane::engine

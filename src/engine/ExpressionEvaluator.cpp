@@ -78,6 +78,23 @@ std::uint64_t freshStamp()
 
 ExpressionEvaluator::ExpressionEvaluator() : namesStamp_(freshStamp()) {}
 
+ExpressionEvaluator::ExpressionEvaluator(const ExpressionEvaluator& other)
+    : constants_(other.constants_), namesStamp_(freshStamp())
+{
+    unknowns_[0] = other.unknowns_[0];
+    unknowns_[1] = other.unknowns_[1];
+}
+
+ExpressionEvaluator& ExpressionEvaluator::operator=(const ExpressionEvaluator& other)
+{
+    if (this == &other) return *this;
+    constants_ = other.constants_;
+    unknowns_[0] = other.unknowns_[0];
+    unknowns_[1] = other.unknowns_[1];
+    namesStamp_ = freshStamp();
+    return *this;
+}
+
 bool ExpressionEvaluator::IsLetter(char c)
 {
     const char u = upper(c);

@@ -19,6 +19,9 @@ inline constexpr double ErrorValue = -1e-30;
 class ExpressionEvaluator {
 public:
     ExpressionEvaluator();
+    // A copy has the same constants under a names stamp of its own.
+    ExpressionEvaluator(const ExpressionEvaluator& other);
+    ExpressionEvaluator& operator=(const ExpressionEvaluator& other);
 
     double MFEExpression(std::string_view expression);
     // The same result (and stop position) as scanning the program's text, from its

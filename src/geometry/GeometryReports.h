@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CheckedArithmetic.h"
+#include "Engine.h"
 
 #include <array>
 #include <string>
@@ -22,20 +23,20 @@ struct TwoPointTexts {
     std::string x1, y1; // point A
     std::string x2, y2; // point B
 };
-ReportLines TwoPointDistanceReport(const TwoPointTexts& texts);
+ReportLines TwoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& texts);
 
 struct PointLineTexts {
     std::string x0, y0;  // the point
     std::string a, b, c; // the line a·x + b·y + c = 0
 };
-ReportLines PointLineReport(const PointLineTexts& texts);
+ReportLines PointLineReport(engine::Engine& engine, const PointLineTexts& texts);
 
 struct TwoLinesTexts {
     std::string a1, b1, c1; // L1
     std::string a2, b2, c2; // L2
 };
-// The coefficients are read as plain numbers (leading decimal number, else 0).
-ReportLines TwoLinesReport(const TwoLinesTexts& texts);
+// The coefficients are expressions like on the other pages; an empty box is 0.
+ReportLines TwoLinesReport(engine::Engine& engine, const TwoLinesTexts& texts);
 
 // Line and curve. The slope sentence of the last real line is kept from one report to
 // the next: a "line" with a = b = 0 repeats it.
@@ -43,7 +44,7 @@ class LineCurveReport {
 public:
     // a, b, c of the line, then A, B, C, D, E, F of the curve, as expression texts.
     using Texts = std::array<std::string, 9>;
-    ReportLines build(const Texts& texts);
+    ReportLines build(engine::Engine& engine, const Texts& texts);
 
 private:
     std::string slopeNote_;

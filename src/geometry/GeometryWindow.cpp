@@ -3,6 +3,7 @@
 #include "FlatButton.h"
 #include "QtText.h"
 #include "ResultBox.h"
+#include "Services.h"
 #include "TabLabel.h"
 
 #include <QGroupBox>
@@ -82,9 +83,8 @@ std::string textOf(const QLineEdit* box)
 
 } // namespace
 
-GeometryWindow::GeometryWindow(Services& /*services: this window asks nothing of the user*/,
-                               QWidget* owner)
-    : QWidget(owner, Qt::Tool)
+GeometryWindow::GeometryWindow(Services& services, QWidget* owner)
+    : QWidget(owner, Qt::Tool), engine_(services.engine)
 {
     setObjectName(QStringLiteral("fCountPanel"));
     setWindowTitle(QStringLiteral("Orvane-几何运算"));
@@ -270,20 +270,22 @@ void GeometryWindow::showReport(const geometry::ReportLines& lines)
 
 void GeometryWindow::cmdDotToDot_Click()
 {
-    showReport(geometry::TwoPointDistanceReport(
-        {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]), textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
+    showReport(
+        geometry::TwoPointDistanceReport(engine_, {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]),
+                                                   textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
 }
 
 void GeometryWindow::cmdDotToLine_Click()
 {
-    showReport(geometry::PointLineReport({textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
-                                          textOf(txtLi_[1]), textOf(txtLi_[2])}));
+    showReport(
+        geometry::PointLineReport(engine_, {textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
+                                            textOf(txtLi_[1]), textOf(txtLi_[2])}));
 }
 
 void GeometryWindow::cmdLineToLine_Click()
 {
     showReport(geometry::TwoLinesReport(
-        {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
+        engine_, {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
 }
 
 void GeometryWindow::cmdLineToLineClean_Click()
@@ -300,7 +302,7 @@ void GeometryWindow::StartCounts_Click()
         if (iValue_[i]->text().isEmpty()) iValue_[i]->setText(QStringLiteral("0"));
         texts[i] = textOf(iValue_[i]);
     }
-    showReport(lineCurve_.build(texts));
+    showReport(lineCurve_.build(engine_, texts));
 }
 
 } // namespace orvane

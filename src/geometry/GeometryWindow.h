@@ -81,6 +81,8 @@ private:
 
     ResultBox* txtOuter_ = nullptr;
     geometry::LineCurveReport lineCurve_;
+    // The shared engine of the services (the window asks nothing of the user).
+    engine::Engine& engine_;
 };
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -13,10 +14,11 @@ enum class FreeVariable { X, Y };
 
 // The expression at one value of the free variable, bound around the evaluation as
 // always; the text is compiled once per sweep.
-double evaluateAt(const CompiledExpression& expression, FreeVariable variable, double value)
+double evaluateAt(engine::Engine& engine, const CompiledExpression& expression,
+                  FreeVariable variable, double value)
 {
-    return variable == FreeVariable::X ? engine::EvaluateAtX(expression, value)
-                                       : engine::EvaluateAtY(expression, value);
+    return variable == FreeVariable::X ? engine.EvaluateAtX(expression, value)
+                                       : engine.EvaluateAtY(expression, value);
 }
 
 bool sameValue(double a, double b)
@@ -33,8 +35,8 @@ bool tooManySamples(double from, double to, double step)
 // The shared sweep of y = f(x) and x = f(y); `draw` receives the free variable and
 // the two values at both ends of each step.
 template <typename DrawSegment>
-TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable variable,
-                   DrawSegment drawSegment)
+TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest& request,
+                   FreeVariable variable, DrawSegment drawSegment)
 {
     surface.setPenWidth(request.width);
     surface.setForeColour(request.colour);
@@ -44,7 +46,7 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
     if (!(h > 0) || !std::isfinite(a) || !std::isfinite(b)) return TraceOutcome::Traced;
     if (b >= a && tooManySamples(a, b, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = engine::Compile(request.expression);
+    const auto expression = engine.Compile(request.expression);
     const Surface::Batch batch(surface);
     // The end of one step is usually the start of the next one (when rounding x to
     // three decimals leaves it as it is); its value is then taken over.
@@ -52,12 +54,19 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
     double endT = 0;
     double endValue = 0;
     double t = a;
+    long long samples = 0;
     while (t <= b) {
+        // Now and then: stop when asked to, tell how far the sweep is.
+        if ((++samples & 0xFFF) == 0) {
+            if (request.cancel && request.cancel->load(std::memory_order_relaxed))
+                return TraceOutcome::Cancelled;
+            if (request.progress) request.progress((t - a) / (b - a));
+        }
         t = RoundToThousandths(t);
         const double v1 =
-            haveEnd && sameValue(endT, t) ? endValue : evaluateAt(*expression, variable, t);
+            haveEnd && sameValue(endT, t) ? endValue : evaluateAt(engine, *expression, variable, t);
         const double t2 = t + h;
-        const double v2 = evaluateAt(*expression, variable, t2);
+        const double v2 = evaluateAt(engine, *expression, variable, t2);
         haveEnd = true;
         endT = t2;
         endValue = v2;
@@ -76,6 +85,12 @@ TraceOutcome sweep(Surface& surface, const TraceRequest& request, FreeVariable v
 
 } // namespace
 
+double TraceSamples(const TraceRequest& request)
+{
+    const double samples = (request.rangeMax - request.rangeMin) / request.step;
+    return samples > 0 ? samples : 0;
+}
+
 std::optional<double> StepFromSmoothness(double smoothness)
 {
     if (!(smoothness > 0) || !std::isfinite(smoothness)) return std::nullopt;
@@ -92,57 +107,60 @@ double RoundToThousandths(double x)
     return std::isfinite(r) ? r : x;
 }
 
-TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request)
+TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
-    return sweep(surface, request, FreeVariable::X,
+    return sweep(surface, engine, request, FreeVariable::X,
                  [&](double x1, double y1, double x2, double y2) {
                      surface.line({float(x1), float(y1)}, {float(x2), float(y2)});
                  });
 }
 
-TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request)
+TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
-    return sweep(surface, request, FreeVariable::Y,
+    return sweep(surface, engine, request, FreeVariable::Y,
                  [&](double y1, double g1, double y2, double g2) {
                      surface.line({float(g1), float(y1)}, {float(g2), float(y2)});
                  });
 }
 
-TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
+TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     surface.setPenWidth(request.width);
     surface.setForeColour(request.colour);
     const double h = request.step;
     if (!(h > 0)) return TraceOutcome::Traced;
-    double pi = engine::Evaluate("pi");
+    double pi = engine.Evaluate("pi");
     if (pi == ErrorValue) pi = 3.1415926535;
     const double end = 2 * pi;
-    if (!std::isfinite(end)) return TraceOutcome::Traced;
+    if (!std::isfinite(end) || end < 0) return TraceOutcome::Traced;
     if (tooManySamples(0, end, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = engine::Compile(request.expression);
+    const auto expression = engine.Compile(request.expression);
     const Surface::Batch batch(surface);
+    // θ on a grid of three decimals; the last sample is 2π itself, whether or not the
+    // step divides it, so that a closed curve closes.
+    const auto next = [&](double theta) {
+        const double after = std::min(RoundToThousandths(theta + h), end);
+        return after > theta ? after : end + 1; // past the end once it stops moving
+    };
     // Search for the first defined point.
     double theta = 0;
     double x0 = 0, y0 = 0;
     bool found = false;
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
-        const double r = engine::EvaluateAtX(*expression, theta);
+    for (; theta <= end; theta = next(theta)) {
+        const double r = engine.EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
             y0 = r * std::sin(theta);
             found = true;
             break;
         }
-        theta += h;
     }
     if (!found) return TraceOutcome::Traced;
 
     // Trace on from there; undefined samples are skipped and bridged by a chord.
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
-        const double r = engine::EvaluateAtX(*expression, theta);
+    for (; theta <= end; theta = next(theta)) {
+        const double r = engine.EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
             const double y = r * std::sin(theta);
@@ -150,7 +168,6 @@ TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request)
             x0 = x;
             y0 = y;
         }
-        theta += h;
     }
     return TraceOutcome::Traced;
 }

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "Engine.h"
 #include "Surface.h"
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -21,20 +24,30 @@ struct TraceRequest {
     double step = 0.01;
     Colour colour = 0;
     int width = 1;
+    // A long sweep looks at these now and then: set `cancel` to stop it; `progress`
+    // hears the share of the range done (0 to 1), on the thread that traces.
+    const std::atomic<bool>* cancel = nullptr;
+    std::function<void(double)> progress;
 };
 
 // A sweep never runs longer than this many samples; a wider range is refused whole.
 inline constexpr double MaxTraceSamples = 2'000'000;
 
-enum class TraceOutcome { Traced, RangeTooLarge };
+enum class TraceOutcome { Traced, RangeTooLarge, Cancelled };
 
+// Samples a sweep of the request takes (y = f(x), x = f(y)): what decides whether a trace
+// is long enough to go to a worker thread.
+double TraceSamples(const TraceRequest& request);
+
+// The sweeps evaluate with the engine they are given: the program's shared one, or a copy
+// of it on a worker thread.
 // y = f(x): two evaluations per step, no segment across an undefined sample or a jump
 // of more than 10 units. No clipping: far points go to the surface as they are.
-TraceOutcome DrawFunctionY(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // x = f(y): the same with y as the free variable.
-TraceOutcome DrawFunctionX(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // rho = f(theta) for theta in 0..2*pi; undefined samples are bridged by a chord.
 // The range of the request is not used.
-TraceOutcome DrawPolar(Surface& surface, const TraceRequest& request);
+TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 
 } // namespace orvane

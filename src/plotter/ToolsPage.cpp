@@ -25,7 +25,8 @@ QPushButton* toolButton(const char* name, const char* caption, QWidget* parent)
 }
 } // namespace
 
-ToolsPage::ToolsPage(PlotterHost& host, QWidget* parent) : QFrame(parent)
+ToolsPage::ToolsPage(PlotterHost& host, engine::Engine& engine, QWidget* parent)
+    : QFrame(parent), engine_(engine)
 {
     setObjectName(QStringLiteral("Fra_3"));
     auto* frame = new QGroupBox(QStringLiteral("计算表达式"), this);
@@ -86,7 +87,7 @@ bool ToolsPage::eventFilter(QObject* watched, QEvent* event)
 void ToolsPage::evaluate()
 {
     const std::string text = toStdString(txtBiao_->text());
-    const double value = engine::Evaluate(text);
+    const double value = engine_.Evaluate(text);
     if (value == ErrorValue)
         txtBres_->setText(QStringLiteral("计算错误！"));
     else

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <QFrame>
 
 class QLineEdit;
@@ -14,7 +16,7 @@ class PlotterHost;
 class ToolsPage : public QFrame {
     Q_OBJECT
 public:
-    explicit ToolsPage(PlotterHost& host, QWidget* parent = nullptr);
+    ToolsPage(PlotterHost& host, engine::Engine& engine, QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -24,6 +26,7 @@ private:
 
     QLineEdit* txtBiao_;
     QLineEdit* txtBres_;
+    engine::Engine& engine_;
 };
 
 } // namespace orvane

@@ -1,33 +1,89 @@
 #include "PictureExport.h"
 
 #include "Colours.h"
+#include "PictureFiles.h"
+#include "QtText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace orvane {
 
 bool WriteBitmap(const QString& path, const QImage& image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteImageFile(path, image, PictureFormat::Bmp);
 }
 
-bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& image)
+namespace {
+
+QSize padSize(const QImage& padImage)
+{
+    return padImage.deviceIndependentSize().toSize();
+}
+
+} // namespace
+
+int PictureScaleFrom(const QString& text)
+{
+    const double scale = NumberText::RoundHalfEven(leadingNumber(text));
+    return scale >= 4 ? 4 : scale <= 1 ? 1 : int(scale);
+}
+
+namespace {
+
+// Writes the picture in the format the path's extension names; false on cancel or failure
+// (`cancelled` says which).
+bool writePictureAs(SystemDialogs& dialogs, QWidget* owner, const QString& path,
+                    const PadDocument& document, const QImage& padImage, bool& cancelled)
+{
+    switch (PictureFormatOf(path)) {
+    case PictureFormat::Bmp:
+        return WriteBitmap(path, padImage);
+    case PictureFormat::Png: {
+        const std::optional<QString> scale = dialogs.showInputDialog(
+            owner,
+            {QStringLiteral("保存"), QStringLiteral("放大倍数（1～4）："), QStringLiteral("2")});
+        cancelled = !scale;
+        if (!scale) return false;
+        return WritePicture(path, document, padSize(padImage), PictureScaleFrom(*scale));
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf:
+        break;
+    }
+    return WritePicture(path, document, padSize(padImage));
+}
+
+} // namespace
+
+bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
+                        const QImage& padImage)
 {
     const std::optional<QString> path = dialogs.showSaveDialog(
-        owner,
-        {QStringLiteral("保存"), QStringLiteral("图象文件 (*.bmp)"), QStringLiteral("*.bmp"), {}});
+        owner, {QStringLiteral("保存"),
+                QStringLiteral("图象文件 (*.bmp);;PNG 图象 (*.png);;SVG 矢量图 (*.svg);;"
+                               "PDF 文档 (*.pdf)"),
+                QStringLiteral("*.bmp"),
+                {}});
     if (!path) return false;
-    if (WriteBitmap(*path, image)) return true;
-    dialogs.informCannotWrite(owner, QStringLiteral("无法保存图象文件："), *path);
+    bool cancelled = false;
+    if (writePictureAs(dialogs, owner, *path, document, padImage, cancelled)) return true;
+    if (!cancelled) dialogs.informCannotWrite(owner, QStringLiteral("无法保存图象文件："), *path);
     return false;
+}
+
+void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage)
+{
+    auto* data = new QMimeData;
+    QImage image = padImage;
+    image.setDevicePixelRatio(1);
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/svg+xml"), PictureSvg(document, padSize(padImage)));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,

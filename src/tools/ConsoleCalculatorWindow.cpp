@@ -96,7 +96,8 @@ QString text(const char* utf8)
 
 } // namespace
 
-ConsoleCalculatorWindow::ConsoleCalculatorWindow(Services&, QWidget* owner) : QWidget(owner)
+ConsoleCalculatorWindow::ConsoleCalculatorWindow(Services& services, QWidget* owner)
+    : QWidget(owner), engine_(services.engine)
 {
     tools::makeOwnedWindow(this);
     setObjectName(QStringLiteral("frmVMDOS"));
@@ -242,13 +243,13 @@ void ConsoleCalculatorWindow::inTimer_Timer()
     if (anyInputVisible()) return;
     std::array<double, 4> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = engine::Evaluate(toStdString(inputText_[i]->text()));
+        values[i] = engine_.Evaluate(toStdString(inputText_[i]->text()));
     screen_->print();
     screen_->setPrintPosition(QPointF(twips(200), height() - twips(1000)));
     inTimer_->stop();
     if (pendingFormula_ == 0) return;
     const FormulaCatalogue::Result result =
-        FormulaCatalogue::Compute(pendingFormula_, values[0], values[1], values[2]);
+        FormulaCatalogue::Compute(engine_, pendingFormula_, values[0], values[1], values[2]);
     if (!result.ok()) {
         screen_->print(formulaFaultText(result.fault));
         return;

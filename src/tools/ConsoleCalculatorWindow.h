@@ -20,7 +20,7 @@ struct ConsoleFormula;
 class ConsoleCalculatorWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window shows no dialogs; it takes the services like every tool window.
+    // The window shows no dialogs; of the services it uses the shared engine.
     ConsoleCalculatorWindow(Services& services, QWidget* owner);
 
     // The window's text screen, as printed.
@@ -56,6 +56,7 @@ private:
     QTimer* inTimer_ = nullptr;
     std::int16_t menuLevel_ = 0;
     std::int16_t pendingFormula_ = 0;
+    engine::Engine& engine_;
 };
 
 } // namespace orvane

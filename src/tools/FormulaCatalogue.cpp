@@ -3,19 +3,20 @@
 #include "Engine.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace orvane::FormulaCatalogue {
 
 namespace {
 
 // The user's constant Pi at the time of the computation (the error value when removed).
-double pi()
+double pi(engine::Engine& engine)
 {
-    static const auto program = engine::Compile("Pi");
-    return engine::Evaluate(*program);
+    return engine.Evaluate("Pi");
 }
 
 Result fault(Fault f)
@@ -47,38 +48,66 @@ Result fallingProduct(double a, double b, double& product)
     return {};
 }
 
+// Beyond this many factors the result of C(a, b) is out of reach anyway (for whole
+// numbers the shorter product is taken first); the loop stays short.
+constexpr double MaxCombinationFactors = 10'000'000;
+
 struct Entry {
     int number;
     int inputs;
-    std::function<Result(double, double, double)> compute;
+    std::function<Result(engine::Engine&, double, double, double)> compute;
 };
 
 const std::array<Entry, 23>& catalogue()
 {
     static const std::array<Entry, 23> entries = {{
-        {1, 2, [](double a, double b, double) { return TriangleBaseHeight(a, b); }},
-        {2, 3, [](double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
-        {3, 3, [](double a, double b, double c) { return TriangleHeron(a, b, c); }},
-        {4, 2, [](double a, double b, double) { return Rectangle(a, b); }},
-        {5, 2, [](double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
-        {6, 3, [](double a, double b, double c) { return ParallelogramSidesAngle(a, b, c); }},
-        {7, 3, [](double a, double b, double c) { return Trapezoid(a, b, c); }},
-        {8, 1, [](double a, double, double) { return Circle(a); }},
-        {9, 2, [](double a, double b, double) { return SectorArc(a, b); }},
-        {10, 2, [](double a, double b, double) { return SectorAngle(a, b); }},
-        {11, 2, [](double a, double b, double) { return Ellipse(a, b); }},
-        {12, 1, [](double a, double, double) { return SphereSurface(a); }},
-        {13, 2, [](double a, double b, double) { return CylinderSurface(a, b); }},
-        {101, 1, [](double a, double, double) { return SphereVolume(a); }},
-        {102, 2, [](double a, double b, double) { return CylinderVolume(a, b); }},
-        {103, 2, [](double a, double b, double) { return ConeVolume(a, b); }},
-        {104, 2, [](double a, double b, double) { return PyramidVolume(a, b); }},
-        {201, 3, [](double a, double b, double c) { return ArithmeticSum(a, b, c); }},
-        {202, 3, [](double a, double b, double c) { return GeometricSum(a, b, c); }},
-        {203, 1, [](double a, double, double) { return SumOfSquares(a); }},
-        {204, 1, [](double a, double, double) { return SumOfCubes(a); }},
-        {301, 2, [](double a, double b, double) { return Permutations(a, b); }},
-        {302, 2, [](double a, double b, double) { return Combinations(a, b); }},
+        {1, 2,
+         [](engine::Engine&, double a, double b, double) { return TriangleBaseHeight(a, b); }},
+        {2, 3,
+         [](engine::Engine&, double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
+        {3, 3,
+         [](engine::Engine&, double a, double b, double c) { return TriangleHeron(a, b, c); }},
+        {4, 2, [](engine::Engine&, double a, double b, double) { return Rectangle(a, b); }},
+        {5, 2,
+         [](engine::Engine&, double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
+        {6, 3,
+         [](engine::Engine&, double a, double b, double c) {
+             return ParallelogramSidesAngle(a, b, c);
+         }},
+        {7, 3, [](engine::Engine&, double a, double b, double c) { return Trapezoid(a, b, c); }},
+        {8, 1, [](engine::Engine& engine, double a, double, double) { return Circle(engine, a); }},
+        {9, 2, [](engine::Engine&, double a, double b, double) { return SectorArc(a, b); }},
+        {10, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return SectorAngle(engine, a, b);
+         }},
+        {11, 2,
+         [](engine::Engine& engine, double a, double b, double) { return Ellipse(engine, a, b); }},
+        {12, 1,
+         [](engine::Engine& engine, double a, double, double) { return SphereSurface(engine, a); }},
+        {13, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return CylinderSurface(engine, a, b);
+         }},
+        {101, 1,
+         [](engine::Engine& engine, double a, double, double) { return SphereVolume(engine, a); }},
+        {102, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return CylinderVolume(engine, a, b);
+         }},
+        {103, 2,
+         [](engine::Engine& engine, double a, double b, double) {
+             return ConeVolume(engine, a, b);
+         }},
+        {104, 2, [](engine::Engine&, double a, double b, double) { return PyramidVolume(a, b); }},
+        {201, 3,
+         [](engine::Engine&, double a, double b, double c) { return ArithmeticSum(a, b, c); }},
+        {202, 3,
+         [](engine::Engine&, double a, double b, double c) { return GeometricSum(a, b, c); }},
+        {203, 1, [](engine::Engine&, double a, double, double) { return SumOfSquares(a); }},
+        {204, 1, [](engine::Engine&, double a, double, double) { return SumOfCubes(a); }},
+        {301, 2, [](engine::Engine&, double a, double b, double) { return Permutations(a, b); }},
+        {302, 2, [](engine::Engine&, double a, double b, double) { return Combinations(a, b); }},
     }};
     return entries;
 }
@@ -108,11 +137,11 @@ int InputCount(int number)
     return entry ? entry->inputs : 0;
 }
 
-Result Compute(int number, double a, double b, double c)
+Result Compute(engine::Engine& engine, int number, double a, double b, double c)
 {
     const Entry* entry = find(number);
     if (!entry) return fault(Fault::OutOfRange);
-    return entry->compute(a, b, c);
+    return entry->compute(engine, a, b, c);
 }
 
 Result TriangleBaseHeight(double a, double b)
@@ -153,9 +182,9 @@ Result Trapezoid(double a, double b, double c)
     return finish((a + b) * c / 2);
 }
 
-Result Circle(double a)
+Result Circle(engine::Engine& engine, double a)
 {
-    return finish(pi() * a * a);
+    return finish(pi(engine) * a * a);
 }
 
 Result SectorArc(double a, double b)
@@ -163,39 +192,39 @@ Result SectorArc(double a, double b)
     return finish(0.5 * a * b);
 }
 
-Result SectorAngle(double a, double b)
+Result SectorAngle(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b / 360);
+    return finish(pi(engine) * a * a * b / 360);
 }
 
-Result Ellipse(double a, double b)
+Result Ellipse(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * b);
+    return finish(pi(engine) * a * b);
 }
 
-Result SphereSurface(double a)
+Result SphereSurface(engine::Engine& engine, double a)
 {
-    return finish(4 * pi() * a * a);
+    return finish(4 * pi(engine) * a * a);
 }
 
-Result CylinderSurface(double a, double b)
+Result CylinderSurface(engine::Engine& engine, double a, double b)
 {
-    return finish(2 * pi() * a * (b + a));
+    return finish(2 * pi(engine) * a * (b + a));
 }
 
-Result SphereVolume(double a)
+Result SphereVolume(engine::Engine& engine, double a)
 {
-    return finish(4 * pi() * a * a * a / 3);
+    return finish(4 * pi(engine) * a * a * a / 3);
 }
 
-Result CylinderVolume(double a, double b)
+Result CylinderVolume(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b);
+    return finish(pi(engine) * a * a * b);
 }
 
-Result ConeVolume(double a, double b)
+Result ConeVolume(engine::Engine& engine, double a, double b)
 {
-    return finish(pi() * a * a * b / 3);
+    return finish(pi(engine) * a * a * b / 3);
 }
 
 Result PyramidVolume(double a, double b)
@@ -236,12 +265,28 @@ Result Permutations(double a, double b)
 Result Combinations(double a, double b)
 {
     if (a == 0) return finish(1);
-    double product = 1;
-    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
-    // Dividing by 1, 2, 3, ... drives the quotient to 0 quickly; past that it stays 0.
-    for (double j = 1; j <= b && product != 0; j += 1)
-        product /= j;
-    return finish(product);
+    // The factors a - b + 1, ..., a over the divisors 1, 2, ...: as many of each.
+    const double count = b >= 1 ? std::floor(b) : 0;
+    const bool whole = a == std::floor(a) && b == count;
+    // Choosing more than there are: no way at all.
+    if (whole && a > 0 && b > a) return finish(0);
+    // C(n, m) = C(n, n - m): the shorter of the two products.
+    if (whole && a > 0 && a - b < b) return Combinations(a, a - b);
+    if (count > MaxCombinationFactors) return fault(Fault::OutOfRange);
+    // Multiplied and divided in turn, the running value is C(a - b + j, j) after j steps:
+    // a whole number for whole inputs (exact up to 2^53) that never exceeds the result
+    // when it grows, so no factorial-sized product overflows on the way (C(171, 170) is
+    // 171).
+    double value = 1;
+    for (double j = 1; j <= count && value != 0; j += 1) {
+        const double factor = a - b + j;
+        value = std::fabs(value) <=
+                        std::numeric_limits<double>::max() / std::max(1.0, std::fabs(factor))
+                    ? value * factor / j
+                    : value / j * factor;
+        if (!std::isfinite(value)) return fault(Fault::OutOfRange);
+    }
+    return finish(value);
 }
 
 } // namespace orvane::FormulaCatalogue

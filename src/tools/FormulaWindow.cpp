@@ -131,7 +131,7 @@ void FormulaWindow::lisType_Click()
     TakeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description), values);
     values.resize(3, 0);
     const FormulaCatalogue::Result result =
-        FormulaCatalogue::Compute(row->number, values[0], values[1], values[2]);
+        FormulaCatalogue::Compute(services_.engine, row->number, values[0], values[1], values[2]);
     if (!result.ok()) {
         services_.dialogs.inform(this, formulaFaultText(result.fault), MessageIcon::Warning);
         return;
@@ -148,7 +148,7 @@ void FormulaWindow::TakeFormula(const QString& formulaText, const QString& descr
         request.prompt = formulaText + QLatin1Char('\n') + description + QLatin1Char('\n') +
                          QLatin1Char(static_cast<char>('a' + i)) + QLatin1Char('=');
         const std::optional<QString> answer = services_.dialogs.showInputDialog(this, request);
-        values[i] = engine::Evaluate(toStdString(answer.value_or(QString())));
+        values[i] = services_.engine.Evaluate(toStdString(answer.value_or(QString())));
     }
 }
 

@@ -22,7 +22,8 @@ constexpr int RowHeight = 30;
 constexpr int FieldHeight = 22;
 } // namespace
 
-IntegralWindow::IntegralWindow(Services&, QWidget* owner) : QWidget(owner)
+IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
+    : QWidget(owner), engine_(services.engine)
 {
     tools::makeOwnedWindow(this);
     setObjectName(QStringLiteral("frmIntegral"));
@@ -69,16 +70,16 @@ QLineEdit* IntegralWindow::addBox(const char* name, const QString& label, const 
 std::optional<double> IntegralWindow::CountIntegral(const QString& integrand, double a, double b,
                                                     std::int16_t n) const
 {
-    return orvane::CountIntegral(toStdString(integrand), a, b, n);
+    return orvane::CountIntegral(engine_, toStdString(integrand), a, b, n);
 }
 
 void IntegralWindow::cmdCount_Click()
 {
-    const double a = engine::Evaluate(toStdString(txtA_->text()));
-    const double b = engine::Evaluate(toStdString(txtB_->text()));
+    const double a = engine_.Evaluate(toStdString(txtA_->text()));
+    const double b = engine_.Evaluate(toStdString(txtB_->text()));
     // A count outside 16 bits ends the click and leaves the last result standing.
     const std::optional<std::int16_t> n =
-        NumberText::ToInt16(engine::Evaluate(toStdString(txtN0_->text())));
+        NumberText::ToInt16(engine_.Evaluate(toStdString(txtN0_->text())));
     if (!n) return;
     // A faulted computation has no value and shows as 0.00.
     const double r = CountIntegral(txtCS_->text(), a, b, *n).value_or(0);

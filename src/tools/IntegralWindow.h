@@ -21,7 +21,7 @@ namespace orvane {
 class IntegralWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window shows no dialogs; it takes the services like every tool window.
+    // The window shows no dialogs; of the services it uses the shared engine.
     IntegralWindow(Services& services, QWidget* owner);
 
     // The integral of `integrand` from a to b with n sub-intervals; no value when the
@@ -41,6 +41,7 @@ private:
     QLineEdit* txtN0_ = nullptr;
     QPushButton* cmdCount_ = nullptr;
     ElidedLabel* resout_ = nullptr;
+    engine::Engine& engine_;
 };
 
 } // namespace orvane

@@ -23,7 +23,8 @@ constexpr double FixedPi = 3.1415926535;
 const QString ResultHint = QStringLiteral("结果为角度(0°~90°)");
 } // namespace
 
-InverseTrigWindow::InverseTrigWindow(Services&, QWidget* owner) : QWidget(owner)
+InverseTrigWindow::InverseTrigWindow(Services& services, QWidget* owner)
+    : QWidget(owner), engine_(services.engine)
 {
     tools::makeOwnedWindow(this);
     setWindowFlag(Qt::WindowStaysOnTopHint, true);
@@ -97,7 +98,7 @@ void InverseTrigWindow::compute(const char* function)
 {
     const QString expression =
         QString::fromLatin1(function) + QLatin1Char('(') + txtInp_->text() + QLatin1Char(')');
-    lastResult_ = engine::Evaluate(toStdString(expression));
+    lastResult_ = engine_.Evaluate(toStdString(expression));
     if (lastResult_ == ErrorValue) {
         txtRes_->setText(QStringLiteral(" Error"));
         return;

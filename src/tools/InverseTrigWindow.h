@@ -13,7 +13,7 @@ namespace orvane {
 class InverseTrigWindow : public QWidget {
     Q_OBJECT
 public:
-    // The window shows no dialogs; it takes the services like every tool window.
+    // The window shows no dialogs; of the services it uses the shared engine.
     InverseTrigWindow(Services& services, QWidget* owner);
 
     // The last raw result, in radians.
@@ -35,6 +35,7 @@ private:
     QLineEdit* txtInp_ = nullptr;
     QLineEdit* txtRes_ = nullptr;
     double lastResult_ = 0;
+    engine::Engine& engine_;
 };
 
 } // namespace orvane

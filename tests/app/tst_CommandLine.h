@@ -5,7 +5,6 @@
 class TestCommandLine : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void parses_data();
     void parses();
     void functionFileArgument_data();
@@ -16,5 +15,6 @@ private slots:
     void realProgram();
     void renderWritesPicture_data();
     void renderWritesPicture();
+    void renderWritesVectorPictures();
     void renderRefusesBadOutput();
 };

@@ -12,11 +12,11 @@ constexpr double Pi = 3.14159265358979;
 constexpr double E = orvane::ErrorValue;
 } // namespace
 
-void InstallDefaultConstants()
+void InstallDefaultConstants(orvane::engine::Engine& engine)
 {
-    orvane::engine::AddUserConstant("Pi", "3.14159265358979");
-    orvane::engine::AddUserConstant("e", "2.71828182845905");
-    orvane::engine::AddUserConstant("g", "9.8");
+    engine.AddUserConstant("Pi", "3.14159265358979");
+    engine.AddUserConstant("e", "2.71828182845905");
+    engine.AddUserConstant("g", "9.8");
 }
 
 const std::vector<Value>& Values()

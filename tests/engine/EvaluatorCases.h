@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <string>
 #include <vector>
 
@@ -29,7 +31,7 @@ struct Text {
 };
 
 // Pi, e and g, as start-up installs them when the settings hold no constants.
-void InstallDefaultConstants();
+void InstallDefaultConstants(orvane::engine::Engine& engine);
 
 // Results, to rounding (exact for ErrorValue and 0).
 const std::vector<Value>& Values();

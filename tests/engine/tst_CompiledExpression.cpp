@@ -40,39 +40,6 @@ std::uint64_t bitsOf(double v)
     return bits;
 }
 
-Observation observe(double v)
-{
-    const ExpressionEvaluator& evaluator = engine::SharedEvaluator();
-    return {bitsOf(v), evaluator.LastErrorPosition(), evaluator.ConstantCount(),
-            engine::ConstantNames()};
-}
-
-Observation scanned(const std::string& text, Binding binding, double v)
-{
-    switch (binding) {
-    case Binding::X:
-        return observe(engine::EvaluateAtX(text, v));
-    case Binding::Y:
-        return observe(engine::EvaluateAtY(text, v));
-    case Binding::None:
-        break;
-    }
-    return observe(engine::Evaluate(text));
-}
-
-Observation compiled(const CompiledExpression& program, Binding binding, double v)
-{
-    switch (binding) {
-    case Binding::X:
-        return observe(engine::EvaluateAtX(program, v));
-    case Binding::Y:
-        return observe(engine::EvaluateAtY(program, v));
-    case Binding::None:
-        break;
-    }
-    return observe(engine::Evaluate(program));
-}
-
 QString printable(const std::string& text)
 {
     QString out;
@@ -91,27 +58,65 @@ QString describe(const Observation& o)
         .arg(o.names.size());
 }
 
-// Runs `program` and a scan of its text under the same binding; records a failure of
-// the current test when they differ in anything a caller could see.
-bool agree(const CompiledExpression& program, Binding binding, double v)
-{
-    const Observation s = scanned(program.text(), binding, v);
-    const Observation c = compiled(program, binding, v);
-    if (s == c) return true;
-    const char* bound = binding == Binding::X ? "x" : binding == Binding::Y ? "y" : "nothing";
-    QTest::qFail(
-        qPrintable(QStringLiteral("\"%1\" with %2 bound to %3:\n  scanned  %4\n  compiled %5")
-                       .arg(printable(program.text()), QLatin1String(bound))
-                       .arg(v, 0, 'g', 17)
-                       .arg(describe(s), describe(c))),
-        __FILE__, __LINE__);
-    return false;
-}
+// Runs programs and scans of their texts with one engine and compares what a caller
+// could see.
+struct Differential {
+    engine::Engine& engine;
 
-bool agree(const std::string& text, Binding binding = Binding::None, double v = 0)
-{
-    return agree(CompiledExpression(text), binding, v);
-}
+    Observation observe(double v) const
+    {
+        return {bitsOf(v), engine.LastErrorPosition(), engine.ConstantCount(),
+                engine.ConstantNames()};
+    }
+
+    Observation scanned(const std::string& text, Binding binding, double v) const
+    {
+        switch (binding) {
+        case Binding::X:
+            return observe(engine.EvaluateAtX(text, v));
+        case Binding::Y:
+            return observe(engine.EvaluateAtY(text, v));
+        case Binding::None:
+            break;
+        }
+        return observe(engine.Evaluate(text));
+    }
+
+    Observation compiled(const CompiledExpression& program, Binding binding, double v) const
+    {
+        switch (binding) {
+        case Binding::X:
+            return observe(engine.EvaluateAtX(program, v));
+        case Binding::Y:
+            return observe(engine.EvaluateAtY(program, v));
+        case Binding::None:
+            break;
+        }
+        return observe(engine.Evaluate(program));
+    }
+
+    // Runs `program` and a scan of its text under the same binding; records a failure of
+    // the current test when they differ in anything a caller could see.
+    bool agree(const CompiledExpression& program, Binding binding, double v) const
+    {
+        const Observation s = scanned(program.text(), binding, v);
+        const Observation c = compiled(program, binding, v);
+        if (s == c) return true;
+        const char* bound = binding == Binding::X ? "x" : binding == Binding::Y ? "y" : "nothing";
+        QTest::qFail(
+            qPrintable(QStringLiteral("\"%1\" with %2 bound to %3:\n  scanned  %4\n  compiled %5")
+                           .arg(printable(program.text()), QLatin1String(bound))
+                           .arg(v, 0, 'g', 17)
+                           .arg(describe(s), describe(c))),
+            __FILE__, __LINE__);
+        return false;
+    }
+
+    bool agree(const std::string& text, Binding binding = Binding::None, double v = 0) const
+    {
+        return agree(CompiledExpression(text), binding, v);
+    }
+};
 
 // Values of the unknowns that test the edges: signed zeros, huge and tiny numbers,
 // NaNs of both signs (a signalling one too) and infinities.
@@ -135,55 +140,57 @@ const std::vector<double>& specialValues()
     return values;
 }
 
-void installTestConstants()
+void installTestConstants(engine::Engine& engine)
 {
-    EvaluatorCases::InstallDefaultConstants();
-    engine::AddUserConstant("k", "2");
-    engine::AddUserConstant("a_1", "-0.5");
-    engine::AddUserConstant("big", "1e300");
-    engine::AddUserConstant("neg0", "-0");
+    EvaluatorCases::InstallDefaultConstants(engine);
+    engine.AddUserConstant("k", "2");
+    engine.AddUserConstant("a_1", "-0.5");
+    engine.AddUserConstant("big", "1e300");
+    engine.AddUserConstant("neg0", "-0");
 }
 
 } // namespace
 
 void TestCompiledExpression::init()
 {
-    engine::ResetEngine();
-    installTestConstants();
+    engine_ = engine::Engine();
+    installTestConstants(engine_);
 }
 
 void TestCompiledExpression::sameAsScanningOnCaseTables()
 {
+    const Differential d{engine_};
     for (const auto* table : {&EvaluatorCases::Values(), &EvaluatorCases::ExactValues()}) {
         for (const auto& c : *table) {
             const CompiledExpression program(c.text);
             if (c.x == EvaluatorCases::Unbound) {
-                if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, 3)) return;
-            } else if (!agree(program, Binding::X, c.x) || !agree(program, Binding::Y, c.x)) {
+                if (!d.agree(program, Binding::None, 0) || !d.agree(program, Binding::X, 3)) return;
+            } else if (!d.agree(program, Binding::X, c.x) || !d.agree(program, Binding::Y, c.x)) {
                 return;
             }
         }
     }
     for (const auto& c : EvaluatorCases::Positions())
-        if (!agree(c.text)) return;
+        if (!d.agree(c.text)) return;
     for (const auto& c : EvaluatorCases::DeepNesting())
-        if (!agree(c.text)) return;
+        if (!d.agree(c.text)) return;
     const int limit = ExpressionEvaluator::MaxNesting;
     for (int depth : {limit, limit + 1}) {
         const std::string open(std::size_t(depth), '(');
         const std::string close(std::size_t(depth), ')');
-        if (!agree(open + "2" + close) || !agree(open + "x" + close, Binding::X, -1.5)) return;
+        if (!d.agree(open + "2" + close) || !d.agree(open + "x" + close, Binding::X, -1.5)) return;
     }
     for (const std::string& digits : {"1" + std::string(400, '0'), "1" + std::string(300, '0')})
-        if (!agree(digits)) return;
+        if (!d.agree(digits)) return;
 }
 
 void TestCompiledExpression::sameAsScanningOnEveryByte()
 {
+    const Differential d{engine_};
     for (int b = 1; b < 256; ++b) {
         const std::string c(1, static_cast<char>(b));
         for (const std::string& text : {"1" + c + "2", c, "x" + c, c + "x", "sin" + c + "(1)"})
-            if (!agree(text, Binding::X, 2)) return;
+            if (!d.agree(text, Binding::X, 2)) return;
     }
 }
 
@@ -202,6 +209,7 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts_data()
 
 void TestCompiledExpression::sameAsScanningOnRandomTexts()
 {
+    const Differential d{engine_};
     QFETCH(int, kind);
     QFETCH(uint, seed);
     QFETCH(int, count);
@@ -221,11 +229,11 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
         // One program for every run, so that its name look-ups are reused as well.
         const CompiledExpression program(text);
         const double x = ordinary(pick) / 1000.0;
-        if (!agree(program, Binding::None, 0) || !agree(program, Binding::X, x) ||
-            !agree(program, Binding::X, specials[special(pick)]) ||
-            !agree(program, Binding::Y, specials[special(pick)]))
+        if (!d.agree(program, Binding::None, 0) || !d.agree(program, Binding::X, x) ||
+            !d.agree(program, Binding::X, specials[special(pick)]) ||
+            !d.agree(program, Binding::Y, specials[special(pick)]))
             return;
-        if (engine::EvaluateAtX(program, x) != ErrorValue) ++succeeded;
+        if (engine_.EvaluateAtX(program, x) != ErrorValue) ++succeeded;
     }
     // The texts must exercise both outcomes to prove anything.
     QVERIFY2(succeeded * 100 >= count * succeeding, qPrintable(QString::number(succeeded)));
@@ -234,103 +242,100 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
 
 void TestCompiledExpression::followsConstantChanges()
 {
-    const auto program = engine::Compile("pi*k+x");
+    const Differential d{engine_};
+    const auto program = engine_.Compile("pi*k+x");
     const auto check = [&](double expected) {
-        QVERIFY(agree(*program, Binding::X, 2));
-        QCOMPARE(engine::EvaluateAtX(*program, 2), expected);
+        QVERIFY(d.agree(*program, Binding::X, 2));
+        QCOMPARE(engine_.EvaluateAtX(*program, 2), expected);
     };
     check(3.14159265358979 * 2 + 2);
-    QVERIFY(engine::RemoveSelectedConstant(0).ok); // Pi
+    QVERIFY(engine_.RemoveSelectedConstant(0).ok); // Pi
     check(ErrorValue);
-    QVERIFY(engine::AddUserConstant("pi", "3").ok);
+    QVERIFY(engine_.AddUserConstant("pi", "3").ok);
     check(8);
     // A second k leaves the first value in force.
-    QVERIFY(engine::AddUserConstant("K", "5").ok);
+    QVERIFY(engine_.AddUserConstant("K", "5").ok);
     check(8);
-    const auto& names = engine::ConstantNames();
+    const auto& names = engine_.ConstantNames();
     const int k = int(std::find(names.begin(), names.end(), "k") - names.begin());
-    QVERIFY(engine::RemoveSelectedConstant(k).ok);
+    QVERIFY(engine_.RemoveSelectedConstant(k).ok);
     check(ErrorValue);
-    engine::SharedEvaluator().AddConstant("k", 5);
+    engine_.AddConstant("k", 5);
     check(17);
 }
 
 void TestCompiledExpression::bindsUnknownsAsScanningDoes()
 {
-    // Each form in turn from the same start: a binding left in force, then two
-    // evaluations at x = 5 and one without binding.
-    struct Run {
-        std::vector<double> results;
-        std::vector<std::vector<std::string>> names;
-    };
+    // Each form in turn from the same start: y bound, x bound around the evaluations, a
+    // binding of x made inside one that is in force already, and one evaluation with x
+    // bound only for the binding's life.
     const CompiledExpression program("x*10+y");
     const auto run = [&](bool useProgram) {
-        engine::ResetEngine();
-        installTestConstants();
-        Run r;
+        engine::Engine engine;
+        installTestConstants(engine);
+        std::vector<double> results;
         const auto evaluate = [&](bool bindX) {
-            double v = 0;
+            const std::string& text = program.text();
             if (useProgram)
-                v = bindX ? engine::EvaluateAtX(program, 5) : engine::Evaluate(program);
+                results.push_back(bindX ? engine.EvaluateAtX(program, 5)
+                                        : engine.Evaluate(program));
             else
-                v = bindX ? engine::EvaluateAtX(program.text(), 5)
-                          : engine::Evaluate(program.text());
-            r.results.push_back(v);
-            r.names.push_back(engine::ConstantNames());
+                results.push_back(bindX ? engine.EvaluateAtX(text, 5) : engine.Evaluate(text));
         };
-        engine::SetVariableY(0.5);
-        engine::SetVariableX(1);
+        const engine::UnknownBinding y(engine, engine::Unknown::Y, 0.5);
+        {
+            const engine::UnknownBinding x(engine, engine::Unknown::X, 1);
+            evaluate(true); // the binding in force keeps its value
+            evaluate(false);
+        }
+        evaluate(false); // x is unbound again
         evaluate(true);
-        evaluate(true);
-        evaluate(false);
-        engine::ClearVariableX();
-        evaluate(true);
-        return r;
+        results.push_back(double(engine.ConstantNames().size()));
+        return results;
     };
-    const Run scanning = run(false);
-    const Run compiledRun = run(true);
-    QCOMPARE(compiledRun.results, scanning.results);
-    QCOMPARE(compiledRun.names, scanning.names);
-    // The first binding stays in force for one evaluation, whose clearing removes it.
-    QCOMPARE(scanning.results, (std::vector<double>{10.5, 50.5, ErrorValue, 50.5}));
+    const std::vector<double> scanning = run(false);
+    QCOMPARE(run(true), scanning);
+    QCOMPARE(scanning, (std::vector<double>{10.5, 10.5, ErrorValue, 50.5, 7}));
 }
 
 void TestCompiledExpression::surviveAFreshEngine()
 {
     const CompiledExpression program("pi+1");
-    QVERIFY(agree(program, Binding::None, 0));
-    engine::ResetEngine();
-    QVERIFY(agree(program, Binding::None, 0));
-    QCOMPARE(engine::Evaluate(program), ErrorValue);
-    EvaluatorCases::InstallDefaultConstants();
-    QVERIFY(agree(program, Binding::None, 0));
+    QVERIFY(Differential{engine_}.agree(program, Binding::None, 0));
+    engine::Engine fresh;
+    const Differential d{fresh};
+    QVERIFY(d.agree(program, Binding::None, 0));
+    QCOMPARE(fresh.Evaluate(program), ErrorValue);
+    EvaluatorCases::InstallDefaultConstants(fresh);
+    QVERIFY(d.agree(program, Binding::None, 0));
 
-    // Two evaluators with different tables, taken in turn.
-    ExpressionEvaluator other;
+    // Two engines with different tables, taken in turn.
+    engine::Engine other;
     other.AddConstant("zz", 1);
     other.AddConstant("PI", 10);
-    QCOMPARE(other.MFEExpression(program), 11.0);
-    QCOMPARE(engine::Evaluate(program), 3.14159265358979 + 1);
-    QCOMPARE(other.MFEExpression(program), 11.0);
+    QCOMPARE(other.Evaluate(program), 11.0);
+    QCOMPARE(fresh.Evaluate(program), 3.14159265358979 + 1);
+    QCOMPARE(other.Evaluate(program), 11.0);
 }
 
 void TestCompiledExpression::numbersAreWorkedOutOnce()
 {
+    const Differential d{engine_};
     // The designer's default curve: its number-only parts cost nothing per point.
     const CompiledExpression written(
         "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
     const CompiledExpression reduced("2*cos(0.5*x)*cos(19999999.5*x+pi)");
     QCOMPARE(written.size(), reduced.size());
-    QCOMPARE(engine::EvaluateAtX(written, 1.25), engine::EvaluateAtX(reduced, 1.25));
+    QCOMPARE(engine_.EvaluateAtX(written, 1.25), engine_.EvaluateAtX(reduced, 1.25));
     // A number-only part that fails still fails where the scan stops.
-    QVERIFY(agree("x+(1/0)*2", Binding::X, 1));
-    QCOMPARE(engine::SharedEvaluator().LastErrorPosition(), 7);
+    QVERIFY(d.agree("x+(1/0)*2", Binding::X, 1));
+    QCOMPARE(engine_.LastErrorPosition(), 7);
 }
 
 void TestCompiledExpression::compiledOncePerText()
 {
-    const auto first = engine::Compile("x+1");
-    QCOMPARE(engine::Compile("x+1").get(), first.get());
-    QVERIFY(engine::Compile("x+2").get() != first.get());
-    QCOMPARE(engine::EvaluateAtX(*first, 2), 3.0);
+    const auto first = engine_.Compile("x+1");
+    QCOMPARE(engine_.Compile("x+1").get(), first.get());
+    QVERIFY(engine_.Compile("x+2").get() != first.get());
+    QCOMPARE(engine_.EvaluateAtX(*first, 2), 3.0);
 }

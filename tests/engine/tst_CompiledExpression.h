@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <QObject>
 
 // The compiled form against the scanning evaluator: the same bits, the same failures,
@@ -18,4 +20,7 @@ private slots:
     void surviveAFreshEngine();
     void numbersAreWorkedOutOnce();
     void compiledOncePerText();
+
+private:
+    orvane::engine::Engine engine_;
 };

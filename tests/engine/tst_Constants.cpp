@@ -18,7 +18,7 @@ std::vector<std::string> rows(std::initializer_list<const char*> list)
 
 void TestConstants::init()
 {
-    engine::ResetEngine();
+    engine_ = engine::Engine();
 }
 
 void TestConstants::refusals_data()
@@ -55,13 +55,13 @@ void TestConstants::refusals()
     QFETCH(QString, message);
     QFETCH(Icon, icon);
     const engine::Outcome outcome =
-        engine::AddUserConstant(name.toStdString(), value.toStdString());
+        engine_.AddUserConstant(name.toStdString(), value.toStdString());
     QVERIFY(!outcome.ok);
     QCOMPARE(QString::fromStdString(outcome.message), message);
     QCOMPARE(outcome.icon, icon);
-    QVERIFY(engine::ConstantRows().empty());
-    QVERIFY(engine::ConstantNames().empty());
-    QCOMPARE(engine::SharedEvaluator().ConstantCount(), std::size_t(0));
+    QVERIFY(engine_.ConstantRows().empty());
+    QVERIFY(engine_.ConstantNames().empty());
+    QCOMPARE(engine_.ConstantCount(), std::size_t(0));
 }
 
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
@@ -78,29 +78,29 @@ void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled()
 {
     QFETCH(QByteArray, name);
-    const engine::Outcome outcome = engine::AddUserConstant(name.toStdString(), "5");
+    const engine::Outcome outcome = engine_.AddUserConstant(name.toStdString(), "5");
     QVERIFY(outcome.ok);
     QVERIFY(outcome.message.empty());
-    QCOMPARE(engine::ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
-    QCOMPARE(engine::ConstantNames(), std::vector<std::string>{name.toStdString()});
-    QCOMPARE(engine::SharedEvaluator().ConstantCount(), std::size_t(0));
-    QCOMPARE(engine::Evaluate(name.toStdString()), ErrorValue);
+    QCOMPARE(engine_.ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
+    QCOMPARE(engine_.ConstantNames(), std::vector<std::string>{name.toStdString()});
+    QCOMPARE(engine_.ConstantCount(), std::size_t(0));
+    QCOMPARE(engine_.Evaluate(name.toStdString()), ErrorValue);
 }
 
 void TestConstants::exponentValueAndCaseInsensitivity()
 {
-    QVERIFY(engine::AddUserConstant("k", "1e3").ok);
-    QCOMPARE(engine::Evaluate("k*2"), 2000.0);
-    QCOMPARE(engine::Evaluate("K*2"), 2000.0);
-    QCOMPARE(engine::ConstantRows(), rows({"k - 1e3"}));
+    QVERIFY(engine_.AddUserConstant("k", "1e3").ok);
+    QCOMPARE(engine_.Evaluate("k*2"), 2000.0);
+    QCOMPARE(engine_.Evaluate("K*2"), 2000.0);
+    QCOMPARE(engine_.ConstantRows(), rows({"k - 1e3"}));
 }
 
 void TestConstants::duplicateKeepsOldValue()
 {
-    QVERIFY(engine::AddUserConstant("Pi", "3.14159265358979").ok);
-    QVERIFY(engine::AddUserConstant("pi", "3").ok);
-    QCOMPARE(engine::ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
-    QCOMPARE(engine::Evaluate("PI"), 3.14159265358979);
+    QVERIFY(engine_.AddUserConstant("Pi", "3.14159265358979").ok);
+    QVERIFY(engine_.AddUserConstant("pi", "3").ok);
+    QCOMPARE(engine_.ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
+    QCOMPARE(engine_.Evaluate("PI"), 3.14159265358979);
 }
 
 void TestConstants::addConstantNameRule_data()
@@ -120,15 +120,15 @@ void TestConstants::addConstantNameRule()
 {
     QFETCH(QByteArray, name);
     QFETCH(bool, added);
-    ExpressionEvaluator evaluator;
+    engine::Engine evaluator;
     evaluator.AddConstant(name.toStdString(), 7);
     QCOMPARE(evaluator.ConstantCount(), std::size_t(added ? 1 : 0));
-    if (added) QCOMPARE(evaluator.MFEExpression(name.trimmed().toUpper().toStdString()), 7.0);
+    if (added) QCOMPARE(evaluator.Evaluate(name.trimmed().toUpper().toStdString()), 7.0);
 }
 
 void TestConstants::removeConstant()
 {
-    ExpressionEvaluator evaluator;
+    engine::Engine evaluator;
     evaluator.AddConstant("Pi", 3.14);
     evaluator.RemoveConstant("nothing");
     QCOMPARE(evaluator.ConstantCount(), std::size_t(1));
@@ -138,60 +138,87 @@ void TestConstants::removeConstant()
 
 void TestConstants::bindingUnknowns()
 {
-    engine::SetVariableX(2);
-    QCOMPARE(engine::Evaluate("x^2"), 4.0);
-    engine::ClearVariableX();
-    QCOMPARE(engine::Evaluate("x^2"), ErrorValue);
-    engine::SetVariableY(3);
-    QCOMPARE(engine::Evaluate("Y*2"), 6.0);
-    engine::ClearVariableY();
-    QCOMPARE(engine::Evaluate("y"), ErrorValue);
+    {
+        const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
+        QCOMPARE(engine_.Evaluate("x^2"), 4.0);
+    }
+    QCOMPARE(engine_.Evaluate("x^2"), ErrorValue);
+    {
+        const engine::UnknownBinding y(engine_, engine::Unknown::Y, 3);
+        QCOMPARE(engine_.Evaluate("Y*2"), 6.0);
+    }
+    QCOMPARE(engine_.Evaluate("y"), ErrorValue);
 }
 
 void TestConstants::secondBindWithoutClearKeepsFirstValue()
 {
-    engine::SetVariableX(1);
-    engine::SetVariableX(5);
-    QCOMPARE(engine::Evaluate("x"), 1.0);
-    engine::ClearVariableX();
-    engine::ClearVariableX();
-    QCOMPARE(engine::Evaluate("x"), ErrorValue);
+    {
+        const engine::UnknownBinding outer(engine_, engine::Unknown::X, 1);
+        {
+            const engine::UnknownBinding inner(engine_, engine::Unknown::X, 5);
+            QCOMPARE(engine_.Evaluate("x"), 1.0);
+        }
+        // The inner binding found x bound and leaves it so.
+        QCOMPARE(engine_.Evaluate("x"), 1.0);
+        QCOMPARE(engine_.EvaluateAtX("x", 7), 1.0);
+    }
+    QCOMPARE(engine_.Evaluate("x"), ErrorValue);
 }
 
 void TestConstants::bindingKeepsRowsInStep()
 {
-    QVERIFY(engine::AddUserConstant("a", "1").ok);
-    QVERIFY(engine::AddUserConstant("b", "2").ok);
-    engine::EvaluateAtX("x+a", 3);
-    engine::EvaluateAtY("y+b", 3);
-    QCOMPARE(engine::ConstantNames(), rows({"a", "b"}));
-    QVERIFY(engine::RemoveSelectedConstant(1).ok);
-    QCOMPARE(engine::Evaluate("b"), ErrorValue);
-    QCOMPARE(engine::Evaluate("a"), 1.0);
-    QCOMPARE(engine::ConstantRows(), rows({"a - 1"}));
+    QVERIFY(engine_.AddUserConstant("a", "1").ok);
+    QVERIFY(engine_.AddUserConstant("b", "2").ok);
+    engine_.EvaluateAtX("x+a", 3);
+    engine_.EvaluateAtY("y+b", 3);
+    QCOMPARE(engine_.ConstantNames(), rows({"a", "b"}));
+    QVERIFY(engine_.RemoveSelectedConstant(1).ok);
+    QCOMPARE(engine_.Evaluate("b"), ErrorValue);
+    QCOMPARE(engine_.Evaluate("a"), 1.0);
+    QCOMPARE(engine_.ConstantRows(), rows({"a - 1"}));
 }
 
 void TestConstants::removeSelectedConstant()
 {
-    const engine::Outcome none = engine::RemoveSelectedConstant(-1);
+    const engine::Outcome none = engine_.RemoveSelectedConstant(-1);
     QVERIFY(!none.ok);
     QCOMPARE(QString::fromStdString(none.message), QStringLiteral("请选择常数名"));
     QCOMPARE(none.icon, Icon::Warning);
 
-    const engine::Outcome beyond = engine::RemoveSelectedConstant(4);
+    const engine::Outcome beyond = engine_.RemoveSelectedConstant(4);
     QVERIFY(!beyond.ok);
     QCOMPARE(QString::fromStdString(beyond.message), QStringLiteral("程序出错！"));
     QCOMPARE(beyond.icon, Icon::Error);
 
-    QVERIFY(engine::AddUserConstant("pi", "3.14").ok);
-    QVERIFY(engine::RemoveSelectedConstant(0).ok);
-    QVERIFY(engine::ConstantRows().empty());
-    QCOMPARE(engine::Evaluate("Pi"), ErrorValue);
+    QVERIFY(engine_.AddUserConstant("pi", "3.14").ok);
+    QVERIFY(engine_.RemoveSelectedConstant(0).ok);
+    QVERIFY(engine_.ConstantRows().empty());
+    QCOMPARE(engine_.Evaluate("Pi"), ErrorValue);
 }
 
-void TestConstants::clearOnEmptyListIsIgnored()
+void TestConstants::endingABindingLeavesTheConstantsAlone()
 {
-    engine::ClearVariableX();
-    engine::ClearVariableY();
-    QVERIFY(engine::ConstantNames().empty());
+    QVERIFY(engine_.AddUserConstant("a", "1").ok);
+    {
+        const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
+        const engine::UnknownBinding y(engine_, engine::Unknown::Y, 3);
+        QCOMPARE(engine_.Evaluate("a+x+y"), 6.0);
+    }
+    QCOMPARE(engine_.ConstantNames(), rows({"a"}));
+    QCOMPARE(engine_.Evaluate("a"), 1.0);
+    QCOMPARE(engine_.ConstantCount(), std::size_t(1));
+}
+
+void TestConstants::copiesEvaluateOnTheirOwn()
+{
+    QVERIFY(engine_.AddUserConstant("a", "1").ok);
+    const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
+    engine::Engine copy = engine_;
+    QCOMPARE(copy.Evaluate("a+x"), 3.0);
+    QVERIFY(copy.AddUserConstant("b", "10").ok);
+    QVERIFY(engine_.RemoveSelectedConstant(0).ok);
+    QCOMPARE(copy.Evaluate("a+b+x"), 13.0);
+    QCOMPARE(engine_.Evaluate("a"), ErrorValue);
+    QCOMPARE(engine_.Evaluate("b"), ErrorValue);
+    QCOMPARE(copy.ConstantRows(), rows({"a - 1", "b - 10"}));
 }

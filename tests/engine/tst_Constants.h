@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <QObject>
 
 class TestConstants : public QObject {
@@ -19,5 +21,9 @@ private slots:
     void secondBindWithoutClearKeepsFirstValue();
     void bindingKeepsRowsInStep();
     void removeSelectedConstant();
-    void clearOnEmptyListIsIgnored();
+    void endingABindingLeavesTheConstantsAlone();
+    void copiesEvaluateOnTheirOwn();
+
+private:
+    orvane::engine::Engine engine_;
 };

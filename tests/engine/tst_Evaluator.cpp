@@ -18,18 +18,18 @@ namespace {
 
 using EvaluatorCases::Unbound;
 
-double evaluateWith(const QByteArray& text, double x)
+double evaluateWith(engine::Engine& engine, const QByteArray& text, double x)
 {
-    if (x == Unbound) return engine::Evaluate(text.toStdString());
-    return engine::EvaluateAtX(text.toStdString(), x);
+    if (x == Unbound) return engine.Evaluate(text.toStdString());
+    return engine.EvaluateAtX(text.toStdString(), x);
 }
 
 } // namespace
 
 void TestEvaluator::init()
 {
-    engine::ResetEngine();
-    EvaluatorCases::InstallDefaultConstants();
+    engine_ = engine::Engine();
+    EvaluatorCases::InstallDefaultConstants(engine_);
 }
 
 void TestEvaluator::evaluates_data()
@@ -46,7 +46,7 @@ void TestEvaluator::evaluates()
     QFETCH(QByteArray, text);
     QFETCH(double, x);
     QFETCH(double, expected);
-    const double v = evaluateWith(text, x);
+    const double v = evaluateWith(engine_, text, x);
     if (expected == ErrorValue || expected == 0)
         QCOMPARE(v, expected);
     else
@@ -66,7 +66,7 @@ void TestEvaluator::exactResults()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
-    QCOMPARE(engine::Evaluate(text.toStdString()), expected);
+    QCOMPARE(engine_.Evaluate(text.toStdString()), expected);
 }
 
 void TestEvaluator::errorValueBits()
@@ -89,8 +89,8 @@ void TestEvaluator::errorPosition()
 {
     QFETCH(QByteArray, text);
     QFETCH(int, position);
-    ExpressionEvaluator evaluator;
-    evaluator.MFEExpression(text.toStdString());
+    engine::Engine evaluator;
+    evaluator.Evaluate(text.toStdString());
     QCOMPARE(evaluator.LastErrorPosition(), position);
 }
 
@@ -104,28 +104,28 @@ void TestEvaluator::deepNestingFailsWithoutCrash_data()
 void TestEvaluator::deepNestingFailsWithoutCrash()
 {
     QFETCH(QByteArray, text);
-    QCOMPARE(engine::Evaluate(text.toStdString()), ErrorValue);
+    QCOMPARE(engine_.Evaluate(text.toStdString()), ErrorValue);
 }
 
 void TestEvaluator::moderateNestingStillWorks()
 {
     const int depth = ExpressionEvaluator::MaxNesting;
     const QByteArray text = QByteArray(depth, '(') + "2" + QByteArray(depth, ')');
-    QCOMPARE(engine::Evaluate(text.toStdString()), 2.0);
+    QCOMPARE(engine_.Evaluate(text.toStdString()), 2.0);
 }
 
 void TestEvaluator::hugeNumbersFail()
 {
     const std::string digits = "1" + std::string(400, '0');
-    QCOMPARE(engine::Evaluate(digits), ErrorValue);
-    QCOMPARE(engine::Evaluate("1" + std::string(300, '0')), 1e300);
+    QCOMPARE(engine_.Evaluate(digits), ErrorValue);
+    QCOMPARE(engine_.Evaluate("1" + std::string(300, '0')), 1e300);
 }
 
 void TestEvaluator::everyByteValueIsSafe()
 {
     for (int b = 1; b < 256; ++b) {
         const std::string text = "1" + std::string(1, static_cast<char>(b)) + "2";
-        const double v = engine::Evaluate(text);
+        const double v = engine_.Evaluate(text);
         if (b == '+')
             QCOMPARE(v, 3.0);
         else if (b == '-')
@@ -145,18 +145,18 @@ void TestEvaluator::everyByteValueIsSafe()
 
 void TestEvaluator::constantsUntouchedByFailure()
 {
-    const auto before = engine::SharedEvaluator().ConstantCount();
-    engine::EvaluateAtX("1/0+x", 2);
-    engine::Evaluate("((((");
-    QCOMPARE(engine::SharedEvaluator().ConstantCount(), before);
-    QCOMPARE(engine::Evaluate("x"), ErrorValue);
+    const auto before = engine_.ConstantCount();
+    engine_.EvaluateAtX("1/0+x", 2);
+    engine_.Evaluate("((((");
+    QCOMPARE(engine_.ConstantCount(), before);
+    QCOMPARE(engine_.Evaluate("x"), ErrorValue);
 }
 
 void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
 {
     // Short numbers take a quicker way than std::from_chars; the bits must not differ.
     std::mt19937 random(2024);
-    ExpressionEvaluator evaluator;
+    engine::Engine evaluator;
     for (int i = 0; i < 200000; ++i) {
         const int length = 1 + int(random() % 20);
         std::string digits;
@@ -169,7 +169,7 @@ void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
         std::from_chars(digits.data(), digits.data() + digits.size(), expected);
         const std::string plain = text.back() == '.' ? text.substr(0, text.size() - 1) : text;
         std::from_chars(plain.data(), plain.data() + plain.size(), expected);
-        const double got = evaluator.MFEExpression(text);
+        const double got = evaluator.Evaluate(text);
         std::uint64_t a = 0, b = 0;
         std::memcpy(&a, &expected, sizeof a);
         std::memcpy(&b, &got, sizeof b);

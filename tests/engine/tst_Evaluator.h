@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <QObject>
 
 class TestEvaluator : public QObject {
@@ -20,4 +22,7 @@ private slots:
     void everyByteValueIsSafe();
     void constantsUntouchedByFailure();
     void numbersReadAsTheStandardLibraryReadsThem();
+
+private:
+    orvane::engine::Engine engine_;
 };

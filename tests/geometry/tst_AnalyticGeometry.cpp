@@ -45,12 +45,6 @@ template <typename T> QString faultName(const AnalyticGeometry::Checked<T>& r)
 
 } // namespace
 
-void TestAnalyticGeometry::init()
-{
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
-}
-
 void TestAnalyticGeometry::twoPointDistance_data()
 {
     QTest::addColumn<double>("x1");
@@ -114,8 +108,10 @@ void TestAnalyticGeometry::pointLineDistanceText()
 {
     QFETCH(QStringList, texts);
     QFETCH(QString, expected);
+    engine::Engine engine;
+    engine.AddUserConstant("Pi", "3.14159265358979");
     const auto r = AnalyticGeometry::PointLineDistanceText(
-        texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(),
+        engine, texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(),
         texts[3].toStdString(), texts[4].toStdString());
     QCOMPARE(r.ok() ? QString::fromStdString(r.value()) : faultName(r), expected);
 }

@@ -5,7 +5,6 @@
 class TestAnalyticGeometry : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void twoPointDistance_data();
     void twoPointDistance();
     void pointLineDistanceText_data();

@@ -5,12 +5,13 @@
 class TestGeometryReports : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void resultTextStartsEveryLineWithCrLf();
     void distanceReportsNameTheFault_data();
     void distanceReportsNameTheFault();
     void twoLines_data();
     void twoLines();
+    void lineCurve_data();
+    void lineCurve();
     void lineCurveStopsAtTheFault_data();
     void lineCurveStopsAtTheFault();
     void slopeSentenceOfTheLastLineStands();

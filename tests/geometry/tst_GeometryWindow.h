@@ -30,6 +30,7 @@ private slots:
 private:
     orvane::FakeSystemDialogs dialogs_;
     orvane::FakeEnvironment environment_;
-    orvane::Services services_{dialogs_, environment_};
+    orvane::engine::Engine engine_;
+    orvane::Services services_{dialogs_, environment_, engine_};
     std::unique_ptr<orvane::GeometryWindow> panel_;
 };

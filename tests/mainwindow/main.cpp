@@ -2,6 +2,7 @@
 #include "TestMain.h"
 #include "tst_Keyboard.h"
 #include "tst_MainWindow.h"
+#include "tst_PadCommands.h"
 #include "tst_ScreenLayout.h"
 
 #include <QApplication>
@@ -12,5 +13,6 @@ int main(int argc, char** argv)
     const QTemporaryDir folder;
     orvane::test::UseTestScreens(folder.path());
     QApplication app(argc, argv);
-    return runTests<TestArrangement, TestMainWindow, TestScreenLayout, TestKeyboard>(argc, argv);
+    return runTests<TestArrangement, TestMainWindow, TestPadCommands, TestScreenLayout,
+                    TestKeyboard>(argc, argv);
 }

@@ -42,13 +42,13 @@ QString shownResult(QWidget* window, const QString& name)
 
 void TestKeyboard::init()
 {
-    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
     settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
     settings_->SetSetupValue(QStringLiteral("ShowTip"), QStringLiteral("0"));

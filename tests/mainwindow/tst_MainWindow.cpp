@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "Engine.h"
+#include "GeometryWindow.h"
 #include "MainWindow.h"
 #include "NamedChild.h"
 #include "PadSurface.h"
@@ -144,13 +145,13 @@ QByteArray fileBytes(const QString& path)
 
 void TestMainWindow::init()
 {
-    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     settings_ = std::make_unique<Settings>(settingsPath());
 }
 
@@ -200,14 +201,14 @@ void TestMainWindow::firstRunWritesSettingsInOrder()
     // The boxes show the default expressions, the constants are loaded.
     QCOMPARE(child<QLineEdit>(window_.get(), "txtBiaoSi")->text(),
              QStringLiteral("x^2+sin(x)+1/x"));
-    QCOMPARE(engine::Evaluate("pi"), 3.14159265358979);
+    QCOMPARE(engine_->Evaluate("pi"), 3.14159265358979);
 }
 
 void TestMainWindow::secondStartReadsSettingsBack()
 {
     start();
     window_.reset();
-    engine::ResetEngine();
+    *engine_ = engine::Engine();
     settings_->SetSetupValue(QStringLiteral("Size"), QStringLiteral("16"));
     settings_->SetSetupValue(QStringLiteral("Tab"), QStringLiteral(" 2"));
     settings_->SetSetupValue(QStringLiteral("LineBold"), QStringLiteral("3"));
@@ -279,7 +280,9 @@ void TestMainWindow::bitmapRightAfterStartHoldsAxes()
     for (int x = 0; x < image.width(); ++x)
         bluePixels += image.pixelColor(x, image.height() / 2) == blue ? 1 : 0;
     QVERIFY2(bluePixels > image.width() / 2, qPrintable(QString::number(bluePixels)));
-    QCOMPARE(dialogs_->calls.last().file.filterText, QStringLiteral("图象文件 (*.bmp)"));
+    QVERIFY(
+        dialogs_->calls.last().file.filterText.startsWith(QStringLiteral("图象文件 (*.bmp);;")));
+    QCOMPARE(dialogs_->calls.last().file.filterPattern, QStringLiteral("*.bmp"));
 }
 
 void TestMainWindow::printQuestions_data()
@@ -419,4 +422,25 @@ void TestMainWindow::readOnlySettingsSaySoOnce()
     QCOMPARE(dialogs_->messageTexts().count(message), 1);
     w.menu().mnuRiNew->trigger();
     QCOMPARE(dialogs_->messageTexts().count(message), 1);
+}
+
+void TestMainWindow::geometryMenuOpensItsPage_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("page");
+    QTest::newRow("two points") << QStringLiteral("mnuTowdot") << 0;
+    QTest::newRow("point and line") << QStringLiteral("mnuDLJULI") << 1;
+    QTest::newRow("two lines") << QStringLiteral("mnuLineToLine") << 2;
+    QTest::newRow("line and curve") << QStringLiteral("mnuQuadraticFunction") << 3;
+}
+
+void TestMainWindow::geometryMenuOpensItsPage()
+{
+    QFETCH(QString, item);
+    QFETCH(int, page);
+    MainWindow& w = start();
+    child<QAction>(&w, item)->trigger();
+    auto* geometry = child<GeometryWindow>(&w, "fCountPanel");
+    QVERIFY(geometry->isVisible());
+    QCOMPARE(geometry->currentGeometryPage(), page);
 }

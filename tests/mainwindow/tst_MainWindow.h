@@ -43,6 +43,8 @@ private slots:
     void unwritableTargetsSaySo_data();
     void unwritableTargetsSaySo();
     void readOnlySettingsSaySoOnce();
+    void geometryMenuOpensItsPage_data();
+    void geometryMenuOpensItsPage();
 
 private:
     orvane::MainWindow& start(const QString& functionFile = {});
@@ -51,6 +53,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
     std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
     std::unique_ptr<orvane::Services> services_;
     std::unique_ptr<orvane::Settings> settings_;
     std::unique_ptr<orvane::MainWindow> window_;

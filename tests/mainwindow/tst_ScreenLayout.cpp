@@ -52,13 +52,13 @@ bool wholeOnShow(const QWidget* w)
 
 void TestScreenLayout::init()
 {
-    engine::ResetEngine();
     dir_ = std::make_unique<QTemporaryDir>();
     dialogs_ = std::make_unique<FakeSystemDialogs>();
     environment_ = std::make_unique<FakeEnvironment>();
     environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
     environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_});
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
     // No tip window over the layout.
     settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Engine.h"
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "MainWindow.h"
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<QTemporaryDir> dir_;
     std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
     std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
     std::unique_ptr<orvane::Services> services_;
     std::unique_ptr<orvane::Settings> settings_;
     std::unique_ptr<orvane::MainWindow> window_;

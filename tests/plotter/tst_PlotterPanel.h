@@ -19,7 +19,7 @@ private slots:
     void lineWidthMirrorsEverywhere();
     void sameExpressionTwiceGivesOneRow();
     void blankInsideGivesTwoRows();
-    void trailingBlankKeepsAppending();
+    void trailingBlankFindsItsOwnRow();
     void deleteSecondOfFiveKeepsRecords();
     void listLimitAndRedrawAllMessages();
     void sizeChangeKeepsList();
@@ -37,14 +37,18 @@ private slots:
     void removeWithoutSelection();
     void expressionsSavedOnUnload();
     void functionFileRoundTrip();
+    void quotedFunctionFilePlots();
     void hugeRangeRefusedWithMessage();
     void shortPanelScrollsInsteadOfSqueezing();
     void movingOverThePanelClearsPassingMarks();
+    void longTraceRunsOnAWorkerAndJoinsTheList();
+    void cancelledTraceAddsNothing();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;
     std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
     std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
     std::unique_ptr<orvane::Services> services_;
     std::unique_ptr<orvane::PlotterPanel> drawer_;
 };

@@ -27,8 +27,8 @@ TraceRequest request(const char* expression, double smoothness, double from = -1
 
 void TestTracer::init()
 {
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine_ = engine::Engine();
+    engine_.AddUserConstant("Pi", "3.14159265358979");
 }
 
 void TestTracer::stepFromSmoothness_data()
@@ -66,7 +66,7 @@ void TestTracer::samplePositions()
     QFETCH(double, smoothness);
     QFETCH(int, positions);
     RecordingSurface s;
-    DrawFunctionY(s, request("x", smoothness));
+    DrawFunctionY(s, engine_, request("x", smoothness));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), positions);
     QCOMPARE(lines.first().a, (WorldPoint{-10, -10}));
@@ -80,7 +80,7 @@ void TestTracer::samplePositions()
 void TestTracer::noSegmentAcrossPole()
 {
     RecordingSurface s;
-    DrawFunctionY(s, request("1/x", 10));
+    DrawFunctionY(s, engine_, request("1/x", 10));
     QVERIFY(!s.ofKind(Op::Line).isEmpty());
     for (const Op& op : s.ofKind(Op::Line))
         QVERIFY2(!(op.a.x < 0 && op.b.x > 0) && op.a.x != 0 && op.b.x != 0,
@@ -90,7 +90,7 @@ void TestTracer::noSegmentAcrossPole()
 void TestTracer::tanJumps()
 {
     RecordingSurface s;
-    DrawFunctionY(s, request("tan(x)", 100));
+    DrawFunctionY(s, engine_, request("tan(x)", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
     QVERIFY(lines.size() > 1900);
     QVERIFY(lines.size() < 2001);
@@ -104,7 +104,7 @@ void TestTracer::tanJumps()
 void TestTracer::startsOutsideVisibleSquare()
 {
     RecordingSurface s;
-    DrawFunctionY(s, request("x^2-100", 10, -20, 20));
+    DrawFunctionY(s, engine_, request("x^2-100", 10, -20, 20));
     const Op first = s.ofKind(Op::Line).first();
     QCOMPARE(first.a.x, -20.0f);
     QCOMPARE(first.a.y, 300.0f);
@@ -113,30 +113,65 @@ void TestTracer::startsOutsideVisibleSquare()
 void TestTracer::functionOfY()
 {
     RecordingSurface s;
-    DrawFunctionX(s, request("2*y", 10, 0, 1));
+    DrawFunctionX(s, engine_, request("2*y", 10, 0, 1));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines.first().a, (WorldPoint{0, 0}));
     QCOMPARE(lines.first().b, (WorldPoint{0.2f, 0.1f}));
-    QCOMPARE(engine::ConstantNames().size(), std::size_t(1)); // the unknown is unbound again
+    // The unknown is unbound again; the list of constants is untouched.
+    QVERIFY(!engine_.ConstantExists("y"));
+    QCOMPARE(engine_.ConstantNames().size(), std::size_t(1));
 }
 
 void TestTracer::polarClosedLoop()
 {
     RecordingSurface s;
-    DrawPolar(s, request("4/(3-2*cos(x))", 100));
+    DrawPolar(s, engine_, request("4/(3-2*cos(x))", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
-    QCOMPARE(lines.size(), 629);                // theta = 0, 0.01, ..., 6.28
+    QCOMPARE(lines.size(), 630);                // theta = 0, 0.01, ..., 6.28 and 2π
     QCOMPARE(lines.first().a, lines.first().b); // the first segment has zero length
     QCOMPARE(lines.first().a, (WorldPoint{4, 0}));
     QVERIFY(std::fabs(lines.last().b.x - 4) < 0.01);
     QVERIFY(std::fabs(lines.last().b.y) < 0.02);
 }
 
+void TestTracer::polarSweepEndsAtTwoPi_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<double>("smoothness");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<double>("radius"); // r(0) = r(2π)
+    // Samples k·h for k·h ≤ 2π, then 2π itself: 6.2/0.1 → 63 + 1, 93·0.067 → 94 + 1.
+    QTest::newRow("4/(3-2cos θ), s=10: r(2π)=r(0)=4") << "4/(3-2*cos(x))" << 10.0 << 64 << 4.0;
+    QTest::newRow("4/(3-2cos θ), s=15: r(2π)=r(0)=4") << "4/(3-2*cos(x))" << 15.0 << 95 << 4.0;
+    QTest::newRow("circle r=2, s=30: 190·0.033 = 6.27") << "2" << 30.0 << 192 << 2.0;
+    QTest::newRow("circle r=2, s=100") << "2" << 100.0 << 630 << 2.0;
+}
+
+void TestTracer::polarSweepEndsAtTwoPi()
+{
+    QFETCH(QString, expression);
+    QFETCH(double, smoothness);
+    QFETCH(int, segments);
+    QFETCH(double, radius);
+    RecordingSurface s;
+    DrawPolar(s, engine_, request(expression.toLatin1().constData(), smoothness));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QCOMPARE(lines.size(), segments);
+    QCOMPARE(lines.first().a, (WorldPoint{float(radius), 0}));
+    // The curve closes: the last segment ends where the first began.
+    QVERIFY(std::fabs(lines.last().b.x - radius) < 1e-5);
+    QVERIFY(std::fabs(lines.last().b.y) < 1e-5);
+    // ... and comes from the last sample of the grid, no longer than one step.
+    const double lastStep =
+        std::hypot(lines.last().b.x - lines.last().a.x, lines.last().b.y - lines.last().a.y);
+    QVERIFY(lastStep <= radius * StepFromSmoothness(smoothness).value() + 1e-6);
+}
+
 void TestTracer::polarChordOverUndefinedSample()
 {
     RecordingSurface s;
-    DrawPolar(s, request("1/(x-3)", 10));
+    DrawPolar(s, engine_, request("1/(x-3)", 10));
     int chords = 0;
     for (const Op& op : s.ofKind(Op::Line)) {
         const double r1 = std::hypot(op.a.x, op.a.y);
@@ -150,28 +185,28 @@ void TestTracer::polarChordOverUndefinedSample()
 void TestTracer::neverDefinedDrawsNothing()
 {
     RecordingSurface s;
-    DrawFunctionY(s, request("sqr(-1)", 10));
-    DrawPolar(s, request("zz", 10));
+    DrawFunctionY(s, engine_, request("sqr(-1)", 10));
+    DrawPolar(s, engine_, request("zz", 10));
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }
 
 void TestTracer::hugeRangeIsRefused()
 {
     RecordingSurface s;
-    QCOMPARE(DrawFunctionY(s, request("x", 100, -1e9, 1e9)), TraceOutcome::RangeTooLarge);
+    QCOMPARE(DrawFunctionY(s, engine_, request("x", 100, -1e9, 1e9)), TraceOutcome::RangeTooLarge);
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }
 
 void TestTracer::rangeAtLimitsOfDoubleEnds()
 {
     RecordingSurface s;
-    QCOMPARE(DrawFunctionY(s, request("x", 100, 1e300, 1e300)), TraceOutcome::Traced);
+    QCOMPARE(DrawFunctionY(s, engine_, request("x", 100, 1e300, 1e300)), TraceOutcome::Traced);
     QVERIFY(s.ofKind(Op::Line).size() <= 1);
 }
 
 void TestTracer::startAboveEndDrawsNothing()
 {
     RecordingSurface s;
-    DrawFunctionY(s, request("x", 10, 5, -5));
+    DrawFunctionY(s, engine_, request("x", 10, 5, -5));
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }

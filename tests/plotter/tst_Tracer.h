@@ -1,4 +1,6 @@
 #pragma once
+#include "Engine.h"
+
 #include <QObject>
 class TestTracer : public QObject {
     Q_OBJECT
@@ -13,9 +15,14 @@ private slots:
     void startsOutsideVisibleSquare();
     void functionOfY();
     void polarClosedLoop();
+    void polarSweepEndsAtTwoPi_data();
+    void polarSweepEndsAtTwoPi();
     void polarChordOverUndefinedSample();
     void neverDefinedDrawsNothing();
     void hugeRangeIsRefused();
     void rangeAtLimitsOfDoubleEnds();
     void startAboveEndDrawsNothing();
+
+private:
+    orvane::engine::Engine engine_;
 };

@@ -34,7 +34,7 @@ bool sameBits(double a, double b)
 
 void TestBadExpressions::init()
 {
-    engine::ResetEngine();
+    engine_ = engine::Engine();
 }
 
 void TestBadExpressions::megabyteTexts_data()
@@ -62,7 +62,7 @@ void TestBadExpressions::megabyteTexts()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
     const std::string_view view(text.constData(), std::size_t(text.size()));
-    const double scanned = engine::Evaluate(view);
+    const double scanned = engine_.Evaluate(view);
     if (expected == ErrorValue || expected == 0)
         QCOMPARE(scanned, expected);
     else
@@ -70,20 +70,20 @@ void TestBadExpressions::megabyteTexts()
                  qPrintable(QByteArray::number(scanned)));
     // The compiled form reads the same megabyte to the same end.
     const CompiledExpression program(view);
-    QVERIFY(sameBits(engine::Evaluate(program), scanned));
+    QVERIFY(sameBits(engine_.Evaluate(program), scanned));
 }
 
 void TestBadExpressions::everyPairOfBytes()
 {
-    engine::AddUserConstant("Pi", "3.14159265358979");
+    engine_.AddUserConstant("Pi", "3.14159265358979");
     int values = 0;
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second) {
             const char text[2] = {char(first), char(second)};
             const std::string_view view(text, 2);
-            const double scanned = engine::Evaluate(view);
+            const double scanned = engine_.Evaluate(view);
             const CompiledExpression program(view);
-            const double run = engine::Evaluate(program);
+            const double run = engine_.Evaluate(program);
             if (!sameBits(scanned, run))
                 QFAIL(qPrintable(QStringLiteral("bytes %1 %2: scanned %3, compiled %4")
                                      .arg(first)

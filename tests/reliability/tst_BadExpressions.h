@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Engine.h"
+
 #include <QObject>
 
 class TestBadExpressions : public QObject {
@@ -11,4 +13,7 @@ private slots:
     void everyPairOfBytes();
     void deepNestingThroughTheProgram_data();
     void deepNestingThroughTheProgram();
+
+private:
+    orvane::engine::Engine engine_;
 };

@@ -1,7 +1,6 @@
 #include "tst_EvalSettings.h"
 
 #include "CommandLine.h"
-#include "Engine.h"
 #include "EvalCommand.h"
 #include "FileBytes.h"
 
@@ -20,7 +19,6 @@ QString TestEvalSettings::path() const
 
 void TestEvalSettings::init()
 {
-    engine::ResetEngine();
     QFile::remove(path());
 }
 

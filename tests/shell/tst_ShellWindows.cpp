@@ -32,7 +32,8 @@ namespace {
 struct Fixture {
     FakeEnvironment environment;
     FakeSystemDialogs dialogs;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
 };
 
 QString shownTip(TipDialog& tip)

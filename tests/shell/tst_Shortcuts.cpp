@@ -22,7 +22,8 @@ struct TemporaryHome {
     QTemporaryDir dir;
     FakeEnvironment environment;
     FakeSystemDialogs dialogs;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     TemporaryHome()
     {
         environment.desktop = dir.filePath(QStringLiteral("Desktop"));

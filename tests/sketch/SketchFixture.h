@@ -21,7 +21,8 @@ namespace orvane::test {
 struct SketchFixture {
     FakeSystemDialogs dialogs;
     FakeEnvironment environment;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     FakeSketchContext context;
     SketchWindows windows{services, context, nullptr};
 

@@ -138,7 +138,8 @@ void TestCoordinateBox::toolWindowsStayAboveTheOwner()
 {
     FakeSystemDialogs dialogs;
     FakeEnvironment environment;
-    Services services{dialogs, environment};
+    engine::Engine engine;
+    Services services{dialogs, environment, engine};
     FakeSketchContext context;
     QWidget owner;
     SketchWindows windows(services, context, &owner);

@@ -12,19 +12,22 @@
 namespace orvane::testing {
 
 // A fresh engine with the constants every installation starts with.
-inline void resetEngineWithDefaults()
+inline engine::Engine engineWithDefaults()
 {
-    engine::ResetEngine();
-    engine::AddUserConstant("Pi", "3.14159265358979");
-    engine::AddUserConstant("e", "2.71828182845905");
-    engine::AddUserConstant("g", "9.8");
+    engine::Engine fresh;
+    fresh.AddUserConstant("Pi", "3.14159265358979");
+    fresh.AddUserConstant("e", "2.71828182845905");
+    fresh.AddUserConstant("g", "9.8");
+    return fresh;
 }
 
-// Faked dialogs and outside world, handed to the windows as their services.
+// Faked dialogs and outside world and a fresh engine with the default constants, handed
+// to the windows as their services.
 struct FakeServices {
     FakeSystemDialogs dialogs;
     FakeEnvironment environment;
-    Services services{dialogs, environment};
+    engine::Engine engine = engineWithDefaults();
+    Services services{dialogs, environment, engine};
 };
 
 // A control of `window` by its name; fails the test (and returns null) when missing.

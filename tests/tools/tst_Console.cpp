@@ -53,11 +53,6 @@ QStringList categoryMenu(const QString& heading, const QStringList& items)
 
 } // namespace
 
-void TestConsole::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestConsole::mainMenuAtLoad()
 {
     Console c;

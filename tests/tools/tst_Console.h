@@ -5,7 +5,6 @@
 class TestConsole : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void mainMenuAtLoad();
     void categoryMenus_data();
     void categoryMenus();

@@ -5,7 +5,6 @@
 class TestFormulaCatalogue : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void results_data();
     void results();
     void roundsToThirteenDecimals();

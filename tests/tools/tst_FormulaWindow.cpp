@@ -53,11 +53,6 @@ using Answers = QList<std::optional<QString>>;
 
 Q_DECLARE_METATYPE(Answers)
 
-void TestFormulaWindow::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestFormulaWindow::startsWithoutCategory()
 {
     FormulaWindowFixture w;

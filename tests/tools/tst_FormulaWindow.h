@@ -5,7 +5,6 @@
 class TestFormulaWindow : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void startsWithoutCategory();
     void categoriesFillTheList_data();
     void categoriesFillTheList();

@@ -38,11 +38,6 @@ struct IntegralWindowFixture {
 
 } // namespace
 
-void TestIntegral::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestIntegral::defaultsShowOne()
 {
     IntegralWindowFixture w;
@@ -220,11 +215,12 @@ void TestIntegral::faultGivesNoValue()
 
 void TestIntegral::unknownIsUnboundAfterwards()
 {
-    const std::optional<double> r = CountIntegral("x^2", 0, 3, 3);
+    engine::Engine engine = engineWithDefaults();
+    const std::optional<double> r = CountIntegral(engine, "x^2", 0, 3, 3);
     QVERIFY(r.has_value());
     QCOMPARE(*r, 9.5);
-    QCOMPARE(engine::Evaluate("x"), ErrorValue);
-    QCOMPARE(engine::ConstantNames().size(), std::size_t(3));
+    QCOMPARE(engine.Evaluate("x"), ErrorValue);
+    QCOMPARE(engine.ConstantNames().size(), std::size_t(3));
 }
 
 void TestIntegral::longResultShowsWholeInTooltip_data()

@@ -5,7 +5,6 @@
 class TestIntegral : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void defaultsShowOne();
     void results_data();
     void results();

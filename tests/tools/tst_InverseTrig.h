@@ -5,7 +5,6 @@
 class TestInverseTrig : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void window();
     void results_data();
     void results();

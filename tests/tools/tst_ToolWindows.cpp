@@ -23,11 +23,6 @@ void processDeletions()
 
 } // namespace
 
-void TestToolWindows::init()
-{
-    resetEngineWithDefaults();
-}
-
 void TestToolWindows::eachToolOpensOnce()
 {
     FakeServices fakes;

@@ -5,7 +5,6 @@
 class TestToolWindows : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void eachToolOpensOnce();
     void closedWindowOpensAfresh();
     void windowsAreOwned();

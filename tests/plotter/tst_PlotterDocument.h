@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QObject>
+
+class TestPlotterDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void mixedDocumentReplaysBitForBit();
+    void takenOutLeavesNoTrace_data();
+    void takenOutLeavesNoTrace();
+    void redrawAllKeepsRowsAndTheirRecords();
+    void rowTextsCompareWithoutSurroundingBlanks_data();
+    void rowTextsCompareWithoutSurroundingBlanks();
+};

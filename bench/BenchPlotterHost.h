@@ -31,7 +31,7 @@ public:
     {
         return {};
     }
-    std::optional<Colour> showColourDialog(QWidget*) override { return {}; }
+    std::optional<Colour> showColourDialog(QWidget*, Colour) override { return {}; }
     std::optional<QString> showInputDialog(QWidget*, const InputRequest&) override { return {}; }
     bool showPrintDialog(QWidget*, QPrinter&) override { return false; }
 };
@@ -42,6 +42,7 @@ public:
     double nextRandom() override { return 0.5; }
     QTime currentTime() override { return QTime(12, 0); }
     QSize screenSize() override { return QSize(1280, 1024); }
+    QRect availableScreenArea() override { return QRect(0, 0, 1280, 1024); }
     bool openDocument(const QString&) override { return false; }
     bool startFirstProgram(const QStringList&) override { return false; }
     QString desktopFolder() override { return {}; }

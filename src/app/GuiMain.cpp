@@ -7,6 +7,7 @@
 #include "QtSystemDialogs.h"
 #include "RenderCommand.h"
 #include "Settings.h"
+#include "ShellLook.h"
 #include "Startup.h"
 
 #include <QApplication>
@@ -56,9 +57,7 @@ int reportStartup()
 int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("orvane"));
-    QApplication::setApplicationDisplayName(QStringLiteral("奥维恩"));
-    QGuiApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
+    SetApplicationIdentity(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/app/orvane.svg")));
     QTranslator translator;
     loadChineseQtTexts(app, translator);

@@ -17,9 +17,15 @@ public:
         log_ << request.text.toStdString() << '\n';
         return request.buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     }
-    std::optional<QString> showSaveDialog(QWidget*, const FileDialogRequest&) override { return {}; }
-    std::optional<QString> showOpenDialog(QWidget*, const FileDialogRequest&) override { return {}; }
-    std::optional<Colour> showColourDialog(QWidget*) override { return {}; }
+    std::optional<QString> showSaveDialog(QWidget*, const FileDialogRequest&) override
+    {
+        return {};
+    }
+    std::optional<QString> showOpenDialog(QWidget*, const FileDialogRequest&) override
+    {
+        return {};
+    }
+    std::optional<Colour> showColourDialog(QWidget*, Colour) override { return {}; }
     std::optional<QString> showInputDialog(QWidget*, const InputRequest&) override { return {}; }
     bool showPrintDialog(QWidget*, QPrinter&) override { return false; }
 

@@ -4,6 +4,7 @@
 #include "ControlResources.h"
 #include "FaceImage.h"
 
+#include <QKeyEvent>
 #include <QPointer>
 
 namespace orvane {
@@ -15,6 +16,7 @@ FlatButton::FlatButton(const QString& caption, QWidget* parent)
       m_p3(controlBitmap(ControlBitmap::ButtonFacePressed))
 {
     setCaption(caption);
+    setFocusPolicy(Qt::StrongFocus);
     showFace(m_p1);
     resize(sizeHint());
     layoutParts();
@@ -40,6 +42,32 @@ void FlatButton::showFace(const QPixmap& face)
     // The caption sinks with the face.
     const int shift = &face == &m_p3 ? 1 : 0;
     captionLabel()->setContentsMargins(shift, shift, 0, 0);
+}
+
+void FlatButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (isEnabled()) captionClicked();
+        event->accept();
+        return;
+    default:
+        PictureControl::keyPressEvent(event);
+    }
+}
+
+void FlatButton::focusInEvent(QFocusEvent* event)
+{
+    captionLabel()->setFrameStyle(QFrame::Box | QFrame::Plain);
+    PictureControl::focusInEvent(event);
+}
+
+void FlatButton::focusOutEvent(QFocusEvent* event)
+{
+    captionLabel()->setFrameStyle(QFrame::NoFrame);
+    PictureControl::focusOutEvent(event);
 }
 
 void FlatButton::captionClicked()

@@ -28,6 +28,15 @@ public:
     const QPixmap& shownFace() const;
 
     QSize sizeHint() const override;
+    // The face is a picture: a layout short of room must not squeeze it.
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    // Reached with Tab like any button: Space, Enter and Return click it, and a frame
+    // round the caption shows that it has the focus.
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void showFace(const QPixmap& face);

@@ -28,6 +28,7 @@ public:
     const QPixmap& P1() const { return m_p1; }
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 private:
     QPixmap m_p1;

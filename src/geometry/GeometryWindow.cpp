@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QShortcut>
 #include <QStackedLayout>
 #include <QSvgRenderer>
 #include <QVBoxLayout>
@@ -111,7 +112,42 @@ GeometryWindow::GeometryWindow(Services& services, QWidget* owner)
     txtOuter_->setMinimumHeight(ResultHeight);
     layout->addWidget(txtOuter_);
 
+    bindKeys();
     ShowGeometryPage(0);
+}
+
+void GeometryWindow::bindPageKeys(int page, std::initializer_list<QLineEdit*> boxes,
+                                  void (GeometryWindow::*command)())
+{
+    QWidget* previous = nullptr;
+    const auto chain = [&previous](QWidget* next) {
+        if (previous) setTabOrder(previous, next);
+        previous = next;
+    };
+    for (QLineEdit* box : boxes) {
+        connect(box, &QLineEdit::returnPressed, this, command);
+        chain(box);
+    }
+    for (FlatButton* button : TabCount_[page]->findChildren<FlatButton*>())
+        chain(button);
+    chain(txtOuter_);
+}
+
+void GeometryWindow::bindKeys()
+{
+    const auto& v = iValue_;
+    bindPageKeys(0, {txtTwoX_[0], txtTwoY_[0], txtTwoX_[1], txtTwoY_[1]},
+                 &GeometryWindow::cmdDotToDot_Click);
+    bindPageKeys(1, {txtDX2_, TxtDY2_, txtLi_[0], txtLi_[1], txtLi_[2]},
+                 &GeometryWindow::cmdDotToLine_Click);
+    bindPageKeys(2, {a1_, b1_, c1_, a2_, b2_, c2_}, &GeometryWindow::cmdLineToLine_Click);
+    // The curve's row comes first on its page.
+    bindPageKeys(3, {v[3], v[4], v[5], v[6], v[7], v[8], v[0], v[1], v[2]},
+                 &GeometryWindow::StartCounts_Click);
+    // The report box passes Tab on instead of taking it as text.
+    txtOuter_->setTabChangesFocus(true);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
 void GeometryWindow::ShowGeometryPage(int index)

@@ -51,6 +51,11 @@ private:
     void cmdLineToLineClean_Click();
     void StartCounts_Click();
     void showReport(const geometry::ReportLines& lines);
+    // Enter in any of `boxes` runs `command`; Tab goes through them in this order, then
+    // through the page's buttons.
+    void bindPageKeys(int page, std::initializer_list<QLineEdit*> boxes,
+                      void (GeometryWindow::*command)());
+    void bindKeys();
 
     std::array<TabLabel*, PageCount> LabelCount_{};
     std::array<QGroupBox*, PageCount> TabCount_{};

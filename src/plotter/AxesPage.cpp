@@ -173,7 +173,8 @@ void AxesPage::colouredClicked()
 
 void AxesPage::swatchClicked()
 {
-    if (const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window()))
+    if (const std::optional<Colour> chosen =
+            services_.dialogs.showColourDialog(window(), XYColor_->colour()))
         XYColor_->setColour(*chosen);
     // A cancelled dialog still applies the swatch when the coloured option is on.
     if (XYBlue_->isChecked()) {

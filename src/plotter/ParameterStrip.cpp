@@ -110,7 +110,7 @@ void ParameterStrip::lineWidthChanged(int value)
 
 void ParameterStrip::lineColourClicked()
 {
-    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window());
+    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(window(), lineColour());
     if (!chosen) return;
     setLineColour(*chosen);
     host_.setToolBoxPenColour(*chosen);

@@ -79,8 +79,11 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     layout->addWidget(buildListArea(), 2);
     auto* scroller = new QScrollArea(this);
     scroller->setFrameShape(QFrame::NoFrame);
-    scroller->setWidgetResizable(true);
+    // Sized here rather than by the scroll area, which would scroll as soon as the
+    // panel is shorter than its preferred height (wrapped notes ask for more room).
+    scroller->setWidgetResizable(false);
     scroller->setWidget(content_);
+    scroller->viewport()->installEventFilter(this);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroller);
@@ -268,6 +271,11 @@ void PlotterPanel::clearPadMarks()
     pad.clear();
 }
 
+void PlotterPanel::fitContent(QSize room)
+{
+    content_->resize(room.expandedTo(content_->minimumSizeHint()));
+}
+
 bool PlotterPanel::eventFilter(QObject* watched, QEvent* event)
 {
     if (backgroundTrace_ && event->type() == QEvent::KeyPress &&
@@ -276,6 +284,8 @@ bool PlotterPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     if (watched == content_ && event->type() == QEvent::MouseMove) clearPadMarks();
+    if (watched == content_->parentWidget() && event->type() == QEvent::Resize)
+        fitContent(static_cast<QWidget*>(watched)->size());
     if (watched == LF_->viewport() && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton && LF_->currentItem()) {

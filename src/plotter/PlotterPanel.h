@@ -106,6 +106,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The content fills the scroll area's `room`; it scrolls only below its minimum.
+    void fitContent(QSize room);
     // Moving over the panel takes away the pad's passing marks.
     void clearPadMarks();
     QWidget* buildListArea();

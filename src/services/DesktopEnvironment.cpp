@@ -18,12 +18,21 @@ double DesktopEnvironment::nextRandom()
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
 
-QTime DesktopEnvironment::currentTime() { return QTime::currentTime(); }
+QTime DesktopEnvironment::currentTime()
+{
+    return QTime::currentTime();
+}
 
 QSize DesktopEnvironment::screenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->size() : QSize(1024, 768);
+}
+
+QRect DesktopEnvironment::availableScreenArea()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
 bool DesktopEnvironment::openDocument(const QString& pathOrUrl)
@@ -37,8 +46,7 @@ bool DesktopEnvironment::startFirstProgram(const QStringList& candidates)
 {
     for (const QString& name : candidates) {
         const QString program = QStandardPaths::findExecutable(name);
-        if (!program.isEmpty() && QProcess::startDetached(program, {}))
-            return true;
+        if (!program.isEmpty() && QProcess::startDetached(program, {})) return true;
     }
     return false;
 }

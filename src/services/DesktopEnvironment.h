@@ -13,6 +13,7 @@ public:
     double nextRandom() override;
     QTime currentTime() override;
     QSize screenSize() override;
+    QRect availableScreenArea() override;
     bool openDocument(const QString& pathOrUrl) override;
     bool startFirstProgram(const QStringList& candidates) override;
     QString desktopFolder() override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ public:
     virtual QTime currentTime() = 0;
     // Size of the screen in pixels.
     virtual QSize screenSize() = 0;
+    // The part of the screen left to windows (without the desktop's panels), in logical
+    // pixels and global coordinates.
+    virtual QRect availableScreenArea() = 0;
     // Opens a document or web address with the desktop's default program.
     virtual bool openDocument(const QString& pathOrUrl) = 0;
     // Starts the first of `candidates` found on the PATH; false when none is found.

@@ -19,33 +19,34 @@ const QString ProgramTitle = QStringLiteral("Orvane");
 QMessageBox::Icon toQtIcon(MessageIcon icon)
 {
     switch (icon) {
-    case MessageIcon::Information: return QMessageBox::Information;
-    case MessageIcon::Warning: return QMessageBox::Warning;
-    case MessageIcon::Error: return QMessageBox::Critical;
-    case MessageIcon::Question: return QMessageBox::Question;
-    case MessageIcon::None: break;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Warning:
+        return QMessageBox::Warning;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::None:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QString filterOf(const FileDialogRequest& request)
 {
-    if (request.filterText.isEmpty())
-        return {};
+    if (request.filterText.isEmpty()) return {};
     // Qt reads the patterns from the parentheses of the display text; add them when
     // the caller's text does not carry them.
-    if (request.filterText.contains(request.filterPattern))
-        return request.filterText;
+    if (request.filterText.contains(request.filterPattern)) return request.filterText;
     return request.filterText + QStringLiteral(" (") + request.filterPattern + QLatin1Char(')');
 }
 
 std::optional<QString> chosenPath(const QString& path)
 {
-    if (path.isEmpty())
-        return std::nullopt;
+    if (path.isEmpty()) return std::nullopt;
     // The folder must exist; a file name typed into a missing folder counts as a cancel.
-    if (!QFileInfo(path).absoluteDir().exists())
-        return std::nullopt;
+    if (!QFileInfo(path).absoluteDir().exists()) return std::nullopt;
     return path;
 }
 
@@ -55,10 +56,10 @@ MessageAnswer QtSystemDialogs::showMessage(QWidget* owner, const MessageRequest&
 {
     // The program's texts break lines with a lone carriage return.
     QString text = request.text;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(toQtIcon(request.icon),
-                    request.title.isEmpty() ? ProgramTitle : request.title, text,
-                    QMessageBox::NoButton, owner);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(toQtIcon(request.icon), request.title.isEmpty() ? ProgramTitle : request.title,
+                    text, QMessageBox::NoButton, owner);
     switch (request.buttons) {
     case MessageButtons::Ok:
         box.setStandardButtons(QMessageBox::Ok);
@@ -71,10 +72,14 @@ MessageAnswer QtSystemDialogs::showMessage(QWidget* owner, const MessageRequest&
         break;
     }
     switch (box.exec()) {
-    case QMessageBox::Yes: return MessageAnswer::Yes;
-    case QMessageBox::No: return MessageAnswer::No;
-    case QMessageBox::Cancel: return MessageAnswer::Cancel;
-    default: break;
+    case QMessageBox::Yes:
+        return MessageAnswer::Yes;
+    case QMessageBox::No:
+        return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
+    default:
+        break;
     }
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
@@ -94,30 +99,26 @@ std::optional<QString> QtSystemDialogs::showOpenDialog(QWidget* owner,
     QFileDialog dialog(owner, request.title, request.initialFolder, filterOf(request));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return chosenPath(dialog.selectedFiles().constFirst());
 }
 
-std::optional<Colour> QtSystemDialogs::showColourDialog(QWidget* owner)
+std::optional<Colour> QtSystemDialogs::showColourDialog(QWidget* owner, Colour current)
 {
     // Custom colours never carry over between calls.
     for (int i = 0; i < QColorDialog::customCount(); ++i)
         QColorDialog::setCustomColor(i, Qt::black);
-    const QColor colour = QColorDialog::getColor(Qt::black, owner);
-    if (!colour.isValid())
-        return std::nullopt;
+    const QColor colour = QColorDialog::getColor(toQColor(current), owner);
+    if (!colour.isValid()) return std::nullopt;
     return toColour(colour);
 }
 
-std::optional<QString> QtSystemDialogs::showInputDialog(QWidget* owner,
-                                                        const InputRequest& request)
+std::optional<QString> QtSystemDialogs::showInputDialog(QWidget* owner, const InputRequest& request)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(owner, request.title, request.prompt,
                                                QLineEdit::Normal, request.defaultText, &ok);
-    if (!ok)
-        return std::nullopt;
+    if (!ok) return std::nullopt;
     return text;
 }
 

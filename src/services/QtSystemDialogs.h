@@ -9,9 +9,11 @@ namespace orvane {
 class QtSystemDialogs : public SystemDialogs {
 public:
     MessageAnswer showMessage(QWidget* owner, const MessageRequest& request) override;
-    std::optional<QString> showSaveDialog(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<QString> showOpenDialog(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<Colour> showColourDialog(QWidget* owner) override;
+    std::optional<QString> showSaveDialog(QWidget* owner,
+                                          const FileDialogRequest& request) override;
+    std::optional<QString> showOpenDialog(QWidget* owner,
+                                          const FileDialogRequest& request) override;
+    std::optional<Colour> showColourDialog(QWidget* owner, Colour current) override;
     std::optional<QString> showInputDialog(QWidget* owner, const InputRequest& request) override;
     bool showPrintDialog(QWidget* owner, QPrinter& printer) override;
 };

@@ -46,10 +46,13 @@ public:
 
     virtual MessageAnswer showMessage(QWidget* owner, const MessageRequest& request) = 0;
     // Full path of the chosen file; nullopt on cancel or failure.
-    virtual std::optional<QString> showSaveDialog(QWidget* owner, const FileDialogRequest& request) = 0;
-    virtual std::optional<QString> showOpenDialog(QWidget* owner, const FileDialogRequest& request) = 0;
-    // Opens on black with no custom colours kept from earlier calls.
-    virtual std::optional<Colour> showColourDialog(QWidget* owner) = 0;
+    virtual std::optional<QString> showSaveDialog(QWidget* owner,
+                                                  const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> showOpenDialog(QWidget* owner,
+                                                  const FileDialogRequest& request) = 0;
+    // Opens on `current` (the colour being changed) with no custom colours kept from
+    // earlier calls.
+    virtual std::optional<Colour> showColourDialog(QWidget* owner, Colour current) = 0;
     // One-line text input; nullopt when cancelled.
     virtual std::optional<QString> showInputDialog(QWidget* owner, const InputRequest& request) = 0;
     // Printer set-up; true when the user confirmed and `printer` is configured.
@@ -60,6 +63,11 @@ public:
                 const QString& title = {})
     {
         showMessage(owner, {text, title, icon, MessageButtons::Ok});
+    }
+    // A save that failed: what was not saved ("无法保存图象文件：") and where.
+    void informCannotWrite(QWidget* owner, const QString& what, const QString& path)
+    {
+        inform(owner, what + QLatin1Char('\r') + path, MessageIcon::Error);
     }
 };
 

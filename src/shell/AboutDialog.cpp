@@ -1,5 +1,6 @@
 #include "AboutDialog.h"
 
+#include "HelpWindow.h"
 #include "Services.h"
 #include "ShellLook.h"
 
@@ -88,9 +89,13 @@ AboutDialog::AboutDialog(Services& services, QWidget* owner) : QDialog(owner, Sm
     lblDescription->setFont(
         fontOf({QStringLiteral("宋体"), QStringLiteral("SimSun")}, 14, QFont::AnyStyle));
 
-    Environment& environment = services.environment;
     auto* Label1 = new LinkLabel(
-        MakerAddress, [&environment] { environment.openDocument(MakerAddress); }, this);
+        MakerAddress,
+        [this, &services] {
+            if (!services.environment.openDocument(MakerAddress))
+                ShowUnopenedAddress(services, this, MakerAddress);
+        },
+        this);
     Label1->setObjectName(QStringLiteral("Label1"));
 
     auto* heading = new QHBoxLayout;

@@ -17,9 +17,14 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include <utility>
 
 namespace orvane {
 
@@ -29,6 +34,14 @@ const QStringList DesktopCalculators = {
     QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
     QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
     QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
+
+// What a sub-window adds around its widget: title bar and borders.
+QSize frameOf(QMdiSubWindow* window, QWidget* widget)
+{
+    if (window->layout()) window->layout()->activate();
+    const QSize frame = window->size() - widget->size();
+    return frame.isValid() ? frame : QSize(0, 0);
+}
 
 QMdiSubWindow* addSubWindow(QMdiArea* area, QWidget* widget)
 {
@@ -75,9 +88,20 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
     pad_->surface().setPersistent(true);
     drawer_->setFocus();
     connectMenu();
+    shareDrawingShortcuts();
+    followScreenChanges();
+    // Said once a run: every later change would fail the same way.
+    settings_.setWriteFailureHandler([this](const QString& path) {
+        if (settingsFailureShown_) return;
+        settingsFailureShown_ = true;
+        services_.dialogs.informCannotWrite(this, QStringLiteral("无法保存设置文件："), path);
+    });
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    settings_.setWriteFailureHandler({});
+}
 
 void MainWindow::connectMenu()
 {
@@ -145,20 +169,78 @@ void MainWindow::connectMenu()
     connect(m.mnuAddConst, &QAction::triggered, this, [this] { drawer_->ShowPanelTab(4); });
 
     connect(m.mnuHelp, &QAction::triggered, this,
-            [this] { services_.environment.openDocument(helpFilePath_); });
+            [this] { ShowHelpWindow(services_, helpFilePath_, this); });
     connect(m.mnuRiNew, &QAction::triggered, this, &MainWindow::showTipWindow);
     connect(m.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m.mnucopy0, &QAction::triggered, this, &MainWindow::copySelectedEntry);
 }
 
-void MainWindow::placeToolBox()
+QList<QAction*> MainWindow::drawingActions() const
 {
-    // Docked at the left edge of the work area, below the menu bar, down to the status box.
-    if (!toolBox_ || !statusBox_) return;
-    const QPoint topLeft = area_->mapToGlobal(QPoint(0, 0));
-    const int bottom = statusBox_->isVisible() ? statusBox_->y() : topLeft.y() + area_->height();
-    toolBox_->setGeometry(topLeft.x(), topLeft.y(), ToolStripPixels,
-                          std::max(ToolStripPixels, bottom - topLeft.y()));
+    QList<QAction*> actions;
+    for (QAction* action : menu_.mnuD1->actions())
+        if (!action->shortcut().isEmpty()) actions << action;
+    return actions;
+}
+
+void MainWindow::shareDrawingShortcuts()
+{
+    // The drawing shortcuts work in whichever of the program's windows has the focus.
+    const QList<QAction*> actions = drawingActions();
+    toolBox_->addActions(actions);
+    statusBox_->addActions(actions);
+    tools_->setSharedActions(actions);
+}
+
+void MainWindow::followScreenChanges()
+{
+    // A projector plugged in, a panel added, the resolution changed: lay out again.
+    const auto watch = [this](QScreen* screen) {
+        connect(screen, &QScreen::availableGeometryChanged, this, &MainWindow::layoutWindows);
+    };
+    for (QScreen* screen : QGuiApplication::screens())
+        watch(screen);
+    connect(qGuiApp, &QGuiApplication::screenAdded, this, [this, watch](QScreen* screen) {
+        watch(screen);
+        layoutWindows();
+    });
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &MainWindow::layoutWindows);
+}
+
+LayoutInput MainWindow::layoutInput() const
+{
+    LayoutInput in;
+    in.screenClass = arrangement_.screenClass;
+    in.available = services_.environment.availableScreenArea();
+    const QWidget* viewport = area_->viewport();
+    in.workArea = QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
+    in.padFrame = frameOf(padWindow_, pad_);
+    // The plotter scrolls its controls when it is too short: ask for their full height.
+    const auto* content = drawer_->findChild<QWidget*>(QStringLiteral("DrawerContent"));
+    in.plotterNeeds = (content ? content->minimumSizeHint() : drawer_->minimumSizeHint()) +
+                      frameOf(drawerWindow_, drawer_);
+    in.toolStripWidth = ToolStripPixels;
+    in.toolBoxHeight = toolBox_->sizeHint().height();
+    in.statusHeight = statusBox_->height();
+    in.statusTop = statusTop_;
+    return in;
+}
+
+void MainWindow::layoutWindows()
+{
+    const ScreenLayout layout = LayoutWindows(layoutInput());
+    statusBox_->fitToWidth(layout.statusBox.width());
+    statusBox_->move(layout.statusBox.topLeft());
+    if (layout.statusTopCorrected) {
+        settings_.SetSetupValue(QStringLiteral("StateBoxTop"),
+                                integerText(qint64(layout.statusBox.top()) * TwipsPerPixel));
+    }
+    statusTop_ = layout.statusBox.top();
+    padWindow_->setGeometry(layout.pad);
+    drawerWindow_->setGeometry(layout.plotter);
+    if (toolBoxDocked_) toolBox_->setGeometry(layout.toolBox);
+    laidOut_ = true;
+    raiseBoxes();
 }
 
 void MainWindow::arrangeWindows(QSize screenPixels)
@@ -166,27 +248,16 @@ void MainWindow::arrangeWindows(QSize screenPixels)
     arrangement_ = ArrangeWindows(screenPixels, screenPixels.width() * TwipsPerPixel);
     if (arrangement_.showSmallScreenMessage)
         services_.dialogs.inform(this, SmallScreenMessage(), MessageIcon::Information);
-    fitWindows();
     if (arrangement_.showPlotterAgain) drawerWindow_->show();
     if (arrangement_.widenStatusFrame) statusBox_->widenStatusFrame();
 }
 
-void MainWindow::fitWindows()
-{
-    QSize workArea = area_->viewport()->size();
-    // The floating status box lies over the bottom of the work area: end above it.
-    if (statusBox_->isVisible()) {
-        const int statusTop = area_->mapFromGlobal(statusBox_->pos()).y();
-        if (statusTop > 100 && statusTop < workArea.height()) workArea.setHeight(statusTop);
-    }
-    const PixelLayout layout = FitToWorkArea(arrangement_, workArea, ToolStripPixels);
-    padWindow_->setGeometry(layout.pad);
-    drawerWindow_->setGeometry(layout.plotter);
-}
-
 GeometryWindow* MainWindow::showGeometry(int page)
 {
-    if (!geometry_) geometry_ = new GeometryWindow(services_, this);
+    if (!geometry_) {
+        geometry_ = new GeometryWindow(services_, this);
+        geometry_->addActions(drawingActions());
+    }
     geometry_->show();
     geometry_->raise();
     geometry_->activateWindow();
@@ -230,13 +301,58 @@ void MainWindow::exitWithoutSaving()
 void MainWindow::moveEvent(QMoveEvent* event)
 {
     QMainWindow::moveEvent(event);
-    if (toolBoxDocked_) placeToolBox();
+    relayoutSoon();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
-    if (toolBoxDocked_) placeToolBox();
+    relayoutSoon();
+}
+
+void MainWindow::relayoutSoon()
+{
+    // The window manager places and sizes the maximized window after it is shown: lay
+    // out again once it has settled, and whenever the window moves or changes size.
+    if (!laidOut_ || relayoutPending_) return;
+    relayoutPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        relayoutPending_ = false;
+        layoutWindows();
+    });
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    // Owned boxes stay above the main window when it comes to the front; above other
+    // programs they never are.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) raiseBoxes();
+    if (event->type() == QEvent::WindowStateChange) followMinimizing();
+}
+
+void MainWindow::followMinimizing()
+{
+    // The program's own windows go with the main window into the task bar and come back
+    // with it: not every window manager does that for owned windows.
+    if (isMinimized()) {
+        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isWindow() && child->isVisible()) {
+                hiddenWithWindow_ << child;
+                child->hide();
+            }
+        return;
+    }
+    const QList<QPointer<QWidget>> hidden = std::exchange(hiddenWithWindow_, {});
+    for (const QPointer<QWidget>& child : hidden)
+        if (child) child->show();
+    raiseBoxes();
+}
+
+void MainWindow::raiseBoxes()
+{
+    for (QWidget* box : {static_cast<QWidget*>(toolBox_), static_cast<QWidget*>(statusBox_)})
+        if (box && box->isVisible()) box->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -12,6 +12,7 @@
 #include <QPrinter>
 
 #include <memory>
+#include <optional>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -49,13 +50,15 @@ public:
     Services& services() const { return services_; }
     const QString& helpFilePath() const { return helpFilePath_; }
 
-    // Places the pad and the plotter by the screen class (and shows the small-screen
-    // message there); the pad stays square and inside the window's work area.
+    // Takes the screen class of `screenPixels` (showing the small-screen message there).
     void arrangeWindows(QSize screenPixels);
-    // Fits the pad and the plotter into the work area left free by the status box.
-    void fitWindows();
-    // The tool box's place: the left edge of the work area, 620 twips wide.
-    void placeToolBox();
+    // Places the pad, the plotter, the tool box and the status box in the available
+    // screen area: the pad square, the plotter whole, the status box on the screen (a
+    // stored place off the screen is brought back and written back). Run at start-up
+    // and again whenever the screen changes.
+    void layoutWindows();
+    // The status box's top as stored in the settings, in pixels.
+    void setStoredStatusTop(int topPixels) { statusTop_ = topPixels; }
     static constexpr int ToolStripPixels = 620 / 15;
     // The geometry window on page `page`, created on first use.
     GeometryWindow* showGeometry(int page);
@@ -100,9 +103,17 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void connectMenu();
+    void followScreenChanges();
+    void shareDrawingShortcuts();
+    void relayoutSoon();
+    void raiseBoxes();
+    void followMinimizing();
+    QList<QAction*> drawingActions() const;
+    LayoutInput layoutInput() const;
     void showTipWindow();
     QWidget* shownTool(QWidget* window);
 
@@ -124,7 +135,12 @@ private:
     QPointer<GeometryWindow> geometry_;
     QPrinter printer_;
     WindowArrangement arrangement_;
+    std::optional<int> statusTop_;
     bool exiting_ = false;
+    bool settingsFailureShown_ = false;
+    bool laidOut_ = false;
+    QList<QPointer<QWidget>> hiddenWithWindow_;
+    bool relayoutPending_ = false;
     // The tool box follows the main window until the user drags it somewhere else.
     bool toolBoxDocked_ = true;
 };

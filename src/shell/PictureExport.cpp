@@ -33,6 +33,33 @@ int PictureScaleFrom(const QString& text)
     return scale >= 4 ? 4 : scale <= 1 ? 1 : int(scale);
 }
 
+namespace {
+
+// Writes the picture in the format the path's extension names; false on cancel or failure
+// (`cancelled` says which).
+bool writePictureAs(SystemDialogs& dialogs, QWidget* owner, const QString& path,
+                    const PadDocument& document, const QImage& padImage, bool& cancelled)
+{
+    switch (PictureFormatOf(path)) {
+    case PictureFormat::Bmp:
+        return WriteBitmap(path, padImage);
+    case PictureFormat::Png: {
+        const std::optional<QString> scale = dialogs.showInputDialog(
+            owner,
+            {QStringLiteral("保存"), QStringLiteral("放大倍数（1～4）："), QStringLiteral("2")});
+        cancelled = !scale;
+        if (!scale) return false;
+        return WritePicture(path, document, padSize(padImage), PictureScaleFrom(*scale));
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf:
+        break;
+    }
+    return WritePicture(path, document, padSize(padImage));
+}
+
+} // namespace
+
 bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
                         const QImage& padImage)
 {
@@ -43,21 +70,10 @@ bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocumen
                 QStringLiteral("*.bmp"),
                 {}});
     if (!path) return false;
-    switch (PictureFormatOf(*path)) {
-    case PictureFormat::Bmp:
-        return WriteBitmap(*path, padImage);
-    case PictureFormat::Png: {
-        const std::optional<QString> scale = dialogs.showInputDialog(
-            owner,
-            {QStringLiteral("保存"), QStringLiteral("放大倍数（1～4）："), QStringLiteral("2")});
-        if (!scale) return false;
-        return WritePicture(*path, document, padSize(padImage), PictureScaleFrom(*scale));
-    }
-    case PictureFormat::Svg:
-    case PictureFormat::Pdf:
-        break;
-    }
-    return WritePicture(*path, document, padSize(padImage));
+    bool cancelled = false;
+    if (writePictureAs(dialogs, owner, *path, document, padImage, cancelled)) return true;
+    if (!cancelled) dialogs.informCannotWrite(owner, QStringLiteral("无法保存图象文件："), *path);
+    return false;
 }
 
 void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage)

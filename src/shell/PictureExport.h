@@ -15,8 +15,8 @@ class PadDocument;
 // "输出位图(&B)": asks for a file and writes the picture there in the format its
 // extension names: the pad's image as a BMP (also for any other extension), a PNG at a
 // scale the user picks (1 to 4), or an SVG or PDF drawn from the pad's document as
-// vector shapes. The file is replaced only once the whole picture is written; any
-// failure ends quietly.
+// vector shapes. The file is replaced only once the whole picture is written; a failure
+// says which file could not be written.
 bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
                         const QImage& padImage);
 

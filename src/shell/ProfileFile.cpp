@@ -28,6 +28,15 @@ struct Contents {
     QByteArray bytes;
 };
 
+// A file saved by an editor as UTF-8 with a byte-order mark reads as the GBK text it
+// stands for; the next write saves it back as GBK.
+QByteArray asGbk(QByteArray bytes)
+{
+    static const QByteArray Utf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+    if (!bytes.startsWith(Utf8Mark)) return bytes;
+    return GbkText::encode(QString::fromUtf8(bytes.mid(Utf8Mark.size())));
+}
+
 Contents load(const QString& path)
 {
     const QFileInfo info(path);
@@ -45,7 +54,7 @@ Contents load(const QString& path)
     if (bytes.size() > ProfileFile::MaxFileBytes || bytes.contains('\0') ||
         file.error() != QFile::NoError)
         return {FileState::Foreign, {}};
-    return {FileState::Text, std::move(bytes)};
+    return {FileState::Text, asGbk(std::move(bytes))};
 }
 
 bool isReadOnly(const QString& path)
@@ -247,6 +256,9 @@ bool ProfileFile::write(const QString& section, const QString& key, const QStrin
     if (contents.state == FileState::Text && isReadOnly(path_)) return false;
     const QByteArray bytes = withEntry(contents.bytes, section, key, value);
     QSaveFile file(path_);
+    // In a folder where no temporary file can be made (a writable file in a read-only
+    // folder) the file is written in place rather than not at all.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly)) return false;
     // Flush before committing: QSaveFile would otherwise put a file in place that a
     // full disk cut short while it was being flushed on commit.

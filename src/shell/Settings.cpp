@@ -142,7 +142,7 @@ void Settings::write(const QString& section, const QString& key, const QString& 
     // The per-user settings folder may not exist yet on a first run.
     const QFileInfo info(file_.path());
     if (!info.dir().exists()) QDir().mkpath(info.absolutePath());
-    file_.write(section, key, value);
+    if (!file_.write(section, key, value) && onWriteFailure_) onWriteFailure_(file_.path());
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -32,6 +33,13 @@ public:
     static const QString InfoSection;  // "Infomation" (spelled so in every existing file)
 
     explicit Settings(QString settingsPath);
+
+    // Called with the file's path whenever a write fails (a read-only file, a full disk),
+    // so that the user learns that the change is not kept.
+    void setWriteFailureHandler(std::function<void(const QString& path)> handler)
+    {
+        onWriteFailure_ = std::move(handler);
+    }
 
     const QString& settingsPath() const { return file_.path(); }
 
@@ -74,6 +82,7 @@ private:
     void write(const QString& section, const QString& key, const QString& value) const;
 
     ProfileFile file_;
+    std::function<void(const QString&)> onWriteFailure_;
 };
 
 } // namespace orvane

@@ -16,6 +16,12 @@ static void registerShellResources()
 
 namespace orvane {
 
+void SetApplicationIdentity(const QString& desktopFileName)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("orvane"));
+    QGuiApplication::setDesktopFileName(desktopFileName);
+}
+
 QPixmap tipPixmap(int side)
 {
     registerShellResources();

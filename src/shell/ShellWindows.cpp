@@ -1,8 +1,11 @@
 #include "ShellWindows.h"
 
 #include "AboutDialog.h"
+#include "HelpWindow.h"
+#include "Services.h"
 #include "TipDialog.h"
 
+#include <QFileInfo>
 #include <QWidget>
 
 #include <utility>
@@ -35,6 +38,16 @@ TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* 
 AboutDialog* ShowAboutBox(Services& services, QWidget* owner)
 {
     return showSingle<AboutDialog>(owner, services);
+}
+
+HelpWindow* ShowHelpWindow(Services& services, const QString& indexPath, QWidget* owner)
+{
+    if (!QFileInfo(indexPath).isFile()) {
+        services.dialogs.inform(owner, QStringLiteral("找不到帮助文件：\r") + indexPath,
+                                MessageIcon::Warning);
+        return nullptr;
+    }
+    return showSingle<HelpWindow>(owner, services, indexPath);
 }
 
 } // namespace orvane

@@ -7,6 +7,7 @@ class QWidget;
 namespace orvane {
 
 class AboutDialog;
+class HelpWindow;
 class TipDialog;
 class Settings;
 struct Services;
@@ -17,5 +18,9 @@ TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* 
 
 // Opens the About box over `owner`, or brings the open one forward.
 AboutDialog* ShowAboutBox(Services& services, QWidget* owner);
+
+// Opens the help at `indexPath` in the help window, or brings the open one forward;
+// a missing help file says so and opens nothing.
+HelpWindow* ShowHelpWindow(Services& services, const QString& indexPath, QWidget* owner);
 
 } // namespace orvane

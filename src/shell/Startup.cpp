@@ -12,6 +12,10 @@
 #include "WindowArrangement.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QScreen>
+
+#include <algorithm>
 
 namespace orvane {
 
@@ -32,7 +36,9 @@ public:
 
     void placeStatusBox(double topTwips) override
     {
-        w_.statusBox()->move(0, int(topTwips / TwipsPerPixel));
+        // Kept within what an int holds; the layout brings it onto the screen.
+        const double pixels = std::clamp(topTwips / TwipsPerPixel, -1e6, 1e6);
+        w_.setStoredStatusTop(int(pixels));
     }
 
     void showTip() override { ShowTipWindow(w_.services(), w_.settings(), &w_); }
@@ -79,17 +85,22 @@ PlotterPanel::StartupSettings PlotterSettingsFrom(const Settings& s)
 
 void Main(MainWindow& w, const QString& functionFile)
 {
-    const QSize screen = w.services().environment.screenSize();
-    w.setGeometry(0, 0, screen.width(), screen.height());
+    Environment& environment = w.services().environment;
+    const QRect available = environment.availableScreenArea();
+    // On the screen the area belongs to, even when the window exists already.
+    if (QScreen* screen = QGuiApplication::screenAt(available.center())) w.setScreen(screen);
+    w.setGeometry(available);
     w.showMaximized();
     // Let the window system size the maximized window before its work area is measured.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    w.arrangeWindows(screen);
+    w.arrangeWindows(environment.screenSize());
 
+    // Laid out before the settings are read, so that the first-run question and the tip
+    // appear over windows in their places; again once the status box's place is known.
+    w.layoutWindows();
     StartupWindows hooks(w);
-    LoadSettings(w.settings(), screen.height() * TwipsPerPixel, hooks);
-    w.fitWindows();
-    w.placeToolBox();
+    LoadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
+    w.layoutWindows();
 
     if (!functionFile.isEmpty()) OpenFunctionFile(functionFile, *w.drawer());
 }

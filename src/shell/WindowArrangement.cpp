@@ -12,10 +12,8 @@ constexpr int PlotterWidth = 4575;
 
 ScreenClass ClassifyScreen(QSize screen)
 {
-    if (screen.width() < 800 || screen.height() < 600)
-        return ScreenClass::Small;
-    if (screen.width() < 1024 || screen.height() < 768)
-        return ScreenClass::Medium;
+    if (screen.width() < 800 || screen.height() < 600) return ScreenClass::Small;
+    if (screen.width() < 1024 || screen.height() < 768) return ScreenClass::Medium;
     return ScreenClass::Large;
 }
 
@@ -52,28 +50,53 @@ WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips)
     return a;
 }
 
-PixelLayout FitToWorkArea(const WindowArrangement& a, QSize workArea, int leftStrip)
+namespace {
+
+// The plotter's width by screen class; the small class lays it 600 twips over the pad.
+int plotterWidth(ScreenClass c)
 {
-    auto toPixels = [](const QRect& twips) {
-        return QRect(twips.x() / TwipsPerPixel, twips.y() / TwipsPerPixel,
-                     twips.width() / TwipsPerPixel, twips.height() / TwipsPerPixel);
-    };
-    PixelLayout p{toPixels(a.pad).translated(leftStrip, 0), toPixels(a.plotter).translated(leftStrip, 0)};
-    auto shrinkPad = [&](int by) {
-        if (by <= 0)
-            return;
-        const int side = std::max(1, p.pad.width() - by);
-        const int shift = p.pad.width() - side;
-        p.pad.setSize(QSize(side, side));
-        p.plotter.translate(-shift, 0);
-    };
-    shrinkPad(p.pad.height() - workArea.height());
-    if (a.screenClass == ScreenClass::Medium)
-        p.plotter.setWidth(workArea.width() - p.plotter.x()); // what the pad leaves free
-    else
-        shrinkPad(p.plotter.x() + p.plotter.width() - workArea.width());
-    p.plotter.setHeight(p.pad.height());
-    return p;
+    return (c == ScreenClass::Medium ? 4675 : PlotterWidth) / TwipsPerPixel;
+}
+
+QRect statusBoxPlace(const LayoutInput& in, bool* corrected)
+{
+    const int lowest = in.available.bottom() + 1 - in.statusHeight;
+    int top = in.statusTop.value_or(lowest);
+    if (top > lowest - StatusSnapPixels) top = lowest;
+    const int inside = std::clamp(top, in.available.top(), std::max(in.available.top(), lowest));
+    // Only a stored place that was off the screen counts as corrected.
+    *corrected = in.statusTop && (*in.statusTop < in.available.top() || *in.statusTop > lowest);
+    return QRect(in.available.x(), inside, in.available.width(), in.statusHeight);
+}
+
+} // namespace
+
+ScreenLayout LayoutWindows(const LayoutInput& in)
+{
+    ScreenLayout out;
+    out.statusBox = statusBoxPlace(in, &out.statusTopCorrected);
+
+    // The pad and the plotter end above a status box lying over the lower half of the
+    // work area; one dragged higher floats over them.
+    const bool statusBelow = out.statusBox.top() > in.workArea.center().y();
+    const int bottom = statusBelow ? std::min(in.workArea.bottom() + 1, out.statusBox.top())
+                                   : in.workArea.bottom() + 1;
+    const int height = std::max(1, bottom - in.workArea.top());
+
+    const int toolBottom = statusBelow ? out.statusBox.top() : in.available.bottom() + 1;
+    out.toolBox = QRect(in.workArea.x(), in.workArea.y(), in.toolStripWidth,
+                        std::max(1, std::min(in.toolBoxHeight, toolBottom - in.workArea.y())));
+
+    const int overlap = in.screenClass == ScreenClass::Small ? 600 / TwipsPerPixel : 0;
+    const int panelWidth = std::max(plotterWidth(in.screenClass), in.plotterNeeds.width());
+    const int room = in.workArea.width() - in.toolStripWidth;
+    const int side = std::max(1, std::min(height - in.padFrame.height(),
+                                          room - panelWidth + overlap - in.padFrame.width()));
+    out.pad = QRect(in.toolStripWidth, 0, side + in.padFrame.width(), side + in.padFrame.height());
+    const int plotterLeft = out.pad.right() + 1 - overlap;
+    out.plotter =
+        QRect(plotterLeft, 0, std::max(panelWidth, in.workArea.width() - plotterLeft), height);
+    return out;
 }
 
 QString SmallScreenMessage()

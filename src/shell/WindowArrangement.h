@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
+
 namespace orvane {
 
 // Twips: 1/1440 inch, 15 to a pixel at 96 dots per inch.
@@ -26,15 +28,35 @@ ScreenClass ClassifyScreen(QSize screenPixels);
 // the pad is always square.
 WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips);
 
-// An arrangement in pixels inside the main window's work area, which is smaller than
-// the screen by the title and menu bars. The tool box takes a strip of `leftStrip`
-// pixels at the left; the pad starts beside it, stays square and fits the work area,
-// and the plotter keeps to the pad's right (overlapping it on small screens).
-struct PixelLayout {
-    QRect pad;
-    QRect plotter;
+// What the windows are placed by, in logical pixels.
+struct LayoutInput {
+    ScreenClass screenClass = ScreenClass::Large; // by the whole screen's size
+    QRect available;    // the screen's available area (without panels), global
+    QRect workArea;     // the main window's area for the pad and the plotter, global
+    QSize padFrame;     // what the pad's sub-window adds around its square client area
+    QSize plotterNeeds; // the plotter's sub-window showing every control without scrolling
+    int toolStripWidth = 0;
+    int toolBoxHeight = 0; // the tool box's own height
+    int statusHeight = 0;
+    std::optional<int> statusTop; // stored top of the status box, global; none: default
 };
-PixelLayout FitToWorkArea(const WindowArrangement& arrangement, QSize workArea, int leftStrip);
+
+// Where the windows go. The pad's client area is square; the plotter takes the width
+// the pad leaves and the whole height above the status box; the tool box keeps its own
+// height at the left of the work area; the status box spans the available width and
+// lies inside the available area.
+struct ScreenLayout {
+    QRect pad;       // sub-window, work-area coordinates
+    QRect plotter;   // sub-window, work-area coordinates
+    QRect toolBox;   // global
+    QRect statusBox; // global
+    // The stored top lay outside the available area and was brought back.
+    bool statusTopCorrected = false;
+};
+ScreenLayout LayoutWindows(const LayoutInput& input);
+
+// A status box stored this close above the bottom edge (or lower) sits on the edge.
+inline constexpr int StatusSnapPixels = 1600 / TwipsPerPixel;
 
 // The message shown on screens below 800 by 600 pixels.
 QString SmallScreenMessage();

@@ -40,15 +40,10 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, QRe
 } // namespace
 
 CoordinateBox::CoordinateBox(Services& services, SketchContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      context_(context)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), context_(context)
 {
     setObjectName(QStringLiteral("StatusBar"));
-    const int width = services.environment.screenSize().width();
-    setFixedSize(width, BarHeight);
-
     f1_ = makeFrame(QStringLiteral("F1"), this, QFrame::Raised);
-    f1_->setGeometry(0, 0, width, BarHeight);
     f1_->setCursor(sketchCursor(990));
 
     label1_ = makeLabel(QStringLiteral("Label1"), QStringLiteral("奥维恩"), f1_, {6, 4, 50, 16});
@@ -67,9 +62,8 @@ CoordinateBox::CoordinateBox(Services& services, SketchContext& context, QWidget
     iStatus_->setObjectName(QStringLiteral("IStatus"));
     iStatus_->setPixmap(sketchIcon(2001).pixmap(IconSize, IconSize));
     iStatus_->setToolTip(QStringLiteral("关于…"));
-    iStatus_->setGeometry(width - IconRightMargin - IconSize, (BarHeight - IconSize) / 2, IconSize,
-                          IconSize);
     iStatus_->installEventFilter(this);
+    fitToWidth(services.environment.availableScreenArea().width());
 
     drag_ = new WindowDrag(this);
     drag_->addHandle(f1_);
@@ -105,7 +99,17 @@ QString CoordinateBox::coordinateText() const
 
 void CoordinateBox::widenStatusFrame()
 {
+    widened_ = true;
     f3_->resize(f1_->width() - f3_->x() - iStatus_->width() - FrameGapToIcon, f3_->height());
+}
+
+void CoordinateBox::fitToWidth(int width)
+{
+    setFixedSize(width, BarHeight);
+    f1_->setGeometry(0, 0, width, BarHeight);
+    iStatus_->setGeometry(width - IconRightMargin - IconSize, (BarHeight - IconSize) / 2, IconSize,
+                          IconSize);
+    if (widened_) widenStatusFrame();
 }
 
 void CoordinateBox::dropped()

@@ -31,6 +31,8 @@ public:
 
     // `F3` reaches from its left edge to 50 twips before the image `IStatus`.
     void widenStatusFrame();
+    // The bar spans `width` pixels (the screen's), `IStatus` at its right end.
+    void fitToWidth(int width);
 
 private:
     void dropped();
@@ -47,6 +49,7 @@ private:
     QLabel* l3_;
     QLabel* iStatus_;
     WindowDrag* drag_;
+    bool widened_ = false;
 };
 
 } // namespace orvane

@@ -54,7 +54,7 @@ void DrawingMenu::SetEraserCursor()
     pad_.setPointer(SketchPad::Pointer::Custom);
     const std::optional<int> id =
         SketchTexts::eraserCursorId(leadingNumber(tools_.eraserSizeText()));
-    if (id) pad_.setCustomPointerImage(sketchCursor(*id), *id);
+    if (id) pad_.setCustomPointerImage(sketchCursor(*id, pad_.devicePixelRatioF()), *id);
 }
 
 } // namespace orvane

@@ -199,6 +199,8 @@ void SketchPad::mousePressEvent(QMouseEvent* event)
         setInputWordColour(pen);
         inputWord_->move(surface_.toPixel(p).toPoint());
         inputWord_->show();
+        // Typing goes straight into the box, without a second click.
+        inputWord_->setFocus(Qt::MouseFocusReason);
         surface_.setCurrentPoint(p);
         break;
     case ModeEraser:

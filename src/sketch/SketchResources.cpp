@@ -1,5 +1,6 @@
 #include "SketchResources.h"
 
+#include <QGuiApplication>
 #include <QPixmap>
 
 // The resources live in a static library: register them explicitly before first use.
@@ -65,13 +66,15 @@ QIcon sketchIcon(int id)
     return path.isEmpty() ? QIcon() : QIcon(path);
 }
 
-QCursor sketchCursor(int id)
+QCursor sketchCursor(int id, qreal ratio)
 {
     registerSketchResources();
     const QString path = cursorPath(id);
     if (path.isEmpty()) return QCursor(Qt::ArrowCursor);
-    // Every cursor image is 32 pixels square with its hot spot in the middle.
-    return QCursor(QPixmap(path), 16, 16);
+    if (ratio <= 0) ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    // Every cursor image is 32 logical pixels square with its hot spot in the middle.
+    const QPixmap pixmap = QIcon(path).pixmap(QSize(32, 32), ratio);
+    return QCursor(pixmap, 16, 16);
 }
 
 } // namespace orvane

@@ -11,7 +11,9 @@ namespace orvane {
 inline constexpr int AboutIconId = 0;
 
 QIcon sketchIcon(int id);
-// A null cursor (Qt::ArrowCursor) for an unknown number.
-QCursor sketchCursor(int id);
+// A null cursor (Qt::ArrowCursor) for an unknown number. Drawn for screens of `ratio`
+// device pixels per logical pixel (default: the application's), so that on a high-
+// density screen an eraser cursor still covers the area the eraser takes.
+QCursor sketchCursor(int id, qreal ratio = 0);
 
 } // namespace orvane

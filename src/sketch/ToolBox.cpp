@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -44,6 +45,9 @@ constexpr int DownEdge = 10;
 constexpr int ActiveEdge = 8;
 
 constexpr int ToolIcons[ToolBox::ToolButtons] = {2004, 2003, 2002, 2001};
+// What each tool button opens, as its tooltip.
+const char* const ToolTips[ToolBox::ToolButtons] = {"解方程", "几何计算", "公式计算器",
+                                                    "计算定积分"};
 
 GoldButton* makeButton(const QString& name, const QIcon& icon, QWidget* parent, int top)
 {
@@ -111,11 +115,11 @@ QStringList numberItems(int from, int to, double divisor)
 } // namespace
 
 ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      services_(services), context_(context), pad_(pad)
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), services_(services), context_(context),
+      pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
-    resize(BoxWidth, ChoiceTop + 48);
+    resize(sizeHint());
     move(0, y());
 
     picCaption_ = new QWidget(this);
@@ -128,6 +132,7 @@ ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWi
     cmdWindowAction_->setObjectName(QStringLiteral("cmdWindowAction"));
     cmdWindowAction_->setIcon(style()->standardIcon(QStyle::SP_TitleBarCloseButton));
     cmdWindowAction_->setAutoRaise(true);
+    cmdWindowAction_->setToolTip(QStringLiteral("关闭"));
     cmdWindowAction_->setGeometry(BoxWidth - CaptionHeight, 0, CaptionHeight, CaptionHeight);
     connect(cmdWindowAction_, &QToolButton::clicked, this, [this] {
         hide();
@@ -145,19 +150,25 @@ ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWi
     setActiveModeButton(0);
 }
 
+QSize ToolBox::sizeHint() const
+{
+    return QSize(BoxWidth, ChoiceTop + 48);
+}
+
 void ToolBox::buildButtons()
 {
     for (int i = 0; i < ModeButtons; ++i) {
         GoldButton* button =
             makeButton(QStringLiteral("GButton_%1").arg(i), sketchIcon(3000 + i + 1), this,
                        FirstButtonTop + ButtonStep * i);
-        button->setToolTip(i == 0 ? QString() : SketchTexts::modeStatus(i));
+        button->setToolTip(i == 0 ? QStringLiteral("取消画图") : SketchTexts::modeStatus(i));
         connect(button, &GoldButton::Click, this, [this, i] { chooseMode(i); });
         modeButtons_[std::size_t(i)] = button;
     }
     for (int i = 0; i < ToolButtons; ++i) {
         GoldButton* button = makeButton(QStringLiteral("GBTools_%1").arg(i),
                                         sketchIcon(ToolIcons[i]), this, ToolsTop + ButtonStep * i);
+        button->setToolTip(QString::fromUtf8(ToolTips[i]));
         connect(button, &GoldButton::Click, this, [this, i] { context_.openTool(i); });
         toolButtons_[std::size_t(i)] = button;
     }
@@ -192,6 +203,20 @@ void ToolBox::buildBoxes()
     connect(cMoveDot_, &QComboBox::activated, this, [this] { emit eraserSizeChosen(); });
     showFontBoxes(false);
     showEraserBoxes(false);
+    // Enter takes what is in a box, typed (2.5) or picked: the box itself would act only
+    // on its own items, and on some of them twice.
+    for (QComboBox* combo : {cLineWide_, cFont_, cMoveDot_})
+        combo->lineEdit()->installEventFilter(this);
+}
+
+void ToolBox::boxEntered(QObject* lineEdit)
+{
+    if (lineEdit == cLineWide_->lineEdit())
+        lineWidthChosen();
+    else if (lineEdit == cFont_->lineEdit())
+        fontChosen();
+    else
+        emit eraserSizeChosen();
 }
 
 void ToolBox::chooseMode(int m)
@@ -257,17 +282,26 @@ void ToolBox::fontChosen()
 
 void ToolBox::lineWidthChosen()
 {
-    // The plotter echoes the width back into this box; the setting keeps what was typed.
-    const QString typed = cLineWide_->currentText();
-    const double w = leadingNumber(typed);
+    // Pens are whole pixels wide: a typed 2.5 draws 2 wide, so the box, the plotter and
+    // the setting show 2 rather than a width that is not drawn. Widths the plotter's
+    // scroll bar cannot take are refused.
+    const double w = NumberText::RoundHalfEven(
+        std::clamp(leadingNumber(cLineWide_->currentText()), -1.0, 100.0));
+    if (w < 1 || w > 10) {
+        services_.dialogs.inform(this, QStringLiteral("请输入1到10之间的数值"), MessageIcon::Error);
+        cLineWide_->setEditText(integerText(context_.penWidth()));
+        return;
+    }
+    const QString width = integerText(static_cast<long long>(w));
+    cLineWide_->setEditText(width);
     context_.setPlotterLineWidth(w);
-    context_.setSetupValue(QStringLiteral("LineBold"), typed);
-    pad_.surface().setPenWidth(int(NumberText::RoundHalfEven(std::clamp(w, 0.0, 32767.0))));
+    context_.setSetupValue(QStringLiteral("LineBold"), width);
+    pad_.surface().setPenWidth(int(w));
 }
 
 void ToolBox::pickPenColour()
 {
-    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this);
+    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this, fore_);
     if (!chosen) return;
     context_.setPlotterLineColour(*chosen);
     setForeSwatch(*chosen);
@@ -278,7 +312,7 @@ void ToolBox::pickPenColour()
 
 void ToolBox::pickBackColour()
 {
-    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this);
+    const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this, back_);
     if (!chosen) return;
     // The new background clears the pad; with the axes drawn again it is one step.
     setBackSwatch(*chosen);
@@ -322,6 +356,13 @@ void ToolBox::changeEvent(QEvent* event)
 
 bool ToolBox::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::KeyPress && qobject_cast<QLineEdit*>(watched)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            boxEntered(watched);
+            return true;
+        }
+    }
     if ((watched == lBeforeColor_ || watched == lBackColor_) &&
         event->type() == QEvent::MouseButtonRelease) {
         auto* e = static_cast<QMouseEvent*>(event);

@@ -29,6 +29,8 @@ public:
     static constexpr int ToolButtons = 4;
 
     ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWidget* owner);
+    // Tall enough for every button and box.
+    QSize sizeHint() const override;
 
     // What a click on `GButton_m` does: button m becomes the only active one, then
     // modeChosen(m) asks for the drawing mode.
@@ -68,6 +70,7 @@ private:
     void buildButtons();
     void buildBoxes();
     void fontChosen();
+    void boxEntered(QObject* lineEdit);
     void lineWidthChosen();
     void pickPenColour();
     void pickBackColour();

@@ -93,6 +93,9 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     connect(command1, &QPushButton::clicked, this, &EquationSolverWindow::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::Command2_Click);
     connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::cmdA_Click);
+    // Enter in any box solves, as the button does.
+    for (QLineEdit* field : {Text1_, txtMin_, txtMax_})
+        connect(field, &QLineEdit::returnPressed, this, &EquationSolverWindow::Command1_Click);
 
     // A long list of roots scrolls instead of running off the bottom.
     resultArea_ = new QScrollArea(this);

@@ -1,5 +1,6 @@
 #include "IntegralWindow.h"
 
+#include "ElidedLabel.h"
 #include "Engine.h"
 #include "Integral.h"
 #include "NumberText.h"
@@ -38,7 +39,7 @@ IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
     const int resultTop = RowTop + 4 * RowHeight + 4;
     auto* resultLabel = new QLabel(QStringLiteral("结果输出:"), this);
     resultLabel->setGeometry(LabelX, resultTop, BoxX - LabelX, FieldHeight);
-    resout_ = new QLabel(this);
+    resout_ = new ElidedLabel(this);
     resout_->setObjectName(QStringLiteral("resout"));
     resout_->setGeometry(BoxX, resultTop, BoxWidth - 70, FieldHeight);
     resout_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -8,6 +8,9 @@
 #include <optional>
 
 class QLabel;
+namespace orvane {
+class ElidedLabel;
+}
 class QLineEdit;
 class QPushButton;
 
@@ -37,7 +40,7 @@ private:
     QLineEdit* txtCS_ = nullptr;
     QLineEdit* txtN0_ = nullptr;
     QPushButton* cmdCount_ = nullptr;
-    QLabel* resout_ = nullptr;
+    ElidedLabel* resout_ = nullptr;
     engine::Engine& engine_;
 };
 

@@ -2,9 +2,13 @@
 
 #include "Services.h"
 
+#include <QHash>
+#include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
 
+class QAction;
 class QWidget;
 
 namespace orvane {
@@ -25,14 +29,23 @@ public:
     ToolWindows(Services& services, QWidget* owner);
     ~ToolWindows() override;
 
+    // Actions that work in every tool window too (the drawing shortcuts).
+    void setSharedActions(QList<QAction*> actions) { sharedActions_ = std::move(actions); }
+
     IntegralWindow* openIntegral();
     EquationSolverWindow* openSolver();
     InverseTrigWindow* openInverseTrig();
     FormulaWindow* openFormula();
     ConsoleCalculatorWindow* openConsole();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     template <typename Window> Window* open(QPointer<Window>& slot);
+    // A new window goes where the last one of its kind was closed, the first time over
+    // the middle of the owner.
+    void place(QWidget* window) const;
 
     Services& services_;
     QWidget* owner_;
@@ -41,6 +54,8 @@ private:
     QPointer<InverseTrigWindow> inverseTrig_;
     QPointer<FormulaWindow> formula_;
     QPointer<ConsoleCalculatorWindow> console_;
+    QList<QAction*> sharedActions_;
+    QHash<QString, QPoint> lastPlaces_;
 };
 
 } // namespace orvane

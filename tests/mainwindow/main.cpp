@@ -1,7 +1,18 @@
+#include "OffscreenScreens.h"
 #include "TestMain.h"
+#include "tst_Keyboard.h"
 #include "tst_MainWindow.h"
 #include "tst_PadCommands.h"
+#include "tst_ScreenLayout.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 
-ORVANE_TEST_MAIN(QApplication, TestArrangement, TestMainWindow, TestPadCommands)
+int main(int argc, char** argv)
+{
+    const QTemporaryDir folder;
+    orvane::test::UseTestScreens(folder.path());
+    QApplication app(argc, argv);
+    return runTests<TestArrangement, TestMainWindow, TestPadCommands, TestScreenLayout,
+                    TestKeyboard>(argc, argv);
+}

@@ -62,34 +62,60 @@ void TestArrangement::screenClasses()
     QCOMPARE(a.plotter, plotter);
 }
 
-void TestArrangement::fitsWorkArea_data()
+void TestArrangement::layoutInTheAvailableArea_data()
 {
-    QTest::addColumn<QSize>("screen");
-    QTest::addColumn<QSize>("workArea");
+    QTest::addColumn<ScreenClass>("screenClass");
+    QTest::addColumn<QSize>("available");
+    QTest::addColumn<int>("storedTop"); // pixels; 99999: none stored
     QTest::addColumn<QRect>("pad");
     QTest::addColumn<QRect>("plotter");
-    // Large: the pad is as tall as the work area, beside the 41-pixel tool strip.
-    QTest::newRow("1280x1024") << QSize(1280, 1024) << QSize(1280, 960) << QRect(41, 0, 934, 934)
-                               << QRect(975, 0, 305, 934);
-    QTest::newRow("1920x1080") << QSize(1920, 1080) << QSize(1920, 1000) << QRect(41, 0, 1000, 1000)
-                               << QRect(1041, 0, 305, 1000);
-    // Medium: the plotter takes what the pad leaves.
-    QTest::newRow("1024x700") << QSize(1024, 700) << QSize(1024, 640) << QRect(41, 0, 640, 640)
-                              << QRect(681, 0, 343, 640);
+    QTest::addColumn<int>("toolHeight");
+    QTest::addColumn<int>("statusTop");
+    QTest::addColumn<bool>("corrected");
+    // The work area starts 50 pixels down; the pad's sub-window adds 8 by 28 pixels.
+    QTest::newRow("1366x768, status box at the bottom")
+        << ScreenClass::Large << QSize(1366, 768) << 99999 << QRect(41, 0, 674, 694)
+        << QRect(715, 0, 651, 694) << 452 << 744 << false;
+    QTest::newRow("1366x768, stored above the screen")
+        << ScreenClass::Large << QSize(1366, 768) << -666 << QRect(41, 0, 698, 718)
+        << QRect(739, 0, 627, 718) << 452 << 0 << true;
+    QTest::newRow("1366x768, stored below the screen")
+        << ScreenClass::Large << QSize(1366, 768) << 2000 << QRect(41, 0, 674, 694)
+        << QRect(715, 0, 651, 694) << 452 << 744 << true;
+    QTest::newRow("1024x700 medium: a wider plotter")
+        << ScreenClass::Medium << QSize(1024, 700) << 99999 << QRect(41, 0, 606, 626)
+        << QRect(647, 0, 377, 626) << 452 << 676 << false;
+    QTest::newRow("640x480 small: the plotter 40 pixels over the pad")
+        << ScreenClass::Small << QSize(640, 480) << 99999 << QRect(41, 0, 334, 354)
+        << QRect(335, 0, 305, 406) << 406 << 456 << false;
 }
 
-void TestArrangement::fitsWorkArea()
+void TestArrangement::layoutInTheAvailableArea()
 {
-    QFETCH(QSize, screen);
-    QFETCH(QSize, workArea);
+    QFETCH(ScreenClass, screenClass);
+    QFETCH(QSize, available);
+    QFETCH(int, storedTop);
     QFETCH(QRect, pad);
     QFETCH(QRect, plotter);
-    const PixelLayout p =
-        FitToWorkArea(ArrangeWindows(screen, screen.width() * TwipsPerPixel), workArea, 41);
-    QCOMPARE(p.pad, pad);
-    QCOMPARE(p.plotter, plotter);
-    QVERIFY(p.plotter.x() + p.plotter.width() <= workArea.width());
-    QCOMPARE(p.pad.width(), p.pad.height());
+    QFETCH(int, toolHeight);
+    QFETCH(int, statusTop);
+    QFETCH(bool, corrected);
+    LayoutInput in;
+    in.screenClass = screenClass;
+    in.available = QRect(QPoint(0, 0), available);
+    in.workArea = QRect(0, 50, available.width(), available.height() - 50);
+    in.padFrame = QSize(8, 28);
+    in.plotterNeeds = QSize(305, 600);
+    in.toolStripWidth = 41;
+    in.toolBoxHeight = 452;
+    in.statusHeight = 24;
+    if (storedTop != 99999) in.statusTop = storedTop;
+    const ScreenLayout out = LayoutWindows(in);
+    QCOMPARE(out.pad, pad);
+    QCOMPARE(out.plotter, plotter);
+    QCOMPARE(out.toolBox, QRect(0, 50, 41, toolHeight));
+    QCOMPARE(out.statusBox, QRect(0, statusTop, available.width(), 24));
+    QCOMPARE(out.statusTopCorrected, corrected);
 }
 
 // --- the real main window ------------------------------------------------------------
@@ -155,8 +181,8 @@ void TestMainWindow::captionAndWindows()
     QVERIFY(w.isMaximized());
     QVERIFY(w.padWindow()->isVisible());
     QVERIFY(w.drawerWindow()->isVisible());
-    // The pad is square.
-    QCOMPARE(w.padWindow()->width(), w.padWindow()->height());
+    // The pad is square: equal pixels per unit across and down.
+    QCOMPARE(w.sketchPad()->width(), w.sketchPad()->height());
 }
 
 void TestMainWindow::firstRunWritesSettingsInOrder()
@@ -355,6 +381,47 @@ void TestMainWindow::clearAllCommand()
     w.drawer()->addAndDraw();
     w.menu().mnuClear->trigger();
     QCOMPARE(child<QListWidget>(&w, "LF")->count(), 0);
+}
+
+void TestMainWindow::unwritableTargetsSaySo_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("what");
+    QTest::newRow("picture") << "mnuSave"
+                             << "无法保存图象文件：";
+    QTest::newRow("all functions") << "mnuSaveFA"
+                                   << "无法保存函数文件：";
+    QTest::newRow("current function") << "mnuSaveFun"
+                                      << "无法保存函数文件：";
+}
+
+void TestMainWindow::unwritableTargetsSaySo()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, what);
+    MainWindow& w = start();
+    dialogs_->calls.clear();
+    const QString target = dir_->filePath(QStringLiteral("no-such-folder/a.file"));
+    dialogs_->fileAnswers = {target};
+    child<QAction>(&w, command)->trigger();
+    QCOMPARE(dialogs_->messageTexts(), QStringList{what + QLatin1Char('\r') + target});
+    QCOMPARE(dialogs_->calls.last().message.icon, MessageIcon::Error);
+    QVERIFY(!QFile::exists(target));
+}
+
+void TestMainWindow::readOnlySettingsSaySoOnce()
+{
+    QFile file(settingsPath());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Setup]\r\nCreatShortCut=OK\r\n");
+    file.close();
+    QVERIFY(file.setPermissions(QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    MainWindow& w = start();
+    // Start-up writes a dozen defaults; one message says that none of them is kept.
+    const QString message = QStringLiteral("无法保存设置文件：\r") + settingsPath();
+    QCOMPARE(dialogs_->messageTexts().count(message), 1);
+    w.menu().mnuRiNew->trigger();
+    QCOMPARE(dialogs_->messageTexts().count(message), 1);
 }
 
 void TestMainWindow::geometryMenuOpensItsPage_data()

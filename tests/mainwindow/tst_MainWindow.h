@@ -16,8 +16,8 @@ class TestArrangement : public QObject {
 private slots:
     void screenClasses_data();
     void screenClasses();
-    void fitsWorkArea_data();
-    void fitsWorkArea();
+    void layoutInTheAvailableArea_data();
+    void layoutInTheAvailableArea();
 };
 
 class TestMainWindow : public QObject {
@@ -40,6 +40,9 @@ private slots:
     void copySelectedEntry();
     void calculatorMissing();
     void clearAllCommand();
+    void unwritableTargetsSaySo_data();
+    void unwritableTargetsSaySo();
+    void readOnlySettingsSaySoOnce();
     void geometryMenuOpensItsPage_data();
     void geometryMenuOpensItsPage();
 

@@ -3,10 +3,14 @@
 #include "FileBytes.h"
 #include "ProfileFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <unistd.h>
 
 #include <memory>
 
@@ -109,4 +113,35 @@ void TestSettingsWriters::fullDiskLeavesTheLastWholeFile()
     QVERIFY(keys.size() - 1 < count); // the limit did stop it
     QCOMPARE(QDir(dir_.path()).entryList(QDir::Files | QDir::Hidden),
              QStringList{QStringLiteral("orvane.ini")});
+}
+
+void TestSettingsWriters::writableFileInReadOnlyFolder()
+{
+    // A folder where the writer cannot make a file, holding a file it may write. Folder
+    // permissions do not bind root: then the writer runs as "nobody".
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("orvane.ini"));
+    writeBytes(file, "[Setup]\r\nTab=3\r\n");
+    const QFile::Permissions readWrite = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                         QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther;
+    QVERIFY(QFile::setPermissions(file, readWrite));
+    const QFile::Permissions enter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                     QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    QVERIFY(QFile::setPermissions(dir.path(), geteuid() == 0 ? enter | QFile::WriteOwner : enter));
+    QString program = QStringLiteral(ORVANE_SETTINGS_WRITER);
+    QStringList arguments{file, QStringLiteral("K"), QStringLiteral("2")};
+    if (geteuid() == 0) {
+        arguments = QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups"), program} +
+                    arguments;
+        program = QStringLiteral("setpriv");
+    }
+    QProcess writer;
+    writer.setProcessChannelMode(QProcess::ForwardedChannels);
+    writer.start(program, arguments);
+    const bool finished = finishedCleanly(writer);
+    QFile::setPermissions(dir.path(), enter | QFile::WriteOwner);
+    QVERIFY(finished);
+    QCOMPARE(readBytes(file), QByteArray("[Setup]\r\nTab=3\r\nK1=v1\r\nK2=v2\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("orvane.ini")});
 }

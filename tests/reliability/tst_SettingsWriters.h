@@ -11,6 +11,7 @@ private slots:
     void twoProgramsAtOnceLoseNothing();
     void fullDiskLeavesTheLastWholeFile_data();
     void fullDiskLeavesTheLastWholeFile();
+    void writableFileInReadOnlyFolder();
 
 private:
     QString settingsPath() const { return dir_.filePath(QStringLiteral("orvane.ini")); }

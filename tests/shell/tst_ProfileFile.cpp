@@ -240,26 +240,52 @@ void TestProfileFile::foreignFilesHoldNothing()
     if (!content.isEmpty()) QCOMPARE(readBytes(target), content);
 }
 
-void TestProfileFile::failedWriteLeavesOldFile()
+void TestProfileFile::readOnlyFolderIsWrittenInPlace()
 {
     const QByteArray before = "[Setup]\r\nA=1\r\n";
     writeBytes(path(), before);
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::ExeOwner);
     QFile probe(dir_.filePath(QStringLiteral("probe")));
-    if (!probe.open(QIODevice::WriteOnly)) {
-        const bool written =
-            ProfileFile(path()).write(Setup, QStringLiteral("A"), QStringLiteral("2"));
-        QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QVERIFY(!written);
-        QCOMPARE(readBytes(path()), before);
-        return;
-    }
-    // Folder permissions do not bind this user (root): use a writable file in a
-    // folder where no file can be created, so that only a direct write could succeed.
-    probe.remove();
+    const bool foldersBind = !probe.open(QIODevice::WriteOnly);
+    const bool written = ProfileFile(path()).write(Setup, QStringLiteral("A"), QStringLiteral("2"));
     QFile::setPermissions(dir_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    const QString comm = QStringLiteral("/proc/self/comm");
-    const QByteArray name = readBytes(comm);
-    QVERIFY(!ProfileFile(comm).write(Setup, QStringLiteral("A"), QStringLiteral("2")));
-    QCOMPARE(readBytes(comm), name);
+    if (!foldersBind)
+        QSKIP("folder permissions do not bind this user; TestBadFiles runs it as another user");
+    // No temporary file can be made beside it: the file itself takes the change.
+    QVERIFY(written);
+    QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nA=2\r\n"));
+}
+
+void TestProfileFile::byteOrderMarkReadAndSavedAsGbk_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("afterWrite");
+    const QByteArray mark = "\xEF\xBB\xBF";
+    // 中文 is E4 B8 AD E6 96 87 in UTF-8, D6 D0 CE C4 in GBK.
+    QTest::newRow("first key of the first section")
+        << mark + "[Setup]\r\nTab=2\r\n"
+        << "Tab"
+        << "2" << QByteArray("[Setup]\r\nTab=2\r\nK=1\r\n");
+    QTest::newRow("Chinese value")
+        << mark + "[Setup]\r\nName=\xE4\xB8\xAD\xE6\x96\x87\r\n"
+        << "Name"
+        << "中文" << QByteArray("[Setup]\r\nName=\xD6\xD0\xCE\xC4\r\nK=1\r\n");
+    QTest::newRow("mark only") << mark << "Tab"
+                               << "" << QByteArray("[Setup]\r\nK=1\r\n");
+}
+
+void TestProfileFile::byteOrderMarkReadAndSavedAsGbk()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(QByteArray, afterWrite);
+    writeBytes(path(), file);
+    const ProfileFile profile(path());
+    QCOMPARE(profile.read(Setup, key), value);
+    // The section is found, so no second [Setup] is appended; the file is GBK again.
+    QVERIFY(profile.write(Setup, QStringLiteral("K"), QStringLiteral("1")));
+    QCOMPARE(readBytes(path()), afterWrite);
 }

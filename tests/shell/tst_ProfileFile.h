@@ -16,7 +16,9 @@ private slots:
     void listsKeys();
     void foreignFilesHoldNothing_data();
     void foreignFilesHoldNothing();
-    void failedWriteLeavesOldFile();
+    void readOnlyFolderIsWrittenInPlace();
+    void byteOrderMarkReadAndSavedAsGbk_data();
+    void byteOrderMarkReadAndSavedAsGbk();
 
 private:
     QString path() const;

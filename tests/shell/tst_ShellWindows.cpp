@@ -4,6 +4,7 @@
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "FileBytes.h"
+#include "HelpWindow.h"
 #include "NamedChild.h"
 #include "Services.h"
 #include "Settings.h"
@@ -18,6 +19,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTextBrowser>
+#include <QUrl>
 
 #include <memory>
 
@@ -152,7 +155,8 @@ void TestShellWindows::tipWindowLooksRight()
     const Settings ini(path());
     TipDialog tip(f.services, ini, nullptr);
     QCOMPARE(tip.windowTitle(), QStringLiteral("日积月累"));
-    QVERIFY(tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    // Above the program's windows only, not above other programs.
+    QVERIFY(!tip.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!tip.isModal());
     QCOMPARE(child<QPushButton>(&tip, "cmdNextTip")->text(), QStringLiteral("下一条"));
     QCOMPARE(child<QPushButton>(&tip, "cmdOK")->text(), QStringLiteral("确定"));
@@ -209,7 +213,7 @@ void TestShellWindows::aboutBoxShowsTheProduct()
     QCOMPARE(child<QLabel>(&about, "Label1")->text(), MakerAddress);
     QCOMPARE(child<QLabel>(&about, "Label1")->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(child<QWidget>(&about, "Line1") && child<QWidget>(&about, "Line2"));
-    QVERIFY(about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!about.isModal());
 }
 
@@ -246,4 +250,66 @@ void TestShellWindows::openAboutBoxIsOnlyBroughtForward()
     AboutDialog* first = ShowAboutBox(f.services, &owner);
     QCOMPARE(ShowAboutBox(f.services, &owner), first);
     QCOMPARE(owner.findChildren<AboutDialog*>().size(), 1);
+}
+
+void TestShellWindows::aboutLinkWithoutBrowserShowsTheAddress()
+{
+    Fixture f;
+    f.environment.documentsOpen = false;
+    QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
+    clickCentre(child<QLabel>(about, "Label1"));
+    QCOMPARE(
+        f.dialogs.messageTexts(),
+        QStringList{QStringLiteral("没有可以打开网址的程序，请在浏览器中打开：\r") + MakerAddress});
+    delete about;
+}
+
+void TestShellWindows::helpLinks_data()
+{
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<bool>("desktopOpens");
+    QTest::addColumn<QString>("shownPage");
+    QTest::addColumn<QString>("handedToDesktop");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("place on the page") << "#b" << true << "index.html#b"
+                                       << "" << 0;
+    QTest::newRow("another page") << "more.html" << true << "more.html"
+                                  << "" << 0;
+    QTest::newRow("web address") << "https://example.org/x" << true << "index.html"
+                                 << "https://example.org/x" << 0;
+    QTest::newRow("web address, no browser") << "https://example.org/x" << false << "index.html"
+                                             << "https://example.org/x" << 1;
+}
+
+void TestShellWindows::helpLinks()
+{
+    QFETCH(QString, link);
+    QFETCH(bool, desktopOpens);
+    QFETCH(QString, shownPage);
+    QFETCH(QString, handedToDesktop);
+    QFETCH(int, messages);
+    Fixture f;
+    f.environment.documentsOpen = desktopOpens;
+    writeBytes(dir_.filePath(QStringLiteral("index.html")),
+               "<p><a href=\"#b\">b</a></p><p><a name=\"b\">B</a></p>");
+    writeBytes(dir_.filePath(QStringLiteral("more.html")), "<p>more</p>");
+    QPointer<HelpWindow> help =
+        ShowHelpWindow(f.services, dir_.filePath(QStringLiteral("index.html")), nullptr);
+    QVERIFY(help && help->isVisible());
+    QCOMPARE(help->windowTitle(), QStringLiteral("帮助主题"));
+    emit help->browser()->anchorClicked(QUrl(link));
+    const QUrl shown = help->browser()->source();
+    QCOMPARE(shown.fileName() + (shown.hasFragment() ? "#" + shown.fragment() : QString()),
+             shownPage);
+    QCOMPARE(f.environment.openedDocuments.join(QString()), handedToDesktop);
+    QCOMPARE(f.dialogs.messageTexts().size(), messages);
+    delete help;
+}
+
+void TestShellWindows::missingHelpSaysSo()
+{
+    Fixture f;
+    const QString missing = dir_.filePath(QStringLiteral("help/index.html"));
+    QVERIFY(!ShowHelpWindow(f.services, missing, nullptr));
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("找不到帮助文件：\r") + missing});
 }

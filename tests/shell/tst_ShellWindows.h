@@ -20,6 +20,10 @@ private slots:
     void aboutLinkOpensTheAddress();
     void aboutClosesOnClick();
     void openAboutBoxIsOnlyBroughtForward();
+    void aboutLinkWithoutBrowserShowsTheAddress();
+    void helpLinks_data();
+    void helpLinks();
+    void missingHelpSaysSo();
 
 private:
     QString path() const;

@@ -3,6 +3,7 @@
 #include "Colours.h"
 #include "GoldButton.h"
 #include "SketchFixture.h"
+#include "SketchResources.h"
 #include "SketchTexts.h"
 
 #include <QApplication>
@@ -254,23 +255,39 @@ void TestToolBox::fontSizeGoesToPadAndTextBox()
 void TestToolBox::lineWidthGoesToPlotterAndSettings_data()
 {
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("width");
-    QTest::addColumn<int>("pen");
-    QTest::newRow("4") << "4" << 4.0 << 4;
-    QTest::newRow("10") << "10" << 10.0 << 10;
+    QTest::addColumn<int>("pen"); // 0: refused
+    QTest::newRow("4") << "4" << 4;
+    QTest::newRow("10") << "10" << 10;
+    // Pens are whole pixels: the width drawn, rounded half to even, is the width shown.
+    QTest::newRow("typed 2.5") << "2.5" << 2;
+    QTest::newRow("typed 3.5") << "3.5" << 4;
+    QTest::newRow("typed 0") << "0" << 0;
+    QTest::newRow("typed 11") << "11" << 0;
+    QTest::newRow("typed text") << "abc" << 0;
 }
 
 void TestToolBox::lineWidthGoesToPlotterAndSettings()
 {
     QFETCH(QString, typed);
-    QFETCH(double, width);
     QFETCH(int, pen);
     SketchFixture f;
+    f.context.width = 3;
+    const int penBefore = f.pad().surface().penWidth();
     f.choose(QStringLiteral("CLineWide"), typed);
-    QCOMPARE(f.context.plotterWidths, QList<double>{width});
+    auto* box = f.tool<QComboBox>(QStringLiteral("CLineWide"));
+    if (pen == 0) {
+        QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("请输入1到10之间的数值")});
+        QVERIFY(f.context.plotterWidths.isEmpty());
+        QVERIFY(f.context.settings.isEmpty());
+        QCOMPARE(f.pad().surface().penWidth(), penBefore);
+        QCOMPARE(box->currentText(), QStringLiteral("3"));
+        return;
+    }
+    QCOMPARE(box->currentText(), QString::number(pen));
+    QCOMPARE(f.context.plotterWidths, QList<double>{double(pen)});
     QCOMPARE(f.context.settings.size(), 1);
     QCOMPARE(f.context.settings.front().first, QStringLiteral("LineBold"));
-    QCOMPARE(f.context.settings.front().second, typed);
+    QCOMPARE(f.context.settings.front().second, QString::number(pen));
     QCOMPARE(f.pad().surface().penWidth(), pen);
     // The plotter echoes its width back.
     f.tools().setLineWidthText(QStringLiteral(" 4"));
@@ -291,6 +308,9 @@ void TestToolBox::penColourChosen()
     QCOMPARE(f.context.settings, (QList<QPair<QString, QString>>{
                                      {QStringLiteral("LineColor"), QStringLiteral("41136")}}));
     QCOMPARE(f.pad().inputWord()->palette().color(QPalette::Text), toQColor(0x00A0B0));
+    // The next dialog opens on the colour now in use.
+    QTest::mouseClick(f.tool(QStringLiteral("LBeforeColor")), Qt::LeftButton);
+    QCOMPARE(f.dialogs.colourDialogStarts, (QList<Colour>{PureBlue, 0x00A0B0}));
 }
 
 void TestToolBox::penColourCancelled()
@@ -380,4 +400,62 @@ void TestToolBox::captionDragKeepsTheBoxOnScreen()
     send(QEvent::MouseMove, start + QPoint(70, -300), Qt::NoButton, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, start + QPoint(70, -300), Qt::LeftButton, Qt::NoButton);
     QCOMPARE(f.tools().pos(), QPoint(70, 0));
+}
+
+void TestToolBox::backColourDialogStartsAtTheBackground()
+{
+    SketchFixture f;
+    f.dialogs.colourAnswers.push_back(Colour(0xC0FFC0));
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(f.tool(QStringLiteral("LBackColor")), Qt::LeftButton);
+    QCOMPARE(f.dialogs.colourDialogStarts, (QList<Colour>{White, 0xC0FFC0}));
+}
+
+void TestToolBox::iconButtonsHaveTooltips_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("tip");
+    QTest::newRow("pointer") << "GButton_0"
+                             << "取消画图";
+    QTest::newRow("point") << "GButton_1"
+                           << "画点";
+    QTest::newRow("eraser") << "GButton_6"
+                            << "橡皮";
+    QTest::newRow("solver") << "GBTools_0"
+                            << "解方程";
+    QTest::newRow("geometry") << "GBTools_1"
+                              << "几何计算";
+    QTest::newRow("console") << "GBTools_2"
+                             << "公式计算器";
+    QTest::newRow("integral") << "GBTools_3"
+                              << "计算定积分";
+    QTest::newRow("about") << "GBStandard"
+                           << "关于…";
+    QTest::newRow("close") << "cmdWindowAction"
+                           << "关闭";
+}
+
+void TestToolBox::iconButtonsHaveTooltips()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, tip);
+    SketchFixture f;
+    QCOMPARE(f.tool(button)->toolTip(), tip);
+}
+
+void TestToolBox::eraserCursorScalesWithTheScreen_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1") << 1.0;
+    QTest::newRow("1.5") << 1.5;
+    QTest::newRow("2") << 2.0;
+}
+
+void TestToolBox::eraserCursorScalesWithTheScreen()
+{
+    QFETCH(qreal, ratio);
+    const QCursor cursor = sketchCursor(910, ratio);
+    QCOMPARE(cursor.pixmap().size(), QSize(32, 32) * ratio);
+    QCOMPARE(cursor.pixmap().devicePixelRatio(), ratio);
+    QCOMPARE(cursor.hotSpot(), QPoint(16, 16));
 }

@@ -27,4 +27,9 @@ private slots:
     void toolButtonsOpenTools();
     void closeButtonHidesAndUnchecks();
     void captionDragKeepsTheBoxOnScreen();
+    void backColourDialogStartsAtTheBackground();
+    void iconButtonsHaveTooltips_data();
+    void iconButtonsHaveTooltips();
+    void eraserCursorScalesWithTheScreen_data();
+    void eraserCursorScalesWithTheScreen();
 };

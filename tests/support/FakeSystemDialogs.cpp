@@ -7,8 +7,7 @@ namespace orvane {
 namespace {
 template <typename T> T takeFront(std::deque<T>& queue, T fallback)
 {
-    if (queue.empty())
-        return fallback;
+    if (queue.empty()) return fallback;
     T value = queue.front();
     queue.pop_front();
     return value;
@@ -37,8 +36,9 @@ std::optional<QString> FakeSystemDialogs::showOpenDialog(QWidget*, const FileDia
     return takeFront(fileAnswers, std::optional<QString>());
 }
 
-std::optional<orvane::Colour> FakeSystemDialogs::showColourDialog(QWidget*)
+std::optional<orvane::Colour> FakeSystemDialogs::showColourDialog(QWidget*, orvane::Colour current)
 {
+    colourDialogStarts.append(current);
     calls.append({Call::Colour, {}, {}, {}});
     return takeFront(colourAnswers, std::optional<orvane::Colour>());
 }
@@ -52,8 +52,7 @@ std::optional<QString> FakeSystemDialogs::showInputDialog(QWidget*, const InputR
 bool FakeSystemDialogs::showPrintDialog(QWidget*, QPrinter& printer)
 {
     calls.append({Call::Print, {}, {}, {}});
-    if (printToPdf.isEmpty())
-        return false;
+    if (printToPdf.isEmpty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(printToPdf);
     return true;
@@ -63,8 +62,7 @@ QStringList FakeSystemDialogs::messageTexts() const
 {
     QStringList texts;
     for (const Call& call : calls)
-        if (call.kind == Call::Message)
-            texts << call.message.text;
+        if (call.kind == Call::Message) texts << call.message.text;
     return texts;
 }
 

@@ -21,9 +21,11 @@ public:
     };
 
     MessageAnswer showMessage(QWidget* owner, const MessageRequest& request) override;
-    std::optional<QString> showSaveDialog(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<QString> showOpenDialog(QWidget* owner, const FileDialogRequest& request) override;
-    std::optional<orvane::Colour> showColourDialog(QWidget* owner) override;
+    std::optional<QString> showSaveDialog(QWidget* owner,
+                                          const FileDialogRequest& request) override;
+    std::optional<QString> showOpenDialog(QWidget* owner,
+                                          const FileDialogRequest& request) override;
+    std::optional<orvane::Colour> showColourDialog(QWidget* owner, orvane::Colour current) override;
     std::optional<QString> showInputDialog(QWidget* owner, const InputRequest& request) override;
     bool showPrintDialog(QWidget* owner, QPrinter& printer) override;
 
@@ -36,6 +38,8 @@ public:
     QString printToPdf;
 
     QList<Call> calls;
+    // The colour each colour dialog opened on.
+    QList<orvane::Colour> colourDialogStarts;
 
     // The texts of all message boxes shown so far, in order.
     QStringList messageTexts() const;

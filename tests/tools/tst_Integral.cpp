@@ -1,5 +1,6 @@
 #include "tst_Integral.h"
 
+#include "ElidedLabel.h"
 #include "Integral.h"
 #include "IntegralWindow.h"
 #include "ToolsTesting.h"
@@ -220,4 +221,34 @@ void TestIntegral::unknownIsUnboundAfterwards()
     QCOMPARE(*r, 9.5);
     QCOMPARE(engine.Evaluate("x"), ErrorValue);
     QCOMPARE(engine.ConstantNames().size(), std::size_t(3));
+}
+
+void TestIntegral::longResultShowsWholeInTooltip_data()
+{
+    QTest::addColumn<QString>("upper");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("short") << "2"
+                           << "2.00" << false;
+    QTest::newRow("long") << "1000000"
+                          << "500000000000.00" << true;
+}
+
+void TestIntegral::longResultShowsWholeInTooltip()
+{
+    QFETCH(QString, upper);
+    QFETCH(QString, value);
+    QFETCH(bool, cut);
+    IntegralWindowFixture w;
+    w.fill(QStringLiteral("0"), upper, QStringLiteral("x"), QStringLiteral("100"));
+    w.clickCount();
+    auto* label = control<ElidedLabel>(w.window, QStringLiteral("resout"));
+    QCOMPARE(label->text(), value);
+    QCOMPARE(label->toolTip(), value);
+    // What does not fit ends in "…"; the beginning of the number stays on show.
+    QCOMPARE(label->shownText() != value, cut);
+    if (cut) {
+        QVERIFY(label->shownText().endsWith(QChar(0x2026)));
+        QVERIFY(value.startsWith(label->shownText().chopped(1)));
+    }
 }

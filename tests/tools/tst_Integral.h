@@ -15,4 +15,6 @@ private slots:
     void faultGivesNoValue_data();
     void faultGivesNoValue();
     void unknownIsUnboundAfterwards();
+    void longResultShowsWholeInTooltip_data();
+    void longResultShowsWholeInTooltip();
 };

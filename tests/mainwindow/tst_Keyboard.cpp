@@ -1,0 +1,230 @@
+#include "tst_Keyboard.h"
+
+#include "Engine.h"
+#include "NamedChild.h"
+#include "ResultBox.h"
+#include "SketchPad.h"
+#include "Startup.h"
+#include "TextScreen.h"
+#include "ToolBox.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTest>
+
+using namespace orvane;
+using orvane::test::child;
+
+namespace {
+
+bool makeActive(QWidget* window)
+{
+    QCoreApplication::processEvents();
+    window->show();
+    window->raise();
+    QApplication::setActiveWindow(window);
+    return QTest::qWaitForWindowActive(window) && QApplication::activeWindow() == window;
+}
+
+// What one key press does in a window: the text the window shows afterwards.
+QString shownResult(QWidget* window, const QString& name)
+{
+    QObject* shown = window->findChild<QObject*>(name);
+    if (auto* label = qobject_cast<QLabel*>(shown)) return label->text();
+    if (auto* screen = qobject_cast<TextScreen*>(shown)) return screen->texts().join(u'|');
+    if (auto* box = qobject_cast<ResultBox*>(shown)) return box->text();
+    return {};
+}
+
+} // namespace
+
+void TestKeyboard::init()
+{
+    dir_ = std::make_unique<QTemporaryDir>();
+    dialogs_ = std::make_unique<FakeSystemDialogs>();
+    environment_ = std::make_unique<FakeEnvironment>();
+    environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
+    environment_->applications = dir_->filePath(QStringLiteral("applications"));
+    engine_ = std::make_unique<engine::Engine>();
+    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
+    settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
+    settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
+    settings_->SetSetupValue(QStringLiteral("ShowTip"), QStringLiteral("0"));
+    window_ = std::make_unique<MainWindow>(*services_, *settings_,
+                                           dir_->filePath(QStringLiteral("help/index.html")));
+    Main(*window_, {});
+}
+
+void TestKeyboard::cleanup()
+{
+    window_.reset();
+    QApplication::closeAllWindows();
+}
+
+QWidget* TestKeyboard::open(const QString& command)
+{
+    child<QAction>(window_.get(), command)->trigger();
+    QWidget* window = QApplication::activeWindow();
+    return window ? window : QApplication::focusWidget();
+}
+
+void TestKeyboard::tabOrder_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("integral") << "mnuIntegral"
+                              << "frmIntegral"
+                              << QStringList{"txtA", "txtB", "txtCS", "txtN0", "cmdCount"};
+    QTest::newRow("solver") << "mnuJFCheng"
+                            << "X20X" << QStringList{"Text1",    "txtMin",   "txtMax",
+                                                     "Command1", "Command2", "cmdA"};
+    QTest::newRow("inverse trig") << "mnuFrmCount"
+                                  << "frmCount"
+                                  << QStringList{"txtInp", "cmdArcSin", "cmdArcCos", "cmdArcTg",
+                                                 "cmdArcCtg"};
+    QTest::newRow("geometry, two points")
+        << "mnuTowdot"
+        << "fCountPanel" << QStringList{"txtTwoX_0", "txtTwoY_0",   "txtTwoX_1",
+                                        "txtTwoY_1", "cmdDotToDot", "txtOuter"};
+    QTest::newRow("geometry, two lines")
+        << "mnuLineToLine"
+        << "fCountPanel"
+        << QStringList{
+               "a1",      "b1", "c1", "a2", "b2", "c2", "cmdLineToLine", "cmdLineToLineClean",
+               "txtOuter"};
+    QTest::newRow("geometry, line and curve")
+        << "mnuQuadraticFunction"
+        << "fCountPanel"
+        << QStringList{"iValue_3", "iValue_4", "iValue_5", "iValue_6",    "iValue_7", "iValue_8",
+                       "iValue_0", "iValue_1", "iValue_2", "StartCounts", "txtOuter"};
+}
+
+void TestKeyboard::tabOrder()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QStringList, order);
+    open(command);
+    QWidget* shown = child<QWidget>(window_.get(), window);
+    QVERIFY(makeActive(shown));
+    child<QWidget>(shown, order.first())->setFocus();
+    QStringList reached{QApplication::focusWidget()->objectName()};
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        reached << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(reached, order);
+}
+
+void TestKeyboard::enterRunsTheCommand_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("integral") << "mnuIntegral"
+                              << "frmIntegral"
+                              << "txtN0"
+                              << "resout"
+                              << "1.00";
+    QTest::newRow("solver") << "mnuJFCheng"
+                            << "X20X"
+                            << "txtMax"
+                            << "Result"
+                            << "计算结束。";
+    QTest::newRow("geometry") << "mnuTowdot"
+                              << "fCountPanel"
+                              << "txtTwoY_1"
+                              << "txtOuter"
+                              << "2.236067977";
+    QTest::newRow("geometry, line and curve") << "mnuQuadraticFunction"
+                                              << "fCountPanel"
+                                              << "iValue_2"
+                                              << "txtOuter"
+                                              << "25*x^2";
+}
+
+void TestKeyboard::enterRunsTheCommand()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    QFETCH(QString, field);
+    QFETCH(QString, result);
+    QFETCH(QString, expected);
+    open(command);
+    QWidget* shown = child<QWidget>(window_.get(), window);
+    QVERIFY(makeActive(shown));
+    const QString before = shownResult(shown, result);
+    QVERIFY(!before.contains(expected));
+    QTest::keyClick(child<QLineEdit>(shown, field), Qt::Key_Return);
+    QVERIFY2(shownResult(shown, result).contains(expected), qPrintable(shownResult(shown, result)));
+}
+
+void TestKeyboard::escapeClosesToolWindows_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("integral") << "mnuIntegral"
+                              << "frmIntegral";
+    QTest::newRow("solver") << "mnuJFCheng"
+                            << "X20X";
+    QTest::newRow("inverse trig") << "mnuFrmCount"
+                                  << "frmCount";
+    QTest::newRow("geometry") << "mnuTowdot"
+                              << "fCountPanel";
+}
+
+void TestKeyboard::escapeClosesToolWindows()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    open(command);
+    QWidget* shown = child<QWidget>(window_.get(), window);
+    QVERIFY(makeActive(shown));
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : shown,
+                    Qt::Key_Escape);
+    QTRY_VERIFY(!window_->findChild<QWidget*>(window) ||
+                !window_->findChild<QWidget*>(window)->isVisible());
+}
+
+void TestKeyboard::drawingShortcutsInEveryWindow_data()
+{
+    QTest::addColumn<QString>("focused");
+    QTest::newRow("main window") << "MainF";
+    QTest::newRow("tool box") << "WinTools";
+    QTest::newRow("status box") << "StatusBar";
+    QTest::newRow("integral window") << "frmIntegral";
+    QTest::newRow("geometry window") << "fCountPanel";
+}
+
+void TestKeyboard::drawingShortcutsInEveryWindow()
+{
+    QFETCH(QString, focused);
+    open(QStringLiteral("mnuIntegral"));
+    open(QStringLiteral("mnuTowdot"));
+    QWidget* target =
+        focused == QLatin1String("MainF") ? window_.get() : child<QWidget>(window_.get(), focused);
+    QVERIFY(makeActive(target));
+    // Ctrl+R: circles.
+    QTest::keyClick(target, Qt::Key_R, Qt::ControlModifier);
+    QCOMPARE(window_->toolBox()->activeModeButton(), 4);
+    QCOMPARE(window_->sketchPad()->drawMode(), 4);
+}
+
+void TestKeyboard::toolWindowReopensWhereItWas()
+{
+    QWidget* first = open(QStringLiteral("mnuIntegral"));
+    first = child<QWidget>(window_.get(), "frmIntegral");
+    // Over the main window, below its menu bar, the first time.
+    QVERIFY(first->y() > window_->menuBar()->mapToGlobal(QPoint(0, 0)).y());
+    first->move(first->pos() + QPoint(37, 23));
+    const QPoint place = first->pos();
+    first->close();
+    QTRY_VERIFY(!window_->findChild<QWidget*>(QStringLiteral("frmIntegral")));
+    open(QStringLiteral("mnuIntegral"));
+    QCOMPARE(child<QWidget>(window_.get(), "frmIntegral")->pos(), place);
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "Engine.h"
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "MainWindow.h"
+#include "Services.h"
+#include "Settings.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// Every window used from the keyboard: Tab order, Enter, Esc and the drawing shortcuts.
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void tabOrder_data();
+    void tabOrder();
+    void enterRunsTheCommand_data();
+    void enterRunsTheCommand();
+    void escapeClosesToolWindows_data();
+    void escapeClosesToolWindows();
+    void drawingShortcutsInEveryWindow_data();
+    void drawingShortcutsInEveryWindow();
+    void toolWindowReopensWhereItWas();
+
+private:
+    QWidget* open(const QString& command);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
+    std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
+    std::unique_ptr<orvane::Services> services_;
+    std::unique_ptr<orvane::Settings> settings_;
+    std::unique_ptr<orvane::MainWindow> window_;
+};

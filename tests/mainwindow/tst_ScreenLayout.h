@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Engine.h"
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "MainWindow.h"
+#include "Services.h"
+#include "Settings.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The main window and its floating boxes on screens of different sizes and scales.
+class TestScreenLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void fitsTheScreen_data();
+    void fitsTheScreen();
+    void storedStatusTopOffTheScreen_data();
+    void storedStatusTopOffTheScreen();
+    void followsAScreenChange();
+    void windowFlagsAndOwners();
+    void captionsAreExact_data();
+    void captionsAreExact();
+
+private:
+    orvane::MainWindow& startOn(const QString& screenName);
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
+    std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
+    std::unique_ptr<orvane::Services> services_;
+    std::unique_ptr<orvane::Settings> settings_;
+    std::unique_ptr<orvane::MainWindow> window_;
+};

@@ -2,9 +2,9 @@
 //
 // Input: the bytes of a settings file. Every key of the three sections our files use
 // is read; then one key is written with a value made of the printable ASCII bytes of
-// the input. Afterwards the written key reads back as written (blanks around it
-// dropped, cut to 254 bytes), every other key reads as before, and a file that could
-// not be written is left byte for byte as it was.
+// the input. Afterwards the written key reads back as written (blanks and then one
+// pair of matching quotes around it dropped, cut to 254 bytes), every other key reads as
+// before, and a file that could not be written is left byte for byte as it was.
 //
 // Before the write, the one-pass readings are held against read(): every numbered
 // value ("Function3", "ConstName12") reads the same key by key, and the saved
@@ -53,6 +53,11 @@ QString expectedReadBack(QString value)
         value.remove(0, 1);
     while (value.endsWith(QLatin1Char(' ')))
         value.chop(1);
+    // As Windows reads it: one pair of matching quotes around the value goes.
+    if (value.size() >= 2 &&
+        (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\'')) &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
     return value.left(ProfileFile::MaxValueBytes);
 }
 

@@ -10,6 +10,7 @@ ORVANE_PACKAGES=(
     libmuparser-dev libbenchmark-dev
     xvfb xauth openbox xdotool imagemagick
     desktop-file-utils appstream
+    dpkg-dev file libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
 )
 
 orvane_install_packages() {

@@ -85,6 +85,7 @@ std::string textOf(const QLineEdit* box)
 GeometryWindow::GeometryWindow(Services& services, QWidget* owner)
     : QWidget(owner, Qt::Tool), engine_(services.engine)
 {
+    setObjectName(QStringLiteral("fCountPanel"));
     setWindowTitle(QStringLiteral("Orvane-几何运算"));
     setWindowIcon(geometryWindowIcon());
 

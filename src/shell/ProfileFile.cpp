@@ -56,7 +56,7 @@ bool isReadOnly(const QString& path)
 
 bool isBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\r';
+    return c == ' ' || c == '\t' || c == '\v';
 }
 
 // [begin, end) without blanks at either side.
@@ -76,19 +76,28 @@ struct Line {
     qsizetype next = 0;
 };
 
+// CR LF, LF and a lone CR (files of old editors) each end a line, as in the Windows
+// profile functions.
 QList<Line> splitLines(const QByteArray& bytes)
 {
     QList<Line> lines;
     qsizetype begin = 0;
     while (begin < bytes.size()) {
-        const qsizetype newline = bytes.indexOf('\n', begin);
-        const qsizetype next = newline < 0 ? bytes.size() : newline + 1;
-        qsizetype end = newline < 0 ? bytes.size() : newline;
-        if (end > begin && bytes[end - 1] == '\r') --end;
+        qsizetype end = begin;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r')
+            ++end;
+        qsizetype next = end;
+        if (next < bytes.size() && bytes[next] == '\r') ++next;
+        if (next < bytes.size() && bytes[next] == '\n') ++next;
         lines.append({begin, end, next});
         begin = next;
     }
     return lines;
+}
+
+bool endsWithLineBreak(const QByteArray& bytes)
+{
+    return bytes.endsWith('\n') || bytes.endsWith('\r');
 }
 
 bool sameName(const QByteArray& stored, const QString& wanted)
@@ -123,10 +132,15 @@ std::optional<Entry> entryOf(const QByteArray& bytes, const Line& line)
     return Entry{bytes.mid(keyBegin, keyEnd - keyBegin), valueBegin, valueEnd};
 }
 
-// The value of an entry as read: at most MaxValueBytes of it, never half a character.
+// The value of an entry as read: one pair of matching quotes around it removed (hand-edited
+// files often have AllConst="2"; Windows reads it as 2), then at most MaxValueBytes of it,
+// never half a character. Quote bytes never occur inside a GBK double-byte character.
 QString valueOf(const QByteArray& bytes, const Entry& entry)
 {
-    const QByteArray value = bytes.mid(entry.valueBegin, entry.valueEnd - entry.valueBegin);
+    QByteArray value = bytes.mid(entry.valueBegin, entry.valueEnd - entry.valueBegin);
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+        value.back() == value.front())
+        value = value.mid(1, value.size() - 2);
     return GbkText::decode(GbkText::cut(value, ProfileFile::MaxValueBytes));
 }
 
@@ -182,7 +196,7 @@ QByteArray withEntry(QByteArray bytes, const QString& section, const QString& ke
     const QList<Line> lines = splitLines(bytes);
     const std::optional<SectionSpan> span = findSection(bytes, lines, section);
     if (!span) {
-        if (!bytes.isEmpty() && !bytes.endsWith('\n')) bytes += LineBreak;
+        if (!bytes.isEmpty() && !endsWithLineBreak(bytes)) bytes += LineBreak;
         bytes += '[' + GbkText::encode(section) + ']' + LineBreak;
         bytes += GbkText::encode(key) + '=' + valueBytes(value) + LineBreak;
         return bytes;
@@ -197,7 +211,7 @@ QByteArray withEntry(QByteArray bytes, const QString& section, const QString& ke
     }
     const Line& last = lines[span->lastFilled];
     QByteArray insertion = GbkText::encode(key) + '=' + valueBytes(value) + LineBreak;
-    if (bytes[last.next - 1] != '\n') // the file ends without a line break
+    if (last.next == last.end) // the file ends without a line break
         insertion.prepend(LineBreak);
     bytes.insert(last.next, insertion);
     return bytes;

@@ -14,8 +14,11 @@ struct ProfileEntry {
 };
 
 // A private-profile (INI) file: "[Section]" lines and "key=value" lines, GBK text with
-// CR LF line ends. Nothing is cached: every read goes to the file and every write
-// rewrites it at once, atomically, so that a failed write leaves the old file whole.
+// CR LF line ends. Files written or edited on Windows read as the Windows profile
+// functions read them: CR LF, LF or a lone CR ends a line; a line without "=" and a line
+// before the first section are no entries; of two equal sections or keys the first
+// counts. Nothing is cached: every read goes to the file and every write rewrites it at
+// once, atomically, so that a failed write leaves the old file whole.
 //
 // A path that is not a readable regular file of at most MaxFileBytes without NUL bytes
 // (a folder, a device, a binary or huge file) holds no values; writes leave it alone.
@@ -31,7 +34,8 @@ public:
     const QString& path() const { return path_; }
 
     // The value of `key` in `section`, names matched without regard to case, blanks
-    // around it removed, cut to MaxValueBytes; "" when absent, empty or unreadable.
+    // around it and then one pair of matching quotes ("…" or '…') removed, cut to
+    // MaxValueBytes; "" when absent, empty or unreadable.
     QString read(const QString& section, const QString& key) const;
 
     // Replaces the value in place, or appends the key at the end of its section, or

@@ -2,6 +2,7 @@
 
 #include "Colours.h"
 #include "Engine.h"
+#include "GeometryWindow.h"
 #include "MainWindow.h"
 #include "NamedChild.h"
 #include "PadSurface.h"
@@ -352,4 +353,25 @@ void TestMainWindow::clearAllCommand()
     w.drawer()->addAndDraw();
     w.menu().mnuClear->trigger();
     QCOMPARE(child<QListWidget>(&w, "LF")->count(), 0);
+}
+
+void TestMainWindow::geometryMenuOpensItsPage_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("page");
+    QTest::newRow("two points") << QStringLiteral("mnuTowdot") << 0;
+    QTest::newRow("point and line") << QStringLiteral("mnuDLJULI") << 1;
+    QTest::newRow("two lines") << QStringLiteral("mnuLineToLine") << 2;
+    QTest::newRow("line and curve") << QStringLiteral("mnuQuadraticFunction") << 3;
+}
+
+void TestMainWindow::geometryMenuOpensItsPage()
+{
+    QFETCH(QString, item);
+    QFETCH(int, page);
+    MainWindow& w = start();
+    child<QAction>(&w, item)->trigger();
+    auto* geometry = child<GeometryWindow>(&w, "fCountPanel");
+    QVERIFY(geometry->isVisible());
+    QCOMPARE(geometry->currentGeometryPage(), page);
 }

@@ -40,6 +40,8 @@ private slots:
     void copySelectedEntry();
     void calculatorMissing();
     void clearAllCommand();
+    void geometryMenuOpensItsPage_data();
+    void geometryMenuOpensItsPage();
 
 private:
     orvane::MainWindow& start(const QString& functionFile = {});

@@ -14,6 +14,7 @@
 #include "NamedChild.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -412,6 +413,20 @@ void TestPlotterPanel::functionFileRoundTrip()
     QCOMPARE(drawer_->list()->count(), 0);
     OpenFunctionFile(path, *drawer_);
     QCOMPARE(rows(drawer_->list()), (QStringList{"y=x^2", "p=4/(3-2*cos(x))"}));
+}
+
+void TestPlotterPanel::quotedFunctionFilePlots()
+{
+    // Entries quoted by hand and lone-CR line ends, as a Windows editor may leave them.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("quoted.fun"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Image]\rCount=\"2\"\rFunction0=\"y=x^2\"\rFunction1='p=4/(2-2*cos(x))'\r");
+    file.close();
+    OpenFunctionFile(path, *drawer_);
+    QCOMPARE(rows(drawer_->list()), (QStringList{"y=x^2", "p=4/(2-2*cos(x))"}));
+    QVERIFY(host_->surface.ofKind(Op::Line).size() > 100);
 }
 
 void TestPlotterPanel::hugeRangeRefusedWithMessage()

@@ -37,6 +37,7 @@ private slots:
     void removeWithoutSelection();
     void expressionsSavedOnUnload();
     void functionFileRoundTrip();
+    void quotedFunctionFilePlots();
     void hugeRangeRefusedWithMessage();
     void shortPanelScrollsInsteadOfSqueezing();
     void movingOverThePanelClearsPassingMarks();

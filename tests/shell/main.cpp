@@ -4,8 +4,9 @@
 #include "tst_LoadSettings.h"
 #include "tst_ProfileFile.h"
 #include "tst_Settings.h"
+#include "tst_WindowsProfileReading.h"
 
 #include <QCoreApplication>
 
 ORVANE_TEST_MAIN(QCoreApplication, TestProfileFile, TestSettings, TestLoadSettings,
-                 TestFunctionGraphFile, TestEvalSettings)
+                 TestFunctionGraphFile, TestEvalSettings, TestWindowsProfileReading)

@@ -214,3 +214,23 @@ void TestLoadSettings::savedConstantsAreLoadedInOrder()
              (QStringList{"constant k = 12.5 (AllConst=2)",
                           "constant e = 2.71828182845905 (AllConst=2)"}));
 }
+
+void TestLoadSettings::quotedValuesLoadWithoutOverwriting()
+{
+    // Hand-edited on Windows: quotes around values, and old-editor lone CR line ends.
+    const QByteArray edited = QByteArray(FirstRunFile)
+                                  .replace("AllConst=3", "AllConst=\"2\"")
+                                  .replace("ConstName1=Pi", "ConstName1=\"k\"")
+                                  .replace("ConstValue1=3.14159265358979", "ConstValue1='12.5'")
+                                  .replace("Size=10\r\n", "Size=\"25\"\r")
+                                  .replace("ShowTip=1", "ShowTip='0'");
+    writeBytes(path(), edited);
+    const QStringList calls = runOnce(path());
+    QCOMPARE(calls.filter(QStringLiteral("constant")),
+             (QStringList{"constant k = 12.5 (AllConst=2)",
+                          "constant e = 2.71828182845905 (AllConst=2)"}));
+    QVERIFY(calls.filter(QStringLiteral("tip (")).isEmpty());
+    QCOMPARE(Settings(path()).GetSetupInt16(QStringLiteral("Size")), qint16(25));
+    // Nothing the user saved is written over at start-up.
+    QCOMPARE(readBytes(path()), edited);
+}

@@ -15,6 +15,7 @@ private slots:
     void removedConstantsComeBack();
     void clearedExpressionComesBack();
     void savedConstantsAreLoadedInOrder();
+    void quotedValuesLoadWithoutOverwriting();
 
 private:
     QString path() const;

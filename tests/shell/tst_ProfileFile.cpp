@@ -135,6 +135,18 @@ void TestProfileFile::writes_data()
     QTest::newRow("LF lines of other keys kept")
         << true << QByteArray("[Setup]\nA=1\nB=2\n") << Setup << "A"
         << "3" << QByteArray("[Setup]\nA=3\nB=2\n");
+    QTest::newRow("lone CR lines: replaced in place")
+        << true << QByteArray("[Setup]\rA=1\rB=2\r") << Setup << "B"
+        << "3" << QByteArray("[Setup]\rA=1\rB=3\r");
+    QTest::newRow("lone CR lines: new key without an empty line before it")
+        << true << QByteArray("[Setup]\rA=1\r[Infomation]\rX=1\r") << Setup << "B"
+        << "2" << QByteArray("[Setup]\rA=1\rB=2\r\n[Infomation]\rX=1\r");
+    QTest::newRow("lone CR lines: new section")
+        << true << QByteArray("[Setup]\rA=1\r") << Info << "X"
+        << "1" << QByteArray("[Setup]\rA=1\r[Infomation]\r\nX=1\r\n");
+    QTest::newRow("quotes written as given")
+        << true << QByteArray("[Setup]\r\nA=\"1\"\r\n") << Setup << "A"
+        << "'2'" << QByteArray("[Setup]\r\nA='2'\r\n");
     QTest::newRow("line breaks in a value become blanks")
         << true << QByteArray("[Setup]\r\nA=1\r\n") << Setup << "A"
         << "1\r\n[Setup]" << QByteArray("[Setup]\r\nA=1  [Setup]\r\n");

@@ -120,8 +120,8 @@ std::string muparserText(double x)
 
 void registerSolver()
 {
-    // The real solver: the working text written and scanned at every point.
-    addPeer("solver", "Solve (each working text scanned)", [](benchmark::State& state) {
+    // The real solver: the working text written, compiled and run at every point.
+    addPeer("solver", "Solve (each working text compiled and run)", [](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
         const auto outcome = EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax);
         if (outcome.roots() != std::vector<std::string>{"1.879", "-1.879"}) {
@@ -189,5 +189,5 @@ int main(int argc, char** argv)
          {"integral_32767",
           "Definite integral of sin(x) from 0 to Pi/2, n = 32767 (32768 evaluations)", "muparser"},
          {"solver", "Equation solver on its defaults: x^4+x^2-16 = 0 over -100 to 100",
-          "Solve (each working text scanned)"}});
+          "Solve (each working text compiled and run)"}});
 }

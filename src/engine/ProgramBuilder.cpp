@@ -66,9 +66,22 @@ ProgramBuilder::Operand ProgramBuilder::Name(std::string_view name, int position
 
 std::uint32_t ProgramBuilder::numberRegister(double value)
 {
-    const auto [it, added] =
-        numberIndex_.emplace(bitsOf(value), std::uint32_t(out_.numbers_.size()));
-    if (added) out_.numbers_.push_back(value);
+    // A text holds few numbers as a rule: those are looked for one by one, which costs
+    // no allocation; the index takes over for long texts.
+    const std::uint64_t bits = bitsOf(value);
+    auto& numbers = out_.numbers_;
+    constexpr std::size_t FewNumbers = 16;
+    if (numbers.size() < FewNumbers) {
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            if (bitsOf(numbers[i]) == bits) return encode(Numbers, std::uint32_t(i));
+        numbers.push_back(value);
+        return encode(Numbers, std::uint32_t(numbers.size() - 1));
+    }
+    if (numberIndex_.empty())
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            numberIndex_.emplace(bitsOf(numbers[i]), std::uint32_t(i));
+    const auto [it, added] = numberIndex_.emplace(bits, std::uint32_t(numbers.size()));
+    if (added) numbers.push_back(value);
     return encode(Numbers, it->second);
 }
 

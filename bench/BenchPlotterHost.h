@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Environment.h"
+#include "PadDocument.h"
 #include "PadSurface.h"
 #include "PlotterHost.h"
 #include "SystemDialogs.h"
@@ -66,6 +67,7 @@ public:
     BenchPlotterHost(int pixels, bool drawing) : drawing_(drawing)
     {
         pad_.resize(QSize(pixels, pixels));
+        document_.setSurface(&pad());
     }
 
     QString setupValue(const QString& key) override { return setup_.value(key); }
@@ -76,6 +78,7 @@ public:
         return null_;
     }
 
+    PadDocument& document() override { return document_; }
     PadSurface& padSurface() { return pad_; }
 
 private:
@@ -84,6 +87,7 @@ private:
     PadSurface pad_;
     NullSurface null_;
     bool drawing_;
+    PadDocument document_;
 };
 
 } // namespace orvane::bench

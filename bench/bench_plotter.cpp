@@ -4,11 +4,13 @@
 #include "RatioReporter.h"
 #include "Workloads.h"
 
+#include "Colours.h"
 #include "ConicPage.h"
 #include "CurveTracer.h"
 #include "Engine.h"
 #include "FunctionPage.h"
 #include "PlotterPanel.h"
+#include "SketchStrokes.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -190,7 +192,7 @@ const std::vector<Conic>& conicEntries()
     return entries;
 }
 
-// The 33rd row: the list is then full, and every replay of "全部重画" is refused.
+// The 33rd row: the list is then full; "全部重画" draws all 33.
 const Conic LastConic = {ConicKind::Hyperbola, "1", "1", "2", "2", true};
 
 // A plotter panel whose list holds 32 entries (or, with `full`, 33), all drawn once.
@@ -251,18 +253,84 @@ void redrawAll(benchmark::State& state, bool drawing, bool full)
     for (auto _ : state)
         list.drawer.redrawAll();
     perUnit(state, 1);
-    // With 33 rows every replay is refused with a message.
     state.counters["messages"] = double(list.dialogs.messages) / double(state.iterations());
+}
+
+// Hand drawing of every kind, spread over the pad: lines, perpendiculars, circles,
+// points, texts and eraser strokes in turn.
+void addSketchStrokes(PadDocument& document, PadSurface& pad, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const float x = float(i % 19) - 9;
+        const float y = float((i * 7) % 19) - 9;
+        const Colour colour = Colour(0x102030 * (i % 7));
+        switch (i % 6) {
+        case 0:
+            document.append(
+                std::make_shared<LineStroke>(std::vector<LineStroke::Segment>{{{x, y}, {y, x}}},
+                                             colour, 1 + i % 3, DrawStyle::Solid));
+            break;
+        case 1:
+            document.append(std::make_shared<LineStroke>(
+                std::vector<LineStroke::Segment>{{{x, y}, {0, y}}, {{x, y}, {x, 0}}}, colour, 1,
+                DrawStyle::DashDot));
+            break;
+        case 2:
+            document.append(std::make_shared<CircleStroke>(WorldPoint{x, y}, 1.5f, colour, 2));
+            break;
+        case 3:
+            document.append(std::make_shared<DotStroke>(WorldPoint{x, y}, colour, 5));
+            break;
+        case 4:
+            document.append(std::make_shared<TextStroke>(WorldPoint{x, y}, QStringLiteral("顶点 A"),
+                                                         colour, 9));
+            break;
+        default: {
+            auto eraser = std::make_shared<EraserStroke>(White);
+            pad.setPersistent(true);
+            for (int k = 0; k < 8; ++k)
+                eraser->extend(pad, {x + k * 0.1f, y}, 10);
+            document.append({PadOperationPtr(eraser)}, 1);
+            break;
+        }
+        }
+    }
+}
+
+// The pad window resized: a new raster of the other size, painted from the document.
+void repaintAfterResize(benchmark::State& state, int strokes)
+{
+    FullList list(true, true);
+    PadDocument& document = list.host.document();
+    PadSurface& pad = list.host.padSurface();
+    addSketchStrokes(document, pad, strokes);
+    if (list.drawer.list()->count() != PlotSlots) {
+        state.SkipWithError("the list was not filled as planned");
+        return;
+    }
+    bool smaller = false;
+    for (auto _ : state) {
+        smaller = !smaller;
+        pad.resize(
+            QSize(smaller ? PadPixels - 10 : PadPixels, smaller ? PadPixels - 10 : PadPixels));
+        document.repaint();
+    }
+    perUnit(state, 1);
+    state.counters["operations"] = double(document.state().picture.size());
 }
 
 void registerRedrawAll()
 {
-    addPeer("redraw_all", "全部重画 on the pad",
-            [](benchmark::State& state) { redrawAll(state, true, false); });
-    addPeer("redraw_all", "全部重画, nothing painted",
-            [](benchmark::State& state) { redrawAll(state, false, false); });
-    addPeer("redraw_all", "全部重画 of 33 rows (all refused)",
+    addPeer("redraw_all", "全部重画 of 33 rows on the pad",
             [](benchmark::State& state) { redrawAll(state, true, true); });
+    addPeer("redraw_all", "全部重画 of 32 entries on the pad",
+            [](benchmark::State& state) { redrawAll(state, true, false); });
+    addPeer("redraw_all", "全部重画 of 32 entries, nothing painted",
+            [](benchmark::State& state) { redrawAll(state, false, false); });
+    addPeer("repaint", "33 rows and 500 sketch strokes after a resize",
+            [](benchmark::State& state) { repaintAfterResize(state, 500); });
+    addPeer("repaint", "33 rows alone after a resize",
+            [](benchmark::State& state) { repaintAfterResize(state, 0); });
 }
 
 } // namespace
@@ -280,7 +348,11 @@ int main(int argc, char** argv)
           "800x800 pad",
           "traced and drawn"},
          {"redraw_all",
-          "全部重画 of a list of 32 entries (26 functions of three kinds, 6 conics), "
-          "800x800 pad",
-          "全部重画 on the pad"}});
+          "全部重画 of a full list: 33 rows (26 functions of three kinds, 7 conics) at "
+          "smoothness 100, 800x800 pad",
+          "全部重画 of 33 rows on the pad"},
+         {"repaint",
+          "The pad painted again from its document after a resize (33 rows, 500 strokes of "
+          "hand drawing: lines, perpendiculars, circles, points, texts, eraser strokes)",
+          "33 rows and 500 sketch strokes after a resize"}});
 }

@@ -1,19 +1,21 @@
 // The calculation tools on their defaults: the definite integral of sin(x) from 0 to
 // Pi/2 with 5000 and 32767 sub-intervals, and the equation solver on x^4+x^2-16 over
-// -100 to 100. Peers: the same loops over muparser and, for the integral, the engine given
-// the text at every point and hand-written C++.
+// -100 to 100. Peers: the same loops over muparser and hand-written C++ and, for the
+// integral, the engine given the text at every point.
 #include "RatioReporter.h"
 #include "Workloads.h"
 
 #include "Engine.h"
 #include "EquationSolver.h"
 #include "Integral.h"
-#include "NumberText.h"
+#include "RootScan.h"
 
 #include <muParser.h>
 
 #include <cmath>
+#include <memory>
 #include <string>
+#include <vector>
 
 using namespace orvane;
 using namespace orvane::bench;
@@ -98,80 +100,54 @@ void registerIntegral(int n)
 constexpr const char* DefaultEquation = "x^4+x^2-16";
 constexpr double SolverMin = -100;
 constexpr double SolverMax = 100;
-
-template <typename ValueAt> std::string solveWith(ValueAt valueAt)
-{
-    std::string roots;
-    for (const EquationSolver::Scan& scan : EquationSolver::Scans())
-        roots += EquationSolver::RunScanWith(scan, SolverMin, SolverMax, valueAt) + ";";
-    return roots;
-}
-
-// The scans' texts as the solver builds them, with the number in parentheses so that
-// muparser, whose "^" binds tighter than a sign, raises a negative x as a whole.
-std::string muparserText(double x)
-{
-    std::string text;
-    const std::string number = "(" + NumberText::FormatPattern(x, "0#.0000#") + ")";
-    for (const char c : std::string(DefaultEquation))
-        text += c == 'x' ? number : std::string(1, c);
-    return text;
-}
+const std::vector<std::string> DefaultRoots{"1.879", "-1.879"};
 
 void registerSolver()
 {
-    // The real solver: the working text written, compiled and run at every point.
-    addPeer("solver", "Solve (each working text compiled and run)", [](benchmark::State& state) {
+    // The real solver: the text translated once, x bound at every sample.
+    addPeer("solver", "Solve (compiled form, x bound)", [](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
-        const auto outcome = EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax);
-        if (outcome.roots() != std::vector<std::string>{"1.879", "-1.879"}) {
+        if (EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots !=
+            DefaultRoots) {
             state.SkipWithError("the solver did not find 1.879 and -1.879");
             return;
         }
         for (auto _ : state)
-            consume(double(EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax)
-                               .roots()
-                               .size()));
+            consume(double(
+                EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots.size()));
         perUnit(state, 1);
     });
-    // The same scans, so that only the evaluation differs; checked against Solve.
-    const auto sameScans = [](benchmark::State& state, auto valueAt) {
-        engine::Engine engine = engineWithDefaults();
-        const std::string expected = solveWith([&engine](double x) {
-            return engine.Evaluate(EquationSolver::WorkingText(DefaultEquation, x));
-        });
-        if (solveWith(valueAt) != expected) {
+    // The same scan and refinement, so that only the evaluation differs.
+    const auto sameScan = [](benchmark::State& state, auto valueAt) {
+        const RootScan::Function f = valueAt;
+        if (EquationSolver::SolveFunction(f, SolverMin, SolverMax).roots != DefaultRoots) {
             state.SkipWithError("the peer finds other roots");
             return;
         }
         int evaluations = 0;
-        solveWith([&](double x) {
-            ++evaluations;
-            return valueAt(x);
-        });
+        EquationSolver::SolveFunction(
+            [&](double x) {
+                ++evaluations;
+                return f(x);
+            },
+            SolverMin, SolverMax);
         for (auto _ : state)
-            consume(double(solveWith(valueAt).size()));
+            consume(double(EquationSolver::SolveFunction(f, SolverMin, SolverMax).roots.size()));
         perUnit(state, 1);
         state.counters["evaluations"] = evaluations;
     };
-    addPeer("solver", "same scans, muparser parsing each text",
-            [sameScans](benchmark::State& state) {
-                mu::Parser parser;
-                sameScans(state, [&](double x) {
-                    parser.SetExpr(muparserText(x));
-                    return parser.Eval();
-                });
-            });
-    addPeer("solver", "same scans, muparser parsed once", [sameScans](benchmark::State& state) {
-        mu::Parser parser;
-        double variable = 0;
-        parser.DefineVar("x", &variable);
-        parser.SetExpr(DefaultEquation);
-        sameScans(state, [&](double x) {
-            // The value the working text would hold: x written with four or five decimals.
-            variable = NumberText::LeadingNumber(NumberText::FormatPattern(x, "0#.0000#"));
-            return parser.Eval();
+    addPeer("solver", "same scan, muparser parsed once", [sameScan](benchmark::State& state) {
+        auto parser = std::make_shared<mu::Parser>();
+        auto variable = std::make_shared<double>(0);
+        parser->DefineVar("x", variable.get());
+        parser->SetExpr(DefaultEquation);
+        sameScan(state, [parser, variable](double x) {
+            *variable = x;
+            return parser->Eval();
         });
+    });
+    addPeer("solver", "same scan, hand-written C++", [sameScan](benchmark::State& state) {
+        sameScan(state, [](double x) { return x * x * x * x + x * x - 16; });
     });
 }
 
@@ -189,5 +165,5 @@ int main(int argc, char** argv)
          {"integral_32767",
           "Definite integral of sin(x) from 0 to Pi/2, n = 32767 (32768 evaluations)", "muparser"},
          {"solver", "Equation solver on its defaults: x^4+x^2-16 = 0 over -100 to 100",
-          "Solve (each working text compiled and run)"}});
+          "Solve (compiled form, x bound)"}});
 }

@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     show(TwoPointDistanceReport(engine, {texts.next(), texts.next(), texts.next(), texts.next()}));
     show(PointLineReport(engine,
                          {texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
-    show(TwoLinesReport(
-        {texts.next(), texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
+    show(TwoLinesReport(engine, {texts.next(), texts.next(), texts.next(), texts.next(),
+                                 texts.next(), texts.next()}));
     LineCurveReport report;
     for (int round = 0; round < 2; ++round) {
         LineCurveReport::Texts boxes;

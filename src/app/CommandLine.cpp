@@ -35,8 +35,9 @@ std::string UsageText()
            "  orvane [FILE.fun]                         start the program, opening FILE.fun\n"
            "  orvane --eval EXPR [--x V] [--y V] [--const NAME=VALUE]...\n"
            "                                            evaluate one expression and print it\n"
-           "  orvane --render FILE.fun --out IMAGE [--size S] [--px N]\n"
-           "                                            plot a function file into a PNG or BMP\n"
+           "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
+           "                                            plot a function file into a PNG, BMP,\n"
+           "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
            "  --settings PATH                           use this settings file\n"
            "  --help                                    show this text\n";
 }
@@ -88,7 +89,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (a == "--out") {
             if (!value(cl.outputImage))
                 return fail("--out needs an image path");
-        } else if (a == "--size" || a == "--px") {
+        } else if (a == "--size" || a == "--px" || a == "--scale") {
             if (!value(v))
                 return fail(a + " needs a whole number");
             const std::optional<double> number = NumberText::ParseNumber(v);
@@ -100,6 +101,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
                 if (*whole < 6 || *whole > 30)
                     return fail("--size must lie between 6 and 30");
                 cl.axisSize = *whole;
+            } else if (a == "--scale") {
+                if (*whole < 1 || *whole > 4)
+                    return fail("--scale must lie between 1 and 4");
+                cl.scale = *whole;
             } else {
                 if (*whole < 16 || *whole > 8192)
                     return fail("--px must lie between 16 and 8192");

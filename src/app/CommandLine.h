@@ -21,6 +21,7 @@ struct CommandLine {
     std::string outputImage;                              // --out
     std::optional<int> axisSize;                          // --size
     int pixels = 800;                                     // --px
+    int scale = 1;                                        // --scale, 1 to 4 (PNG only)
     std::string functionFile;                             // a *.fun path for the GUI
     std::string error;                                    // set when the words are off
 };

@@ -10,6 +10,7 @@
 #include "Startup.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -80,7 +81,8 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    // Pictures need fonts and images, never a widget.
+    QGuiApplication app(argc, argv);
     return RunRenderCommand(commandLine, std::cerr);
 }
 

@@ -1,13 +1,14 @@
 #include "RenderCommand.h"
 
 #include "DesktopEnvironment.h"
+#include "Engine.h"
 #include "FunctionGraphFile.h"
-#include "PadSurface.h"
-#include "PictureExport.h"
-#include "PlotterHost.h"
-#include "PlotterPanel.h"
+#include "PadDocument.h"
+#include "PictureFiles.h"
+#include "PlottedEntry.h"
+#include "PlotterDocument.h"
 #include "ProgramPaths.h"
-#include "QuietDialogs.h"
+#include "QtText.h"
 #include "Settings.h"
 #include "Startup.h"
 
@@ -18,31 +19,68 @@ namespace orvane {
 
 namespace {
 
-// The plotter's host on an offscreen pad: settings are read from the file but never
-// written, and there are no other windows to reach.
-class RenderHost : public WindowlessPlotterHost {
+// The plotter as a function file needs it, without a window: the three expressions,
+// the kind chosen, and the settings file's width, colour and smoothness. Each function
+// is traced by the plotter's own code into a pad document.
+class FilePlotter : public FunctionGraphTarget {
 public:
-    RenderHost(const Settings& settings, int pixels) : settings_(settings)
+    FilePlotter(PlotterDocument& plots, const PlotterPanel::StartupSettings& settings,
+                Environment& environment, engine::Engine& engine)
+        : plots_(plots), settings_(settings), environment_(environment), engine_(engine)
     {
-        pad_.resize(QSize(pixels, pixels));
     }
-    QString setupValue(const QString& key) override
-    {
-        const auto override = overrides_.find(key);
-        return override != overrides_.end() ? override->second : settings_.GetSetupValue(key);
-    }
-    void setSetupValue(const QString& key, const QString& value) override
-    {
-        overrides_[key] = value;
-    }
-    Surface& pad() override { return pad_; }
 
-    QImage picture() const { return pad_.persistentImage(); }
+    int entryCount() const override { return plots_.count(); }
+    QString entryText(int row) const override { return plots_.entry(row).text(); }
+    void selectEntry(int) override {}
+    std::optional<PlotKind> selectedKind() const override { return kind_; }
+    QString expression(PlotKind kind) const override { return expressions_[int(kind)]; }
+    void selectKind(PlotKind kind) override { kind_ = kind; }
+    void setExpression(PlotKind kind, const QString& text) override
+    {
+        expressions_[int(kind)] = text;
+    }
+
+    void addAndDraw() override
+    {
+        if (plots_.count() >= PlotSlots) return;
+        const QString prefix = kind_ == PlotKind::Y   ? QStringLiteral("y=")
+                               : kind_ == PlotKind::X ? QStringLiteral("x=")
+                                                      : QStringLiteral("p=");
+        const QString text = prefix + expression(kind_);
+        PlotRecord record;
+        record.Kind = kind_ == PlotKind::Y   ? KindFunctionY
+                      : kind_ == PlotKind::X ? KindFunctionX
+                                             : KindPolar;
+        record.Color = settings_.randomCurveColours
+                           ? RandomCurveColour([this] { return environment_.nextRandom(); })
+                           : settings_.lineColour;
+        record.Width = std::int16_t(std::max(1, settings_.lineWidth));
+        const double smoothness = leadingNumber(settings_.smoothnessText);
+        record.Smoothness = StepFromSmoothness(smoothness) ? smoothness : 100;
+        record.RangeMin = -10;
+        record.RangeMax = 10;
+
+        TraceRequest request;
+        request.expression = toStdString(expression(kind_));
+        request.rangeMin = record.RangeMin;
+        request.rangeMax = record.RangeMax;
+        request.step = StepFromSmoothness(record.Smoothness).value_or(0.01);
+        request.colour = record.Color;
+        request.width = record.Width;
+        const int row = plots_.rowOf(text);
+        plots_.put(PlottedEntry::traceCurve(plots_.idForRow(row),
+                                            row >= 0 ? plots_.entry(row).text() : text, record,
+                                            engine_, request));
+    }
 
 private:
-    const Settings& settings_;
-    PadSurface pad_;
-    std::map<QString, QString> overrides_;
+    PlotterDocument& plots_;
+    const PlotterPanel::StartupSettings& settings_;
+    Environment& environment_;
+    engine::Engine& engine_;
+    PlotKind kind_ = PlotKind::Y;
+    QString expressions_[3];
 };
 
 } // namespace
@@ -56,8 +94,10 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
         return 1;
     }
     const QString suffix = QFileInfo(output).suffix().toLower();
-    if (suffix != QLatin1String("png") && suffix != QLatin1String("bmp")) {
-        err << "orvane: --out must end in .png or .bmp\n";
+    const QStringList formats = {QStringLiteral("png"), QStringLiteral("bmp"),
+                                 QStringLiteral("svg"), QStringLiteral("pdf")};
+    if (!formats.contains(suffix)) {
+        err << "orvane: --out must end in .png, .bmp, .svg or .pdf\n";
         return 2;
     }
 
@@ -65,25 +105,21 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
     const Settings settings(
         ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
-    QuietDialogs dialogs(err);
-    DesktopEnvironment environment;
-    engine::Engine engine;
-    Services services{dialogs, environment, engine};
-    RenderHost host(settings, commandLine.pixels);
-    PlotterPanel drawer(host, services);
-
     PlotterPanel::StartupSettings plotterSettings = PlotterSettingsFrom(settings);
     if (commandLine.axisSize) plotterSettings.size = *commandLine.axisSize;
-    drawer.applyStartupSettings(plotterSettings);
+    engine::Engine engine;
     for (const NamedValue& constant : settings.SavedConstants().value_or(DefaultConstants()))
-        drawer.addSavedConstant(constant.name, constant.value);
-    drawer.drawAxes();
-    OpenFunctionFile(input, drawer);
+        engine.AddUserConstant(toStdString(constant.name), toStdString(constant.value));
 
-    const QImage picture = host.picture();
-    const bool written =
-        suffix == QLatin1String("bmp") ? WriteBitmap(output, picture) : picture.save(output, "PNG");
-    if (!written) {
+    PadDocument document;
+    PlotterDocument plots(document);
+    plots.newAxisSize({plotterSettings.axisColour, plotterSettings.size, 9});
+    DesktopEnvironment environment;
+    FilePlotter plotter(plots, plotterSettings, environment, engine);
+    OpenFunctionFile(input, plotter);
+
+    const QSize size(commandLine.pixels, commandLine.pixels);
+    if (!WritePicture(output, document, size, commandLine.scale)) {
         err << "orvane: cannot write " << commandLine.outputImage << '\n';
         return 1;
     }

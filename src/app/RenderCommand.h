@@ -6,9 +6,10 @@
 
 namespace orvane {
 
-// Runs `orvane --render FILE.fun --out IMAGE`: plots the file's functions with the
-// plotter's own code on an offscreen pad and writes the picture (PNG or BMP by the
-// extension). The settings file is read, never written. Needs a QApplication.
+// Runs `orvane --render FILE.fun --out IMAGE`: traces the file's functions with the
+// plotter's own code into a pad document and writes its picture (PNG, BMP, SVG or PDF
+// by the extension; a PNG at --scale). Builds no widget; the settings file is read,
+// never written. Needs a QGuiApplication.
 int RunRenderCommand(const CommandLine& commandLine, std::ostream& err);
 
 } // namespace orvane

@@ -53,6 +53,30 @@ Real discriminant(const Terms& t)
     return stored(square(qb) - 4 * qa * qc);
 }
 
+Elimination eliminate(const Terms& t)
+{
+    const Real qa = quadraticA(t);
+    const Real qb = quadraticB(t);
+    const Real qc = quadraticC(t);
+    const Real delta = stored(square(qb) - 4 * qa * qc);
+    return {cleaned(qa).value(), cleaned(qb).value(), cleaned(qc).value(), cleaned(delta).value()};
+}
+
+Meeting meet(const Terms& t)
+{
+    const Elimination e = eliminate(t);
+    const Real qa = e.qa, qb = e.qb, qc = e.qc, delta = e.delta;
+    if (qa == 0) {
+        if (qb != 0) return {Meeting::OnePoint, {stored(-qc / qb).value()}};
+        return {qc == 0 ? Meeting::LineOnCurve : Meeting::NoPoint, {}};
+    }
+    if (delta < 0) return {Meeting::NoPoint, {}};
+    if (delta == 0) return {Meeting::Tangent, {stored(-qb / (2 * qa)).value()}};
+    return {Meeting::TwoPoints,
+            {stored((-qb + sqrt(delta)) / (2 * qa)).value(),
+             stored((-qb - sqrt(delta)) / (2 * qa)).value()}};
+}
+
 Chord chord(const Terms& t)
 {
     Chord result;
@@ -128,6 +152,16 @@ Checked<double> LineCurveC(const LineAndCurve& lc)
 Checked<double> LineCurveDiscriminant(const LineAndCurve& lc)
 {
     return guarded([&] { return discriminant(Terms(lc)).value(); });
+}
+
+Checked<Elimination> Eliminate(const LineAndCurve& lc)
+{
+    return guarded([&] { return eliminate(Terms(lc)); });
+}
+
+Checked<Meeting> Meet(const LineAndCurve& lc)
+{
+    return guarded([&] { return meet(Terms(lc)); });
 }
 
 Checked<Chord> ChordLength(const LineAndCurve& lc)

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The numeric side of the geometry window: distances, and what is left of a line and a
 // second-degree curve after one variable is eliminated. Nothing here writes on screen;
@@ -51,6 +52,30 @@ struct Chord {
     std::optional<double> RootY1;
     std::optional<double> RootY2;
 };
+
+// The eliminated quadratic as the report shows it. A coefficient or discriminant that is
+// only rounding noise of its terms (see Real) is 0 here, so decimal coefficients lead
+// to the same decisions as whole numbers.
+struct Elimination {
+    double qa = 0, qb = 0, qc = 0;
+    double delta = 0; // qb² − 4·qa·qc
+};
+Checked<Elimination> Eliminate(const LineAndCurve& lc);
+
+// Where the line meets the curve, from the eliminated equation in t (x when b ≠ 0, y
+// when b = 0).
+struct Meeting {
+    enum Kind {
+        TwoPoints,   // Δ > 0
+        Tangent,     // Δ = 0
+        NoPoint,     // Δ < 0, or qa = qb = 0 ≠ qc
+        OnePoint,    // qa = 0: the equation is linear
+        LineOnCurve, // qa = qb = qc = 0: every point of the line is on the curve
+    } kind = NoPoint;
+    // The roots: (−qb + √Δ)/(2·qa) before (−qb − √Δ)/(2·qa) for two points.
+    std::vector<double> t;
+};
+Checked<Meeting> Meet(const LineAndCurve& lc);
 
 // Length of the chord that the curve cuts from the line. With b ≠ 0 it needs Δ > 0 and
 // qa ≠ 0 (otherwise a fault); with b = 0 it is 0 when Δ < 0; with a = b = 0 it is 0.

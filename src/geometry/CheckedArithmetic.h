@@ -47,21 +47,33 @@ private:
 // where a result is kept (stored()) or shown (value()); so 2/√2 prints as √2. A result
 // beyond the range of a double is an overflow even where extended precision would
 // hold it.
+//
+// Each number also carries the size of the terms it was computed from (the sum of
+// their magnitudes), which bounds its rounding error. A result within
+// NegligibleShare of that size is rounding noise: the decimals a user types (0.1, 0.3)
+// are not exact in binary, so 0.1·0.9 − 0.3·0.3 comes out near 1E-17 where the typed
+// numbers mean 0. A relative test serves typed decimals and expressions such as 1/3
+// or sqr(2) alike, and it does not depend on the scale of the coefficients.
 class Real {
 public:
-    Real(double v) : v_(v) {}
+    static constexpr long double NegligibleShare = 1e-12L;
+
+    Real(double v) : v_(v), size_(std::fabs(static_cast<long double>(v))) {}
     // The value rounded to a double.
     double value() const { return static_cast<double>(v_); }
+    // Rounding noise of the terms it came from: what exact arithmetic would make 0.
+    bool negligible() const { return std::fabs(v_) <= NegligibleShare * size_; }
 
-    friend Real operator+(Real x, Real y) { return checked(x.v_ + y.v_); }
-    friend Real operator-(Real x, Real y) { return checked(x.v_ - y.v_); }
-    friend Real operator*(Real x, Real y) { return checked(x.v_ * y.v_); }
+    friend Real operator+(Real x, Real y) { return checked(x.v_ + y.v_, x.size_ + y.size_); }
+    friend Real operator-(Real x, Real y) { return checked(x.v_ - y.v_, x.size_ + y.size_); }
+    friend Real operator*(Real x, Real y) { return checked(x.v_ * y.v_, x.size_ * y.size_); }
     friend Real operator/(Real x, Real y)
     {
         if (y.v_ == 0) throw ArithmeticError{Fault::DivisionByZero};
-        return checked(x.v_ / y.v_);
+        const long double ay = std::fabs(y.v_);
+        return checked(x.v_ / y.v_, x.size_ / ay + std::fabs(x.v_) * y.size_ / (ay * ay));
     }
-    friend Real operator-(Real x) { return Real(-x.v_, Extended{}); }
+    friend Real operator-(Real x) { return Real(-x.v_, x.size_); }
 
     friend bool operator==(Real x, Real y) { return x.v_ == y.v_; }
     friend bool operator!=(Real x, Real y) { return x.v_ != y.v_; }
@@ -71,27 +83,33 @@ public:
     friend Real sqrt(Real x)
     {
         if (x.v_ < 0) throw ArithmeticError{Fault::InvalidOperation};
-        return Real(std::sqrt(x.v_), Extended{});
+        return Real(std::sqrt(x.v_), std::sqrt(x.size_));
     }
-    friend Real abs(Real x) { return Real(std::fabs(x.v_), Extended{}); }
-    friend Real atan(Real x) { return Real(std::atan(x.v_), Extended{}); }
+    friend Real abs(Real x) { return Real(std::fabs(x.v_), x.size_); }
+    friend Real atan(Real x)
+    {
+        const long double a = std::atan(x.v_);
+        return Real(a, std::fabs(a));
+    }
     friend Real square(Real x) { return x * x; }
     // The value as kept in a double variable.
-    friend Real stored(Real x) { return Real(x.value()); }
+    friend Real stored(Real x) { return Real(static_cast<long double>(x.value()), x.size_); }
+    // 0 where the value is rounding noise, else the value itself.
+    friend Real cleaned(Real x) { return x.negligible() ? Real(0.0) : x; }
 
 private:
-    struct Extended {};
-    Real(long double v, Extended) : v_(v) {}
+    Real(long double v, long double size) : v_(v), size_(size) {}
 
-    static Real checked(long double r)
+    static Real checked(long double r, long double size)
     {
         if (std::isnan(r)) throw ArithmeticError{Fault::InvalidOperation};
         if (std::fabs(r) > static_cast<long double>(std::numeric_limits<double>::max()))
             throw ArithmeticError{Fault::Overflow};
-        return Real(r, Extended{});
+        return Real(r, size);
     }
 
     long double v_;
+    long double size_;
 };
 
 // Runs a derivation step written with Real and turns a fault into a Checked result.

@@ -61,7 +61,7 @@ void appendCrossing(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b
     const Real x = stored((b1 * c2 - b2 * c1) / det);
     const Real y = stored((a2 * c1 - a1 * c2) / det);
     out.push_back("两直线交点：" + point(x, y, LinePointPattern));
-    if (a1 * a2 + b1 * b2 == 0)
+    if ((a1 * a2 + b1 * b2).negligible())
         out.push_back("两直线夹角:90.00(垂直)");
     else
         out.push_back("两直线夹角:" + crossingAngle(a1, b1, a2, b2));
@@ -80,7 +80,7 @@ void appendParallel(ReportLines& out, Real a1, Real b1, Real c1, Real a2, Real b
 
 void appendBothVertical(ReportLines& out, Real a1, Real c1, Real a2, Real c2)
 {
-    if (c2 / a2 == c1 / a1) {
+    if ((c2 / a2 - c1 / a1).negligible()) {
         out.push_back("两直线重合");
         return;
     }
@@ -152,20 +152,26 @@ ReportLines PointLineReport(engine::Engine& engine, const PointLineTexts& t)
     return out;
 }
 
-ReportLines TwoLinesReport(const TwoLinesTexts& t)
+ReportLines TwoLinesReport(engine::Engine& engine, const TwoLinesTexts& t)
 {
-    const Real a1 = NumberText::LeadingNumber(t.a1), b1 = NumberText::LeadingNumber(t.b1),
-               c1 = NumberText::LeadingNumber(t.c1), a2 = NumberText::LeadingNumber(t.a2),
-               b2 = NumberText::LeadingNumber(t.b2), c2 = NumberText::LeadingNumber(t.c2);
+    std::array<double, 6> v{};
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        const std::string& text = *std::array{&t.a1, &t.b1, &t.c1, &t.a2, &t.b2, &t.c2}[i];
+        // An empty box (as "清空" leaves it) counts as 0.
+        const bool blank = text.find_first_not_of(' ') == std::string::npos;
+        v[i] = blank ? 0 : engine.Evaluate(text);
+        if (v[i] == ErrorValue) return {FaultLine(Fault::BadInput)};
+    }
+    const Real a1 = v[0], b1 = v[1], c1 = v[2], a2 = v[3], b2 = v[4], c2 = v[5];
     const bool noSlopes = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
     if (noSlopes && c1 == 0 && c2 == 0) return {"你所输入的是原点"};
     if (noSlopes) return {"错误"};
     ReportLines out;
     try {
         const Real det = stored(a1 * b2 - a2 * b1);
-        if (det != 0)
+        if (!det.negligible())
             appendCrossing(out, a1, b1, c1, a2, b2, c2, det);
-        else if (b1 * c2 - b2 * c1 != 0)
+        else if (!(b1 * c2 - b2 * c1).negligible())
             appendParallel(out, a1, b1, c1, a2, b2, c2);
         else if (b1 == 0 && b2 == 0)
             appendBothVertical(out, a1, c1, a2, c2);
@@ -191,55 +197,49 @@ ReportLines LineCurveReport::build(engine::Engine& engine, const Texts& texts)
     if (auto note = AnalyticGeometry::SlopeNote(lc)) slopeNote_ = *note;
     // A fault ends the derivation where it happens; the lines so far stay.
     try {
-        const Real qa = AnalyticGeometry::LineCurveA(lc).value();
-        const Real qb = AnalyticGeometry::LineCurveB(lc).value();
-        const Real qc = AnalyticGeometry::LineCurveC(lc).value();
-        const Real delta = AnalyticGeometry::LineCurveDiscriminant(lc).value();
+        const auto e = AnalyticGeometry::Eliminate(lc).value();
         out.push_back(slopeNote_);
+        const bool sloped = lc.b != 0;
+        const std::string t = sloped ? "x" : "y";
+        const std::string quadratic =
+            general(e.qa) + "*" + t + "^2+" + general(e.qb) + "*" + t + "+" + general(e.qc) + "=0";
+        // The points of the line for values of t.
         const Real a = lc.a, b = lc.b, c = lc.c;
-        const std::string quadratic = general(qa) + "*" + (b != 0 ? "x" : "y") + "^2+" +
-                                      general(qb) + "*" + (b != 0 ? "x" : "y") + "+" + general(qc) +
-                                      "=0";
-        const std::string twoPoints = "由△=" + general(delta) + ">0可知：直线和曲线有两交点";
-        const std::string noPoint = "由△=" + general(delta) + "<0可知：直线和曲线没有交点";
-        const std::string tangent = "由△=0可知：直线和曲线相切";
-        if (b != 0) {
+        const Real verticalX = sloped ? Real(0) : stored(-c / a);
+        const auto pointAt = [&](Real value) {
+            if (!sloped) return point(verticalX, value, CurvePointPattern);
+            return point(value, stored((-a / b) * value - c / b), CurvePointPattern);
+        };
+        if (sloped) {
             out.push_back("消去y得：" + quadratic);
-            if (delta > 0) {
-                out.push_back(twoPoints);
-                out.push_back("截得弦长：" +
-                              general(AnalyticGeometry::ChordLength(lc).value().length));
-                const Real x1 = stored((-qb + sqrt(delta)) / (2 * qa));
-                const Real x2 = stored((-qb - sqrt(delta)) / (2 * qa));
-                const Real y1 = stored((-a / b) * x1 - c / b);
-                const Real y2 = stored((-a / b) * x2 - c / b);
-                out.push_back("交点为：" + point(x1, y1, CurvePointPattern) + " | " +
-                              point(x2, y2, CurvePointPattern));
-            } else if (delta < 0) {
-                out.push_back(noPoint);
-            } else {
-                const Real x = stored(-qb / (2 * qa));
-                const Real y = stored((-a / b) * x - c / b);
-                out.push_back(tangent);
-                out.push_back("交点为：" + point(x, y, CurvePointPattern));
-            }
         } else {
-            const Real x = stored(-c / a);
-            out.push_back("∴x=-c/a=" + general(x));
+            out.push_back("∴x=-c/a=" + general(verticalX));
             out.push_back("代入消去x得：" + quadratic);
-            if (delta > 0) {
-                out.push_back(twoPoints);
-                const auto chord = AnalyticGeometry::ChordLength(lc).value();
-                out.push_back("截得弦长：" + general(chord.length));
-                out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern) + " | " +
-                              point(x, *chord.RootY2, CurvePointPattern));
-            } else if (delta < 0) {
-                out.push_back(noPoint);
-            } else {
-                const auto chord = AnalyticGeometry::ChordLength(lc).value();
-                out.push_back(tangent);
-                out.push_back("交点为：" + point(x, *chord.RootY1, CurvePointPattern));
-            }
+        }
+        const auto meeting = AnalyticGeometry::Meet(lc).value();
+        switch (meeting.kind) {
+        case AnalyticGeometry::Meeting::TwoPoints:
+            out.push_back("由△=" + general(e.delta) + ">0可知：直线和曲线有两交点");
+            out.push_back("截得弦长：" + general(AnalyticGeometry::ChordLength(lc).value().length));
+            out.push_back("交点为：" + pointAt(meeting.t[0]) + " | " + pointAt(meeting.t[1]));
+            break;
+        case AnalyticGeometry::Meeting::Tangent:
+            out.push_back("由△=0可知：直线和曲线相切");
+            out.push_back("交点为：" + pointAt(meeting.t[0]));
+            break;
+        case AnalyticGeometry::Meeting::NoPoint:
+            if (e.qa != 0)
+                out.push_back("由△=" + general(e.delta) + "<0可知：直线和曲线没有交点");
+            else
+                out.push_back("由方程无解可知：直线和曲线没有交点");
+            break;
+        case AnalyticGeometry::Meeting::OnePoint:
+            out.push_back("由二次项系数为0可知：直线和曲线有一个交点");
+            out.push_back("交点为：" + pointAt(meeting.t[0]));
+            break;
+        case AnalyticGeometry::Meeting::LineOnCurve:
+            out.push_back("由方程恒成立可知：直线在曲线上");
+            break;
         }
     } catch (const ArithmeticError&) {
     }

@@ -35,8 +35,8 @@ struct TwoLinesTexts {
     std::string a1, b1, c1; // L1
     std::string a2, b2, c2; // L2
 };
-// The coefficients are read as plain numbers (leading decimal number, else 0).
-ReportLines TwoLinesReport(const TwoLinesTexts& texts);
+// The coefficients are expressions like on the other pages; an empty box is 0.
+ReportLines TwoLinesReport(engine::Engine& engine, const TwoLinesTexts& texts);
 
 // Line and curve. The slope sentence of the last real line is kept from one report to
 // the next: a "line" with a = b = 0 repeats it.

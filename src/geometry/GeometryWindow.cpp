@@ -249,7 +249,7 @@ void GeometryWindow::cmdDotToLine_Click()
 void GeometryWindow::cmdLineToLine_Click()
 {
     showReport(geometry::TwoLinesReport(
-        {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
+        engine_, {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
 }
 
 void GeometryWindow::cmdLineToLineClean_Click()

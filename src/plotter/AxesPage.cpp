@@ -1,6 +1,5 @@
 #include "AxesPage.h"
 
-#include "AxesPainter.h"
 #include "ColourSwatch.h"
 #include "FlatButton.h"
 #include "PlotterHost.h"
@@ -89,9 +88,24 @@ bool AxesPage::axesHidden() const
     return chkHideXY_->isChecked();
 }
 
+PlotterDocument::Axes AxesPage::currentAxes() const
+{
+    return {axisColour_, axisSize(), host_.padFontSize()};
+}
+
 void AxesPage::drawAxes()
 {
-    AxesPainter::DrawAxes(host_.pad(), axisColour_, axisSize(), host_.padFontSize());
+    PlotterDocument(host_.document()).drawAxes(currentAxes());
+}
+
+void AxesPage::followDocument(int size, bool hidden)
+{
+    if (size != axisSize()) {
+        applySettings(size, axisColour_);
+        host_.setSetupValue(QStringLiteral("Size"), LSize_[0]->text());
+    }
+    chkHideXY_->setChecked(hidden);
+    SLSIZE_->setEnabled(!hidden);
 }
 
 void AxesPage::applySettings(int size, Colour axisColour)
@@ -119,26 +133,24 @@ void AxesPage::sizeChanged(int value)
     for (QLabel* label : LSize_)
         label->setText(integerText(value));
     host_.setSetupValue(QStringLiteral("Size"), LSize_[0]->text());
-    Surface& pad = host_.pad();
-    pad.setPersistent(true);
-    pad.clear();
-    drawAxes();
+    PlotterDocument(host_.document()).newAxisSize(currentAxes());
 }
 
 void AxesPage::hideClicked()
 {
+    // Hidden axes leave the picture, so the curves under them stay whole.
     if (chkHideXY_->isChecked()) {
         SLSIZE_->setEnabled(false);
-        AxesPainter::DrawAxes(host_.pad(), host_.pad().backColour(), axisSize(),
-                              host_.padFontSize());
+        PlotterDocument(host_.document()).hideAxes();
     } else {
         SLSIZE_->setEnabled(true);
-        drawAxes();
+        PlotterDocument(host_.document()).showAxes(currentAxes());
     }
 }
 
 void AxesPage::redrawClicked()
 {
+    const PadDocument::Step step(host_.document());
     drawAxes();
     showAxesAgain();
 }

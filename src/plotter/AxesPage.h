@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PlotterDocument.h"
 #include "Services.h"
 
 #include <QFrame>
@@ -27,6 +28,9 @@ public:
     bool axesHidden() const;
     // `DrawAxes` with `AxisColor` and S.
     void drawAxes();
+    PlotterDocument::Axes currentAxes() const;
+    // After an undo: the size and the hiding as the document has them, without drawing.
+    void followDocument(int size, bool hidden);
 
     // Start-up: size and colour without running the change handling.
     void applySettings(int size, Colour axisColour);

@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orvane {
@@ -53,7 +54,14 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
     double endT = 0;
     double endValue = 0;
     double t = a;
+    long long samples = 0;
     while (t <= b) {
+        // Now and then: stop when asked to, tell how far the sweep is.
+        if ((++samples & 0xFFF) == 0) {
+            if (request.cancel && request.cancel->load(std::memory_order_relaxed))
+                return TraceOutcome::Cancelled;
+            if (request.progress) request.progress((t - a) / (b - a));
+        }
         t = RoundToThousandths(t);
         const double v1 =
             haveEnd && sameValue(endT, t) ? endValue : evaluateAt(engine, *expression, variable, t);
@@ -76,6 +84,12 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
 }
 
 } // namespace
+
+double TraceSamples(const TraceRequest& request)
+{
+    const double samples = (request.rangeMax - request.rangeMin) / request.step;
+    return samples > 0 ? samples : 0;
+}
 
 std::optional<double> StepFromSmoothness(double smoothness)
 {
@@ -118,17 +132,22 @@ TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
     double pi = engine.Evaluate("pi");
     if (pi == ErrorValue) pi = 3.1415926535;
     const double end = 2 * pi;
-    if (!std::isfinite(end)) return TraceOutcome::Traced;
+    if (!std::isfinite(end) || end < 0) return TraceOutcome::Traced;
     if (tooManySamples(0, end, h)) return TraceOutcome::RangeTooLarge;
 
     const auto expression = engine.Compile(request.expression);
     const Surface::Batch batch(surface);
+    // θ on a grid of three decimals; the last sample is 2π itself, whether or not the
+    // step divides it, so that a closed curve closes.
+    const auto next = [&](double theta) {
+        const double after = std::min(RoundToThousandths(theta + h), end);
+        return after > theta ? after : end + 1; // past the end once it stops moving
+    };
     // Search for the first defined point.
     double theta = 0;
     double x0 = 0, y0 = 0;
     bool found = false;
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
+    for (; theta <= end; theta = next(theta)) {
         const double r = engine.EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
@@ -136,13 +155,11 @@ TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
             found = true;
             break;
         }
-        theta += h;
     }
     if (!found) return TraceOutcome::Traced;
 
     // Trace on from there; undefined samples are skipped and bridged by a chord.
-    while (theta <= end) {
-        theta = RoundToThousandths(theta);
+    for (; theta <= end; theta = next(theta)) {
         const double r = engine.EvaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
@@ -151,7 +168,6 @@ TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
             x0 = x;
             y0 = y;
         }
-        theta += h;
     }
     return TraceOutcome::Traced;
 }

@@ -3,6 +3,8 @@
 #include "Engine.h"
 #include "Surface.h"
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -22,12 +24,20 @@ struct TraceRequest {
     double step = 0.01;
     Colour colour = 0;
     int width = 1;
+    // A long sweep looks at these now and then: set `cancel` to stop it; `progress`
+    // hears the share of the range done (0 to 1), on the thread that traces.
+    const std::atomic<bool>* cancel = nullptr;
+    std::function<void(double)> progress;
 };
 
 // A sweep never runs longer than this many samples; a wider range is refused whole.
 inline constexpr double MaxTraceSamples = 2'000'000;
 
-enum class TraceOutcome { Traced, RangeTooLarge };
+enum class TraceOutcome { Traced, RangeTooLarge, Cancelled };
+
+// Samples a sweep of the request takes (y = f(x), x = f(y)): what decides whether a trace
+// is long enough to go to a worker thread.
+double TraceSamples(const TraceRequest& request);
 
 // The sweeps evaluate with the engine they are given: the program's shared one, or a copy
 // of it on a worker thread.

@@ -7,6 +7,7 @@
 
 namespace orvane {
 
+class PadDocument;
 class Surface;
 
 // The calculation windows that the plotter's tools page opens.
@@ -26,6 +27,8 @@ public:
 
     // The one drawing surface: the sketch pad.
     virtual Surface& pad() = 0;
+    // The record of what the pad shows, painted onto pad().
+    virtual PadDocument& document() = 0;
     // Font size chosen in the sketch tool box (`CFont`), which the pad returns to
     // after drawing the axes.
     virtual double padFontSize() = 0;

@@ -4,23 +4,23 @@
 #include "CurveTracer.h"
 #include "FunctionGraphFile.h"
 #include "PlotRecord.h"
+#include "PlotterDocument.h"
 #include "Services.h"
 
 #include <QWidget>
 
-class QCheckBox;
-class QLabel;
 class QListWidget;
-class QScrollBar;
 class QStackedLayout;
 
 namespace orvane {
 
 class AxesPage;
+class BackgroundTrace;
 class ColourSwatch;
 class ConicPage;
 class ConstantsPage;
 class FunctionPage;
+class ParameterStrip;
 class PlotterHost;
 class ToolsPage;
 class FlatButton;
@@ -32,21 +32,17 @@ class PlotterPanel : public QWidget, public FunctionGraphTarget {
     Q_OBJECT
 public:
     PlotterPanel(PlotterHost& host, Services& services, QWidget* parent = nullptr);
+    ~PlotterPanel() override;
 
     void ShowPanelTab(int n);
     int currentTab() const { return currentTab_; }
     // Writes the plotter's button and tab captions (set 1; other sets do nothing).
     void SetPlotterLabels(int set);
 
-    // The tracers, reading expression, range and smoothness from the panel.
-    void DrawFunctionY(Colour colour, int width);
-    void DrawFunctionX(Colour colour, int width);
-    void DrawPolar(Colour colour, int width);
-
     Colour PickCurveColor(Colour c);
     Colour HelpColor(Colour c);
-    void CompareTxt(const QString& text, int kind);
-    void setValue(int n, int kind);
+    // The record of a new entry of that kind from what the panel holds now.
+    PlotRecord recordFromPanel(int kind) const;
 
     // The panel's commands.
     void addAndDraw() override;
@@ -60,6 +56,9 @@ public:
     void clearAll();
     // Writes the three expressions to the settings file, as unloading the panel does.
     void saveExpressions();
+    // A long trace is running on a worker; Esc stops it.
+    bool isTracing() const;
+    void cancelTrace();
 
     // Shared with the sketch pad and its tool box.
     Colour penColour() const;
@@ -83,7 +82,10 @@ public:
     void applyStartupSettings(const StartupSettings& settings);
     void addSavedConstant(const QString& name, const QString& value);
 
-    const PlotRecords& records() const { return records_; }
+    // The records of the list's rows, as the pad document keeps them.
+    PlotRecords records() const;
+    // The plotter's side of the pad document.
+    PlotterDocument plots();
     QListWidget* list() const { return LF_; }
     // Text of the selected row, empty when none.
     QString selectedEntryText() const;
@@ -106,31 +108,32 @@ protected:
 private:
     // Moving over the panel takes away the pad's passing marks.
     void clearPadMarks();
-    QWidget* buildParameterStrip();
     QWidget* buildListArea();
     TraceRequest traceRequest(const QString& expression, Colour colour, int width) const;
-    TraceOutcome trace(int kind, Colour colour, int width);
-    void drawConicOfKind(int kind, Colour colour, int width);
+    // Draws an entry of the list (replacing its row when the text is listed already).
+    void putEntry(const QString& text, int kind, Colour colour);
+    // A long curve traced on a worker thread; its entry joins the list when it is done.
+    void traceInBackground(quint64 id, const QString& text, const PlotRecord& record,
+                           const TraceRequest& request);
+    void traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOutcome outcome);
+    void showRangeTooLarge();
     void showConicMessage(const std::optional<ConicMessage>& message);
     void removeSelectedRow(FlatButton* deleteButton);
-    void lineWidthChanged(int value);
-    void lineColourClicked();
     void rowSelectionChanged();
-    Colour randomColour();
+    // The list's rows, the axes and the axis size follow the document (after an undo too).
+    void followDocument();
     Colour settingColour(const QString& key);
     int lineBoldSetting();
+    // The axes as the setting `Color` gives their colour (the list's commands use it).
+    PlotterDocument::Axes axesOfSetting();
 
     PlotterHost& host_;
     Services& services_;
-    PlotRecords records_;
-    ConicParameters currentConic_;
     int currentTab_ = 0;
+    std::unique_ptr<BackgroundTrace> backgroundTrace_;
 
     QWidget* content_; // every control, inside the panel's scroll area
-    QScrollBar* LB_;
-    QLabel* LLB_;
-    ColourSwatch* LColor_;
-    QCheckBox* CheckColor_;
+    ParameterStrip* strip_;
     TabStrip* ssTAB_[5];
     QStackedLayout* pages_;
     FunctionPage* functionPage_;

@@ -11,8 +11,7 @@ QAction* item(QMenu* menu, const char* name, const char* caption, const char* sh
     QAction* action = menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(QLatin1String(name));
     // Window-wide shortcuts; a text box with the focus keeps its own Ctrl+C and the like.
-    if (shortcut)
-        action->setShortcut(QKeySequence(QLatin1String(shortcut)));
+    if (shortcut) action->setShortcut(QKeySequence(QLatin1String(shortcut)));
     return action;
 }
 
@@ -70,6 +69,11 @@ void MainMenu::build(QMenuBar* bar, QWidget* owner)
     separator(mnuD1, "mmline1");
     mnuClear = item(mnuD1, "mnuClear", "清除所有(&C)", "Ctrl+Q");
     mnuReXY = item(mnuD1, "mnuReXY", "重画座标轴");
+    // Also on the pad's right-click menu, which is this one.
+    separator(mnuD1, "mmlineUndo");
+    mnuUndo = item(mnuD1, "mnuUndo", "撤销(&U)", "Ctrl+Z");
+    mnuRedo = item(mnuD1, "mnuRedo", "重做(&R)", "Ctrl+Y");
+    mnuCopyPicture = item(mnuD1, "mnuCopyPicture", "复制图象");
 
     mnuView = heading(bar, "mnuView", "视图(&V)");
     mnuDrawer = tickedItem(mnuView, "mnuDrawer", "画图栏(&D)");

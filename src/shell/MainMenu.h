@@ -23,6 +23,9 @@ struct MainMenu {
     QAction* mnuAbort = nullptr;
     QAction* mnuClear = nullptr;
     QAction* mnuReXY = nullptr;
+    QAction* mnuUndo = nullptr;
+    QAction* mnuRedo = nullptr;
+    QAction* mnuCopyPicture = nullptr;
 
     QMenu* mnuView = nullptr;
     QAction* mnuDrawer = nullptr;

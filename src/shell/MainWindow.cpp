@@ -88,8 +88,9 @@ void MainWindow::connectMenu()
             [this] { SaveCurrentFunctionCommand(services_.dialogs, this, *drawer_); });
     connect(m.mnuSaveFA, &QAction::triggered, this,
             [this] { SaveAllFunctionsCommand(services_.dialogs, this, *drawer_); });
-    connect(m.mnuSave, &QAction::triggered, this,
-            [this] { SaveBitmapCommand(services_.dialogs, this, pad_->persistentImage()); });
+    connect(m.mnuSave, &QAction::triggered, this, [this] {
+        SavePictureCommand(services_.dialogs, this, document_, pad_->persistentImage());
+    });
     connect(m.mnuPrint, &QAction::triggered, this, [this] {
         PrintCommand(services_.dialogs, this, printer_, pad_->persistentImage(),
                      pad_->surface().backColour());
@@ -102,12 +103,25 @@ void MainWindow::connectMenu()
         connect(m.mnu[i], &QAction::triggered, this, [this, i] { chooseDrawMode(i); });
     connect(m.mnuAbort, &QAction::triggered, this, [this] { chooseDrawMode(0); });
     connect(m.mnuClear, &QAction::triggered, this, [this] {
-        pad_->surface().setPersistent(true);
-        pad_->surface().clear();
+        const PadDocument::Step step(document_);
+        PadState cleared = document_.state();
+        cleared.picture.clear();
+        document_.replace(std::move(cleared));
         drawer_->drawAxes();
         drawer_->clearList();
     });
     connect(m.mnuReXY, &QAction::triggered, this, [this] { drawer_->drawAxes(); });
+    connect(m.mnuUndo, &QAction::triggered, this, [this] { document_.undo(); });
+    connect(m.mnuRedo, &QAction::triggered, this, [this] { document_.redo(); });
+    // Undo and redo are offered only when there is a step to take.
+    const auto followHistory = [this] {
+        menu_.mnuUndo->setEnabled(document_.canUndo());
+        menu_.mnuRedo->setEnabled(document_.canRedo());
+    };
+    connect(&document_, &PadDocument::stateChanged, this, followHistory);
+    followHistory();
+    connect(m.mnuCopyPicture, &QAction::triggered, this,
+            [this] { CopyPictureToClipboard(document_, pad_->persistentImage()); });
 
     for (QAction* item : {m.mnuDrawer, m.mnuOption, m.mnuToolsBox})
         connect(item, &QAction::triggered, this, [this, item] { toggleWindow(item); });

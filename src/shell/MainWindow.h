@@ -1,6 +1,7 @@
 #pragma once
 
 #include "MainMenu.h"
+#include "PadDocument.h"
 #include "PlotterHost.h"
 #include "Services.h"
 #include "SketchContext.h"
@@ -73,6 +74,7 @@ public:
     void addConstantEntry(const QString& name, const QString& value, int position) override;
     void removeConstantEntry(int position) override;
     Surface& pad() override;
+    PadDocument& document() override { return document_; }
     double padFontSize() override;
     void setProgressText(const QString& text) override;
     void setToolBoxLineWidthText(const QString& text) override;
@@ -108,6 +110,8 @@ private:
     Settings& settings_;
     QString helpFilePath_;
     MainMenu menu_;
+    // Made before the plotter and the pad, which both work on it.
+    PadDocument document_;
     QMdiArea* area_;
     PlotterPanel* drawer_ = nullptr;
     std::unique_ptr<SketchWindows> sketch_;

@@ -1,32 +1,73 @@
 #include "PictureExport.h"
 
 #include "Colours.h"
+#include "PictureFiles.h"
+#include "QtText.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace orvane {
 
 bool WriteBitmap(const QString& path, const QImage& image)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (!image.convertToFormat(QImage::Format_RGB888).save(&file, "BMP")) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return WriteImageFile(path, image, PictureFormat::Bmp);
 }
 
-bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& image)
+namespace {
+
+QSize padSize(const QImage& padImage)
+{
+    return padImage.deviceIndependentSize().toSize();
+}
+
+} // namespace
+
+int PictureScaleFrom(const QString& text)
+{
+    const double scale = NumberText::RoundHalfEven(leadingNumber(text));
+    return scale >= 4 ? 4 : scale <= 1 ? 1 : int(scale);
+}
+
+bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
+                        const QImage& padImage)
 {
     const std::optional<QString> path = dialogs.showSaveDialog(
-        owner, {QStringLiteral("保存"), QStringLiteral("图象文件 (*.bmp)"), QStringLiteral("*.bmp"), {}});
-    if (!path)
-        return false;
-    return WriteBitmap(*path, image);
+        owner, {QStringLiteral("保存"),
+                QStringLiteral("图象文件 (*.bmp);;PNG 图象 (*.png);;SVG 矢量图 (*.svg);;"
+                               "PDF 文档 (*.pdf)"),
+                QStringLiteral("*.bmp"),
+                {}});
+    if (!path) return false;
+    switch (PictureFormatOf(*path)) {
+    case PictureFormat::Bmp:
+        return WriteBitmap(*path, padImage);
+    case PictureFormat::Png: {
+        const std::optional<QString> scale = dialogs.showInputDialog(
+            owner,
+            {QStringLiteral("保存"), QStringLiteral("放大倍数（1～4）："), QStringLiteral("2")});
+        if (!scale) return false;
+        return WritePicture(*path, document, padSize(padImage), PictureScaleFrom(*scale));
+    }
+    case PictureFormat::Svg:
+    case PictureFormat::Pdf:
+        break;
+    }
+    return WritePicture(*path, document, padSize(padImage));
+}
+
+void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage)
+{
+    auto* data = new QMimeData;
+    QImage image = padImage;
+    image.setDevicePixelRatio(1);
+    data->setImageData(image);
+    data->setData(QStringLiteral("image/svg+xml"), PictureSvg(document, padSize(padImage)));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
@@ -34,21 +75,20 @@ bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrint
 {
     if (background != White) {
         const MessageAnswer goOn = dialogs.showMessage(
-            owner, {QStringLiteral("没有把背景色设为白色进行打印会用去很多墨水\r是否继续？"), {},
-                    MessageIcon::Question, MessageButtons::YesNo});
-        if (goOn != MessageAnswer::Yes)
-            return false;
+            owner, {QStringLiteral("没有把背景色设为白色进行打印会用去很多墨水\r是否继续？"),
+                    {},
+                    MessageIcon::Question,
+                    MessageButtons::YesNo});
+        if (goOn != MessageAnswer::Yes) return false;
     }
     // A cancelled dialog keeps the printer as it was; the command goes on.
     dialogs.showPrintDialog(owner, currentPrinter);
     const MessageAnswer start = dialogs.showMessage(
         owner, {QStringLiteral("开始打印？"), {}, MessageIcon::Question, MessageButtons::YesNo});
-    if (start != MessageAnswer::Yes)
-        return false;
+    if (start != MessageAnswer::Yes) return false;
 
     QPainter painter;
-    if (!painter.begin(&currentPrinter))
-        return false;
+    if (!painter.begin(&currentPrinter)) return false;
     PaintPictureOnPage(painter, image);
     return painter.end();
 }

@@ -10,9 +10,21 @@ class QWidget;
 
 namespace orvane {
 
-// "输出位图(&B)": asks for a file and writes the pad's image there as a BMP. The file
-// is replaced only once the whole image is written; any failure ends quietly.
-bool SaveBitmapCommand(SystemDialogs& dialogs, QWidget* owner, const QImage& image);
+class PadDocument;
+
+// "输出位图(&B)": asks for a file and writes the picture there in the format its
+// extension names: the pad's image as a BMP (also for any other extension), a PNG at a
+// scale the user picks (1 to 4), or an SVG or PDF drawn from the pad's document as
+// vector shapes. The file is replaced only once the whole picture is written; any
+// failure ends quietly.
+bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
+                        const QImage& padImage);
+
+// "复制图象": the picture on the clipboard as an image and as SVG.
+void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage);
+
+// The scale typed for a PNG: its leading number, rounded, held to 1..4.
+int PictureScaleFrom(const QString& text);
 
 // "打印(&P)": the ink warning for a coloured background, the print dialog on the
 // current printer, then "开始打印？" and one page with the pad's image. Returns true

@@ -1,6 +1,7 @@
 #include "PadSurface.h"
 
 #include "Colours.h"
+#include "SurfacePainting.h"
 
 #include <QPainter>
 #include <QPen>
@@ -33,25 +34,6 @@ bool samePen(const Surface::Pen& a, const Surface::Pen& b)
 {
     return a.colour == b.colour && a.width == b.width && a.style == b.style &&
            a.persistent == b.persistent;
-}
-
-Qt::PenStyle qtStyle(DrawStyle style)
-{
-    switch (style) {
-    case DrawStyle::Dotted:
-        return Qt::DotLine;
-    case DrawStyle::DashDot:
-        return Qt::DashDotLine;
-    case DrawStyle::Solid:
-        break;
-    }
-    return Qt::SolidLine;
-}
-
-QPen qtPen(const Surface::Pen& pen)
-{
-    QPen p(toQColor(pen.colour), pen.width, qtStyle(pen.style), Qt::RoundCap, Qt::RoundJoin);
-    return p;
 }
 
 } // namespace
@@ -94,11 +76,7 @@ QImage PadSurface::composedImage() const
 
 QPointF PadSurface::toPixel(WorldPoint p) const
 {
-    const double w = size_.width();
-    const double h = size_.height();
-    const double x = (double(p.x) - scaleLeft()) * w / (double(scaleRight()) - scaleLeft());
-    const double y = (double(p.y) - scaleTop()) * h / (double(scaleBottom()) - scaleTop());
-    return {x, y};
+    return WorldToPixel(*this, QSizeF(size_), p);
 }
 
 WorldPoint PadSurface::toWorld(QPointF pixel) const
@@ -112,12 +90,7 @@ WorldPoint PadSurface::toWorld(QPointF pixel) const
 
 float PadSurface::pixelAspect() const
 {
-    const double xPerPixel =
-        std::abs(double(scaleRight()) - scaleLeft()) / std::max(1, size_.width());
-    const double yPerPixel =
-        std::abs(double(scaleBottom()) - scaleTop()) / std::max(1, size_.height());
-    if (xPerPixel == 0) return 1.0f;
-    return float(yPerPixel / xPerPixel);
+    return PixelAspect(*this, QSizeF(std::max(1, size_.width()), std::max(1, size_.height())));
 }
 
 QFont PadSurface::textFont(double points)
@@ -149,7 +122,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
         if (!layer) return;
         if (batchDepth_ == 0) {
             QPainter painter(layer);
-            painter.setPen(qtPen(pen));
+            painter.setPen(SurfacePen(pen));
             painter.drawLine(toPixel(from), toPixel(to));
             painter.end();
             notify();
@@ -158,7 +131,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
         // In a batch the painter stays open for the lines that follow with this pen:
         // the same pixels as a painter per line, at a fraction of the cost.
         batchPainter_ = std::make_unique<QPainter>(layer);
-        batchPainter_->setPen(qtPen(pen));
+        batchPainter_->setPen(SurfacePen(pen));
         batchPen_ = pen;
     }
     batchPainter_->drawLine(toPixel(from), toPixel(to));
@@ -170,17 +143,7 @@ void PadSurface::paintPoint(WorldPoint at, const Pen& pen)
     QImage* layer = target(pen);
     if (!layer) return;
     QPainter painter(layer);
-    const QPointF c = toPixel(at);
-    if (pen.width <= 1) {
-        painter.setPen(QPen(toQColor(pen.colour), 1));
-        painter.drawPoint(c);
-    } else {
-        // A filled dot as wide as the pen.
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(toQColor(pen.colour));
-        const double r = pen.width / 2.0;
-        painter.drawEllipse(c, r, r);
-    }
+    PaintDot(painter, toPixel(at), pen);
     painter.end();
     notify();
 }
@@ -192,7 +155,7 @@ void PadSurface::paintEllipse(WorldPoint centre, float radiusX, float radiusY, c
     const QPointF c = toPixel(centre);
     const QPointF corner = toPixel({centre.x + radiusX, centre.y + radiusY});
     QPainter painter(layer);
-    painter.setPen(qtPen(pen));
+    painter.setPen(SurfacePen(pen));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(c, std::abs(corner.x() - c.x()), std::abs(corner.y() - c.y()));
     painter.end();

@@ -7,12 +7,17 @@
 
 namespace orvane {
 
+class PadDocument;
+
 // What the sketch pad, its tool box and its status box need of the rest of the
 // program. The main window implements it; every value is read at the moment of use,
 // the sketch windows keep no copies.
 class SketchContext {
 public:
     virtual ~SketchContext() = default;
+
+    // The record of what the pad shows; the pad paints it and adds its hand drawing.
+    virtual PadDocument& document() = 0;
 
     // Background colour of the plotter's colour swatch `LColor`.
     virtual Colour penColour() = 0;

@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "QtText.h"
 #include "SketchContext.h"
+#include "SketchStrokes.h"
 #include "SketchTexts.h"
 
 #include <QEvent>
@@ -32,8 +33,10 @@ double distance(WorldPoint a, WorldPoint b)
 } // namespace
 
 SketchPad::SketchPad(SketchContext& context, QWidget* parent)
-    : QWidget(parent), context_(context), inputWord_(new QLineEdit(this))
+    : QWidget(parent), context_(context), document_(context.document()),
+      inputWord_(new QLineEdit(this))
 {
+    document_.setSurface(&surface_);
     setObjectName(QStringLiteral("DP"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
@@ -48,6 +51,11 @@ SketchPad::SketchPad(SketchContext& context, QWidget* parent)
     surface_.setChangedHandler([this] { update(); });
     surface_.setPersistent(true);
     applyPointer();
+}
+
+SketchPad::~SketchPad()
+{
+    if (document_.surface() == &surface_) document_.setSurface(nullptr);
 }
 
 void SketchPad::setPointer(Pointer pointer)
@@ -117,12 +125,11 @@ void SketchPad::paintEvent(QPaintEvent*)
 void SketchPad::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    // A new size starts a new picture: the scale is stretched over the new area, in as
-    // many image pixels as the screen shows there.
+    // The scale is stretched over the new area, in as many image pixels as the screen
+    // shows there, and everything on the pad is drawn again at that size.
     surface_.resize(size(), devicePixelRatioF());
     surface_.setPersistent(true);
-    surface_.clear();
-    context_.drawAxes();
+    document_.repaint();
 }
 
 WorldPoint SketchPad::worldAt(const QMouseEvent* event) const
@@ -168,19 +175,23 @@ void SketchPad::mousePressEvent(QMouseEvent* event)
     const Colour pen = surface_.foreColour();
     emit coordinatesChanged(SketchTexts::coordinatesWithDistance(p.x, p.y));
 
+    const int width = surface_.penWidth();
     switch (drawMode_) {
     case ModePoint:
-        surface_.point(p, pen);
+        document_.append(std::make_shared<DotStroke>(p, pen, width));
         break;
     case ModeLine:
         lineStart_ = p;
         lineActive_ = true;
         break;
     case ModePerpendicular:
-        guideLines(p, pen, DrawStyle::DashDot);
+        document_.append(std::make_shared<LineStroke>(
+            std::vector<LineStroke::Segment>{{p, {0, p.y}}, {p, {p.x, 0}}}, pen, width,
+            DrawStyle::DashDot));
         break;
     case ModeCircle:
         circleCentre_ = p;
+        // The centre shows at once; the document takes it with the circle.
         surface_.point(p);
         circleActive_ = true;
         break;
@@ -192,6 +203,7 @@ void SketchPad::mousePressEvent(QMouseEvent* event)
         break;
     case ModeEraser:
         erasing_ = true;
+        eraserStroke_ = std::make_shared<EraserStroke>(surface_.backColour());
         break;
     case ModeNone:
         setPointer(Pointer::Arrow);
@@ -225,10 +237,9 @@ void SketchPad::mouseMoveEvent(QMouseEvent* event)
         surface_.setCurrentPoint(p);
         surface_.printText(SketchTexts::printedSingle(circleRadius_));
     }
-    if (erasing_) {
+    if (erasing_ && eraserStroke_) {
         surface_.setPersistent(true);
-        surface_.setPenWidth(eraserWidth());
-        surface_.point(p, surface_.backColour());
+        eraserStroke_->extend(surface_, p, eraserWidth());
     }
 }
 
@@ -242,25 +253,31 @@ void SketchPad::mouseReleaseEvent(QMouseEvent* event)
     takePlotterPen();
     const Colour pen = surface_.foreColour();
 
+    const int width = surface_.penWidth();
     switch (drawMode_) {
     case ModeLine:
-        surface_.line(lineStart_, p, pen);
+        document_.append(std::make_shared<LineStroke>(
+            std::vector<LineStroke::Segment>{{lineStart_, p}}, pen, width, DrawStyle::Solid));
         lineActive_ = false;
         break;
     case ModeCircle:
         circleRadius_ = float(distance(p, circleCentre_));
-        surface_.circle(circleCentre_, circleRadius_, pen);
+        document_.append(std::make_shared<CircleStroke>(circleCentre_, circleRadius_, pen, width));
         circleActive_ = false;
         break;
     case ModeNone:
         surface_.setPersistent(false);
         surface_.clear();
         break;
-    case ModeEraser:
+    case ModeEraser: {
         erasing_ = false;
-        // Axes hit by the eraser are made whole again.
+        // The stroke and the axes made whole again after it are one step.
+        const PadDocument::Step step(document_);
+        if (eraserStroke_ && !eraserStroke_->isEmpty()) document_.append({eraserStroke_}, 1);
+        eraserStroke_.reset();
         context_.drawAxes();
         break;
+    }
     default:
         break;
     }
@@ -283,7 +300,8 @@ void SketchPad::placeText()
     surface_.setPersistent(true);
     surface_.setForeColour(context_.penColour());
     surface_.setCurrentPoint(surface_.toWorld(inputWord_->pos()));
-    surface_.printText(pendingText_);
+    document_.append(std::make_shared<TextStroke>(surface_.currentPoint(), pendingText_,
+                                                  context_.penColour(), surface_.fontSize()));
     inputWord_->hide();
     setPointer(Pointer::Arrow);
     inputWord_->clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PadDocument.h"
 #include "PadSurface.h"
 
 #include <QCursor>
@@ -12,6 +13,7 @@ class QLineEdit;
 namespace orvane {
 
 class SketchContext;
+class EraserStroke;
 
 // The sketch pad: the one drawing surface of the program (the plotter draws its axes and
 // curves here) and the canvas on which the user draws by hand in the current drawing mode.
@@ -34,6 +36,10 @@ public:
 
     PadSurface& surface() { return surface_; }
     const PadSurface& surface() const { return surface_; }
+    // The record of everything on the pad; the surface is painted from it.
+    PadDocument& document() { return document_; }
+    const PadDocument& document() const { return document_; }
+    ~SketchPad() override;
     QImage persistentImage() const { return surface_.persistentImage(); }
     // The text-input box `InputWord`, shown while text is entered in mode 5.
     QLineEdit* inputWord() const { return inputWord_; }
@@ -89,6 +95,7 @@ private:
 
     SketchContext& context_;
     PadSurface surface_;
+    PadDocument& document_;
     QLineEdit* inputWord_;
     std::function<QString()> eraserSize_;
 
@@ -99,6 +106,7 @@ private:
     float circleRadius_ = 0;
     bool circleActive_ = false;
     bool erasing_ = false;
+    std::shared_ptr<EraserStroke> eraserStroke_; // the drag of the eraser going on
     QString pendingText_;
     // A press of another button popped up the drawing menu; its release does nothing.
     bool menuPress_ = false;

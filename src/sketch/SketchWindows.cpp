@@ -2,6 +2,7 @@
 
 #include "CoordinateBox.h"
 #include "DrawingMenu.h"
+#include "PadDocument.h"
 #include "SketchPad.h"
 #include "ToolBox.h"
 
@@ -23,6 +24,12 @@ SketchWindows::SketchWindows(Services& services, SketchContext& context, QWidget
                      [menuDraw](int m) { menuDraw->SetDrawMode(m); });
     QObject::connect(tools_, &ToolBox::eraserSizeChosen, tools_,
                      [menuDraw] { menuDraw->SetEraserCursor(); });
+    // After an undo the swatch shows the background the pad has again.
+    QObject::connect(&pad_->document(), &PadDocument::restored, tools_,
+                     [tools = tools_, pad = pad_] {
+                         const Colour background = pad->document().state().background;
+                         if (tools->backSwatch() != background) tools->setBackSwatch(background);
+                     });
     QObject::connect(tools_, &ToolBox::captionReleased, status_, [status = status_] {
         status->activateWindow();
         status->setFocus();

@@ -280,13 +280,17 @@ void ToolBox::pickBackColour()
 {
     const std::optional<Colour> chosen = services_.dialogs.showColourDialog(this);
     if (!chosen) return;
-    back_ = *chosen;
-    paintSwatch(lBackColor_, back_);
-    PadSurface& surface = pad_.surface();
-    surface.setBackColour(back_);
-    surface.setPersistent(true);
-    surface.clear();
+    // The new background clears the pad; with the axes drawn again it is one step.
+    setBackSwatch(*chosen);
+    const PadDocument::Step step(pad_.document());
+    pad_.document().setBackground(*chosen);
     context_.drawAxes();
+}
+
+void ToolBox::setBackSwatch(Colour colour)
+{
+    back_ = colour;
+    paintSwatch(lBackColor_, back_);
     pad_.setInputWordBackground(back_);
 }
 

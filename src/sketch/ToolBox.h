@@ -50,6 +50,8 @@ public:
     void setForeSwatch(Colour colour);
     Colour foreSwatch() const { return fore_; }
     Colour backSwatch() const { return back_; }
+    // `LBackColor` and the text box's background follow the pad's background.
+    void setBackSwatch(Colour colour);
 
 signals:
     void modeChosen(int m);

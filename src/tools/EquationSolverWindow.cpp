@@ -9,8 +9,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -24,6 +27,8 @@ constexpr int FieldHeight = 22;
 
 const QString ShowPanel = QStringLiteral("||>>");
 const QString HidePanel = QStringLiteral("<<||");
+// Printed under the roots when the scan cannot vouch for a complete list.
+const QString MayBeIncomplete = QStringLiteral("注意：所计算的结果可能不全。");
 
 const QString HelpText = QStringLiteral("    方程式的输入\n"
                                         "方法与画函数图像\n"
@@ -89,10 +94,16 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::Command2_Click);
     connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::cmdA_Click);
 
-    result_ = new TextScreen(this);
+    // A long list of roots scrolls instead of running off the bottom.
+    resultArea_ = new QScrollArea(this);
+    resultArea_->setObjectName(QStringLiteral("ResultArea"));
+    resultArea_->setGeometry(8, 102, 252, WindowHeight - 110);
+    resultArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    result_ = new TextScreen;
     result_->setObjectName(QStringLiteral("Result"));
     result_->setFont(tools::songTiFont(10));
-    result_->setGeometry(8, 102, 252, WindowHeight - 110);
+    resultArea_->setWidget(result_);
+    fitResultToText();
 
     // The side panel lies beyond the collapsed width and shows when the window widens.
     const int panelX = twipsToPixels(CollapsedWidth) + 2;
@@ -143,11 +154,25 @@ void EquationSolverWindow::Command1_Click()
 
     result_->cls();
     result_->print(QStringLiteral("计算中...."));
-    const EquationSolver::Outcome outcome = EquationSolver::Solve(
-        services_.engine, toStdString(Text1_->text().toLower()), range.min, range.max);
-    for (const std::string& root : outcome.roots())
+    const EquationSolver::Outcome outcome =
+        EquationSolver::Solve(services_.engine, toStdString(Text1_->text()), range.min, range.max);
+    for (const std::string& root : outcome.roots)
         result_->print(toQString(root));
+    if (outcome.mayBeIncomplete) result_->print(MayBeIncomplete);
     result_->print(QStringLiteral("计算结束。"));
+    fitResultToText();
+}
+
+void EquationSolverWindow::fitResultToText()
+{
+    const int frame = resultArea_->frameWidth();
+    const int viewportHeight = resultArea_->height() - 2 * frame;
+    const int textHeight = int(result_->printPosition().y()) + 2;
+    const int scrollBarWidth =
+        textHeight > viewportHeight ? resultArea_->verticalScrollBar()->sizeHint().width() : 0;
+    result_->resize(resultArea_->width() - 2 * frame - scrollBarWidth,
+                    std::max(viewportHeight, textHeight));
+    resultArea_->verticalScrollBar()->setValue(0);
 }
 
 void EquationSolverWindow::Command2_Click()

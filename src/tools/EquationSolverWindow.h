@@ -7,14 +7,16 @@
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace orvane {
 
 class TextScreen;
 
-// "Orvane-解一元n次方程": lists the real roots that the eight scans find in a range,
-// with a side panel holding the help text and a banner of stars.
+// "Orvane-解一元n次方程": lists the real roots of an equation in a range (and says
+// when the list may be incomplete), with a side panel holding the help text and a
+// banner of stars.
 class EquationSolverWindow : public QWidget {
     Q_OBJECT
 public:
@@ -35,12 +37,14 @@ public slots:
 
 private:
     void printTitle();
+    void fitResultToText();
 
     Services& services_;
     QLineEdit* Text1_ = nullptr;
     QLineEdit* txtMin_ = nullptr;
     QLineEdit* txtMax_ = nullptr;
     QPushButton* cmdA_ = nullptr;
+    QScrollArea* resultArea_ = nullptr;
     TextScreen* result_ = nullptr;
     TextScreen* picTxt_ = nullptr;
     QPlainTextEdit* Text2_ = nullptr;

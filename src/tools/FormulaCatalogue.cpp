@@ -3,9 +3,11 @@
 #include "Engine.h"
 #include "NumberText.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
+#include <limits>
 
 namespace orvane::FormulaCatalogue {
 
@@ -45,6 +47,10 @@ Result fallingProduct(double a, double b, double& product)
     }
     return {};
 }
+
+// Beyond this many factors the result of C(a, b) is out of reach anyway (for whole
+// numbers the shorter product is taken first); the loop stays short.
+constexpr double MaxCombinationFactors = 10'000'000;
 
 struct Entry {
     int number;
@@ -259,12 +265,28 @@ Result Permutations(double a, double b)
 Result Combinations(double a, double b)
 {
     if (a == 0) return finish(1);
-    double product = 1;
-    if (const Result r = fallingProduct(a, b, product); !r.ok()) return r;
-    // Dividing by 1, 2, 3, ... drives the quotient to 0 quickly; past that it stays 0.
-    for (double j = 1; j <= b && product != 0; j += 1)
-        product /= j;
-    return finish(product);
+    // The factors a - b + 1, ..., a over the divisors 1, 2, ...: as many of each.
+    const double count = b >= 1 ? std::floor(b) : 0;
+    const bool whole = a == std::floor(a) && b == count;
+    // Choosing more than there are: no way at all.
+    if (whole && a > 0 && b > a) return finish(0);
+    // C(n, m) = C(n, n - m): the shorter of the two products.
+    if (whole && a > 0 && a - b < b) return Combinations(a, a - b);
+    if (count > MaxCombinationFactors) return fault(Fault::OutOfRange);
+    // Multiplied and divided in turn, the running value is C(a - b + j, j) after j steps:
+    // a whole number for whole inputs (exact up to 2^53) that never exceeds the result
+    // when it grows, so no factorial-sized product overflows on the way (C(171, 170) is
+    // 171).
+    double value = 1;
+    for (double j = 1; j <= count && value != 0; j += 1) {
+        const double factor = a - b + j;
+        value = std::fabs(value) <=
+                        std::numeric_limits<double>::max() / std::max(1.0, std::fabs(factor))
+                    ? value * factor / j
+                    : value / j * factor;
+        if (!std::isfinite(value)) return fault(Fault::OutOfRange);
+    }
+    return finish(value);
 }
 
 } // namespace orvane::FormulaCatalogue

@@ -46,6 +46,12 @@ void TestCommandLine::parses_data()
     QTest::newRow("px not whole") << QStringList{"--render", "a.fun", "--out",
                                                  "a.png",    "--px",  "10.5"}
                                   << render << true;
+    QTest::newRow("scale 4") << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "4"}
+                             << render << false;
+    QTest::newRow("scale 5 refused")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "5"} << render << true;
+    QTest::newRow("scale 0 refused")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "0"} << render << true;
 }
 
 void TestCommandLine::parses()
@@ -157,23 +163,26 @@ QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
 void TestCommandLine::renderWritesPicture_data()
 {
     QTest::addColumn<QString>("extension");
+    QTest::addColumn<int>("pad");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("png") << "png" << 300;
-    QTest::newRow("bmp") << "bmp" << 200;
+    QTest::newRow("png") << "png" << 300 << 300;
+    QTest::newRow("bmp") << "bmp" << 200 << 200;
+    QTest::newRow("png at 3") << "png" << 100 << 300;
 }
 
 void TestCommandLine::renderWritesPicture()
 {
     QFETCH(QString, extension);
+    QFETCH(int, pad);
     QFETCH(int, pixels);
     QTemporaryDir dir;
     const QString settings = writeFile(dir, "orvane.ini", "[Setup]\r\nLineColor=255\r\n");
     const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
     const QString out = dir.filePath(QStringLiteral("out.") + extension);
-    QCOMPARE(
-        runProgram({"--render", fun, "--out", out, "--px", QString::number(pixels), "--size", "10"},
-                   settings),
-        0);
+    QCOMPARE(runProgram({"--render", fun, "--out", out, "--px", QString::number(pad), "--size",
+                         "10", "--scale", QString::number(pixels / pad)},
+                        settings),
+             0);
     const QImage image(out);
     QCOMPARE(image.size(), QSize(pixels, pixels));
     // The line y = x in the saved line colour (red) crosses the picture's diagonal.
@@ -185,6 +194,27 @@ void TestCommandLine::renderWritesPicture()
     QFile file(settings);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), QByteArray("[Setup]\r\nLineColor=255\r\n"));
+}
+
+void TestCommandLine::renderWritesVectorPictures()
+{
+    QTemporaryDir dir;
+    const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x^2-4\r\n");
+    for (const char* name : {"a.svg", "a.pdf"}) {
+        const QString out = dir.filePath(QLatin1String(name));
+        QCOMPARE(runProgram({"--render", fun, "--out", out}, dir.filePath("s.ini")), 0);
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        if (out.endsWith(QLatin1String("svg"))) {
+            // Curves as lines and texts as texts, no embedded bitmap.
+            QVERIFY(bytes.contains("<polyline") || bytes.contains("<path"));
+            QVERIFY(bytes.contains("<text"));
+            QVERIFY(!bytes.contains("<image"));
+        } else {
+            QVERIFY(bytes.startsWith("%PDF"));
+        }
+    }
 }
 
 void TestCommandLine::renderRefusesBadOutput()

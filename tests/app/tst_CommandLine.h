@@ -15,5 +15,6 @@ private slots:
     void realProgram();
     void renderWritesPicture_data();
     void renderWritesPicture();
+    void renderWritesVectorPictures();
     void renderRefusesBadOutput();
 };

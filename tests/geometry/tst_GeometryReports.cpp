@@ -92,9 +92,13 @@ void TestGeometryReports::twoLines_data()
     QTest::addColumn<QStringList>("texts"); // a1, b1, c1, a2, b2, c2
     QTest::addColumn<QStringList>("lines");
 
-    QTest::newRow("plain numbers from the front of the text")
-        << QStringList{"1abc", "", "-3", "", " 1", "-1"}
+    QTest::newRow("expressions evaluated, empty boxes 0: x=3 and y=1")
+        << QStringList{"1/2", "", "-3/2", "", " 1", "-1"}
         << QStringList{"两直线相交", "两直线交点：(3.00,1.00)", "两直线夹角:90.00(垂直)"};
+    QTest::newRow("a number with text behind it is refused")
+        << QStringList{"1abc", "1", "1", "1", "-1", "1"} << QStringList{"数据错误,请检查！"};
+    QTest::newRow("a name that means nothing is refused")
+        << QStringList{"1", "1", "1", "1", "abc", "1"} << QStringList{"数据错误,请检查！"};
     QTest::newRow("first line vertical")
         << QStringList{"1", "0", "0", "1", "-1", "0"}
         << QStringList{"两直线相交", "两直线交点：(0.00,0.00)", "两直线夹角:45"};
@@ -111,15 +115,34 @@ void TestGeometryReports::twoLines_data()
     QTest::newRow("no second line")
         << QStringList{"1", "1", "1", "0", "0", "1"} << QStringList{"两直线平行", "错误"};
     QTest::newRow("overflowing products")
-        << QStringList{"1e200", "1", "0", "1", "1e200", "0"} << QStringList{"错误"};
+        << QStringList{"10^200", "1", "0", "1", "10^200", "0"} << QStringList{"错误"};
+    // Worked by hand with fractions: the typed decimals mean these exact lines.
+    QTest::newRow("0.1x+0.3y+1 ∥ 0.3x+0.9y+5: distance 2√10/3")
+        << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "5"}
+        << QStringList{"两直线平行", "两直线距离:2.10818510677892"};
+    QTest::newRow("0.1x+0.3y+1 and 0.3x+0.9y+3: one line")
+        << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "3"} << QStringList{"两直线重合"};
+    QTest::newRow("0.1x+0.3y=0 ⊥ 0.3x-0.1y+1=0 at (-3,1)")
+        << QStringList{"0.1", "0.3", "0", "0.3", "-0.1", "1"}
+        << QStringList{"两直线相交", "两直线交点：(-3.00,1.00)", "两直线夹角:90.00(垂直)"};
+    QTest::newRow("0.1x+0.3=0 and 0.3x+0.9=0: one vertical line")
+        << QStringList{"0.1", "0", "0.3", "0.3", "0", "0.9"} << QStringList{"两直线重合"};
+    QTest::newRow("0.1y+0.3=0 ∥ 0.3y+0.5=0: y=-3 and y=-5/3, 4/3 apart")
+        << QStringList{"0", "0.1", "0.3", "0", "0.3", "0.5"}
+        << QStringList{"两直线平行", "两直线距离:1.33333333333333", "平行于X轴"};
+    QTest::newRow("one line scaled by 1E-8")
+        << QStringList{"0.00000001", "0.00000003", "0.00000001",
+                       "0.00000003", "0.00000009", "0.00000003"}
+        << QStringList{"两直线重合"};
 }
 
 void TestGeometryReports::twoLines()
 {
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
-    const ReportLines report = TwoLinesReport(
-        {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3), at(texts, 4), at(texts, 5)});
+    engine::Engine engine;
+    const ReportLines report = TwoLinesReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2),
+                                                       at(texts, 3), at(texts, 4), at(texts, 5)});
     QCOMPARE(toQt(report), lines);
 }
 
@@ -128,18 +151,6 @@ void TestGeometryReports::lineCurveStopsAtTheFault_data()
     QTest::addColumn<QStringList>("texts"); // a, b, c, A, B, C, D, E, F
     QTest::addColumn<QStringList>("lines");
 
-    // y = x + 1 is parallel to an asymptote of x² − y² = 1: the chord length divides by qa = 0.
-    QTest::newRow("qa=0 with two roots")
-        << QStringList{"1", "-1", "1", "1", "-1", "0", "0", "0", "-1"}
-        << QStringList{Header, Sloped, "消去y得：0*x^2+-2*x+-2=0",
-                       "由△=4>0可知：直线和曲线有两交点"};
-    QTest::newRow("vertical line, curve without y²")
-        << QStringList{"1", "0", "-1", "1", "0", "0", "-1", "0", "0"}
-        << QStringList{Header, Vertical, "∴x=-c/a=1", "代入消去x得：0*y^2+-1*y+1=0",
-                       "由△=1>0可知：直线和曲线有两交点"};
-    // The point is computed before the tangency is written.
-    QTest::newRow("qa=0 and Δ=0") << QStringList{"1", "-1", "0", "1", "-1", "0", "0", "0", "0"}
-                                  << QStringList{Header, Sloped, "消去y得：0*x^2+0*x+0=0"};
     QTest::newRow("a=b=c=0 stops at -c/a")
         << QStringList{"0", "0", "0"} + DefaultCurve << QStringList{Header, ""};
     QTest::newRow("overflow while eliminating")
@@ -149,6 +160,71 @@ void TestGeometryReports::lineCurveStopsAtTheFault_data()
     QTest::newRow("text that does not evaluate")
         << QStringList{"1", "-1", "1", "9", "16", "0", "0", "0", "-144*"}
         << QStringList{"数据错误,请检查！"};
+}
+
+void TestGeometryReports::lineCurve_data()
+{
+    QTest::addColumn<QStringList>("texts"); // a, b, c, A, B, C, D, E, F
+    QTest::addColumn<QStringList>("lines");
+
+    const QString onePoint = QStringLiteral("由二次项系数为0可知：直线和曲线有一个交点");
+    QTest::newRow("y=x² and x=2: (2,4)")
+        << QStringList{"1", "0", "-2", "1", "0", "0", "-1", "0", "0"}
+        << QStringList{Header,   Vertical,           "∴x=-c/a=2", "代入消去x得：0*y^2+-1*y+4=0",
+                       onePoint, "交点为：(2.0,4.0)"};
+    QTest::newRow("xy=1 and x=2: (2,1/2)")
+        << QStringList{"1", "0", "-2", "0", "0", "0", "0", "1", "-1"}
+        << QStringList{Header,   Vertical,           "∴x=-c/a=2", "代入消去x得：0*y^2+2*y+-1=0",
+                       onePoint, "交点为：(2.0,0.5)"};
+    // y = x + 1 is parallel to an asymptote: -2x - 2 = 0, and 1 - 0 = 1 checks.
+    QTest::newRow("x²-y²=1 and y=x+1: (-1,0)")
+        << QStringList{"1", "-1", "1", "1", "-1", "0", "0", "0", "-1"}
+        << QStringList{Header, Sloped, "消去y得：0*x^2+-2*x+-2=0", onePoint, "交点为：(-1.0,0.0)"};
+    QTest::newRow("0.1x-0.1y+0.1=0 and x²-y²=1: as with whole numbers")
+        << QStringList{"0.1", "-0.1", "0.1", "1", "-1", "0", "0", "0", "-1"}
+        << QStringList{Header, Sloped, "消去y得：0*x^2+-2*x+-2=0", onePoint, "交点为：(-1.0,0.0)"};
+    QTest::newRow("xy=1 and its asymptote x=0: no point")
+        << QStringList{"1", "0", "0", "0", "0", "0", "0", "1", "-1"}
+        << QStringList{Header, Vertical, "∴x=-c/a=0", "代入消去x得：0*y^2+0*y+-1=0",
+                       "由方程无解可知：直线和曲线没有交点"};
+    QTest::newRow("x²-y²=0 contains y=x")
+        << QStringList{"1", "-1", "0", "1", "-1", "0", "0", "0", "0"}
+        << QStringList{Header, Sloped, "消去y得：0*x^2+0*x+0=0", "由方程恒成立可知：直线在曲线上"};
+    // Worked by hand: x + y = 0.2 touches the circle of radius √0.02 at (0.1, 0.1).
+    QTest::newRow("x²+y²-0.02=0 and x+y-0.2=0: tangent at (0.1,0.1)")
+        << QStringList{"1", "1", "-0.2", "1", "1", "0", "0", "0", "-0.02"}
+        << QStringList{Header, Sloped, "消去y得：2*x^2+-0.4*x+0.02=0", "由△=0可知：直线和曲线相切",
+                       "交点为：(0.1,0.1)"};
+    QTest::newRow("the same tangent scaled by 1E-8")
+        << QStringList{"0.00000001", "0.00000001", "-0.000000002", "0.00000001", "0.00000001", "0",
+                       "0",          "0",          "-0.0000000002"}
+        << QStringList{Header, Sloped, "消去y得：2E-08*x^2+-4E-09*x+2E-10=0",
+                       "由△=0可知：直线和曲线相切", "交点为：(0.1,0.1)"};
+    QTest::newRow("x=0.3 touches x²+y²=0.09 at (0.3,0)")
+        << QStringList{"1", "0", "-0.3", "1", "1", "0", "0", "0", "-0.09"}
+        << QStringList{Header,
+                       Vertical,
+                       "∴x=-c/a=0.3",
+                       "代入消去x得：1*y^2+0*y+0=0",
+                       "由△=0可知：直线和曲线相切",
+                       "交点为：(0.3,0.0)"};
+    QTest::newRow("0.1x-0.1y+0.1=0: the default report of x-y+1=0")
+        << QStringList{"0.1", "-0.1", "0.1"} + DefaultCurve
+        << QStringList{Header,
+                       Sloped,
+                       "消去y得：25*x^2+32*x+-128=0",
+                       "由△=13824>0可知：直线和曲线有两交点",
+                       "截得弦长：6.65107510106449",
+                       "交点为：(1.7115,2.7115) | (-2.9915,-1.9915)"};
+}
+
+void TestGeometryReports::lineCurve()
+{
+    QFETCH(QStringList, texts);
+    QFETCH(QStringList, lines);
+    engine::Engine engine;
+    LineCurveReport report;
+    QCOMPARE(toQt(report.build(engine, lineCurveTexts(texts))), lines);
 }
 
 void TestGeometryReports::lineCurveStopsAtTheFault()

@@ -10,6 +10,8 @@ private slots:
     void distanceReportsNameTheFault();
     void twoLines_data();
     void twoLines();
+    void lineCurve_data();
+    void lineCurve();
     void lineCurveStopsAtTheFault_data();
     void lineCurveStopsAtTheFault();
     void slopeSentenceOfTheLastLineStands();

@@ -231,6 +231,13 @@ void TestGeometryWindow::reports_data()
         << 2 << QStringList{"a1=0", "b1=0", "c1=1", "a2=1", "b2=1", "c2=1"}
         << QStringList{"cmdLineToLine"} << QStringList{"两直线平行", "错误"};
 
+    QTest::newRow("2, 0.1x+0.3y+1 ∥ 0.3x+0.9y+5: 2√10/3 apart")
+        << 2 << QStringList{"a1=0.1", "b1=0.3", "a2=0.3", "b2=0.9", "c2=5"}
+        << QStringList{"cmdLineToLine"} << QStringList{"两直线平行", "两直线距离:2.10818510677892"};
+    QTest::newRow("2, a box that does not evaluate")
+        << 2 << QStringList{"b2=abc"} << QStringList{"cmdLineToLine"}
+        << QStringList{"数据错误,请检查！"};
+
     QTest::newRow("3, defaults") << 3 << QStringList() << QStringList{"StartCounts"}
                                  << DefaultLineCurveReport;
     QTest::newRow("3, line x - 2 = 0")
@@ -251,6 +258,13 @@ void TestGeometryWindow::reports_data()
         << 3 << QStringList{"iValue_0=0", "iValue_1=1", "iValue_2=-4"} << QStringList{"StartCounts"}
         << QStringList{"直线l和曲线C的关系如下：", "∵b≠0,∴直线的斜率存在,即有",
                        "消去y得：9*x^2+0*x+112=0", "由△=-4032<0可知：直线和曲线没有交点"};
+    QTest::newRow("3, x+y-0.2=0 touches x²+y²-0.02=0 at (0.1,0.1)")
+        << 3
+        << QStringList{"iValue_1=1", "iValue_2=-0.2", "iValue_3=1", "iValue_4=1", "iValue_8=-0.02"}
+        << QStringList{"StartCounts"}
+        << QStringList{"直线l和曲线C的关系如下：", "∵b≠0,∴直线的斜率存在,即有",
+                       "消去y得：2*x^2+-0.4*x+0.02=0", "由△=0可知：直线和曲线相切",
+                       "交点为：(0.1,0.1)"};
     QTest::newRow("3, a = b = 0, c = 5")
         << 3 << QStringList{"iValue_0=0", "iValue_1=0", "iValue_2=5"} << QStringList{"StartCounts"}
         << QStringList{"数据错误,请检查！"};

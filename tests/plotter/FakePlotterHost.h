@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PadDocument.h"
 #include "PlotterHost.h"
 #include "RecordingSurface.h"
 
@@ -27,6 +28,7 @@ public:
         constantEntries << QStringLiteral("remove @%1").arg(position);
     }
     Surface& pad() override { return surface; }
+    PadDocument& document() override { return padDocument; }
     double padFontSize() override { return 9; }
     void setProgressText(const QString& text) override { progress << text; }
     void setToolBoxLineWidthText(const QString& text) override { toolBoxLineWidth = text; }
@@ -36,6 +38,7 @@ public:
     void showCopyMenu(QPoint) override { ++copyMenus; }
 
     RecordingSurface surface;
+    PadDocument padDocument{&surface};
     QMap<QString, QString> setup{{QStringLiteral("LineBold"), QStringLiteral("1")},
                                  {QStringLiteral("Color"), QStringLiteral("16711680")}};
     QStringList setupWrites;

@@ -25,6 +25,16 @@ ConicParameters conic(ConicKind kind, double a, double b, double x, float y)
     return p;
 }
 
+// Each segment as "(x1,y1)-(x2,y2)/pen width", three decimals.
+QStringList segments(const RecordingSurface& s)
+{
+    QStringList out;
+    for (const Op& op : s.ofKind(Op::Line))
+        out << QString::asprintf("(%.3f,%.3f)-(%.3f,%.3f)/%d", op.a.x, op.a.y, op.b.x, op.b.y,
+                                 op.pen.width);
+    return out;
+}
+
 QList<float> verticalLinesAt(const RecordingSurface& s)
 {
     QList<float> xs;
@@ -184,6 +194,62 @@ void TestConics::hyperbolaCentreOutsideSweep()
     QVERIFY(!DrawHyperbola(s, conic(ConicKind::Hyperbola, 1, 1, 12, 0), 0, 1, sameColour));
     // t runs from -9 up to 12, then from 9 down to 12: not at all.
     QCOMPARE(s.ofKind(Op::Point).size(), 1 + 2 * 2101);
+}
+
+void TestConics::auxiliaryLines_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<bool>("alongX");
+    QTest::addColumn<bool>("asymptotes");
+    QTest::addColumn<double>("a");
+    QTest::addColumn<double>("b");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QSizeF>("radii"); // of the ellipse; empty for a hyperbola
+    // Worked by hand: c = √(b² − a²) = 4 on the y axis, directrices y = Y ± b²/c = 2 ± 6.25.
+    QTest::newRow("ellipse a=3 < b=5 at (1,2): foci (1,2±4)")
+        << 2 << true << false << 3.0 << 5.0 << 1.0 << 2.0
+        << QStringList{"(10.000,8.250)-(-10.000,8.250)/1", "(10.000,-4.250)-(-10.000,-4.250)/1",
+                       "(0.900,6.000)-(1.100,6.000)/2", "(0.900,-2.000)-(1.100,-2.000)/2"}
+        << QSizeF(3, 5);
+    // c = √(a² + b²) = 5; asymptotes y + 1 = ±4/3·(x − 1); directrices y = −1 ± 16/5.
+    QTest::newRow("hyperbola along y, a=3, b=4 at (1,-1): foci (1,-1±5)")
+        << 3 << false << true << 3.0 << 4.0 << 1.0 << -1.0
+        << QStringList{"(-9.000,-14.333)-(9.000,9.667)/3", "(-9.000,12.333)-(9.000,-11.667)/3",
+                       "(10.000,2.200)-(-10.000,2.200)/1", "(10.000,-4.200)-(-10.000,-4.200)/1",
+                       "(0.900,4.000)-(1.100,4.000)/2",    "(0.900,-6.000)-(1.100,-6.000)/2"}
+        << QSizeF();
+    // Without directrices the focus marks keep the curve's pen width.
+    QTest::newRow("hyperbola along x, a=3, b=4: asymptotes y=±4x/3, foci (±5,0)")
+        << 3 << true << true << 3.0 << 4.0 << 0.0 << 0.0
+        << QStringList{"(-9.000,-12.000)-(9.000,12.000)/3", "(-9.000,12.000)-(9.000,-12.000)/3",
+                       "(-5.000,-0.100)-(-5.000,0.100)/3", "(5.000,-0.100)-(5.000,0.100)/3"}
+        << QSizeF();
+}
+
+void TestConics::auxiliaryLines()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, alongX);
+    QFETCH(bool, asymptotes);
+    QFETCH(double, a);
+    QFETCH(double, b);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QStringList, lines);
+    QFETCH(QSizeF, radii);
+    ConicParameters p = conic(ConicKind(kind), a, b, x, float(y));
+    p.alongX = alongX;
+    p.asymptotes = asymptotes;
+    p.directrices = kind == 2 || !alongX;
+    RecordingSurface s;
+    QVERIFY(!DrawConic(s, p, 0xFF, 3, sameColour));
+    QCOMPARE(segments(s), lines);
+    if (radii.isValid()) {
+        const Op ellipse = s.ofKind(Op::Ellipse).first();
+        QCOMPARE(QSizeF(ellipse.radiusX, ellipse.radiusY), radii);
+    }
 }
 
 void TestConics::helpColourAskedPerLine()

@@ -14,5 +14,7 @@ private slots:
     void hyperbolaAlongY();
     void hyperbolaZeroAxis();
     void hyperbolaCentreOutsideSweep();
+    void auxiliaryLines_data();
+    void auxiliaryLines();
     void helpColourAskedPerLine();
 };

@@ -129,10 +129,13 @@ void TestPlotterPanel::sameExpressionTwiceGivesOneRow()
     host_->surface.ops.clear();
     clickButton(drawer_.get(), "cmdAddDraw");
     QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("y=x^2")});
-    // The second add first wipes the curve in the background colour, then draws it.
+    // The second add takes the old curve out of the picture and paints the pad again:
+    // nothing is overdrawn in the background colour.
+    QCOMPARE(host_->surface.ops.first().kind, Op::Clear);
     const QList<Op> lines = host_->surface.ofKind(Op::Line);
-    QCOMPARE(lines.first().pen.colour, host_->surface.backColour());
-    QCOMPARE(lines.last().pen.colour, Colour(16711680));
+    QCOMPARE(lines.size(), 2001); // one segment per sample of -10..10 at smoothness 100
+    for (const Op& line : lines)
+        QCOMPARE(line.pen.colour, Colour(16711680));
     QCOMPARE(host_->progress.last(), QStringLiteral("完成100%"));
     QVERIFY(host_->progress.contains(QStringLiteral("正在作图，请稍待…")));
 }
@@ -147,12 +150,13 @@ void TestPlotterPanel::blankInsideGivesTwoRows()
     QCOMPARE(rows(drawer_->list()), (QStringList{"y=x^2", "y=x ^2"}));
 }
 
-void TestPlotterPanel::trailingBlankKeepsAppending()
+void TestPlotterPanel::trailingBlankFindsItsOwnRow()
 {
     child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("x "));
     clickButton(drawer_.get(), "cmdAddDraw");
     clickButton(drawer_.get(), "cmdAddDraw");
-    QCOMPARE(rows(drawer_->list()), (QStringList{"y=x ", "y=x "}));
+    clickButton(drawer_.get(), "cmdReDraw");
+    QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("y=x ")});
 }
 
 void TestPlotterPanel::deleteSecondOfFiveKeepsRecords()
@@ -198,11 +202,16 @@ void TestPlotterPanel::listLimitAndRedrawAllMessages()
     host_->surface.ops.clear();
     host_->setup[QStringLiteral("Color")] = QStringLiteral("255");
     clickButton(drawer_.get(), "cmdReDraw");
-    QCOMPARE(dialogs_->messageTexts(), QStringList(33, QStringLiteral("函数不能超过32")));
+    // A full list is redrawn whole: the axes in the colour of the setting, then all 33
+    // curves (201 segments each at smoothness 10).
+    QVERIFY(dialogs_->messageTexts().isEmpty());
     QCOMPARE(host_->surface.ops.first().kind, Op::Clear);
-    // Only the axes are drawn, in the colour of the setting; no curve at all.
+    int axisLines = 0, curveLines = 0;
     for (const Op& op : host_->surface.ofKind(Op::Line))
-        QCOMPARE(op.pen.colour, Colour(255));
+        (op.pen.colour == Colour(255) ? axisLines : curveLines) += 1;
+    QVERIFY(axisLines > 0);
+    QCOMPARE(curveLines, 33 * 201);
+    QCOMPARE(drawer_->list()->count(), 33);
 }
 
 void TestPlotterPanel::sizeChangeKeepsList()
@@ -241,12 +250,14 @@ void TestPlotterPanel::circleRowAndMagentaCentreAfterErase()
     QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("(x- 0)^2+(y- 0)^2= 5^2")});
     host_->surface.ops.clear();
     clickButton(drawer_.get(), "cmdCirAdd");
-    // The erase draws the circle in the background colour but the centre in magenta.
+    // The circle drawn again replaces the old one: one circle and one magenta centre on
+    // a freshly painted pad, nothing in the background colour.
     const QList<Op> ops = host_->surface.ops;
-    QCOMPARE(ops[0].kind, Op::Point);
-    QCOMPARE(ops[0].pen.colour, Magenta);
-    QCOMPARE(ops[1].kind, Op::Ellipse);
-    QCOMPARE(ops[1].pen.colour, host_->surface.backColour());
+    QCOMPARE(ops[0].kind, Op::Clear);
+    QCOMPARE(host_->surface.ofKind(Op::Ellipse).size(), 1);
+    QCOMPARE(host_->surface.ofKind(Op::Ellipse)[0].pen.colour, Colour(16711680));
+    QCOMPARE(host_->surface.ofKind(Op::Point).size(), 1);
+    QCOMPARE(host_->surface.ofKind(Op::Point)[0].pen.colour, Magenta);
     QCOMPARE(drawer_->list()->count(), 1);
 }
 
@@ -256,9 +267,12 @@ void TestPlotterPanel::radiusStoredAsInteger()
     child<QLineEdit>(drawer_.get(), "TX1")->setText(QStringLiteral("2.5"));
     clickButton(drawer_.get(), "cmdCirAdd");
     QCOMPARE(int(drawer_->records()[0].Param1), 2);
+    // The stored record keeps the integer, but redrawing keeps the row and its radius.
+    host_->surface.ops.clear();
     clickButton(drawer_.get(), "cmdReDraw");
-    QCOMPARE(rows(drawer_->list()),
-             (QStringList{"(x- 0)^2+(y- 0)^2= 2.5^2", "(x- 0)^2+(y- 0)^2= 2^2"}));
+    QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("(x- 0)^2+(y- 0)^2= 2.5^2")});
+    QCOMPARE(host_->surface.ofKind(Op::Ellipse).size(), 1);
+    QCOMPARE(host_->surface.ofKind(Op::Ellipse)[0].radiusX, 2.5f);
 }
 
 void TestPlotterPanel::hugeConicParameterRefused()
@@ -480,4 +494,36 @@ void TestPlotterPanel::movingOverThePanelClearsPassingMarks()
     for (const Op& op : clears)
         QVERIFY(!op.clearedPersistent);
     QVERIFY(!host_->surface.isPersistent());
+}
+
+void TestPlotterPanel::longTraceRunsOnAWorkerAndJoinsTheList()
+{
+    child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("sin(x)"));
+    child<QLineEdit>(drawer_.get(), "xMin")->setText(QStringLiteral("-3000"));
+    child<QLineEdit>(drawer_.get(), "xMax")->setText(QStringLiteral("3000"));
+    clickButton(drawer_.get(), "cmdAddDraw");
+    // Back at once: the list grows only when the worker is done.
+    QVERIFY(drawer_->isTracing());
+    QCOMPARE(drawer_->list()->count(), 0);
+    QCOMPARE(host_->progress.last(), QStringLiteral("正在作图，请稍待…"));
+    QTRY_VERIFY_WITH_TIMEOUT(!drawer_->isTracing(), 60000);
+    QCOMPARE(drawer_->list()->count(), 1);
+    QCOMPARE(host_->progress.last(), QStringLiteral("完成100%"));
+    QVERIFY(host_->progress.contains(QStringLiteral("正在作图，请稍待…  50%")));
+    QCOMPARE(host_->padDocument.state().picture.size(), std::size_t(1));
+}
+
+void TestPlotterPanel::cancelledTraceAddsNothing()
+{
+    child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("sin(x)*cos(x)"));
+    child<QLineEdit>(drawer_.get(), "xMin")->setText(QStringLiteral("-10000"));
+    child<QLineEdit>(drawer_.get(), "xMax")->setText(QStringLiteral("10000"));
+    clickButton(drawer_.get(), "cmdAddDraw");
+    QVERIFY(drawer_->isTracing());
+    QTest::keyClick(drawer_.get(), Qt::Key_Escape);
+    QTRY_VERIFY_WITH_TIMEOUT(!drawer_->isTracing(), 60000);
+    QCOMPARE(drawer_->list()->count(), 0);
+    QVERIFY(host_->padDocument.state().picture.empty());
+    QVERIFY(!host_->padDocument.canUndo());
+    QCOMPARE(host_->progress.last(), QStringLiteral("作图已取消"));
 }

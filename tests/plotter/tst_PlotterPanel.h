@@ -19,7 +19,7 @@ private slots:
     void lineWidthMirrorsEverywhere();
     void sameExpressionTwiceGivesOneRow();
     void blankInsideGivesTwoRows();
-    void trailingBlankKeepsAppending();
+    void trailingBlankFindsItsOwnRow();
     void deleteSecondOfFiveKeepsRecords();
     void listLimitAndRedrawAllMessages();
     void sizeChangeKeepsList();
@@ -41,6 +41,8 @@ private slots:
     void hugeRangeRefusedWithMessage();
     void shortPanelScrollsInsteadOfSqueezing();
     void movingOverThePanelClearsPassingMarks();
+    void longTraceRunsOnAWorkerAndJoinsTheList();
+    void cancelledTraceAddsNothing();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

@@ -128,11 +128,44 @@ void TestTracer::polarClosedLoop()
     RecordingSurface s;
     DrawPolar(s, engine_, request("4/(3-2*cos(x))", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
-    QCOMPARE(lines.size(), 629);                // theta = 0, 0.01, ..., 6.28
+    QCOMPARE(lines.size(), 630);                // theta = 0, 0.01, ..., 6.28 and 2π
     QCOMPARE(lines.first().a, lines.first().b); // the first segment has zero length
     QCOMPARE(lines.first().a, (WorldPoint{4, 0}));
     QVERIFY(std::fabs(lines.last().b.x - 4) < 0.01);
     QVERIFY(std::fabs(lines.last().b.y) < 0.02);
+}
+
+void TestTracer::polarSweepEndsAtTwoPi_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<double>("smoothness");
+    QTest::addColumn<int>("segments");
+    QTest::addColumn<double>("radius"); // r(0) = r(2π)
+    // Samples k·h for k·h ≤ 2π, then 2π itself: 6.2/0.1 → 63 + 1, 93·0.067 → 94 + 1.
+    QTest::newRow("4/(3-2cos θ), s=10: r(2π)=r(0)=4") << "4/(3-2*cos(x))" << 10.0 << 64 << 4.0;
+    QTest::newRow("4/(3-2cos θ), s=15: r(2π)=r(0)=4") << "4/(3-2*cos(x))" << 15.0 << 95 << 4.0;
+    QTest::newRow("circle r=2, s=30: 190·0.033 = 6.27") << "2" << 30.0 << 192 << 2.0;
+    QTest::newRow("circle r=2, s=100") << "2" << 100.0 << 630 << 2.0;
+}
+
+void TestTracer::polarSweepEndsAtTwoPi()
+{
+    QFETCH(QString, expression);
+    QFETCH(double, smoothness);
+    QFETCH(int, segments);
+    QFETCH(double, radius);
+    RecordingSurface s;
+    DrawPolar(s, engine_, request(expression.toLatin1().constData(), smoothness));
+    const QList<Op> lines = s.ofKind(Op::Line);
+    QCOMPARE(lines.size(), segments);
+    QCOMPARE(lines.first().a, (WorldPoint{float(radius), 0}));
+    // The curve closes: the last segment ends where the first began.
+    QVERIFY(std::fabs(lines.last().b.x - radius) < 1e-5);
+    QVERIFY(std::fabs(lines.last().b.y) < 1e-5);
+    // ... and comes from the last sample of the grid, no longer than one step.
+    const double lastStep =
+        std::hypot(lines.last().b.x - lines.last().a.x, lines.last().b.y - lines.last().a.y);
+    QVERIFY(lastStep <= radius * StepFromSmoothness(smoothness).value() + 1e-6);
 }
 
 void TestTracer::polarChordOverUndefinedSample()

@@ -15,6 +15,8 @@ private slots:
     void startsOutsideVisibleSquare();
     void functionOfY();
     void polarClosedLoop();
+    void polarSweepEndsAtTwoPi_data();
+    void polarSweepEndsAtTwoPi();
     void polarChordOverUndefinedSample();
     void neverDefinedDrawsNothing();
     void hugeRangeIsRefused();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PadDocument.h"
 #include "SketchContext.h"
 
 #include <QList>
@@ -13,6 +14,7 @@ namespace orvane {
 // Stands in for the main window: answers the plotter's pen and records every request.
 class FakeSketchContext : public SketchContext {
 public:
+    PadDocument& document() override { return padDocument; }
     Colour penColour() override { return pen; }
     int penWidth() override { return width; }
     void drawAxes() override
@@ -33,6 +35,7 @@ public:
         settings << qMakePair(key, value);
     }
 
+    PadDocument padDocument;
     Colour pen = 0x0000FF; // red
     int width = 1;
     int axesDrawn = 0;

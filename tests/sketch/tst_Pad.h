@@ -18,7 +18,7 @@ private slots:
     void eraserUsesSizeReadAtTheMoment();
     void otherButtonOnlyPopsUpTheMenu_data();
     void otherButtonOnlyPopsUpTheMenu();
-    void resizeClearsAndRedrawsAxes();
+    void resizeDrawsTheSketchAgain();
     void textBoxFollowsPressAndEnterPrints();
     void enterWithNothingTypedStillEndsTextMode();
 };

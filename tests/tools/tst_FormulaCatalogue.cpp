@@ -55,6 +55,23 @@ void TestFormulaCatalogue::results_data()
     QTest::newRow("302 a=0") << 302 << 0.0 << 3.0 << 0.0 << 1.0 << 0.0;
     QTest::newRow("301 P(5.5,2)") << 301 << 5.5 << 2.0 << 0.0 << 4.5 * 5.5 << 0.0;
     QTest::newRow("302 C(52,5)") << 302 << 52.0 << 5.0 << 0.0 << 2598960.0 << 0.0;
+    // Radius 2 tells a from a² (and a·(b + a) from b + a).
+    QTest::newRow("10 sector r=2, 90°: π·4/4") << 10 << 2.0 << 90.0 << 0.0 << Pi << 1e-12;
+    QTest::newRow("12 sphere surface r=2: 4π·4") << 12 << 2.0 << 0.0 << 0.0 << 16 * Pi << 1e-12;
+    QTest::newRow("13 cylinder surface r=2, h=3: 2π·2·5")
+        << 13 << 2.0 << 3.0 << 0.0 << 20 * Pi << 1e-12;
+    // Binomial coefficients from Pascal's triangle / an exact big-integer library.
+    QTest::newRow("302 C(171,170) = C(171,1) = 171")
+        << 302 << 171.0 << 170.0 << 0.0 << 171.0 << 0.0;
+    QTest::newRow("302 C(50,25) = 126410606437752, exact")
+        << 302 << 50.0 << 25.0 << 0.0 << 126410606437752.0 << 0.0;
+    QTest::newRow("302 C(200,100) = 9.0548514656103281E58")
+        << 302 << 200.0 << 100.0 << 0.0 << 9.0548514656103281e58 << 1e46;
+    QTest::newRow("302 C(1000,500) = 2.7028824094543657E299")
+        << 302 << 1000.0 << 500.0 << 0.0 << 2.7028824094543657e299 << 1e287;
+    QTest::newRow("302 C(5,7) = 0: more than there are") << 302 << 5.0 << 7.0 << 0.0 << 0.0 << 0.0;
+    QTest::newRow("302 C(-5,2) = (-6)(-5)/2 = 15") << 302 << -5.0 << 2.0 << 0.0 << 15.0 << 0.0;
+    QTest::newRow("302 C(5.5,2) = 4.5·5.5/2") << 302 << 5.5 << 2.0 << 0.0 << 12.375 << 0.0;
     QTest::newRow("301 b>a passes 0") << 301 << 3.0 << 5.0 << 0.0 << 0.0 << 0.0;
     QTest::newRow("301 negative b") << 301 << 3.0 << -2.0 << 0.0 << 1.0 << 0.0;
 }
@@ -114,7 +131,8 @@ void TestFormulaCatalogue::faults_data()
     QTest::newRow("heron overflows") << 3 << 1e200 << 1e200 << 1e200 << Fault::OutOfRange;
     QTest::newRow("squares overflow") << 203 << 1e120 << 0.0 << 0.0 << Fault::OutOfRange;
     QTest::newRow("permutations overflow") << 301 << 200.0 << 200.0 << 0.0 << Fault::OutOfRange;
-    QTest::newRow("combinations overflow") << 302 << 1000.0 << 500.0 << 0.0 << Fault::OutOfRange;
+    QTest::newRow("combinations overflow: C(2000,1000) is about 2E600")
+        << 302 << 2000.0 << 1000.0 << 0.0 << Fault::OutOfRange;
     QTest::newRow("unknown number") << 14 << 1.0 << 1.0 << 1.0 << Fault::OutOfRange;
 }
 
@@ -139,7 +157,10 @@ void TestFormulaCatalogue::countingStaysShortForHugeInputs_data()
     // The factors pass 0 after a few steps: a trillion more would follow.
     QTest::newRow("P through zero") << 301 << 1e12 << 1e12 + 3 << true << 0.0;
     QTest::newRow("C through zero") << 302 << 1e12 << 1e12 + 3 << true << 0.0;
-    QTest::newRow("C(5, 1e12) overflows") << 302 << 5.0 << 1e12 << false << 0.0;
+    QTest::newRow("C(5, 1e12) = 0: more than there are") << 302 << 5.0 << 1e12 << true << 0.0;
+    QTest::newRow("C(1e12, 1e12-2) = C(1e12, 2)")
+        << 302 << 1e12 << 1e12 - 2 << true << 1e12 * (1e12 - 1) / 2;
+    QTest::newRow("C(1e9+0.5, 1e9): a billion factors") << 302 << 1e9 + 0.5 << 1e9 << false << 0.0;
     QTest::newRow("counter beyond exact integers") << 301 << 1e17 << 3.0 << false << 0.0;
 }
 

@@ -60,6 +60,25 @@ void TestInverseTrig::results_data()
     QTest::newRow("atn 1/3 has three decimals") << "1/3"
                                                 << "cmdArcTg"
                                                 << "18.435度";
+    // Interior points, degrees from a table of inverse trigonometric functions.
+    QTest::newRow("acs 0.5 = 60°") << "0.5"
+                                   << "cmdArcCos"
+                                   << "60.00度";
+    QTest::newRow("asn -0.5 = -30°") << "-0.5"
+                                     << "cmdArcSin"
+                                     << "-30.00度";
+    QTest::newRow("asn 0.3 = 17.4576°") << "0.3"
+                                        << "cmdArcSin"
+                                        << "17.458度";
+    QTest::newRow("asn -0.3 = -17.4576°") << "-0.3"
+                                          << "cmdArcSin"
+                                          << "-17.458度";
+    QTest::newRow("acs 0.3 = 72.5424°") << "0.3"
+                                        << "cmdArcCos"
+                                        << "72.542度";
+    QTest::newRow("acs -0.3 = 107.4576°") << "-0.3"
+                                          << "cmdArcCos"
+                                          << "107.458度";
     QTest::newRow("acs -1") << "-1"
                             << "cmdArcCos"
                             << " Error";

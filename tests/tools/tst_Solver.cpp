@@ -8,7 +8,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
+
+#include <cmath>
 
 using namespace orvane;
 using namespace orvane::testing;
@@ -40,38 +44,44 @@ struct SolverWindow {
     }
 };
 
-QStringList printed(std::initializer_list<const char*> roots)
+const QString MayBeIncomplete = QStringLiteral("注意：所计算的结果可能不全。");
+
+QStringList printed(std::initializer_list<const char*> roots, bool mayBeIncomplete = false)
 {
     QStringList lines{Start};
     for (const char* root : roots)
         lines << QString::fromLatin1(root);
+    if (mayBeIncomplete) lines << MayBeIncomplete;
     lines << End;
     return lines;
 }
 
 } // namespace
 
-void TestSolver::workingText_data()
+void TestSolver::unknownIsBoundNotWritten_data()
 {
+    QTest::addColumn<QString>("equation");
     QTest::addColumn<double>("x");
-    QTest::addColumn<QString>("number");
     QTest::addColumn<double>("value");
-    // A negative number in front of "^" is raised as a whole.
-    QTest::newRow("-1.5") << -1.5 << "-01.5000" << 2.25 - 1.5;
-    QTest::newRow("12.345678") << 12.345678 << "12.34568" << 12.34568 * 12.34568 + 12.34568;
-    QTest::newRow("fifth decimal kept") << 0.00001 << "00.00001" << 0.00001 * 0.00001 + 0.00001;
-    QTest::newRow("tiny negative") << -1e-12 << "00.0000" << 0.0;
-    QTest::newRow("hundred") << 100.0 << "100.0000" << 10100.0;
+    // A negative x in front of "^" is raised as a whole.
+    QTest::newRow("x^2+x at -1.5") << "x^2+x" << -1.5 << 0.75;
+    QTest::newRow("no rounding of x") << "x" << 12.3456789 << 12.3456789;
+    QTest::newRow("exp keeps its x") << "exp(x)-2" << 0.0 << -1.0;
+    QTest::newRow("fix keeps its x") << "fix(x)" << -2.5 << -2.0;
+    QTest::newRow("upper-case X") << "X^2" << 3.0 << 9.0;
+    QTest::newRow("constant beside x") << "x*e" << 2.0 << 2 * 2.71828182845905;
+    QTest::newRow("undefined point") << "sqr(x)" << -1.0 << ErrorValue;
 }
 
-void TestSolver::workingText()
+void TestSolver::unknownIsBoundNotWritten()
 {
+    QFETCH(QString, equation);
     QFETCH(double, x);
-    QFETCH(QString, number);
     QFETCH(double, value);
-    const std::string working = EquationSolver::WorkingText("x^2+x", x);
-    QCOMPARE(QString::fromStdString(working), number + "^2+" + number);
-    QVERIFY(qAbs(engineWithDefaults().Evaluate(working) - value) < 1e-9);
+    engine::Engine engine = engineWithDefaults();
+    const RootScan::Function f = EquationSolver::EquationFunction(engine, equation.toStdString());
+    QCOMPARE(f(x), value);
+    QVERIFY(!engine.ConstantExists("x")); // x is unbound again
 }
 
 void TestSolver::outputs_data()
@@ -80,51 +90,60 @@ void TestSolver::outputs_data()
     QTest::addColumn<QString>("min");
     QTest::addColumn<QString>("max");
     QTest::addColumn<QStringList>("lines");
-    QTest::newRow("defaults") << "x^4+x^2-16"
-                              << "-100"
-                              << "100" << printed({"1.879", "-1.879"});
-    QTest::newRow("x^2-4") << "x^2-4"
-                           << "-100"
-                           << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("upper-case X") << "X^2-4"
-                                  << "-100"
-                                  << "100" << printed({"2.00", "-2.00"});
-    QTest::newRow("root at the start") << "x"
-                                       << "-100"
-                                       << "100" << printed({"0.00"});
-    QTest::newRow("1/x reports the pole") << "1/x"
-                                          << "-100"
-                                          << "100" << printed({"0.00"});
-    QTest::newRow("sqr(x)-1") << "sqr(x)-1"
-                              << "-100"
-                              << "100" << printed({"1.00", "-1.00", "-101.00"});
-    QTest::newRow("exp fails everywhere")
-        << "exp(x)"
-        << "-100"
-        << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
-    QTest::newRow("unknown name fails everywhere")
-        << "zz+x"
-        << "-100"
-        << "100" << printed({"-1.00", "101.00", "1.00", "-101.00"});
-    QTest::newRow("nearest root per scan") << "(x-1)*(x-2)*(x-3)"
-                                           << "0"
-                                           << "10" << printed({"1.00", "3.00"});
-    QTest::newRow("no root") << "x^2+1"
-                             << "-100"
-                             << "100" << printed({});
-    QTest::newRow("min not a number") << "x^2-4"
-                                      << "abc"
-                                      << "100" << printed({"2.00"});
-    QTest::newRow("max Pi reads as 0") << "x^2-4"
-                                       << "-100"
-                                       << "Pi" << printed({"-2.00"});
-    // The refinement may step past min: scan 8 starts inside the range at -1.5.
-    QTest::newRow("leading number of the range") << "x^2-4"
-                                                 << "-1.5abc"
-                                                 << "1.5e1x" << printed({"2.00", "-2.00"});
-    QTest::newRow("trigonometric") << "sin(x)"
-                                   << "-4"
-                                   << "4" << printed({"0.00", "3.142", "-3.142"});
+    const auto row = [](const char* name, const char* equation, const char* min, const char* max,
+                        const QStringList& lines) {
+        QTest::newRow(name) << QString::fromUtf8(equation) << QString::fromUtf8(min)
+                            << QString::fromUtf8(max) << lines;
+    };
+    row("defaults", "x^4+x^2-16", "-100", "100", printed({"1.879", "-1.879"}));
+    row("x^2-4", "x^2-4", "-100", "100", printed({"2.00", "-2.00"}));
+    row("upper-case X", "X^2-4", "-100", "100", printed({"2.00", "-2.00"}));
+    row("root at the start", "x", "-100", "100", printed({"0.00"}));
+    row("1/x: the pole is no root", "1/x", "-100", "100", printed({}));
+    row("sqr(x)-1: 1 only, x<0 undefined", "sqr(x)-1", "-100", "100", printed({"1.00"}));
+    row("exp(x)-2: ln 2 = 0.6931", "exp(x)-2", "-100", "100", printed({"0.693"}));
+    row("unknown name fails everywhere", "zz+x", "-100", "100", printed({}, true));
+    row("(x-1)(x-2)(x-3) on 0..10: 1, 2, 3", "(x-1)*(x-2)*(x-3)", "0", "10",
+        printed({"1.00", "2.00", "3.00"}));
+    row("(x-1)(x-2)(x-3) on the default range", "(x-1)*(x-2)*(x-3)", "-100", "100",
+        printed({"1.00", "2.00", "3.00"}));
+    row("no root", "x^2+1", "-100", "100", printed({}));
+    row("min not a number", "x^2-4", "abc", "100", printed({"2.00"}));
+    row("max Pi reads as 0", "x^2-4", "-100", "Pi", printed({"-2.00"}));
+    row("leading number of the range: -1.5..15", "x^2-4", "-1.5abc", "1.5e1x", printed({"2.00"}));
+    row("sin x on [-4,4]: kπ, k=-1..1", "sin(x)", "-4", "4", printed({"0.00", "3.142", "-3.142"}));
+    row("x-2 on [5,10]: 2 lies outside", "x-2", "5", "10", printed({}));
+    row("x^2-4 on [-1.5,2.5]: -2 lies outside", "x^2-4", "-1.5", "2.5", printed({"2.00"}));
+    row("sin(10x) on [-1,1]: kπ/10, k=-3..3", "sin(10*x)", "-1", "1",
+        printed({"0.00", "0.314", "0.628", "0.942", "-0.314", "-0.628", "-0.942"}));
+    row("sin x on [-10,10]: kπ, k=-3..3", "sin(x)", "-10", "10",
+        printed({"0.00", "3.142", "6.283", "9.425", "-3.142", "-6.283", "-9.425"}));
+    row("cos x-0.5 on [-10,10]: ±π/3+2kπ", "cos(x)-0.5", "-10", "10",
+        printed({"1.047", "5.236", "7.33", "-1.047", "-5.236", "-7.33"}));
+    row("tan x-1 on [-5,5]: π/4+kπ, poles ±π/2, ±3π/2 left out", "tan(x)-1", "-5", "5",
+        printed({"0.785", "3.927", "-2.356"}));
+    row("tan x on [-4,4]: kπ, poles left out", "tan(x)", "-4", "4",
+        printed({"0.00", "3.142", "-3.142"}));
+    row("1/(x-0.0031): pole between two samples", "1/(x-0.0031)", "-1", "1", printed({}));
+    row("x^3-2x-5 (Wallis): 2.0946", "x^3-2*x-5", "-100", "100", printed({"2.095"}));
+    row("x^3-x: 0, ±1", "x^3-x", "-100", "100", printed({"0.00", "1.00", "-1.00"}));
+    row("log x-1 (natural): e = 2.7183", "log(x)-1", "-100", "100", printed({"2.718"}));
+    row("ln x-1 (common): 10", "ln(x)-1", "-100", "100", printed({"10.00"}));
+    row("exp(-x)-x: omega constant 0.56714", "exp(-x)-x", "-100", "100", printed({"0.567"}));
+    row("(x-1.5)^2: double root on a sample", "(x-1.5)^2", "-100", "100", printed({"1.50"}));
+    row("(x-1/3)^2: double root between samples", "(x-1/3)^2", "-100", "100", printed({"0.333"}));
+    row("sin(x)^2 on [-4,4]: double roots kπ", "sin(x)^2", "-4", "4",
+        printed({"0.00", "3.142", "-3.142"}));
+    row("x-x: zero on the whole range, nothing to list", "x-x", "-100", "100", printed({}, true));
+    row("cos x+1 on [0,10]: touches 0 at π, 3π", "cos(x)+1", "0", "10",
+        printed({"3.142", "9.425"}));
+    row("x^2+0.001: a shallow dip is no root", "x^2+0.001", "-100", "100", printed({}));
+    row("sqr(x-0.3): root where the domain begins", "sqr(x-0.3)", "-100", "100", printed({"0.30"}));
+    row("(x-1)(x-1.01): roots 0.01 apart", "(x-1)*(x-1.01)", "-100", "100",
+        printed({"1.00", "1.01"}));
+    row("(x-1)(x-1.003): closer than the scan can vouch for", "(x-1)*(x-1.003)", "-100", "100",
+        printed({"1.00", "1.003"}, true));
+    row("(x-1)^2+1E-9: almost a double root", "(x-1)^2+10^-9", "-100", "100", printed({}, true));
 }
 
 void TestSolver::outputs()
@@ -155,7 +174,8 @@ void TestSolver::hugeRangeIsBoundedAndTold()
     QFETCH(QString, min);
     QFETCH(QString, max);
     SolverWindow w;
-    QCOMPARE(w.solve(QStringLiteral("x^2-4"), min, max), printed({"2.00", "-2.00"}));
+    // The wide range is sampled more coarsely than roots 0.01 apart need.
+    QCOMPARE(w.solve(QStringLiteral("x^2-4"), min, max), printed({"2.00", "-2.00"}, true));
     QCOMPARE(w.fakes.dialogs.messageTexts(),
              QStringList{QStringLiteral(
                  "X的范围太大，计算会非常慢。本次只在-100000到100000之间寻找方程的根。")});
@@ -164,12 +184,50 @@ void TestSolver::hugeRangeIsBoundedAndTold()
     QCOMPARE(w.box("txtMax")->text(), max);
 }
 
+void TestSolver::rangesThatCannotBeSampled_data()
+{
+    QTest::addColumn<double>("min");
+    QTest::addColumn<double>("max");
+    QTest::addColumn<bool>("mayBeIncomplete");
+    QTest::newRow("wider than a double spans") << -1e308 << 1e308 << true;
+    QTest::newRow("reversed: nothing to search") << 5.0 << -5.0 << false;
+    QTest::newRow("not a number") << double(NAN) << 5.0 << false;
+}
+
+void TestSolver::rangesThatCannotBeSampled()
+{
+    QFETCH(double, min);
+    QFETCH(double, max);
+    QFETCH(bool, mayBeIncomplete);
+    const auto outcome = EquationSolver::SolveFunction([](double x) { return x; }, min, max);
+    QVERIFY(outcome.roots.empty());
+    QCOMPARE(outcome.mayBeIncomplete, mayBeIncomplete);
+}
+
 void TestSolver::eachRunStartsAfresh()
 {
     SolverWindow w;
     w.solve(QStringLiteral("x^2-4"), QStringLiteral("-100"), QStringLiteral("100"));
     QCOMPARE(w.solve(QStringLiteral("x-3"), QStringLiteral("-100"), QStringLiteral("100")),
              printed({"3.00"}));
+}
+
+void TestSolver::longListScrolls()
+{
+    SolverWindow w;
+    w.window.show();
+    // sin x on [-100,100]: kπ for k = -31..31, 63 roots and two more lines.
+    const QStringList lines =
+        w.solve(QStringLiteral("sin(x)"), QStringLiteral("-100"), QStringLiteral("100"));
+    QCOMPARE(lines.size(), 65);
+    QCOMPARE(lines.last(), End);
+    const auto* area = control<QScrollArea>(w.window, QStringLiteral("ResultArea"));
+    QVERIFY(w.window.result().height() >= 65 * w.window.result().lineHeight());
+    QVERIFY(area->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(area->verticalScrollBar()->value(), 0); // the list is read from its top
+
+    w.solve(QStringLiteral("x-1"), QStringLiteral("-100"), QStringLiteral("100"));
+    QCOMPARE(area->verticalScrollBar()->maximum(), 0);
 }
 
 void TestSolver::sidePanelToggles()

@@ -5,13 +5,16 @@
 class TestSolver : public QObject {
     Q_OBJECT
 private slots:
-    void workingText_data();
-    void workingText();
+    void unknownIsBoundNotWritten_data();
+    void unknownIsBoundNotWritten();
     void outputs_data();
     void outputs();
     void hugeRangeIsBoundedAndTold_data();
     void hugeRangeIsBoundedAndTold();
+    void rangesThatCannotBeSampled_data();
+    void rangesThatCannotBeSampled();
     void eachRunStartsAfresh();
+    void longListScrolls();
     void sidePanelToggles();
     void bannerFollowsTheClock_data();
     void bannerFollowsTheClock();

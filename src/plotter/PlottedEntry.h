@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Conics.h"
+#include "CurveTracer.h"
+#include "PadDocument.h"
+#include "PlotRecord.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace orvane {
+
+// One row of the plotted-function list as the pad document keeps it: the row text, the
+// record it was drawn with, and what it drew. A curve is traced once and kept as its
+// segments; a conic keeps its exact parameters and the colours its auxiliary lines got,
+// so that it draws the very same pixels whenever the pad is painted again.
+class PlottedEntry : public PadOperation {
+public:
+    using Segment = std::pair<WorldPoint, WorldPoint>;
+
+    // y = f(x), x = f(y) or a polar curve (by record.Kind), traced now with `engine`.
+    static std::shared_ptr<const PlottedEntry>
+    traceCurve(quint64 id, QString text, const PlotRecord& record, engine::Engine& engine,
+               const TraceRequest& request, TraceOutcome* outcome = nullptr);
+    // A circle, ellipse or hyperbola; `message` receives what the parameters refuse.
+    static std::shared_ptr<const PlottedEntry>
+    drawConic(quint64 id, QString text, const PlotRecord& record, const ConicParameters& conic,
+              Colour colour, int width, const HelpColorFn& helpColor,
+              std::optional<ConicMessage>* message = nullptr);
+
+    // The same row drawn afresh ("全部重画") in `colour`. A curve is traced again with
+    // `engine`, so that constants changed since show, unless its sweep has `retraceLimit`
+    // samples or more: such a long trace is not run again on the interface thread and the
+    // curve keeps the segments it was traced to. Auxiliary lines ask `helpColor` anew.
+    std::shared_ptr<const PlottedEntry> redrawn(Colour colour, const HelpColorFn& helpColor,
+                                                engine::Engine& engine, double retraceLimit) const;
+
+    const QString& text() const { return text_; }
+    const PlotRecord& record() const { return record_; }
+    bool isConic() const { return record_.Kind >= KindCircle && record_.Kind <= KindHyperbola; }
+    const std::vector<Segment>& segments() const { return *segments_; }
+
+    void paint(Surface& surface) const override;
+    quint64 entryId() const override { return id_; }
+
+private:
+    PlottedEntry(quint64 id, QString text, const PlotRecord& record)
+        : id_(id), text_(std::move(text)), record_(record)
+    {
+    }
+
+    quint64 id_;
+    QString text_;
+    PlotRecord record_;
+    Colour colour_ = 0;
+    int width_ = 1;
+    TraceRequest request_;
+    std::shared_ptr<const std::vector<Segment>> segments_;
+    ConicParameters conic_;
+    std::vector<Colour> helpColours_;
+};
+
+// A curve colour from three random numbers in [0, 1): red, green, blue, each times 255
+// to the nearest integer.
+Colour RandomCurveColour(const std::function<double()>& nextRandom);
+
+// The coordinate axes drawn in a colour at a size.
+class AxesDrawing : public PadOperation {
+public:
+    AxesDrawing(Colour colour, int size, double padFontSize)
+        : colour_(colour), size_(size), padFontSize_(padFontSize)
+    {
+    }
+    void paint(Surface& surface) const override;
+    std::optional<int> axesSize() const override { return size_; }
+
+private:
+    Colour colour_;
+    int size_;
+    double padFontSize_;
+};
+
+} // namespace orvane

@@ -1,0 +1,352 @@
+// The plotter panel's list of plotted entries: drawing an entry (on a worker thread when
+// the trace is long), loading a row back, deleting, redrawing and clearing. The entries
+// live in the pad document; the list widget follows it.
+#include "PlotterPanel.h"
+
+#include "AxesPage.h"
+#include "BackgroundTrace.h"
+#include "ConicPage.h"
+#include "FlatButton.h"
+#include "FunctionPage.h"
+#include "ParameterStrip.h"
+#include "PlotterHost.h"
+#include "QtText.h"
+#include "Surface.h"
+
+#include <QCoreApplication>
+#include <QListWidget>
+
+namespace orvane {
+
+namespace {
+
+const QString Drawing = QStringLiteral("正在作图，请稍待…");
+const QString Done = QStringLiteral("完成100%");
+const QString FullList = QStringLiteral("函数不能超过32");
+
+int kindCode(PlotKind kind)
+{
+    switch (kind) {
+    case PlotKind::Y:
+        return KindFunctionY;
+    case PlotKind::X:
+        return KindFunctionX;
+    case PlotKind::Polar:
+        break;
+    }
+    return KindPolar;
+}
+
+bool isConic(int kind)
+{
+    return kind >= KindCircle && kind <= KindHyperbola;
+}
+
+} // namespace
+
+// --- drawing entries -----------------------------------------------------------------
+
+TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour, int width) const
+{
+    TraceRequest request;
+    request.expression = toStdString(expression);
+    request.rangeMin = leadingNumber(functionPage_->rangeMinText());
+    request.rangeMax = leadingNumber(functionPage_->rangeMaxText());
+    // A box holding no usable smoothness falls back to the last accepted one.
+    std::optional<double> step = StepFromSmoothness(leadingNumber(functionPage_->smoothnessText()));
+    if (!step) step = StepFromSmoothness(functionPage_->smoothness());
+    request.step = step.value_or(0.01);
+    request.colour = colour;
+    request.width = width;
+    return request;
+}
+
+PlotRecord PlotterPanel::recordFromPanel(int kind) const
+{
+    PlotRecord r;
+    r.Kind = std::int16_t(kind);
+    r.Color = strip_->lineColour();
+    r.Width = std::int16_t(strip_->lineWidth());
+    conicPage_->storeInto(r);
+    r.Smoothness = functionPage_->smoothness();
+    r.RangeMax = leadingNumber(functionPage_->rangeMaxText());
+    r.RangeMin = leadingNumber(functionPage_->rangeMinText());
+    return r;
+}
+
+void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
+{
+    PlotterDocument plotter = plots();
+    // A row whose text is listed already is drawn anew in its place; the row keeps its text.
+    const int row = plotter.rowOf(text);
+    const QString rowText = row >= 0 ? plotter.entry(row).text() : text;
+    const quint64 id = plotter.idForRow(row);
+    const PlotRecord record = recordFromPanel(kind);
+    const int width = lineBoldSetting();
+    if (isConic(kind)) {
+        std::optional<ConicMessage> message;
+        ConicParameters conic = conicPage_->parameters();
+        conic.kind = ConicKind(kind);
+        auto entry = PlottedEntry::drawConic(
+            id, rowText, record, conic, colour, width, [this](Colour c) { return HelpColor(c); },
+            &message);
+        LF_->setCurrentRow(plotter.put(entry));
+        showConicMessage(message);
+        return;
+    }
+    const PlotKind plotKind = kind == KindFunctionX ? PlotKind::X
+                              : kind == KindPolar   ? PlotKind::Polar
+                                                    : PlotKind::Y;
+    const TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    if (kind != KindPolar && TraceSamples(request) >= BackgroundTraceSamples &&
+        TraceSamples(request) <= MaxTraceSamples) {
+        traceInBackground(id, rowText, record, request);
+        return;
+    }
+    TraceOutcome outcome = TraceOutcome::Traced;
+    auto entry = PlottedEntry::traceCurve(id, rowText, record, services_.engine, request, &outcome);
+    LF_->setCurrentRow(plotter.put(entry));
+    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
+}
+
+void PlotterPanel::showRangeTooLarge()
+{
+    services_.dialogs.inform(window(),
+                             QStringLiteral("作图范围太大，请缩小自变量的范围或降低平滑度。"),
+                             MessageIcon::Warning);
+}
+
+void PlotterPanel::traceInBackground(quint64 id, const QString& text, const PlotRecord& record,
+                                     const TraceRequest& request)
+{
+    // The worker gets a copy of the engine: the constants as they are now.
+    backgroundTrace_ =
+        std::make_unique<BackgroundTrace>(services_.engine, id, text, record, request);
+    connect(backgroundTrace_.get(), &BackgroundTrace::progress, this, [this](int percent) {
+        host_.setProgressText(Drawing + QStringLiteral("  ") + integerText(percent) +
+                              QLatin1Char('%'));
+    });
+    connect(backgroundTrace_.get(), &BackgroundTrace::finished, this, &PlotterPanel::traceDone);
+    // Esc anywhere in the program stops it.
+    QCoreApplication::instance()->installEventFilter(this);
+    connect(backgroundTrace_.get(), &BackgroundTrace::ended, this, [this] {
+        QCoreApplication::instance()->removeEventFilter(this);
+        if (!backgroundTrace_) return;
+        if (backgroundTrace_->isCancelled()) host_.setProgressText(QStringLiteral("作图已取消"));
+        backgroundTrace_.release()->deleteLater();
+    });
+}
+
+void PlotterPanel::traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOutcome outcome)
+{
+    PlotterDocument plotter = plots();
+    // The list may have filled up while the worker traced.
+    if (plotter.count() >= PlotSlots && plotter.rowOf(entry->text()) < 0) {
+        services_.dialogs.inform(window(), FullList);
+        return;
+    }
+    LF_->setCurrentRow(plotter.put(entry));
+    host_.setProgressText(Done);
+    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
+}
+
+bool PlotterPanel::isTracing() const
+{
+    return backgroundTrace_ != nullptr;
+}
+
+void PlotterPanel::cancelTrace()
+{
+    if (backgroundTrace_) backgroundTrace_->cancel();
+}
+
+void PlotterPanel::showConicMessage(const std::optional<ConicMessage>& message)
+{
+    if (message) services_.dialogs.inform(window(), message->text, message->icon, message->title);
+}
+
+// --- the list ------------------------------------------------------------------------
+
+PlotterDocument PlotterPanel::plots()
+{
+    return PlotterDocument(host_.document());
+}
+
+PlotRecords PlotterPanel::records() const
+{
+    PlotRecords out;
+    const PlotterDocument plotter(host_.document());
+    for (int row = 0; row < plotter.count() && row < PlotSlots; ++row)
+        out[row] = plotter.entry(row).record();
+    return out;
+}
+
+void PlotterPanel::followDocument()
+{
+    const PadState& state = host_.document().state();
+    QStringList texts;
+    for (const PadOperationPtr& op : state.entries)
+        texts << static_cast<const PlottedEntry&>(*op).text();
+    QStringList shown;
+    for (int i = 0; i < LF_->count(); ++i)
+        shown << LF_->item(i)->text();
+    if (texts != shown) {
+        const int row = LF_->currentRow();
+        LF_->clear();
+        LF_->addItems(texts);
+        if (row >= 0 && row < LF_->count()) LF_->setCurrentRow(row);
+    }
+}
+
+void PlotterPanel::addAndDraw()
+{
+    if (isTracing()) return; // one long trace at a time; Esc ends it
+    const Colour c = PickCurveColor(strip_->lineColour());
+    if (LF_->count() >= PlotSlots) {
+        services_.dialogs.inform(window(), FullList);
+        return;
+    }
+    host_.pad().setPersistent(true);
+    host_.setProgressText(Drawing);
+    const PlotKind kind = functionPage_->selectedKind();
+    const QString prefix = kind == PlotKind::Y   ? QStringLiteral("y=")
+                           : kind == PlotKind::X ? QStringLiteral("x=")
+                                                 : QStringLiteral("p=");
+    putEntry(prefix + functionPage_->expression(kind), kindCode(kind), c);
+    if (!isTracing()) host_.setProgressText(Done);
+}
+
+void PlotterPanel::conicAdd()
+{
+    if (isTracing()) return;
+    const Colour c = PickCurveColor(strip_->lineColour());
+    if (LF_->count() >= PlotSlots) {
+        services_.dialogs.inform(window(), FullList);
+        return;
+    }
+    if (!conicPage_->parametersStorable()) {
+        services_.dialogs.inform(
+            window(), QStringLiteral("参数超出范围：请输入 -32768 到 32767 之间的数值。"),
+            MessageIcon::Warning);
+        return;
+    }
+    host_.setProgressText(Drawing);
+    host_.pad().setPersistent(true);
+    const ConicParameters conic = conicPage_->parameters();
+    putEntry(ConicRowText(conic), int(conic.kind), c);
+    host_.setProgressText(Done);
+}
+
+void PlotterPanel::loadRow()
+{
+    const int i = LF_->currentRow();
+    const PlotterDocument plotter(host_.document());
+    if (i < 0 || i >= plotter.count()) return;
+    const PlotRecord record = plotter.entry(i).record();
+    const QString expression = plotter.entry(i).text().mid(2);
+    auto loadFunction = [&](PlotKind kind) {
+        ShowPanelTab(0);
+        functionPage_->selectKind(kind);
+        functionPage_->setExpression(kind, expression);
+        functionPage_->deleteButton()->setEnabled(true);
+        functionPage_->setSmoothnessBar(NumberText::ToInt16(record.Smoothness).value_or(100));
+        if (kind != PlotKind::Polar)
+            functionPage_->setRange(generalForm(record.RangeMin), generalForm(record.RangeMax));
+    };
+    switch (record.Kind) {
+    case KindFunctionY:
+        loadFunction(PlotKind::Y);
+        break;
+    case KindFunctionX:
+        loadFunction(PlotKind::X);
+        break;
+    case KindPolar:
+        loadFunction(PlotKind::Polar);
+        break;
+    default:
+        ShowPanelTab(1);
+        conicPage_->deleteButton()->setEnabled(isConic(record.Kind));
+        break;
+    }
+    conicPage_->showRecord(record);
+    strip_->setLineWidthValue(record.Width);
+    strip_->setLineColour(record.Color);
+}
+
+void PlotterPanel::removeSelectedRow(FlatButton* deleteButton)
+{
+    const int row = LF_->currentRow();
+    if (row < 0) return;
+    // The entry leaves the document; the pad is painted again without it, whatever the
+    // boxes hold now.
+    plots().remove(row);
+    deleteButton->setEnabled(false);
+    host_.setProgressText(QStringLiteral("完成删除"));
+}
+
+void PlotterPanel::deleteFunction()
+{
+    if (LF_->currentRow() < 0) return;
+    host_.setProgressText(QStringLiteral("开始删除…"));
+    removeSelectedRow(functionPage_->deleteButton());
+}
+
+void PlotterPanel::deleteConic()
+{
+    removeSelectedRow(conicPage_->deleteButton());
+}
+
+void PlotterPanel::redrawAll()
+{
+    if (isTracing()) return;
+    PlotterDocument plotter = plots();
+    const int rows = plotter.count();
+    // Every row keeps its own colour unless "随机" gives each a new one.
+    plotter.redrawAll(
+        axesOfSetting(),
+        [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
+        [this](Colour c) { return HelpColor(c); }, services_.engine, BackgroundTraceSamples);
+    if (rows > 0) {
+        LF_->setCurrentRow(rows - 1);
+        host_.setProgressText(Done);
+    }
+}
+
+void PlotterPanel::clearPad()
+{
+    plots().clearPad(axesPage_->currentAxes());
+    axesPage_->followDocument(axisSize(), false);
+}
+
+void PlotterPanel::clearList()
+{
+    plots().clearList();
+}
+
+void PlotterPanel::clearAll()
+{
+    plots().clearAll(axesPage_->currentAxes());
+    axesPage_->followDocument(axisSize(), false);
+}
+
+void PlotterPanel::rowSelectionChanged()
+{
+    functionPage_->deleteButton()->setEnabled(false);
+    conicPage_->deleteButton()->setEnabled(false);
+}
+
+QString PlotterPanel::selectedEntryText() const
+{
+    const QListWidgetItem* item = LF_->currentItem();
+    return item ? item->text() : QString();
+}
+
+void PlotterPanel::saveExpressions()
+{
+    host_.setInfoValue(QStringLiteral("ExpressionX"), functionPage_->expression(PlotKind::Y));
+    host_.setInfoValue(QStringLiteral("ExpressionY"), functionPage_->expression(PlotKind::X));
+    host_.setInfoValue(QStringLiteral("ExpressionPolar"),
+                       functionPage_->expression(PlotKind::Polar));
+}
+
+} // namespace orvane

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "FakeEnvironment.h"
+#include "FakeSystemDialogs.h"
+#include "MainWindow.h"
+#include "Services.h"
+#include "Settings.h"
+
+#include <QObject>
+#include <QTemporaryDir>
+
+#include <memory>
+
+// The pad's document through the real main window: undo and redo, deleting, saving
+// and copying the picture.
+class TestPadCommands : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuEntries();
+    void undoRestoresExactPixels_data();
+    void undoRestoresExactPixels();
+    void listFollowsUndo();
+    void deleteAfterEditingLeavesNoCurvePixel();
+    void savePicture_data();
+    void savePicture();
+    void copyPicturePutsImageAndSvg();
+
+private:
+    orvane::MainWindow& start();
+    // A curve and a hand-drawn line on the pad.
+    void drawSomething();
+    QImage padImage() const;
+
+    std::unique_ptr<QTemporaryDir> dir_;
+    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
+    std::unique_ptr<orvane::FakeEnvironment> environment_;
+    std::unique_ptr<orvane::engine::Engine> engine_;
+    std::unique_ptr<orvane::Services> services_;
+    std::unique_ptr<orvane::Settings> settings_;
+    std::unique_ptr<orvane::MainWindow> window_;
+};

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QObject>
+
+class TestPlotterDocument : public QObject {
+    Q_OBJECT
+private slots:
+    void mixedDocumentReplaysBitForBit();
+    void takenOutLeavesNoTrace_data();
+    void takenOutLeavesNoTrace();
+    void redrawAllKeepsRowsAndTheirRecords();
+    void redrawAllTracesWithTodaysConstants_data();
+    void redrawAllTracesWithTodaysConstants();
+    void rowTextsCompareWithoutSurroundingBlanks_data();
+    void rowTextsCompareWithoutSurroundingBlanks();
+};

@@ -42,9 +42,10 @@ TraceRequest defaultCurve()
     return request;
 }
 
-// The sweep as the system describes it, without the compiled form: the text scanned
-// afresh twice per step (drawn as one batch, as the tracer draws).
-void scanningSweep(Surface& surface, engine::Engine& engine, const TraceRequest& request)
+// The sweep as first written: the text handed to the engine twice per step (its
+// program looked up in the engine's cache each time), no shared step ends; drawn as one
+// batch, as the tracer draws.
+void textSweep(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     const Surface::Batch batch(surface);
     surface.setPenWidth(request.width);
@@ -97,13 +98,13 @@ void registerOneCurve()
             DrawFunctionY(pad, engine, request);
         perUnit(state, 1);
     });
-    addPeer("one_curve", "traced and drawn, scanning per point", [](benchmark::State& state) {
+    addPeer("one_curve", "traced and drawn, text at every point", [](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
         std::unique_ptr<BenchPlotterHost> host;
         PadSurface& pad = freshPad(host);
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            scanningSweep(pad, engine, request);
+            textSweep(pad, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "traced only (nothing painted)", [](benchmark::State& state) {

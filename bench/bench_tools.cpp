@@ -1,7 +1,7 @@
 // The calculation tools on their defaults: the definite integral of sin(x) from 0 to
 // Pi/2 with 5000 and 32767 sub-intervals, and the equation solver on x^4+x^2-16 over
 // -100 to 100. Peers: the same loops over muparser and hand-written C++ and, for the
-// integral, the scanning evaluator.
+// integral, the engine given the text at every point.
 #include "RatioReporter.h"
 #include "Workloads.h"
 
@@ -78,7 +78,7 @@ void registerIntegral(int n)
         integrate(state, n, expected,
                   [&] { return trapezoid([](double v) { return std::sin(v); }, a, b, n); });
     });
-    addPeer(group, "scanning evaluator", [=](benchmark::State& state) {
+    addPeer(group, "text at every point", [=](benchmark::State& state) {
         const double expected = reference();
         const std::string text = "sin(x)";
         engine::Engine engine = engineWithDefaults();

@@ -4,12 +4,13 @@
 // "#x V TEXT" and "#y V TEXT" evaluate TEXT with the unknown bound to V; any other line
 // is evaluated as it stands. At the end the whole input is evaluated as one text.
 //
-// Every evaluation is made twice, by scanning the text and by running its compiled
-// form, and both must agree bit for bit, stop position included. A result is either
-// ErrorValue or a finite number: overflow and invalid operations fail.
+// Every evaluation is made twice, by the scanning evaluator of the tests (the reference)
+// and by running the compiled form, and both must agree bit for bit, stop position included. A
+// result is either ErrorValue or a finite number: overflow and invalid operations fail.
 #include "FuzzSupport.h"
 
 #include "Engine.h"
+#include "ExpressionEvaluator.h"
 
 #include <cstdlib>
 #include <string>
@@ -30,8 +31,9 @@ void checkResult(double value, const char* what)
 
 void evaluateBothWays(engine::Engine& engine, std::string_view text)
 {
-    const double scanned = engine.Evaluate(text);
-    const int scannedStop = engine.LastErrorPosition();
+    ExpressionEvaluator scanning(engine.Constants());
+    const double scanned = scanning.Evaluate(text);
+    const int scannedStop = scanning.LastErrorPosition();
     const CompiledExpression program(text);
     const double run = engine.Evaluate(program);
     const int runStop = engine.LastErrorPosition();
@@ -54,11 +56,13 @@ void evaluateAt(engine::Engine& engine, char unknown, std::string_view rest)
     const CompiledExpression program(text);
     double scanned = 0;
     double run = 0;
+    {
+        const engine::UnknownBinding bound(engine, unknown == 'x' ? Unknown::X : Unknown::Y, value);
+        scanned = ExpressionEvaluator(engine.Constants()).Evaluate(text);
+    }
     if (unknown == 'x') {
-        scanned = engine.EvaluateAtX(text, value);
         run = engine.EvaluateAtX(program, value);
     } else {
-        scanned = engine.EvaluateAtY(text, value);
         run = engine.EvaluateAtY(program, value);
     }
     checkResult(scanned, "a bound evaluation gave a value that is neither finite nor ErrorValue");

@@ -3,82 +3,107 @@
 #include "BuiltinFunctions.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace orvane {
 
-class ExpressionEvaluator;
+// The one failure signal of the evaluator. Callers compare results for exact equality.
+inline constexpr double ErrorValue = -1e-30;
 
-// An expression text translated once into a short stack program that gives, bit for
-// bit, what scanning the text gives: the same value, the same failures and the same
-// stop position. Work on numbers alone ("(20000000-19999999)/2", "sin(2)") is done
-// while translating, when it succeeds; names are looked up in the evaluator's table at
-// run time, so adding, removing or binding a constant changes the result exactly as it
-// changes a fresh scan.
+// An expression text translated into a short register program. "*", "/" and "^" share
+// one precedence level and apply left to right; a single optional sign belongs to the
+// factor that follows it. Work on numbers alone ("(20000000-19999999)/2", "sin(2)") is
+// done while translating; names are looked up when the program runs, so adding,
+// removing or binding a constant changes the result at once.
 //
-// A program is run through ExpressionEvaluator::MFEExpression(const CompiledExpression&),
-// one run at a time (it keeps its working stack with it, so that a run allocates
-// nothing).
-class CompiledExpression {
+// A program holds no state of a run: the registers belong to whoever runs it (see
+// Engine), so one program can run on several threads at once.
+//
+// Every step that fails makes the whole evaluation fail (ErrorValue), and the position
+// reported is where reading the text left to right stops: the place of the first step,
+// in the order of the text, that fails. Reading positions only grow along the text, so
+// that is the smallest position of all the steps that fail.
+class CompiledExpression : public std::enable_shared_from_this<CompiledExpression> {
 public:
     explicit CompiledExpression(std::string_view text);
 
     const std::string& text() const { return text_; }
-    // Steps of the program, the last one included.
+    // Steps of the program.
     std::size_t size() const { return code_.size(); }
+    const auto& steps() const { return code_; }
 
-    // Where the operand of a step comes from: the stack, the step itself (a number),
-    // the unknowns, or another name.
-    enum class Source : std::uint8_t { Stack, Number, X, Y, Name };
-    static constexpr int SourceCount = 5;
-
-    // A step: what it does and where its operand comes from, in one code so that a run
-    // dispatches once per step. The families Push to Call have one code per source, in
-    // the order of Source.
     // clang-format off
-    enum class Code : std::uint8_t {
-        PushStack, PushNumber, PushX, PushY, PushName, // PushStack is never written
-        AddStack, AddNumber, AddX, AddY, AddName,
-        SubtractStack, SubtractNumber, SubtractX, SubtractY, SubtractName,
-        MultiplyStack, MultiplyNumber, MultiplyX, MultiplyY, MultiplyName,
-        DivideStack, DivideNumber, DivideX, DivideY, DivideName,
-        PowerStack, PowerNumber, PowerX, PowerY, PowerName,
-        CallStack, CallNumber, CallX, CallY, CallName, // push f(operand); Stack: f(top)
-        // A number on the left of the value on top: number - top, number / top,
-        // number ^ top.
-        SubtractFromNumber, DivideNumberBy, RaiseNumberTo,
-        Sign, // top = value * top, value being -1
-        Fail,
-        End,
+    enum class Op : std::uint8_t {
+        Add, Subtract, Multiply, Divide, Power,
+        Square,     // a ^ 2, exactly as Power gives it
+        Negate,     // the sign "-": b * a, b holding -1 (never a plain negation, for a NaN)
+        Sin, Cos,   // the functions met most, without the general call's dispatch
+        Call,       // any other function
+        Fail,       // a step that fails whatever the constants hold
+        // a (op) sin(b) and a (op) cos(b) in one step: the most common shapes of all
+        AddSin, SubtractSin, MultiplySin, DivideSin,
+        AddCos, SubtractCos, MultiplyCos, DivideCos,
+        // a + c * b, a - c * b, a + b / c, a - b / c in one step, c in `extra`
+        AddProduct, SubtractProduct, AddQuotient, SubtractQuotient,
+        // b * a + c, b * a - c, a / b + c, a / b - c: the product or quotient fails
+        // where its own text ends, the sum where c ends
+        ProductAdd, ProductSubtract, QuotientAdd, QuotientSubtract,
     };
     // clang-format on
 
     struct Instruction {
-        Code code = Code::End;
+        Op op = Op::Fail;
         BuiltinFunctions::Function function = BuiltinFunctions::Function::None;
-        std::int32_t position = 1;     // where a scan stands when this step fails (1-based)
-        std::int32_t namePosition = 1; // where it stands when the operand's name has no value
-        std::uint32_t name = 0;        // index into names_ for Source::Name
-        double value = 0;              // the number, or the sign (+1, -1) a looked-up value takes
+        std::uint32_t result = 0; // registers
+        std::uint32_t left = 0;
+        std::uint32_t right = 0;
+        std::uint32_t extra = 0;
     };
 
-private:
-    friend class ExpressionEvaluator;
-    class Compiler;
+    // The registers: x, y, the names' values, the numbers, then working places.
+    static constexpr std::uint32_t XRegister = 0;
+    static constexpr std::uint32_t YRegister = 1;
+    static constexpr std::uint32_t FirstNameRegister = 2;
+    std::uint32_t firstNumberRegister() const
+    {
+        return FirstNameRegister + std::uint32_t(names_.size());
+    }
+    std::size_t registerCount() const { return registerCount_; }
 
-    double Run(const ExpressionEvaluator& evaluator, int& position) const;
-    void resolveNames(const ExpressionEvaluator& evaluator) const;
+    // Upper-case keys of the names other than X and Y, in register order.
+    const std::vector<std::string>& names() const { return names_; }
+    // Where reading stands after the first use of name i, of x and of y (0: not used):
+    // the position reported when it has no value.
+    int namePosition(std::size_t i) const { return namePositions_[i]; }
+    int xPosition() const { return xPosition_; }
+    int yPosition() const { return yPosition_; }
+    const std::vector<double>& numbers() const { return numbers_; }
+
+    // Runs the steps on `registers` (registerCount() of them, the unknowns, names and
+    // numbers filled in). Returns the index of the step that failed, or size().
+    std::size_t Run(double* registers) const;
+    // Where reading stops when step `step` fails, its registers as the run left them.
+    int stepPosition(std::size_t step, const double* registers) const;
+    // The register of the result after a run that did not fail.
+    std::uint32_t resultRegister() const { return result_; }
+
+private:
+    friend class ProgramBuilder;
 
     std::string text_;
     std::vector<Instruction> code_;
-    std::vector<std::string> names_; // upper-case keys other than X and Y
-
-    // Working state of a run.
-    mutable std::vector<double> stack_;
-    mutable std::uint64_t resolvedStamp_ = 0;     // the evaluator's names stamp at resolution
-    mutable std::vector<const double*> resolved_; // value of names_[i], null when absent
+    std::vector<std::int32_t> positions_;      // one per step
+    std::vector<std::int32_t> innerPositions_; // for the product or quotient of Product...
+    std::vector<std::string> names_;
+    std::vector<int> namePositions_;
+    std::vector<double> numbers_;
+    int xPosition_ = 0;
+    int yPosition_ = 0;
+    std::size_t registerCount_ = FirstNameRegister;
+    std::uint32_t result_ = 0;
 };
 
 } // namespace orvane

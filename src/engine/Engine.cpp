@@ -1,9 +1,12 @@
 #include "Engine.h"
 
 #include "NumberText.h"
+#include "ProgramRunner.h"
 
 #include <algorithm>
 #include <array>
+#include <cstring>
+#include <limits>
 #include <unordered_map>
 
 namespace orvane::engine {
@@ -33,61 +36,178 @@ Outcome refusal(std::string message, MessageIcon icon)
     return {false, std::move(message), icon};
 }
 
-std::string_view nameOf(Unknown unknown)
-{
-    return unknown == Unknown::X ? "x" : "y";
-}
-
 } // namespace
 
-// Compiled programs by text; emptied when it grows large.
+// Compiled programs by text; emptied when it grows large. The keys are the programs'
+// own texts, so that looking a text up allocates nothing.
 class ProgramCache {
 public:
     std::shared_ptr<const CompiledExpression> get(std::string_view text)
     {
-        std::string key(text);
-        const auto it = programs_.find(key);
+        const auto it = programs_.find(text);
         if (it != programs_.end()) return it->second;
         if (programs_.size() >= Capacity) programs_.clear();
         auto program = std::make_shared<const CompiledExpression>(text);
-        programs_.emplace(std::move(key), program);
+        programs_.emplace(program->text(), program);
         return program;
     }
 
 private:
     static constexpr std::size_t Capacity = 64;
-    std::unordered_map<std::string, std::shared_ptr<const CompiledExpression>> programs_;
+    std::unordered_map<std::string_view, std::shared_ptr<const CompiledExpression>> programs_;
+};
+
+namespace {
+
+// A value as the evaluator takes it in: multiplied by 1, which leaves every number as it
+// is and makes a signalling NaN quiet (the bit that x86 arithmetic sets), done on the
+// bits so that no compiler can drop the multiplication.
+double takenIn(double v)
+{
+    if (v == v) return v;
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &v, sizeof bits);
+    bits |= 0x0008000000000000ULL;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+// The earlier of two reading positions, 0 standing for none.
+int earlier(int a, int b)
+{
+    if (a == 0) return b;
+    if (b == 0) return a;
+    return std::min(a, b);
+}
+
+} // namespace
+
+// The registers of the program run last, with the names' values and the numbers filled
+// in; they stay valid while the same program runs with the same names (point after
+// point on a curve), so that a run only writes x and y.
+struct RunFrame {
+    std::shared_ptr<const CompiledExpression> program; // keeps `key` from being reused
+    const CompiledExpression* key = nullptr;
+    std::uint64_t version = 0;
+    std::vector<double> registers;
+    int missingName = 0; // position of the first name without a value, 0 if none
+    bool usesX = false;
+    bool usesY = false;
+    // No name without a value, and at most the one unknown: a point of a curve
+    // needs nothing but that unknown's register.
+    bool onlyX = false;
+    bool onlyY = false;
+    std::size_t steps = 0;
+    std::uint32_t result = 0;
+    int successPosition = 1;
+
+    void prepare(const CompiledExpression& p, const ConstantTable& table)
+    {
+        program = p.weak_from_this().lock();
+        key = program ? &p : nullptr; // a program no one shares is prepared every time
+        version = table.Version();
+        registers.assign(p.registerCount(), 0.0);
+        missingName = 0;
+        const auto& names = p.names();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            const double* value = table.Find(names[i]);
+            registers[CompiledExpression::FirstNameRegister + i] =
+                value ? takenIn(*value) : std::numeric_limits<double>::quiet_NaN();
+            if (!value) missingName = earlier(missingName, p.namePosition(i));
+        }
+        std::copy(p.numbers().begin(), p.numbers().end(),
+                  registers.begin() + p.firstNumberRegister());
+        usesX = p.xPosition() != 0;
+        usesY = p.yPosition() != 0;
+        onlyX = missingName == 0 && !usesY;
+        onlyY = missingName == 0 && !usesX;
+        steps = p.size();
+        result = p.resultRegister();
+        successPosition = static_cast<int>(p.text().size()) + 1;
+    }
 };
 
 struct Engine::State {
-    ExpressionEvaluator evaluator;
+    ConstantTable table;
     std::vector<std::string> constantNames;
     std::vector<std::string> constantRows;
     ProgramCache programs;
+    RunFrame frame;
+    int lastPosition = 1;
 };
 
 Engine::Engine() : state_(std::make_unique<State>()) {}
 Engine::~Engine() = default;
 Engine::Engine(Engine&& other) noexcept = default;
 Engine& Engine::operator=(Engine&& other) noexcept = default;
-
-Engine::Engine(const Engine& other) : state_(std::make_unique<State>())
-{
-    // The copy takes the table, the list and the bindings; it compiles its own programs.
-    state_->evaluator = other.state_->evaluator;
-    state_->constantNames = other.state_->constantNames;
-    state_->constantRows = other.state_->constantRows;
-}
+Engine::Engine(const Engine& other) : state_(std::make_unique<State>(*other.state_)) {}
 
 Engine& Engine::operator=(const Engine& other)
 {
-    if (this != &other) *this = Engine(other);
+    if (this != &other) *state_ = *other.state_;
     return *this;
+}
+
+double Engine::run(const CompiledExpression& program, const Unknown* free, double value)
+{
+    State& s = *state_;
+    RunFrame& frame = s.frame;
+    if (&program != frame.key || frame.version != s.table.Version())
+        frame.prepare(program, s.table);
+    double* r = frame.registers.data();
+    int missing = frame.missingName;
+    if (frame.usesX) {
+        if (free && *free == Unknown::X)
+            r[CompiledExpression::XRegister] = takenIn(value);
+        else if (s.table.IsBound(Unknown::X))
+            r[CompiledExpression::XRegister] = takenIn(s.table.ValueOf(Unknown::X));
+        else
+            missing = earlier(missing, program.xPosition());
+    }
+    if (frame.usesY) {
+        if (free && *free == Unknown::Y)
+            r[CompiledExpression::YRegister] = takenIn(value);
+        else if (s.table.IsBound(Unknown::Y))
+            r[CompiledExpression::YRegister] = takenIn(s.table.ValueOf(Unknown::Y));
+        else
+            missing = earlier(missing, program.yPosition());
+    }
+
+    const std::size_t failed = program.Run(r);
+    if (failed == frame.steps && missing == 0) {
+        s.lastPosition = frame.successPosition;
+        return r[frame.result];
+    }
+    s.lastPosition =
+        failed == frame.steps ? missing : earlier(missing, program.stepPosition(failed, r));
+    return ErrorValue;
+}
+
+double Engine::evaluateAt(Unknown unknown, const CompiledExpression& program, double value)
+{
+    State& s = *state_;
+    RunFrame& frame = s.frame;
+    // The quick way for point after point of a curve: the registers ready, the unknown
+    // free (the binding lives in its register for this run only), nothing else needed.
+    const bool quick = unknown == Unknown::X ? frame.onlyX : frame.onlyY;
+    if (quick && &program == frame.key && frame.version == s.table.Version() &&
+        !s.table.IsBound(unknown)) {
+        double* r = frame.registers.data();
+        r[unknown == Unknown::X ? CompiledExpression::XRegister : CompiledExpression::YRegister] =
+            takenIn(value);
+        if (ProgramRunner::RunSteps(program.steps().data(), frame.steps, r) == frame.steps) {
+            s.lastPosition = frame.successPosition;
+            return r[frame.result];
+        }
+    }
+    // An unknown that is bound already keeps its value.
+    if (s.table.IsBound(unknown)) return run(program, nullptr, 0);
+    return run(program, &unknown, value);
 }
 
 double Engine::Evaluate(std::string_view expression)
 {
-    return state_->evaluator.MFEExpression(expression);
+    return Evaluate(*Compile(expression));
 }
 
 std::shared_ptr<const CompiledExpression> Engine::Compile(std::string_view expression)
@@ -97,61 +217,62 @@ std::shared_ptr<const CompiledExpression> Engine::Compile(std::string_view expre
 
 double Engine::Evaluate(const CompiledExpression& program)
 {
-    return state_->evaluator.MFEExpression(program);
+    return run(program, nullptr, 0);
 }
 
 int Engine::LastErrorPosition() const
 {
-    return state_->evaluator.LastErrorPosition();
+    return state_->lastPosition;
 }
 
 double Engine::EvaluateAtX(std::string_view expression, double x)
 {
-    const UnknownBinding binding(*this, Unknown::X, x);
-    return Evaluate(expression);
+    return evaluateAt(Unknown::X, *Compile(expression), x);
 }
 
 double Engine::EvaluateAtX(const CompiledExpression& program, double x)
 {
-    const UnknownBinding binding(*this, Unknown::X, x);
-    return Evaluate(program);
+    return evaluateAt(Unknown::X, program, x);
 }
 
 double Engine::EvaluateAtY(std::string_view expression, double y)
 {
-    const UnknownBinding binding(*this, Unknown::Y, y);
-    return Evaluate(expression);
+    return evaluateAt(Unknown::Y, *Compile(expression), y);
 }
 
 double Engine::EvaluateAtY(const CompiledExpression& program, double y)
 {
-    const UnknownBinding binding(*this, Unknown::Y, y);
-    return Evaluate(program);
+    return evaluateAt(Unknown::Y, program, y);
 }
 
 void Engine::AddConstant(std::string_view name, double value)
 {
-    state_->evaluator.AddConstant(name, value);
+    state_->table.Add(name, value);
 }
 
 void Engine::RemoveConstant(std::string_view name)
 {
-    state_->evaluator.RemoveConstant(name);
+    state_->table.Remove(name);
 }
 
 bool Engine::LookupConstant(std::string_view name, double& value) const
 {
-    return state_->evaluator.LookupConstant(name, value);
+    return state_->table.Lookup(name, value);
 }
 
 bool Engine::ConstantExists(std::string_view name) const
 {
-    return state_->evaluator.ConstantExists(name);
+    return state_->table.Exists(name);
 }
 
 std::size_t Engine::ConstantCount() const
 {
-    return state_->evaluator.ConstantCount();
+    return state_->table.Count();
+}
+
+const ConstantTable& Engine::Constants() const
+{
+    return state_->table;
 }
 
 Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueText)
@@ -167,7 +288,7 @@ Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueTex
     if (!value) return refusal("常数必需为数字", MessageIcon::Warning);
 
     State& s = *state_;
-    s.evaluator.AddConstant(name, *value);
+    s.table.Add(name, *value);
     std::string row(name);
     row += " - ";
     row += valueText;
@@ -183,7 +304,7 @@ Outcome Engine::RemoveSelectedConstant(int selectedRow)
     const auto i = static_cast<std::size_t>(selectedRow);
     if (i >= s.constantRows.size() || i >= s.constantNames.size())
         return refusal("程序出错！", MessageIcon::Error);
-    s.evaluator.RemoveConstant(s.constantNames[i]);
+    s.table.Remove(s.constantNames[i]);
     s.constantNames.erase(s.constantNames.begin() + static_cast<std::ptrdiff_t>(i));
     s.constantRows.erase(s.constantRows.begin() + static_cast<std::ptrdiff_t>(i));
     return {true, {}, MessageIcon::None};
@@ -200,14 +321,14 @@ const std::vector<std::string>& Engine::ConstantRows() const
 }
 
 UnknownBinding::UnknownBinding(Engine& engine, Unknown unknown, double value)
-    : engine_(engine), unknown_(unknown), boundHere_(!engine.ConstantExists(nameOf(unknown)))
+    : engine_(engine), unknown_(unknown), boundHere_(!engine.Constants().IsBound(unknown))
 {
-    if (boundHere_) engine_.AddConstant(nameOf(unknown_), value);
+    if (boundHere_) engine_.state_->table.Bind(unknown_, value);
 }
 
 UnknownBinding::~UnknownBinding()
 {
-    if (boundHere_) engine_.RemoveConstant(nameOf(unknown_));
+    if (boundHere_) engine_.state_->table.Release(unknown_);
 }
 
 } // namespace orvane::engine

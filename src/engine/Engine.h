@@ -1,7 +1,7 @@
 #pragma once
 
 #include "CompiledExpression.h"
-#include "ExpressionEvaluator.h"
+#include "ConstantTable.h"
 #include "MessageIcon.h"
 
 #include <memory>
@@ -17,7 +17,7 @@ struct Outcome {
     MessageIcon icon = MessageIcon::None;
 };
 
-enum class Unknown { X, Y };
+using orvane::Unknown;
 
 // Everything one evaluates with: the table of constants, the unknowns x and y, the list of
 // user constants that the plotter's constants page shows, and the compiled programs by
@@ -70,9 +70,15 @@ public:
     // Rows of the constants list: name, " - ", value text.
     const std::vector<std::string>& ConstantRows() const;
 
+    // The table as it stands.
+    const ConstantTable& Constants() const;
+
 private:
     friend class UnknownBinding;
     struct State;
+    // Runs a program with the unknown `free` (if any) taking `value` for this run only.
+    double run(const CompiledExpression& program, const Unknown* free, double value);
+    double evaluateAt(Unknown unknown, const CompiledExpression& program, double value);
     std::unique_ptr<State> state_;
 };
 

@@ -1,6 +1,6 @@
 #include "RootScan.h"
 
-#include "ExpressionEvaluator.h"
+#include "CompiledExpression.h"
 
 #include <algorithm>
 #include <cmath>

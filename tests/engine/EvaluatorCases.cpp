@@ -1,7 +1,6 @@
 #include "EvaluatorCases.h"
 
 #include "Engine.h"
-#include "ExpressionEvaluator.h"
 
 #include <cmath>
 

@@ -4,13 +4,17 @@
 #include "Engine.h"
 #include "EvaluatorCases.h"
 #include "ExpressionEvaluator.h"
+#include "ExpressionSyntax.h"
 #include "RandomExpressions.h"
 
 #include <QTest>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -63,23 +67,25 @@ QString describe(const Observation& o)
 struct Differential {
     engine::Engine& engine;
 
-    Observation observe(double v) const
+    Observation observe(double v, int position) const
     {
-        return {bitsOf(v), engine.LastErrorPosition(), engine.ConstantCount(),
-                engine.ConstantNames()};
+        return {bitsOf(v), position, engine.ConstantCount(), engine.ConstantNames()};
     }
+    Observation observe(double v) const { return observe(v, engine.LastErrorPosition()); }
 
+    // The reference: the text scanned with the engine's constants, the unknown bound
+    // around the scan.
     Observation scanned(const std::string& text, Binding binding, double v) const
     {
-        switch (binding) {
-        case Binding::X:
-            return observe(engine.EvaluateAtX(text, v));
-        case Binding::Y:
-            return observe(engine.EvaluateAtY(text, v));
-        case Binding::None:
-            break;
+        ExpressionEvaluator scanning(engine.Constants());
+        double result = 0;
+        {
+            std::optional<engine::UnknownBinding> bound;
+            if (binding != Binding::None)
+                bound.emplace(engine, binding == Binding::X ? Unknown::X : Unknown::Y, v);
+            result = scanning.Evaluate(text);
         }
-        return observe(engine.Evaluate(text));
+        return observe(result, scanning.LastErrorPosition());
     }
 
     Observation compiled(const CompiledExpression& program, Binding binding, double v) const
@@ -112,9 +118,11 @@ struct Differential {
         return false;
     }
 
+    // The same for a program of the text, and for the engine's own compiled form of it.
     bool agree(const std::string& text, Binding binding = Binding::None, double v = 0) const
     {
-        return agree(CompiledExpression(text), binding, v);
+        return agree(CompiledExpression(text), binding, v) &&
+               agree(*engine.Compile(text), binding, v);
     }
 };
 
@@ -174,7 +182,7 @@ void TestCompiledExpression::sameAsScanningOnCaseTables()
         if (!d.agree(c.text)) return;
     for (const auto& c : EvaluatorCases::DeepNesting())
         if (!d.agree(c.text)) return;
-    const int limit = ExpressionEvaluator::MaxNesting;
+    const int limit = ExpressionSyntax::MaxNesting;
     for (int depth : {limit, limit + 1}) {
         const std::string open(std::size_t(depth), '(');
         const std::string close(std::size_t(depth), ')');
@@ -338,4 +346,101 @@ void TestCompiledExpression::compiledOncePerText()
     QCOMPARE(engine_.Compile("x+1").get(), first.get());
     QVERIFY(engine_.Compile("x+2").get() != first.get());
     QCOMPARE(engine_.EvaluateAtX(*first, 2), 3.0);
+}
+
+void TestCompiledExpression::joinedStepsFailWhereScanningStops_data()
+{
+    // Steps that the program does in one: a (op) sin or cos, a sum with a product or
+    // quotient on either side, the square. Each failing in each of its parts, with
+    // names without a value before and after the failure.
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("x");
+    const double huge = 1e300;
+    const struct {
+        const char* text;
+        double x;
+    } rows[] = {
+        {"x^2+sin(x)+1/x", 0},
+        {"x^2+sin(x)+1/x", 1e200},
+        {"x^2+sin(x)+1/x", huge},
+        {"1+2*cos(x)", huge},
+        {"k/cos(x)+zz", 0},
+        {"zz+k/sin(x)", 0},
+        {"x*x*x+k", huge},
+        {"x*x*x - zz", huge},
+        {"x/0+zz", 1},
+        {"2 * x + k", huge},
+        {"2*x+big*big", 1},
+        {"big*big+x*2", 1},
+        {"x/k+ 1/(x-x)", 3},
+        {"1/x-3", 0},
+        {"k - sin(x) ^2", -0.5},
+        {"(1/x) + sin(1/x)", 0},
+        {"-sin(x)+2*x", huge},
+        {"x^2-y", 2},
+        {"x^2", 1.3407807929942596e154},
+        {"x ^ 2 + x ^ 2", 1.0000000000000002},
+        {"a_1*x-zz*x", 2},
+        {"cos(x)*cos(x)/cos(x)", 1.5707963267948966},
+    };
+    for (const auto& row : rows)
+        QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(row.text).arg(row.x)))
+            << QByteArray(row.text) << row.x;
+}
+
+void TestCompiledExpression::joinedStepsFailWhereScanningStops()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, x);
+    const Differential d{engine_};
+    QVERIFY(d.agree(text.toStdString(), Binding::X, x));
+    QVERIFY(d.agree(text.toStdString(), Binding::Y, x));
+    QVERIFY(d.agree(text.toStdString()));
+}
+
+void TestCompiledExpression::squaresHaveThePowersBits_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<uint>("seed");
+    QTest::newRow("plotting range") << -20.0 << 20.0 << 1u;
+    QTest::newRow("large") << 1e100 << 1e150 << 2u;
+    QTest::newRow("small") << 1e-120 << 1e-100 << 3u;
+    QTest::newRow("near 2^-400") << 0x1p-401 << 0x1p-399 << 4u;
+    QTest::newRow("near 2^501") << 0x1p500 << 0x1p502 << 5u;
+    QTest::newRow("overflowing") << 1e154 << 1e155 << 6u;
+    QTest::newRow("underflowing") << 1e-170 << 1e-150 << 7u;
+}
+
+void TestCompiledExpression::squaresHaveThePowersBits()
+{
+    // x^2 is worked out without pow where that is sure to give pow's bits; pow is the
+    // judge, with its exponent out of the compiler's sight.
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(uint, seed);
+    volatile double exponent = 2;
+    const double two = exponent;
+    std::mt19937_64 random(seed);
+    std::uniform_real_distribution<double> within(from, to);
+    const auto program = engine_.Compile("x^2");
+    int differingProducts = 0;
+    for (int i = 0; i < 200000; ++i) {
+        const double x = i % 2 ? within(random) : -within(random);
+        const double power = std::pow(x, two);
+        const double expected = std::isfinite(power) ? power : ErrorValue;
+        const double got = engine_.EvaluateAtX(*program, x);
+        if (bitsOf(got) != bitsOf(expected))
+            QFAIL(qPrintable(QStringLiteral("%1^2 gave %2, pow %3")
+                                 .arg(x, 0, 'g', 17)
+                                 .arg(got, 0, 'g', 17)
+                                 .arg(expected, 0, 'g', 17)));
+        if (std::isfinite(power) && x * x != power) ++differingProducts;
+    }
+    // Powers of two and their neighbours, and the edges of the quick way.
+    for (const double x : {0.5, 1.0, 2.0, 0x1p-400, 0x1p501, std::nextafter(1.0, 2.0),
+                           std::nextafter(0x1p-400, 0.0), std::nextafter(0x1p501, 1e300)})
+        QCOMPARE(bitsOf(engine_.EvaluateAtX(*program, x)), bitsOf(std::pow(x, two)));
+    // In the plotting range a * a and pow differ now and then: the check has teeth there.
+    if (from == -20.0) QVERIFY(differingProducts > 0);
 }

@@ -20,6 +20,10 @@ private slots:
     void surviveAFreshEngine();
     void numbersAreWorkedOutOnce();
     void compiledOncePerText();
+    void joinedStepsFailWhereScanningStops_data();
+    void joinedStepsFailWhereScanningStops();
+    void squaresHaveThePowersBits_data();
+    void squaresHaveThePowersBits();
 
 private:
     orvane::engine::Engine engine_;

@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+#include <thread>
+
 using namespace orvane;
 using Icon = orvane::MessageIcon;
 
@@ -221,4 +223,31 @@ void TestConstants::copiesEvaluateOnTheirOwn()
     QCOMPARE(engine_.Evaluate("a"), ErrorValue);
     QCOMPARE(engine_.Evaluate("b"), ErrorValue);
     QCOMPARE(copy.ConstantRows(), rows({"a - 1", "b - 10"}));
+}
+
+void TestConstants::copiesRunOnTwoThreads()
+{
+    // One compiled program, two engines, two threads: each run has its own registers.
+    QVERIFY(engine_.AddUserConstant("k", "3").ok);
+    const auto program = engine_.Compile("x^2+k*sin(x)-1/x");
+    std::vector<double> xs;
+    for (int i = -2000; i <= 2000; ++i)
+        xs.push_back(i / 100.0);
+    std::vector<double> expected;
+    for (const double x : xs)
+        expected.push_back(engine_.EvaluateAtX(*program, x));
+    engine::Engine copy = engine_;
+    const auto sweep = [&](engine::Engine& engine, std::vector<double>& out) {
+        for (int round = 0; round < 20; ++round)
+            for (std::size_t i = 0; i < xs.size(); ++i)
+                out[i] = engine.EvaluateAtX(*program, xs[i]);
+    };
+    std::vector<double> first(xs.size());
+    std::vector<double> second(xs.size());
+    std::thread worker([&] { sweep(copy, second); });
+    sweep(engine_, first);
+    worker.join();
+    QCOMPARE(first, expected);
+    QCOMPARE(second, expected);
+    QCOMPARE(expected[2000], ErrorValue); // 1/0 at x = 0
 }

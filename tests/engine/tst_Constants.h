@@ -23,6 +23,7 @@ private slots:
     void removeSelectedConstant();
     void endingABindingLeavesTheConstantsAlone();
     void copiesEvaluateOnTheirOwn();
+    void copiesRunOnTwoThreads();
 
 private:
     orvane::engine::Engine engine_;

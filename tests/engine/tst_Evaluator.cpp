@@ -3,12 +3,14 @@
 #include "Engine.h"
 #include "EvaluatorCases.h"
 #include "ExpressionEvaluator.h"
+#include "ExpressionSyntax.h"
 
 #include <QTest>
 
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
@@ -109,16 +111,37 @@ void TestEvaluator::deepNestingFailsWithoutCrash()
 
 void TestEvaluator::moderateNestingStillWorks()
 {
-    const int depth = ExpressionEvaluator::MaxNesting;
+    const int depth = ExpressionSyntax::MaxNesting;
     const QByteArray text = QByteArray(depth, '(') + "2" + QByteArray(depth, ')');
     QCOMPARE(engine_.Evaluate(text.toStdString()), 2.0);
 }
 
-void TestEvaluator::hugeNumbersFail()
+void TestEvaluator::numbersOutOfRange_data()
 {
-    const std::string digits = "1" + std::string(400, '0');
-    QCOMPARE(engine_.Evaluate(digits), ErrorValue);
-    QCOMPARE(engine_.Evaluate("1" + std::string(300, '0')), 1e300);
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<double>("expected");
+    const QByteArray zeros300(300, '0');
+    const QByteArray zeros323(323, '0');
+    const QByteArray zeros400(400, '0');
+    QTest::newRow("1E400 written out fails") << "1" + zeros400 << ErrorValue;
+    QTest::newRow("1E400 inside a sum fails") << "2+1" + zeros400 << ErrorValue;
+    QTest::newRow("1E300 written out") << "1" + zeros300 << 1e300;
+    // Too small for a double: 0, as 10^-400 is.
+    QTest::newRow("1E-401 written out is 0") << "0." + zeros400 + "1" << 0.0;
+    QTest::newRow("2E-324 written out is 0") << "0." + zeros323 + "2" << 0.0;
+    QTest::newRow("1E-401 in a sum") << "1+0." + zeros400 + "1" << 1.0;
+    QTest::newRow("dividing by 1E-401 fails") << "1/0." + zeros400 + "1" << ErrorValue;
+    QTest::newRow("10^-400 is 0 too") << QByteArray("10^-400") << 0.0;
+    // The smallest denormal still reads as itself.
+    QTest::newRow("5E-324 written out")
+        << "0." + zeros323 + "5" << std::numeric_limits<double>::denorm_min();
+}
+
+void TestEvaluator::numbersOutOfRange()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(double, expected);
+    QCOMPARE(engine_.Evaluate(text.toStdString()), expected);
 }
 
 void TestEvaluator::everyByteValueIsSafe()

@@ -18,7 +18,8 @@ private slots:
     void deepNestingFailsWithoutCrash_data();
     void deepNestingFailsWithoutCrash();
     void moderateNestingStillWorks();
-    void hugeNumbersFail();
+    void numbersOutOfRange_data();
+    void numbersOutOfRange();
     void everyByteValueIsSafe();
     void constantsUntouchedByFailure();
     void numbersReadAsTheStandardLibraryReadsThem();

@@ -139,30 +139,50 @@ void TestNumberText::pattern_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<QString>("text");
-    QTest::newRow("#0.00# one") << 1.0 << "#0.00#" << "1.00";
-    QTest::newRow("#0.00# three decimals") << 1.8794 << "#0.00#" << "1.879";
-    QTest::newRow("#0.00# rounds half up") << 9.4995 << "#0.00#" << "9.50";
-    QTest::newRow("#0.00# minus") << -1.879 << "#0.00#" << "-1.879";
-    QTest::newRow("#0.00# small") << 0.5 << "#0.00#" << "0.50";
-    QTest::newRow("#0.00# negative small to zero") << -0.0001 << "#0.00#" << "0.00";
-    QTest::newRow("#0.00# decimal not binary half") << 2.675 << "#0.00#" << "2.675";
-    QTest::newRow("#0.00 half up on decimal") << 2.675 << "#0.00" << "2.68";
-    QTest::newRow("0#.0000# -1.5") << -1.5 << "0#.0000#" << "-01.5000";
-    QTest::newRow("0#.0000# 12.345678") << 12.345678 << "0#.0000#" << "12.34568";
-    QTest::newRow("0#.0000# hundreds") << 100.0 << "0#.0000#" << "100.0000";
-    QTest::newRow("0#.#0 zero") << 0.004 << "0#.#0" << "00.00";
-    QTest::newRow("0#.#0 rounds up") << 0.005 << "0#.#0" << "00.01";
+    QTest::newRow("#0.00# one") << 1.0 << "#0.00#"
+                                << "1.00";
+    QTest::newRow("#0.00# three decimals") << 1.8794 << "#0.00#"
+                                           << "1.879";
+    QTest::newRow("#0.00# rounds half up") << 9.4995 << "#0.00#"
+                                           << "9.50";
+    QTest::newRow("#0.00# minus") << -1.879 << "#0.00#"
+                                  << "-1.879";
+    QTest::newRow("#0.00# small") << 0.5 << "#0.00#"
+                                  << "0.50";
+    QTest::newRow("#0.00# negative small to zero") << -0.0001 << "#0.00#"
+                                                   << "0.00";
+    QTest::newRow("#0.00# decimal not binary half") << 2.675 << "#0.00#"
+                                                    << "2.675";
+    QTest::newRow("#0.00 half up on decimal") << 2.675 << "#0.00"
+                                              << "2.68";
+    QTest::newRow("0#.0000# -1.5") << -1.5 << "0#.0000#"
+                                   << "-01.5000";
+    QTest::newRow("0#.0000# 12.345678") << 12.345678 << "0#.0000#"
+                                        << "12.34568";
+    QTest::newRow("0#.0000# hundreds") << 100.0 << "0#.0000#"
+                                       << "100.0000";
+    QTest::newRow("0#.#0 zero") << 0.004 << "0#.#0"
+                                << "00.00";
+    QTest::newRow("0#.#0 rounds up") << 0.005 << "0#.#0"
+                                     << "00.01";
     QTest::newRow("#0.0############ pi") << 3.14159265358979 << "#0.0############"
                                          << "3.1415926535898";
-    QTest::newRow("#0.0############ integer") << 5.0 << "#0.0############" << "5.0";
-    QTest::newRow("#0.0### carry") << 9.99999 << "#0.0###" << "10.0";
-    QTest::newRow("#0.0# ") << 0.25 << "#0.0#" << "0.25";
+    QTest::newRow("#0.0############ integer") << 5.0 << "#0.0############"
+                                              << "5.0";
+    QTest::newRow("#0.0### carry") << 9.99999 << "#0.0###"
+                                   << "10.0";
+    QTest::newRow("#0.0# ") << 0.25 << "#0.0#"
+                            << "0.25";
     QTest::newRow("#0.000000000########## third") << (1.0 / 3) << "#0.000000000##########"
                                                   << "0.333333333333333";
-    QTest::newRow("#0.00### 78.5") << 78.5 << "#0.00###" << "78.50";
-    QTest::newRow("#0.0###### ") << 0.1234567 << "#0.0######" << "0.1234567";
-    QTest::newRow("#0.00 large") << 1.5e20 << "#0.00" << "150000000000000000000.00";
-    QTest::newRow("0.00 tiny") << 1e-30 << "0.00" << "0.00";
+    QTest::newRow("#0.00### 78.5") << 78.5 << "#0.00###"
+                                   << "78.50";
+    QTest::newRow("#0.0###### ") << 0.1234567 << "#0.0######"
+                                 << "0.1234567";
+    QTest::newRow("#0.00 large") << 1.5e20 << "#0.00"
+                                 << "150000000000000000000.00";
+    QTest::newRow("0.00 tiny") << 1e-30 << "0.00"
+                               << "0.00";
 }
 
 void TestNumberText::pattern()

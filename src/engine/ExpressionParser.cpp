@@ -1,0 +1,184 @@
+#include "CompiledExpression.h"
+#include "ExpressionSyntax.h"
+#include "ProgramBuilder.h"
+
+namespace orvane {
+
+namespace {
+
+using namespace ExpressionSyntax;
+using Operand = ProgramBuilder::Operand;
+using Op = CompiledExpression::Op;
+
+// Reads the text left to right by the grammar
+//   sum    = term { ("+" | "-") term }
+//   term   = factor { ("*" | "/" | "^") factor }
+//   factor = [ "+" | "-" ] ( "(" sum ")" | number | name | name "(" sum ")" )
+// with blanks and tabs allowed between the pieces, and has the builder write the steps.
+// Where the text breaks the grammar, the program gets a failing step at the position
+// where reading stops, and nothing after it is read.
+class ExpressionParser {
+public:
+    ExpressionParser(std::string_view text, ProgramBuilder& builder)
+        : text_(text), builder_(builder)
+    {
+    }
+
+    void parse()
+    {
+        skipBlanks();
+        Operand v;
+        if (!sum(v)) {
+            builder_.FinishFailed();
+        } else if (skipBlanks(), !atEnd()) {
+            builder_.Fail(position());
+            builder_.FinishFailed();
+        } else {
+            builder_.Finish(v);
+        }
+    }
+
+private:
+    bool atEnd() const { return pos_ >= text_.size(); }
+    Operator peek() const { return atEnd() ? NoOperator : OperatorAt(text_[pos_]); }
+
+    void skipBlanks()
+    {
+        while (pos_ < text_.size() && IsBlank(text_[pos_]))
+            ++pos_;
+    }
+
+    void skipOperator()
+    {
+        ++pos_;
+        skipBlanks();
+    }
+
+    // Only ASCII is ever passed over, so the byte offset counts characters (1-based).
+    int position() const { return static_cast<int>(pos_) + 1; }
+
+    bool fail()
+    {
+        builder_.Fail(position());
+        return false;
+    }
+
+    static Op opOf(Operator o)
+    {
+        switch (o) {
+        case Plus:
+            return Op::Add;
+        case Minus:
+            return Op::Subtract;
+        case Times:
+            return Op::Multiply;
+        case Over:
+            return Op::Divide;
+        default:
+            return Op::Power;
+        }
+    }
+
+    // One level of the grammar: operands read by `operand`, joined by the operators
+    // from `first` to `last`; any other character but ")" ends the text.
+    template <typename ReadOperand>
+    bool chain(Operand& acc, Operator first, Operator last, ReadOperand operand)
+    {
+        if (!operand(acc)) return false;
+        while (!atEnd()) {
+            const Operator o = peek();
+            if (o == NoOperator) return fail();
+            if (o < first || o > last) break;
+            skipOperator();
+            Operand right;
+            if (!operand(right)) return false;
+            if (!builder_.Binary(opOf(o), acc, right, position())) return false;
+        }
+        return true;
+    }
+
+    bool sum(Operand& acc)
+    {
+        return chain(acc, Plus, Minus, [this](Operand& v) { return term(v); });
+    }
+
+    bool term(Operand& acc)
+    {
+        return chain(acc, Times, Raise, [this](Operand& v) { return factor(v); });
+    }
+
+    bool factor(Operand& v)
+    {
+        double sign = 1;
+        Operator o = peek();
+        if (o == Minus) {
+            sign = -1;
+            skipOperator();
+        } else if (o == Plus) {
+            skipOperator();
+        }
+        o = peek();
+        if (o == Open) {
+            if (!parenthesised(v)) return false;
+        } else if (!primary(v)) {
+            return false;
+        }
+        builder_.Sign(sign, v);
+        return true;
+    }
+
+    // "(" sum ")", the opening parenthesis at the reading position.
+    bool parenthesised(Operand& v)
+    {
+        if (++depth_ > MaxNesting) return fail();
+        skipOperator();
+        if (!sum(v)) return false;
+        if (peek() != Close) return fail();
+        skipOperator();
+        --depth_;
+        return true;
+    }
+
+    bool primary(Operand& v)
+    {
+        if (atEnd()) return fail();
+        const char c = text_[pos_];
+        if (c >= '0' && c <= '9') {
+            std::size_t end = pos_;
+            double value = 0;
+            if (!ReadNumber(text_, pos_, end, value)) return fail(); // at the first digit
+            pos_ = end;
+            skipBlanks();
+            v = ProgramBuilder::Number(value);
+            return true;
+        }
+        if (!IsLetter(c)) return fail();
+
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && IsNameChar(text_[pos_]))
+            ++pos_;
+        const std::string_view name = text_.substr(start, pos_ - start);
+        skipBlanks();
+        if (peek() != Open) {
+            v = builder_.Name(name, position());
+            return true;
+        }
+        if (!parenthesised(v)) return false;
+        return builder_.Call(BuiltinFunctions::Lookup(name), v, position());
+    }
+
+    std::string_view text_;
+    ProgramBuilder& builder_;
+    std::size_t pos_ = 0;
+    int depth_ = 0;
+};
+
+} // namespace
+
+CompiledExpression::CompiledExpression(std::string_view text) : text_(text)
+{
+    ProgramBuilder builder(*this);
+    ExpressionParser(text_, builder).parse();
+}
+
+} // namespace orvane

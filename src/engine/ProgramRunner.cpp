@@ -1,0 +1,27 @@
+#include "ProgramRunner.h"
+
+namespace orvane {
+
+std::size_t CompiledExpression::Run(double* registers) const
+{
+    return ProgramRunner::RunSteps(code_.data(), code_.size(), registers);
+}
+
+int CompiledExpression::stepPosition(std::size_t step, const double* r) const
+{
+    const Instruction& in = code_[step];
+    switch (in.op) {
+    case Op::ProductAdd:
+    case Op::ProductSubtract:
+        return ProgramRunner::finite(r[in.right] * r[in.left]) ? positions_[step]
+                                                               : innerPositions_[step];
+    case Op::QuotientAdd:
+    case Op::QuotientSubtract:
+        return ProgramRunner::finite(r[in.left] / r[in.right]) ? positions_[step]
+                                                               : innerPositions_[step];
+    default:
+        return positions_[step];
+    }
+}
+
+} // namespace orvane

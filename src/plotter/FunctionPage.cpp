@@ -106,6 +106,9 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     grid->addWidget(hint(QStringLiteral("数值过大会导致速度变缓慢"), frame), row++, 1, 1, 5);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
+    // The tallest page of the panel: kept compact so that the list below it stays in view
+    // on a 768-pixel screen.
+    grid->setVerticalSpacing(2);
 
     cmdAddDraw_ = new FlatButton(this);
     cmdAddDraw_->setObjectName(QStringLiteral("cmdAddDraw"));
@@ -117,6 +120,7 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     buttons->addStretch();
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
     layout->addLayout(buttons);
     layout->addStretch();

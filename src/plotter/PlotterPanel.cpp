@@ -150,8 +150,14 @@ void PlotterPanel::ShowPanelTab(int n)
     for (TabStrip* tab : ssTAB_)
         tab->setEnabled(false);
     pages_->setCurrentIndex(n);
+    // The stack asks for the room of the page shown, not of its tallest page, so that
+    // the list and its buttons stay in view on a 768-pixel screen.
+    for (int i = 0; i < pages_->count(); ++i)
+        pages_->widget(i)->setSizePolicy(i == n ? QSizePolicy::Preferred : QSizePolicy::Ignored,
+                                         i == n ? QSizePolicy::Preferred : QSizePolicy::Ignored);
     ssTAB_[n]->setEnabled(true);
     currentTab_ = n;
+    if (content_->parentWidget()) fitContent(content_->parentWidget()->size());
 }
 
 void PlotterPanel::SetPlotterLabels(int set)

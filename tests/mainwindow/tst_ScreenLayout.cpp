@@ -131,14 +131,15 @@ void TestScreenLayout::fitsTheScreen()
              std::min(w.toolBox()->sizeHint().height(), statusRect.top() - toolRect.top()));
 
     if (!wholePlotter) return;
+    // Whichever page of the panel is shown, the list and its buttons stay in view.
     QStringList cut;
-    for (const char* name : {"LF", "cleanDraw", "delAll", "cmdReDraw", "cleanhis"})
-        if (!wholeOnShow(child<QWidget>(w.drawer(), QLatin1String(name))))
-            cut << QLatin1String(name);
-    // Known gap: at 768 pixels the panel's tallest page leaves the last button row
-    // below the fold; the pages need a more compact arrangement.
-    if (available.height() <= 768)
-        QEXPECT_FAIL("", "the plotter's pages are taller than 768-pixel screens allow", Continue);
+    for (int tab = 0; tab < 5; ++tab) {
+        w.drawer()->ShowPanelTab(tab);
+        QCoreApplication::processEvents();
+        for (const char* name : {"LF", "cleanDraw", "delAll", "cmdReDraw", "cleanhis"})
+            if (!wholeOnShow(child<QWidget>(w.drawer(), QLatin1String(name))))
+                cut << QStringLiteral("%1 (tab %2)").arg(QLatin1String(name)).arg(tab);
+    }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u' ')));
     QVERIFY(child<QWidget>(w.drawer(), "LF")->height() >= 60);
 }

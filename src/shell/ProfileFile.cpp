@@ -18,8 +18,10 @@ namespace {
 const QByteArray LineBreak = QByteArrayLiteral("\r\n");
 
 // How long a write waits for another program's write to the same file to finish. A
-// write takes milliseconds; the lock of a program that died is taken over at once.
-constexpr int LockWaitMs = 2000;
+// write takes milliseconds, but a busy machine can keep the other program from running
+// for seconds, and giving up early would drop one of the two keys. The lock of a program
+// that died is taken over at once, and one held longer than this counts as stale.
+constexpr int LockWaitMs = 30000;
 
 enum class FileState { Missing, Text, Foreign };
 

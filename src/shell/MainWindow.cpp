@@ -59,6 +59,7 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
       helpFilePath_(std::move(helpFilePath))
 {
     setObjectName(QStringLiteral("MainF"));
+    QCoreApplication::instance()->installEventFilter(this);
     setWindowTitle(QStringLiteral("Orvane(奥维恩) ") + QStringLiteral("3.0 Final"));
     setWindowIcon(QIcon(QStringLiteral(":/orvane/app/orvane.svg")));
 
@@ -320,6 +321,16 @@ void MainWindow::relayoutSoon()
         relayoutPending_ = false;
         layoutWindows();
     });
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // A click into the main window brings it to the front, and some window managers then
+    // stack it over its own boxes: they come back on top once the click is handled.
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->window() == this)
+        QTimer::singleShot(0, this, &MainWindow::raiseBoxes);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::changeEvent(QEvent* event)

@@ -103,6 +103,9 @@ void Main(MainWindow& w, const QString& functionFile)
     w.layoutWindows();
 
     if (!functionFile.isEmpty()) OpenFunctionFile(functionFile, *w.drawer());
+    // Undo goes back as far as the picture the program opened with, never to a pad
+    // without its axes.
+    w.document().startHistoryHere();
 }
 
 } // namespace orvane

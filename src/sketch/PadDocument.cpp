@@ -117,6 +117,13 @@ void PadDocument::setBackground(Colour colour)
     replace(std::move(next));
 }
 
+void PadDocument::startHistoryHere()
+{
+    undo_.clear();
+    redo_.clear();
+    emit stateChanged();
+}
+
 bool PadDocument::undo()
 {
     if (undo_.empty()) return false;

@@ -63,6 +63,9 @@ public:
     // A new background colour clears the pad.
     void setBackground(Colour colour);
 
+    // What the pad shows now becomes the start of the history: nothing before it can be
+    // undone (the program's start-up drawing, for instance).
+    void startHistoryHere();
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
     bool undo();

@@ -111,6 +111,12 @@ void TestPadCommands::menuEntries()
     // The drawing menu is also the pad's right-click menu.
     for (QAction* item : {m.mnuUndo, m.mnuRedo, m.mnuCopyPicture})
         QVERIFY(m.mnuD1->actions().contains(item));
+    // The picture the program opened with is where the history starts.
+    QVERIFY(!m.mnuUndo->isEnabled());
+    QVERIFY(!m.mnuRedo->isEnabled());
+    const QImage opened = padImage();
+    m.mnuUndo->trigger();
+    QCOMPARE(padImage(), opened);
 }
 
 void TestPadCommands::undoRestoresExactPixels_data()

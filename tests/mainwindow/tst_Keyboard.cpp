@@ -42,14 +42,7 @@ QString shownResult(QWidget* window, const QString& name)
 
 void TestKeyboard::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = std::make_unique<FakeSystemDialogs>();
-    environment_ = std::make_unique<FakeEnvironment>();
-    environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
-    environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    engine_ = std::make_unique<engine::Engine>();
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
-    settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
+    setUp();
     settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
     settings_->SetSetupValue(QStringLiteral("ShowTip"), QStringLiteral("0"));
     window_ = std::make_unique<MainWindow>(*services_, *settings_,
@@ -59,8 +52,7 @@ void TestKeyboard::init()
 
 void TestKeyboard::cleanup()
 {
-    window_.reset();
-    QApplication::closeAllWindows();
+    tearDown();
 }
 
 QWidget* TestKeyboard::open(const QString& command)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowFixture.h"
+
 #include "Engine.h"
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
@@ -13,7 +15,7 @@
 #include <memory>
 
 // Every window used from the keyboard: Tab order, Enter, Esc and the drawing shortcuts.
-class TestKeyboard : public QObject {
+class TestKeyboard : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -30,12 +32,4 @@ private slots:
 
 private:
     QWidget* open(const QString& command);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
-    std::unique_ptr<orvane::FakeEnvironment> environment_;
-    std::unique_ptr<orvane::engine::Engine> engine_;
-    std::unique_ptr<orvane::Services> services_;
-    std::unique_ptr<orvane::Settings> settings_;
-    std::unique_ptr<orvane::MainWindow> window_;
 };

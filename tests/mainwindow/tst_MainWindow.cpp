@@ -145,25 +145,12 @@ QByteArray fileBytes(const QString& path)
 
 void TestMainWindow::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = std::make_unique<FakeSystemDialogs>();
-    environment_ = std::make_unique<FakeEnvironment>();
-    environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
-    environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    engine_ = std::make_unique<engine::Engine>();
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
-    settings_ = std::make_unique<Settings>(settingsPath());
+    setUp();
 }
 
 void TestMainWindow::cleanup()
 {
-    window_.reset();
-    QApplication::closeAllWindows();
-}
-
-QString TestMainWindow::settingsPath() const
-{
-    return dir_->filePath(QStringLiteral("orvane.ini"));
+    tearDown();
 }
 
 MainWindow& TestMainWindow::start(const QString& functionFile)

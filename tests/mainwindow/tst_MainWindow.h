@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowFixture.h"
+
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "MainWindow.h"
@@ -20,7 +22,7 @@ private slots:
     void layoutInTheAvailableArea();
 };
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -48,13 +50,4 @@ private slots:
 
 private:
     orvane::MainWindow& start(const QString& functionFile = {});
-    QString settingsPath() const;
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
-    std::unique_ptr<orvane::FakeEnvironment> environment_;
-    std::unique_ptr<orvane::engine::Engine> engine_;
-    std::unique_ptr<orvane::Services> services_;
-    std::unique_ptr<orvane::Settings> settings_;
-    std::unique_ptr<orvane::MainWindow> window_;
 };

@@ -60,20 +60,12 @@ void click(QWidget* parent, const char* name)
 
 void TestPadCommands::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = std::make_unique<FakeSystemDialogs>();
-    environment_ = std::make_unique<FakeEnvironment>();
-    environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
-    environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    engine_ = std::make_unique<engine::Engine>();
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
-    settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
+    setUp();
 }
 
 void TestPadCommands::cleanup()
 {
-    window_.reset();
-    QApplication::closeAllWindows();
+    tearDown();
 }
 
 MainWindow& TestPadCommands::start()

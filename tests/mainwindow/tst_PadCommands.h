@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowFixture.h"
+
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
 #include "MainWindow.h"
@@ -13,7 +15,7 @@
 
 // The pad's document through the real main window: undo and redo, deleting, saving
 // and copying the picture.
-class TestPadCommands : public QObject {
+class TestPadCommands : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -32,12 +34,4 @@ private:
     // A curve and a hand-drawn line on the pad.
     void drawSomething();
     QImage padImage() const;
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
-    std::unique_ptr<orvane::FakeEnvironment> environment_;
-    std::unique_ptr<orvane::engine::Engine> engine_;
-    std::unique_ptr<orvane::Services> services_;
-    std::unique_ptr<orvane::Settings> settings_;
-    std::unique_ptr<orvane::MainWindow> window_;
 };

@@ -52,22 +52,14 @@ bool wholeOnShow(const QWidget* w)
 
 void TestScreenLayout::init()
 {
-    dir_ = std::make_unique<QTemporaryDir>();
-    dialogs_ = std::make_unique<FakeSystemDialogs>();
-    environment_ = std::make_unique<FakeEnvironment>();
-    environment_->desktop = dir_->filePath(QStringLiteral("desktop"));
-    environment_->applications = dir_->filePath(QStringLiteral("applications"));
-    engine_ = std::make_unique<engine::Engine>();
-    services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
-    settings_ = std::make_unique<Settings>(dir_->filePath(QStringLiteral("orvane.ini")));
+    setUp();
     // No tip window over the layout.
     settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
 }
 
 void TestScreenLayout::cleanup()
 {
-    window_.reset();
-    QApplication::closeAllWindows();
+    tearDown();
 }
 
 MainWindow& TestScreenLayout::startOn(const QString& screenName)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowFixture.h"
+
 #include "Engine.h"
 #include "FakeEnvironment.h"
 #include "FakeSystemDialogs.h"
@@ -13,7 +15,7 @@
 #include <memory>
 
 // The main window and its floating boxes on screens of different sizes and scales.
-class TestScreenLayout : public QObject {
+class TestScreenLayout : public QObject, protected MainWindowFixture {
     Q_OBJECT
 private slots:
     void init();
@@ -29,12 +31,4 @@ private slots:
 
 private:
     orvane::MainWindow& startOn(const QString& screenName);
-
-    std::unique_ptr<QTemporaryDir> dir_;
-    std::unique_ptr<orvane::FakeSystemDialogs> dialogs_;
-    std::unique_ptr<orvane::FakeEnvironment> environment_;
-    std::unique_ptr<orvane::engine::Engine> engine_;
-    std::unique_ptr<orvane::Services> services_;
-    std::unique_ptr<orvane::Settings> settings_;
-    std::unique_ptr<orvane::MainWindow> window_;
 };

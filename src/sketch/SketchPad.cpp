@@ -36,6 +36,7 @@ SketchPad::SketchPad(SketchContext& context, QWidget* parent)
     : QWidget(parent), context_(context), document_(context.document()),
       inputWord_(new QLineEdit(this))
 {
+    documentAlive_ = &document_;
     document_.setSurface(&surface_);
     setObjectName(QStringLiteral("DP"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -55,7 +56,8 @@ SketchPad::SketchPad(SketchContext& context, QWidget* parent)
 
 SketchPad::~SketchPad()
 {
-    if (document_.surface() == &surface_) document_.setSurface(nullptr);
+    if (documentAlive_ && documentAlive_->surface() == &surface_)
+        documentAlive_->setSurface(nullptr);
 }
 
 void SketchPad::setPointer(Pointer pointer)

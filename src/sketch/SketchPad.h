@@ -4,6 +4,7 @@
 #include "PadSurface.h"
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 
 #include <functional>
@@ -96,6 +97,9 @@ private:
     SketchContext& context_;
     PadSurface surface_;
     PadDocument& document_;
+    // The document belongs to the main window, whose members are gone by the time its
+    // child widgets, this pad among them, are deleted.
+    QPointer<PadDocument> documentAlive_;
     QLineEdit* inputWord_;
     std::function<QString()> eraserSize_;
 

@@ -137,13 +137,13 @@ void GeometryWindow::bindKeys()
 {
     const auto& v = iValue_;
     bindPageKeys(0, {txtTwoX_[0], txtTwoY_[0], txtTwoX_[1], txtTwoY_[1]},
-                 &GeometryWindow::cmdDotToDot_Click);
+                 &GeometryWindow::reportTwoPoints);
     bindPageKeys(1, {txtDX2_, TxtDY2_, txtLi_[0], txtLi_[1], txtLi_[2]},
-                 &GeometryWindow::cmdDotToLine_Click);
-    bindPageKeys(2, {a1_, b1_, c1_, a2_, b2_, c2_}, &GeometryWindow::cmdLineToLine_Click);
+                 &GeometryWindow::reportPointToLine);
+    bindPageKeys(2, {a1_, b1_, c1_, a2_, b2_, c2_}, &GeometryWindow::reportTwoLines);
     // The curve's row comes first on its page.
     bindPageKeys(3, {v[3], v[4], v[5], v[6], v[7], v[8], v[0], v[1], v[2]},
-                 &GeometryWindow::StartCounts_Click);
+                 &GeometryWindow::reportLineAndCurve);
     // The report box passes Tab on instead of taking it as text.
     txtOuter_->setTabChangesFocus(true);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -211,7 +211,7 @@ QGroupBox* GeometryWindow::buildTwoPointsPage()
         txtTwoY_[i] = box(QStringLiteral("txtTwoY_%1").arg(i), QString::fromUtf8(defaults[i][1]));
     }
     FlatButton* cmdDotToDot = button(QStringLiteral("cmdDotToDot"), QStringLiteral("两点距离"));
-    connect(cmdDotToDot, &FlatButton::Click, this, &GeometryWindow::cmdDotToDot_Click);
+    connect(cmdDotToDot, &FlatButton::Click, this, &GeometryWindow::reportTwoPoints);
     return buildPage(0,
                      {row({"点A(", txtTwoX_[0], ",", txtTwoY_[0], ")"}),
                       row({"点B(", txtTwoX_[1], ",", txtTwoY_[1], ")"}), buttonRow({cmdDotToDot})});
@@ -224,7 +224,7 @@ QGroupBox* GeometryWindow::buildPointLinePage()
     for (int i = 0; i < 3; ++i)
         txtLi_[i] = box(QStringLiteral("txtLi_%1").arg(i), QStringLiteral("1"));
     FlatButton* cmdDotToLine = button(QStringLiteral("cmdDotToLine"), QStringLiteral("确定"));
-    connect(cmdDotToLine, &FlatButton::Click, this, &GeometryWindow::cmdDotToLine_Click);
+    connect(cmdDotToLine, &FlatButton::Click, this, &GeometryWindow::reportPointToLine);
     return buildPage(1, {row({"点A(", txtDX2_, ",", TxtDY2_, ")"}),
                          row({"直线L:", txtLi_[0], "x+", txtLi_[1], "y+", txtLi_[2], "=0"}),
                          buttonRow({cmdDotToLine})});
@@ -241,9 +241,8 @@ QGroupBox* GeometryWindow::buildTwoLinesPage()
     FlatButton* cmdLineToLine = button(QStringLiteral("cmdLineToLine"), QStringLiteral("确定"));
     FlatButton* cmdLineToLineClean =
         button(QStringLiteral("cmdLineToLineClean"), QStringLiteral("清空"));
-    connect(cmdLineToLine, &FlatButton::Click, this, &GeometryWindow::cmdLineToLine_Click);
-    connect(cmdLineToLineClean, &FlatButton::Click, this,
-            &GeometryWindow::cmdLineToLineClean_Click);
+    connect(cmdLineToLine, &FlatButton::Click, this, &GeometryWindow::reportTwoLines);
+    connect(cmdLineToLineClean, &FlatButton::Click, this, &GeometryWindow::clearTwoLines);
     return buildPage(2, {row({"直线L1：", a1_, "x+", b1_, "y+", c1_, "=0"}),
                          row({"直线L2：", a2_, "x+", b2_, "y+", c2_, "=0"}),
                          buttonRow({cmdLineToLine, cmdLineToLineClean})});
@@ -255,7 +254,7 @@ QGroupBox* GeometryWindow::buildLineCurvePage()
     for (int i = 0; i < 9; ++i)
         iValue_[i] = box(QStringLiteral("iValue_%1").arg(i), QString::fromUtf8(defaults[i]));
     FlatButton* StartCounts = button(QStringLiteral("StartCounts"), QStringLiteral("确定"));
-    connect(StartCounts, &FlatButton::Click, this, &GeometryWindow::StartCounts_Click);
+    connect(StartCounts, &FlatButton::Click, this, &GeometryWindow::reportLineAndCurve);
     const auto& v = iValue_;
     return buildPage(3, {row({"曲线C:", v[3], "x^2+", v[4], "y^2+", v[5], "x+", v[6], "y+", v[7],
                               "xy+", v[8], "=0"}),
@@ -268,33 +267,33 @@ void GeometryWindow::showReport(const geometry::ReportLines& lines)
     txtOuter_->setText(toQString(geometry::ResultText(lines)));
 }
 
-void GeometryWindow::cmdDotToDot_Click()
+void GeometryWindow::reportTwoPoints()
 {
     showReport(
         geometry::TwoPointDistanceReport(engine_, {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]),
                                                    textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
 }
 
-void GeometryWindow::cmdDotToLine_Click()
+void GeometryWindow::reportPointToLine()
 {
     showReport(
         geometry::PointLineReport(engine_, {textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
                                             textOf(txtLi_[1]), textOf(txtLi_[2])}));
 }
 
-void GeometryWindow::cmdLineToLine_Click()
+void GeometryWindow::reportTwoLines()
 {
     showReport(geometry::TwoLinesReport(
         engine_, {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
 }
 
-void GeometryWindow::cmdLineToLineClean_Click()
+void GeometryWindow::clearTwoLines()
 {
     for (QLineEdit* edit : {a1_, a2_, b1_, b2_, c1_, c2_})
         edit->clear();
 }
 
-void GeometryWindow::StartCounts_Click()
+void GeometryWindow::reportLineAndCurve()
 {
     geometry::LineCurveReport::Texts texts;
     for (std::size_t i = 0; i < iValue_.size(); ++i) {

@@ -45,11 +45,11 @@ private:
     QLineEdit* box(const QString& name, const QString& defaultText);
     FlatButton* button(const QString& name, const QString& caption);
 
-    void cmdDotToDot_Click();
-    void cmdDotToLine_Click();
-    void cmdLineToLine_Click();
-    void cmdLineToLineClean_Click();
-    void StartCounts_Click();
+    void reportTwoPoints();
+    void reportPointToLine();
+    void reportTwoLines();
+    void clearTwoLines();
+    void reportLineAndCurve();
     void showReport(const geometry::ReportLines& lines);
     // Enter in any of `boxes` runs `command`; Tab goes through them in this order, then
     // through the page's buttons.

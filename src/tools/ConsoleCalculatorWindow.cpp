@@ -122,7 +122,7 @@ ConsoleCalculatorWindow::ConsoleCalculatorWindow(Services& services, QWidget* ow
     inTimer_ = new QTimer(this);
     inTimer_->setObjectName(QStringLiteral("inTimer"));
     inTimer_->setInterval(10);
-    connect(inTimer_, &QTimer::timeout, this, &ConsoleCalculatorWindow::inTimer_Timer);
+    connect(inTimer_, &QTimer::timeout, this, &ConsoleCalculatorWindow::computeWhenInputsDone);
 
     resize(420, 380);
     showMainMenu();
@@ -194,7 +194,7 @@ void ConsoleCalculatorWindow::showInputScreen(const ConsoleFormula& formula)
     inputText_[0]->setFocus();
 }
 
-void ConsoleCalculatorWindow::Form_KeyPress(int key)
+void ConsoleCalculatorWindow::windowKeyPressed(int key)
 {
     if (menuLevel_ == 0) {
         if (key == '*') {
@@ -224,7 +224,7 @@ void ConsoleCalculatorWindow::Form_KeyPress(int key)
     showCategoryMenu(menuLevel_);
 }
 
-void ConsoleCalculatorWindow::inputText_KeyPress(int index, int key)
+void ConsoleCalculatorWindow::inputKeyPressed(int index, int key)
 {
     QLineEdit* box = inputText_[static_cast<std::size_t>(index)];
     if (key == KeyEnter) {
@@ -238,7 +238,7 @@ void ConsoleCalculatorWindow::inputText_KeyPress(int index, int key)
     }
 }
 
-void ConsoleCalculatorWindow::inTimer_Timer()
+void ConsoleCalculatorWindow::computeWhenInputsDone()
 {
     if (anyInputVisible()) return;
     std::array<double, 4> values{};
@@ -285,12 +285,12 @@ void ConsoleCalculatorWindow::focusNextInput(int after)
 void ConsoleCalculatorWindow::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Escape) {
-        Form_KeyPress(KeyEsc);
+        windowKeyPressed(KeyEsc);
         return;
     }
     const QString typed = event->text();
     if (typed.size() == 1) {
-        Form_KeyPress(typed.at(0).unicode());
+        windowKeyPressed(typed.at(0).unicode());
         return;
     }
     QWidget::keyPressEvent(event);
@@ -303,11 +303,11 @@ bool ConsoleCalculatorWindow::eventFilter(QObject* watched, QEvent* event)
             if (watched != inputText_[i]) continue;
             const int key = static_cast<QKeyEvent*>(event)->key();
             if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                inputText_KeyPress(static_cast<int>(i), KeyEnter);
+                inputKeyPressed(static_cast<int>(i), KeyEnter);
                 return true;
             }
             if (key == Qt::Key_Escape) {
-                inputText_KeyPress(static_cast<int>(i), KeyEsc);
+                inputKeyPressed(static_cast<int>(i), KeyEsc);
                 return true;
             }
         }

@@ -28,11 +28,11 @@ public:
     std::int16_t menuLevel() const { return menuLevel_; }
 
     // A key typed on the window itself: character code, 27 for Esc.
-    void Form_KeyPress(int key);
+    void windowKeyPressed(int key);
     // A key typed in input box `index`: 13 (Enter) or 27 (Esc); others are typed text.
-    void inputText_KeyPress(int index, int key);
+    void inputKeyPressed(int index, int key);
     // The 10 ms watcher: once every input box is hidden, computes and prints the result.
-    void inTimer_Timer();
+    void computeWhenInputsDone();
 
 signals:
     // "*" at the main menu asks for the formula window; this window closes right after.

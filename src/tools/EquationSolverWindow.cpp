@@ -90,12 +90,12 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     auto* command1 = button("Command1", QStringLiteral("解方程"), this, {152, 39, 108, 24});
     auto* command2 = button("Command2", QStringLiteral("退出"), this, {152, 69, 58, 24});
     cmdA_ = button("cmdA", ShowPanel, this, {214, 69, 46, 24});
-    connect(command1, &QPushButton::clicked, this, &EquationSolverWindow::Command1_Click);
-    connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::Command2_Click);
-    connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::cmdA_Click);
+    connect(command1, &QPushButton::clicked, this, &EquationSolverWindow::solve);
+    connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::closeWindow);
+    connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::toggleInputPanel);
     // Enter in any box solves, as the button does.
     for (QLineEdit* field : {Text1_, txtMin_, txtMax_})
-        connect(field, &QLineEdit::returnPressed, this, &EquationSolverWindow::Command1_Click);
+        connect(field, &QLineEdit::returnPressed, this, &EquationSolverWindow::solve);
 
     // A long list of roots scrolls instead of running off the bottom.
     resultArea_ = new QScrollArea(this);
@@ -125,7 +125,7 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     TimeTxt_ = new QTimer(this);
     TimeTxt_->setObjectName(QStringLiteral("TimeTxt"));
     TimeTxt_->setInterval(1000);
-    connect(TimeTxt_, &QTimer::timeout, this, &EquationSolverWindow::TimeTxt_Timer);
+    connect(TimeTxt_, &QTimer::timeout, this, &EquationSolverWindow::updateBanner);
 
     setFixedSize(twipsToPixels(CollapsedWidth), WindowHeight);
     picTxt_->print();
@@ -139,7 +139,7 @@ void EquationSolverWindow::printTitle()
     picTxt_->print(QStringLiteral("解一元n次方程"));
 }
 
-void EquationSolverWindow::Command1_Click()
+void EquationSolverWindow::solve()
 {
     EquationSolver::SearchRange range =
         EquationSolver::LimitRange(leadingNumber(txtMin_->text()), leadingNumber(txtMax_->text()));
@@ -178,12 +178,12 @@ void EquationSolverWindow::fitResultToText()
     resultArea_->verticalScrollBar()->setValue(0);
 }
 
-void EquationSolverWindow::Command2_Click()
+void EquationSolverWindow::closeWindow()
 {
     close();
 }
 
-void EquationSolverWindow::cmdA_Click()
+void EquationSolverWindow::toggleInputPanel()
 {
     if (cmdA_->text() == HidePanel) {
         setFixedSize(twipsToPixels(CollapsedWidth), height());
@@ -196,7 +196,7 @@ void EquationSolverWindow::cmdA_Click()
     }
 }
 
-void EquationSolverWindow::TimeTxt_Timer()
+void EquationSolverWindow::updateBanner()
 {
     const auto s = static_cast<std::size_t>(services_.environment.currentTime().second() % 5);
     picTxt_->cls();

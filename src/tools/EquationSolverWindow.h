@@ -30,10 +30,10 @@ public:
     static constexpr int ExpandedWidth = 6000;
 
 public slots:
-    void Command1_Click();
-    void Command2_Click();
-    void cmdA_Click();
-    void TimeTxt_Timer();
+    void solve();
+    void closeWindow();
+    void toggleInputPanel();
+    void updateBanner();
 
 private:
     void printTitle();

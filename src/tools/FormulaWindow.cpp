@@ -83,24 +83,24 @@ FormulaWindow::FormulaWindow(Services& services, QWidget* owner)
         comType_->addItem(QString::fromUtf8(name));
     comType_->setCurrentIndex(-1);
     comType_->setGeometry(12, 12, 256, 24);
-    connect(comType_, &QComboBox::activated, this, &FormulaWindow::comType_Click);
+    connect(comType_, &QComboBox::activated, this, &FormulaWindow::fillFormulaList);
 
     lisType_ = new QListWidget(this);
     lisType_->setObjectName(QStringLiteral("lisType"));
     lisType_->setGeometry(12, 44, 256, 236);
     lisType_->viewport()->setCursor(handCursor());
     lisType_->installEventFilter(this);
-    connect(lisType_, &QListWidget::itemClicked, this, &FormulaWindow::lisType_Click);
+    connect(lisType_, &QListWidget::itemClicked, this, &FormulaWindow::showSelectedFormula);
 
     auto* label1 = new LinkLabel(QStringLiteral("切换到命令符模式"), this);
     label1->setObjectName(QStringLiteral("Label1"));
     label1->setGeometry(12, 288, 256, 22);
-    connect(label1, &LinkLabel::clicked, this, &FormulaWindow::Label1_Click);
+    connect(label1, &LinkLabel::clicked, this, &FormulaWindow::openConsoleCalculator);
 
     setFixedSize(280, 318);
 }
 
-void FormulaWindow::comType_Click()
+void FormulaWindow::fillFormulaList()
 {
     lisType_->clear();
     const int category = comType_->currentIndex();
@@ -114,14 +114,14 @@ bool FormulaWindow::eventFilter(QObject* watched, QEvent* event)
     if (watched == lisType_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if ((key == Qt::Key_Return || key == Qt::Key_Enter) && lisType_->currentItem()) {
-            lisType_Click();
+            showSelectedFormula();
             return true;
         }
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void FormulaWindow::lisType_Click()
+void FormulaWindow::showSelectedFormula()
 {
     const QListWidgetItem* item = lisType_->currentItem();
     const Row* row = item ? rowWithText(item->text()) : nullptr;
@@ -152,7 +152,7 @@ void FormulaWindow::TakeFormula(const QString& formulaText, const QString& descr
     }
 }
 
-void FormulaWindow::Label1_Click()
+void FormulaWindow::openConsoleCalculator()
 {
     emit consoleRequested();
     close();

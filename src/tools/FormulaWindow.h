@@ -29,9 +29,9 @@ signals:
     void consoleRequested();
 
 public slots:
-    void comType_Click();
-    void lisType_Click();
-    void Label1_Click();
+    void fillFormulaList();
+    void showSelectedFormula();
+    void openConsoleCalculator();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

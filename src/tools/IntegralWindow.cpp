@@ -48,7 +48,7 @@ IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
     cmdCount_->setObjectName(QStringLiteral("cmdCount"));
     cmdCount_->setText(QStringLiteral("计算"));
     cmdCount_->setGeometry(BoxX + BoxWidth - 64, resultTop - 2, 64, FieldHeight + 4);
-    connect(cmdCount_, &QPushButton::clicked, this, &IntegralWindow::cmdCount_Click);
+    connect(cmdCount_, &QPushButton::clicked, this, &IntegralWindow::computeIntegral);
 
     setFixedSize(BoxX + BoxWidth + LabelX, resultTop + RowHeight + 8);
 }
@@ -63,7 +63,7 @@ QLineEdit* IntegralWindow::addBox(const char* name, const QString& label, const 
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(BoxX, top, BoxWidth, FieldHeight);
     // Enter in any box computes, as the button does.
-    connect(box, &QLineEdit::returnPressed, this, &IntegralWindow::cmdCount_Click);
+    connect(box, &QLineEdit::returnPressed, this, &IntegralWindow::computeIntegral);
     return box;
 }
 
@@ -73,7 +73,7 @@ std::optional<double> IntegralWindow::CountIntegral(const QString& integrand, do
     return orvane::CountIntegral(engine_, toStdString(integrand), a, b, n);
 }
 
-void IntegralWindow::cmdCount_Click()
+void IntegralWindow::computeIntegral()
 {
     const double a = engine_.Evaluate(toStdString(txtA_->text()));
     const double b = engine_.Evaluate(toStdString(txtB_->text()));

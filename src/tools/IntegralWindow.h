@@ -30,7 +30,7 @@ public:
                                         std::int16_t n) const;
 
 public slots:
-    void cmdCount_Click();
+    void computeIntegral();
 
 private:
     QLineEdit* addBox(const char* name, const QString& label, const QString& text, int row);

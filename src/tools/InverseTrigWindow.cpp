@@ -41,13 +41,13 @@ InverseTrigWindow::InverseTrigWindow(Services& services, QWidget* owner)
     txtInp_->installEventFilter(this);
 
     connect(addButton("cmdArcSin", QStringLiteral("反正弦"), 0, 0), &QPushButton::clicked, this,
-            &InverseTrigWindow::cmdArcSin_Click);
+            &InverseTrigWindow::computeArcSine);
     connect(addButton("cmdArcCos", QStringLiteral("反余弦"), 1, 0), &QPushButton::clicked, this,
-            &InverseTrigWindow::cmdArcCos_Click);
+            &InverseTrigWindow::computeArcCosine);
     connect(addButton("cmdArcTg", QStringLiteral("反正切"), 0, 1), &QPushButton::clicked, this,
-            &InverseTrigWindow::cmdArcTg_Click);
+            &InverseTrigWindow::computeArcTangent);
     connect(addButton("cmdArcCtg", QStringLiteral("反余切"), 1, 1), &QPushButton::clicked, this,
-            &InverseTrigWindow::cmdArcCtg_Click);
+            &InverseTrigWindow::computeArcCotangent);
 
     txtRes_ = new QLineEdit(ResultHint, this);
     txtRes_->setObjectName(QStringLiteral("txtRes"));
@@ -77,19 +77,19 @@ bool InverseTrigWindow::eventFilter(QObject* watched, QEvent* event)
     return QWidget::eventFilter(watched, event);
 }
 
-void InverseTrigWindow::cmdArcSin_Click()
+void InverseTrigWindow::computeArcSine()
 {
     compute("ASN");
 }
-void InverseTrigWindow::cmdArcCos_Click()
+void InverseTrigWindow::computeArcCosine()
 {
     compute("ACS");
 }
-void InverseTrigWindow::cmdArcTg_Click()
+void InverseTrigWindow::computeArcTangent()
 {
     compute("ATN");
 }
-void InverseTrigWindow::cmdArcCtg_Click()
+void InverseTrigWindow::computeArcCotangent()
 {
     compute("ACG");
 }

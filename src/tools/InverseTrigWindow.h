@@ -20,10 +20,10 @@ public:
     double lastResult() const { return lastResult_; }
 
 public slots:
-    void cmdArcSin_Click();
-    void cmdArcCos_Click();
-    void cmdArcTg_Click();
-    void cmdArcCtg_Click();
+    void computeArcSine();
+    void computeArcCosine();
+    void computeArcTangent();
+    void computeArcCotangent();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

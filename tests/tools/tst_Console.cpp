@@ -129,7 +129,7 @@ void TestConsole::keySequences()
     for (int i = 0; i < inputs.size(); ++i)
         c.enter(i, inputs[i]);
     QVERIFY(c.timer()->isActive());
-    c.window.inTimer_Timer();
+    c.window.computeWhenInputsDone();
     QVERIFY(!c.timer()->isActive());
     const QStringList texts = c.texts();
     QCOMPARE(texts.mid(texts.size() - 2), (QStringList{QStringLiteral("结果为："), result}));
@@ -146,7 +146,7 @@ void TestConsole::resultOnlyAfterTheLastInput()
     const QStringList values{"1", "100", "1"};
     for (int i = 0; i < 3; ++i) {
         c.enter(i, values[i]);
-        c.window.inTimer_Timer();
+        c.window.computeWhenInputsDone();
         QCOMPARE(c.texts().contains(QStringLiteral("5050")), i == 2);
         QCOMPARE(c.timer()->isActive(), i < 2);
     }
@@ -218,7 +218,7 @@ void TestConsole::escapeInInputBoxReturnsToMainMenu()
     for (int i = 0; i < 4; ++i)
         QVERIFY(c.box(i)->isHidden());
     // The watcher still fires once, but nothing is pending.
-    c.window.inTimer_Timer();
+    c.window.computeWhenInputsDone();
     QCOMPARE(c.texts(), MainMenu);
     QVERIFY(!c.timer()->isActive());
     // Keys work again from the main menu.
@@ -255,13 +255,13 @@ void TestConsole::faultIsPrintedAndConsoleStaysUsable()
     c.enter(0, QStringLiteral("1"));
     c.enter(1, QStringLiteral("2"));
     c.enter(2, QStringLiteral("10"));
-    c.window.inTimer_Timer();
+    c.window.computeWhenInputsDone();
     QCOMPARE(c.texts().last(), QStringLiteral("这三条边构不成三角形，请重新输入。"));
     QVERIFY(!c.texts().contains(QStringLiteral("结果为：")));
 
     // A formula key straight away opens the next input screen.
     c.keys(QStringLiteral("8"));
     c.enter(0, QStringLiteral("5"));
-    c.window.inTimer_Timer();
+    c.window.computeWhenInputsDone();
     QCOMPARE(c.texts().last(), QStringLiteral("78.5398163397447"));
 }

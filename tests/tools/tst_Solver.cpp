@@ -283,7 +283,7 @@ void TestSolver::bannerFollowsTheClock()
     QFETCH(QString, hollow);
     SolverWindow w;
     w.fakes.environment.time = QTime(10, 30, second);
-    w.window.TimeTxt_Timer();
+    w.window.updateBanner();
     QCOMPARE(w.window.banner().texts(), (QStringList{filled, QStringLiteral("Orvane—"),
                                                      QStringLiteral("解一元n次方程"), hollow}));
     // The first line is empty: the stars start one line down.

@@ -3,6 +3,7 @@
 #include "Engine.h"
 #include "FlatButton.h"
 #include "NamedChild.h"
+#include "PixelCount.h"
 #include "PlotterPanel.h"
 #include "SketchPad.h"
 #include "Startup.h"
@@ -20,6 +21,7 @@
 
 using namespace orvane;
 using orvane::test::child;
+using orvane::test::pixelsOf;
 
 namespace {
 
@@ -38,17 +40,6 @@ void dragOnPad(SketchPad& pad, int mode, WorldPoint from, WorldPoint to)
     QTest::mousePress(&pad, Qt::LeftButton, {}, padPixel(pad, from.x, from.y));
     QTest::mouseMove(&pad, padPixel(pad, to.x, to.y));
     QTest::mouseRelease(&pad, Qt::LeftButton, {}, padPixel(pad, to.x, to.y));
-}
-
-int pixelsOf(const QImage& image, Colour colour)
-{
-    const QRgb wanted =
-        QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)).rgb();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == wanted ? 1 : 0;
-    return count;
 }
 
 void click(QWidget* parent, const char* name)

@@ -4,12 +4,14 @@
 #include "Colours.h"
 #include "Engine.h"
 #include "PadSurface.h"
+#include "PixelCount.h"
 #include "PlotterDocument.h"
 #include "SketchStrokes.h"
 
 #include <QTest>
 
 using namespace orvane;
+using orvane::test::pixelsOf;
 
 namespace {
 
@@ -72,17 +74,6 @@ struct Pad {
                                                  [&](Colour) { return next += 0x10; }));
     }
 };
-
-int pixelsOf(const QImage& image, Colour colour)
-{
-    const QRgb wanted =
-        QColor(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF)).rgb();
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == wanted ? 1 : 0;
-    return count;
-}
 
 } // namespace
 

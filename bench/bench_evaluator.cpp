@@ -67,12 +67,12 @@ void registerWorkload(const Workload& w)
     addPeer(w.id, "text at every point", [&w](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
         const std::string text = w.expression;
-        sweep(state, w, [&](double v) { return engine.EvaluateAtX(text, v); });
+        sweep(state, w, [&](double v) { return engine.evaluateAtX(text, v); });
     });
     addPeer(w.id, "compiled form", [&w](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
-        const auto program = engine.Compile(w.expression);
-        sweep(state, w, [&](double v) { return engine.EvaluateAtX(*program, v); });
+        const auto program = engine.compile(w.expression);
+        sweep(state, w, [&](double v) { return engine.evaluateAtX(*program, v); });
     });
 }
 

@@ -36,7 +36,7 @@ TraceRequest defaultCurve()
     request.expression = DefaultCurve;
     request.rangeMin = -10;
     request.rangeMax = 10;
-    request.step = StepFromSmoothness(100).value_or(0.01);
+    request.step = stepFromSmoothness(100).value_or(0.01);
     request.colour = 16711680;
     request.width = 1;
     return request;
@@ -53,16 +53,16 @@ void textSweep(Surface& surface, engine::Engine& engine, const TraceRequest& req
     const double h = request.step;
     double t = request.rangeMin;
     while (t <= request.rangeMax) {
-        t = RoundToThousandths(t);
-        const double v1 = engine.EvaluateAtX(request.expression, t);
+        t = roundToThousandths(t);
+        const double v1 = engine.evaluateAtX(request.expression, t);
         const double t2 = t + h;
-        const double v2 = engine.EvaluateAtX(request.expression, t2);
+        const double v2 = engine.evaluateAtX(request.expression, t2);
         if (v1 != ErrorValue && v2 != ErrorValue) {
             const double jump = (v2 - v1) * (v2 - v1);
             if (std::isfinite(jump) && jump <= 100)
                 surface.line({float(t), float(v1)}, {float(t2), float(v2)});
         }
-        t = RoundToThousandths(t + h);
+        t = roundToThousandths(t + h);
     }
 }
 
@@ -95,7 +95,7 @@ void registerOneCurve()
         PadSurface& pad = freshPad(host);
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            DrawFunctionY(pad, engine, request);
+            drawFunctionY(pad, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "traced and drawn, text at every point", [](benchmark::State& state) {
@@ -112,13 +112,13 @@ void registerOneCurve()
         NullSurface surface;
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
-            DrawFunctionY(surface, engine, request);
+            drawFunctionY(surface, engine, request);
         perUnit(state, 1);
     });
     addPeer("one_curve", "drawn only (same segments)", [](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
         SegmentRecorder recorder;
-        DrawFunctionY(recorder, engine, defaultCurve());
+        drawFunctionY(recorder, engine, defaultCurve());
         std::unique_ptr<BenchPlotterHost> host;
         PadSurface& pad = freshPad(host);
         for (auto _ : state) {
@@ -202,7 +202,7 @@ struct FullList {
           engine(engineWithDefaults()), services{dialogs, environment, engine},
           drawer(host, services)
     {
-        drawer.SetPlotterLabels(1);
+        drawer.setPlotterLabels(1);
         drawer.applyStartupSettings({});
         drawer.drawAxes();
         FunctionPage* page = drawer.functionPage();

@@ -24,7 +24,7 @@ namespace {
 
 // ---- definite integral ------------------------------------------------------------
 
-// The trapezoidal rule in CountIntegral's order of summation, over any f(x).
+// The trapezoidal rule in countIntegral's order of summation, over any f(x).
 template <typename F> double trapezoid(F f, double a, double b, int n)
 {
     const double h = (b - a) / n;
@@ -56,7 +56,7 @@ void registerIntegral(int n)
     const double b = DefaultPi / 2;
     const auto reference = [=] {
         engine::Engine engine = engineWithDefaults();
-        return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
+        return countIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
     };
     addPeer(group, "muparser", [=](benchmark::State& state) {
         const double expected = reference();
@@ -83,14 +83,14 @@ void registerIntegral(int n)
         const std::string text = "sin(x)";
         engine::Engine engine = engineWithDefaults();
         integrate(state, n, expected, [&] {
-            return trapezoid([&](double v) { return engine.EvaluateAtX(text, v); }, a, b, n);
+            return trapezoid([&](double v) { return engine.evaluateAtX(text, v); }, a, b, n);
         });
     });
-    addPeer(group, "CountIntegral (compiled form)", [=](benchmark::State& state) {
+    addPeer(group, "countIntegral (compiled form)", [=](benchmark::State& state) {
         const double expected = reference();
         engine::Engine engine = engineWithDefaults();
         integrate(state, n, expected, [&] {
-            return CountIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
+            return countIntegral(engine, "sin(x)", a, b, std::int16_t(n)).value_or(0);
         });
     });
 }
@@ -105,34 +105,34 @@ const std::vector<std::string> DefaultRoots{"1.879", "-1.879"};
 void registerSolver()
 {
     // The real solver: the text translated once, x bound at every sample.
-    addPeer("solver", "Solve (compiled form, x bound)", [](benchmark::State& state) {
+    addPeer("solver", "solve (compiled form, x bound)", [](benchmark::State& state) {
         engine::Engine engine = engineWithDefaults();
-        if (EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots !=
+        if (EquationSolver::solve(engine, DefaultEquation, SolverMin, SolverMax).roots !=
             DefaultRoots) {
             state.SkipWithError("the solver did not find 1.879 and -1.879");
             return;
         }
         for (auto _ : state)
             consume(double(
-                EquationSolver::Solve(engine, DefaultEquation, SolverMin, SolverMax).roots.size()));
+                EquationSolver::solve(engine, DefaultEquation, SolverMin, SolverMax).roots.size()));
         perUnit(state, 1);
     });
     // The same scan and refinement, so that only the evaluation differs.
     const auto sameScan = [](benchmark::State& state, auto valueAt) {
         const RootScan::Function f = valueAt;
-        if (EquationSolver::SolveFunction(f, SolverMin, SolverMax).roots != DefaultRoots) {
+        if (EquationSolver::solveFunction(f, SolverMin, SolverMax).roots != DefaultRoots) {
             state.SkipWithError("the peer finds other roots");
             return;
         }
         int evaluations = 0;
-        EquationSolver::SolveFunction(
+        EquationSolver::solveFunction(
             [&](double x) {
                 ++evaluations;
                 return f(x);
             },
             SolverMin, SolverMax);
         for (auto _ : state)
-            consume(double(EquationSolver::SolveFunction(f, SolverMin, SolverMax).roots.size()));
+            consume(double(EquationSolver::solveFunction(f, SolverMin, SolverMax).roots.size()));
         perUnit(state, 1);
         state.counters["evaluations"] = evaluations;
     };
@@ -165,5 +165,5 @@ int main(int argc, char** argv)
          {"integral_32767",
           "Definite integral of sin(x) from 0 to Pi/2, n = 32767 (32768 evaluations)", "muparser"},
          {"solver", "Equation solver on its defaults: x^4+x^2-16 = 0 over -100 to 100",
-          "Solve (compiled form, x bound)"}});
+          "solve (compiled form, x bound)"}});
 }

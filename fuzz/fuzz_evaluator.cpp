@@ -31,17 +31,17 @@ void checkResult(double value, const char* what)
 
 void evaluateBothWays(engine::Engine& engine, std::string_view text)
 {
-    ExpressionEvaluator scanning(engine.Constants());
-    const double scanned = scanning.Evaluate(text);
-    const int scannedStop = scanning.LastErrorPosition();
+    ExpressionEvaluator scanning(engine.constants());
+    const double scanned = scanning.evaluate(text);
+    const int scannedStop = scanning.lastErrorPosition();
     const CompiledExpression program(text);
-    const double run = engine.Evaluate(program);
-    const int runStop = engine.LastErrorPosition();
+    const double run = engine.evaluate(program);
+    const int runStop = engine.lastErrorPosition();
     checkResult(scanned, "scanning gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ in value");
     fuzz::require(scannedStop == runStop, "compiled form and scanning stop at different places");
     // The cached form (shared by text) gives the same again.
-    fuzz::require(sameBits(engine.Evaluate(*engine.Compile(text)), scanned),
+    fuzz::require(sameBits(engine.evaluate(*engine.compile(text)), scanned),
                   "the cached compiled form differs");
 }
 
@@ -58,12 +58,12 @@ void evaluateAt(engine::Engine& engine, char unknown, std::string_view rest)
     double run = 0;
     {
         const engine::UnknownBinding bound(engine, unknown == 'x' ? Unknown::X : Unknown::Y, value);
-        scanned = ExpressionEvaluator(engine.Constants()).Evaluate(text);
+        scanned = ExpressionEvaluator(engine.constants()).evaluate(text);
     }
     if (unknown == 'x') {
-        run = engine.EvaluateAtX(program, value);
+        run = engine.evaluateAtX(program, value);
     } else {
-        run = engine.EvaluateAtY(program, value);
+        run = engine.evaluateAtY(program, value);
     }
     checkResult(scanned, "a bound evaluation gave a value that is neither finite nor ErrorValue");
     fuzz::require(sameBits(scanned, run), "compiled form and scanning differ with a bound unknown");
@@ -73,8 +73,8 @@ void addConstant(engine::Engine& engine, std::string_view rest)
 {
     const std::size_t equals = rest.find('=');
     if (equals == std::string_view::npos) return;
-    engine.AddUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
-    fuzz::require(engine.ConstantNames().size() == engine.ConstantRows().size(),
+    engine.addUserConstant(rest.substr(0, equals), rest.substr(equals + 1));
+    fuzz::require(engine.constantNames().size() == engine.constantRows().size(),
                   "constant names and rows out of step");
 }
 
@@ -91,7 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 addConstant(engine, rest);
                 continue;
             case 'r':
-                engine.RemoveSelectedConstant(std::atoi(std::string(rest).c_str()));
+                engine.removeSelectedConstant(std::atoi(std::string(rest).c_str()));
                 continue;
             case 'x':
             case 'y':

@@ -1,7 +1,7 @@
-// The function-graph loader (OpenFunctionFile) and its writer.
+// The function-graph loader (openFunctionFile) and its writer.
 //
 // Input: the bytes of a .fun file. Loading plots at most one function per stored
-// entry; the functions it plotted, saved again with SaveAllFunctions, load back as
+// entry; the functions it plotted, saved again with saveAllFunctions, load back as
 // the same list, as far as a file can hold them: a line break inside an entry is
 // written as a blank, blanks around an entry are not read back, and rows that do not
 // survive the GBK round trip or exceed the 254 bytes a value can hold are left out.
@@ -44,15 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::putFile(path, data, size);
 
     FakeFunctionTarget loaded;
-    OpenFunctionFile(path, loaded);
+    openFunctionFile(path, loaded);
     const qsizetype entries = ProfileFile(path).keys(QStringLiteral("Image")).size();
     fuzz::require(loaded.log.size() <= 2 * (entries + 1), "more functions plotted than stored");
 
     const QString copy = fuzz::scratchFile(QStringLiteral("copy.fun"));
     QFile::remove(copy);
-    fuzz::require(SaveAllFunctions(copy, loaded), "saving into a fresh file failed");
+    fuzz::require(saveAllFunctions(copy, loaded), "saving into a fresh file failed");
     FakeFunctionTarget reloaded;
-    OpenFunctionFile(copy, reloaded);
+    openFunctionFile(copy, reloaded);
     if (fileCanHold(loaded.rows))
         fuzz::require(reloaded.rows == asReadBack(loaded.rows),
                       "saved functions do not load back the same");

@@ -30,7 +30,7 @@ private:
 
 void show(const ReportLines& lines)
 {
-    const std::string text = ResultText(lines);
+    const std::string text = resultText(lines);
     fuzz::require(text.size() >= 2 * lines.size(), "result text shorter than its line breaks");
 }
 
@@ -39,13 +39,13 @@ void show(const ReportLines& lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     engine::Engine engine;
-    engine.AddUserConstant("Pi", "3.14159265358979");
+    engine.addUserConstant("Pi", "3.14159265358979");
     Texts texts(fuzz::lines(data, size));
 
-    show(TwoPointDistanceReport(engine, {texts.next(), texts.next(), texts.next(), texts.next()}));
-    show(PointLineReport(engine,
+    show(twoPointDistanceReport(engine, {texts.next(), texts.next(), texts.next(), texts.next()}));
+    show(pointLineReport(engine,
                          {texts.next(), texts.next(), texts.next(), texts.next(), texts.next()}));
-    show(TwoLinesReport(engine, {texts.next(), texts.next(), texts.next(), texts.next(),
+    show(twoLinesReport(engine, {texts.next(), texts.next(), texts.next(), texts.next(),
                                  texts.next(), texts.next()}));
     LineCurveReport report;
     for (int round = 0; round < 2; ++round) {

@@ -67,11 +67,11 @@ void checkOnePassReadings(const QString& path, const ProfileFile& file)
         const QList<ProfileEntry> entries = file.entries(section);
         for (const QString& prefix : {QStringLiteral("Function"), QStringLiteral("ConstName"),
                                       QStringLiteral("ConstValue")})
-            for (const auto& [number, value] : NumberedValues(entries, prefix))
+            for (const auto& [number, value] : numberedValues(entries, prefix))
                 fuzz::require(value == file.read(section, prefix + QString::number(number)),
                               "a numbered value differs from what its key reads");
     }
-    if (const std::optional<QList<NamedValue>> constants = Settings(path).SavedConstants())
+    if (const std::optional<QList<NamedValue>> constants = Settings(path).savedConstants())
         for (const NamedValue& constant : *constants)
             fuzz::require(!constant.name.isEmpty() || !constant.value.isEmpty(),
                           "an empty position counted as a saved constant");

@@ -21,7 +21,7 @@ bool endsWithFun(const std::string& path)
 
 } // namespace
 
-std::string FunctionFileArgument(const std::string& argument)
+std::string functionFileArgument(const std::string& argument)
 {
     std::string path = argument;
     if (path.size() >= 2 && path.front() == '"' && path.back() == '"')
@@ -29,7 +29,7 @@ std::string FunctionFileArgument(const std::string& argument)
     return endsWithFun(path) ? path : std::string();
 }
 
-std::string UsageText()
+std::string usageText()
 {
     return "用法 / Usage:\n"
            "  orvane [FILE.fun]                         start the program, opening FILE.fun\n"
@@ -42,7 +42,7 @@ std::string UsageText()
            "  --help                                    show this text\n";
 }
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine cl;
     auto fail = [&cl](std::string message) {
@@ -67,7 +67,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (a == "--x" || a == "--y") {
             if (!value(v))
                 return fail(a + " needs a value");
-            const std::optional<double> number = NumberText::ParseNumber(v);
+            const std::optional<double> number = NumberText::parseNumber(v);
             if (!number)
                 return fail(a + " needs a number, not \"" + v + "\"");
             (a == "--x" ? cl.x : cl.y) = *number;
@@ -92,9 +92,9 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
         } else if (a == "--size" || a == "--px" || a == "--scale") {
             if (!value(v))
                 return fail(a + " needs a whole number");
-            const std::optional<double> number = NumberText::ParseNumber(v);
+            const std::optional<double> number = NumberText::parseNumber(v);
             const std::optional<std::int32_t> whole =
-                number ? NumberText::ToInt32(*number) : std::nullopt;
+                number ? NumberText::toInt32(*number) : std::nullopt;
             if (!whole || *whole != *number)
                 return fail(a + " needs a whole number, not \"" + v + "\"");
             if (a == "--size") {
@@ -114,7 +114,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& arguments)
             return fail("unknown option " + a);
         } else if (cl.functionFile.empty()) {
             // Like the original launcher: anything not ending in "fun" is ignored.
-            cl.functionFile = FunctionFileArgument(a);
+            cl.functionFile = functionFileArgument(a);
         }
     }
     if (cl.mode == CommandLine::Mode::Render && cl.outputImage.empty())

@@ -26,11 +26,11 @@ struct CommandLine {
     std::string error;                                    // set when the words are off
 };
 
-CommandLine ParseCommandLine(const std::vector<std::string>& arguments);
-std::string UsageText();
+CommandLine parseCommandLine(const std::vector<std::string>& arguments);
+std::string usageText();
 
 // The positional argument as a function-graph path: one pair of surrounding double
 // quotes removed; empty when it does not end in "fun" (any case).
-std::string FunctionFileArgument(const std::string& argument);
+std::string functionFileArgument(const std::string& argument);
 
 } // namespace orvane

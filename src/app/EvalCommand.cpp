@@ -17,7 +17,7 @@ namespace {
 void installConstant(engine::Engine& engine, const std::string& name, const std::string& value,
                      std::ostream& err)
 {
-    const engine::Outcome outcome = engine.AddUserConstant(name, value);
+    const engine::Outcome outcome = engine.addUserConstant(name, value);
     if (!outcome.message.empty()) err << name << ": " << outcome.message << '\n';
 }
 
@@ -34,15 +34,15 @@ void installStartConstants(engine::Engine& engine, const CommandLine& commandLin
 {
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    const Settings settings(ResolveSettingsPath(programFolder(), overridePath));
-    const QList<NamedValue> constants = settings.SavedConstants().value_or(DefaultConstants());
+    const Settings settings(resolveSettingsPath(programFolder(), overridePath));
+    const QList<NamedValue> constants = settings.savedConstants().value_or(defaultConstants());
     for (const NamedValue& constant : constants)
         installConstant(engine, constant.name.toStdString(), constant.value.toStdString(), err);
 }
 
 } // namespace
 
-int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
     engine::Engine engine;
     installStartConstants(engine, commandLine, err);
@@ -53,13 +53,13 @@ int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostre
     std::optional<engine::UnknownBinding> y;
     if (commandLine.x) x.emplace(engine, engine::Unknown::X, *commandLine.x);
     if (commandLine.y) y.emplace(engine, engine::Unknown::Y, *commandLine.y);
-    const double result = engine.Evaluate(commandLine.expression);
+    const double result = engine.evaluate(commandLine.expression);
 
     if (result == ErrorValue) {
         out << "Error\n";
         return 1;
     }
-    out << NumberText::GeneralForm(result) << '\n';
+    out << NumberText::generalForm(result) << '\n';
     return 0;
 }
 

@@ -8,6 +8,6 @@ namespace orvane {
 
 // Runs `orvane --eval`: installs the constants, binds the unknowns, prints the value
 // in the general form or "Error". Returns the exit status (0 value, 1 Error).
-int RunEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
+int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err);
 
 } // namespace orvane

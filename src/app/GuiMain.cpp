@@ -38,7 +38,7 @@ long long residentKilobytes()
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
         if (line.rfind("VmRSS:", 0) == 0)
-            return static_cast<long long>(NumberText::LeadingNumber(line.substr(6)));
+            return static_cast<long long>(NumberText::leadingNumber(line.substr(6)));
     return -1;
 }
 
@@ -47,17 +47,17 @@ long long residentKilobytes()
 int reportStartup()
 {
     QCoreApplication::processEvents();
-    std::cout << "startup-probe rss-kb " << NumberText::IntegerText(residentKilobytes())
+    std::cout << "startup-probe rss-kb " << NumberText::integerText(residentKilobytes())
               << std::endl;
     return 0;
 }
 
 } // namespace
 
-int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
+int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
 {
     QApplication app(argc, argv);
-    SetApplicationIdentity(QStringLiteral(ORVANE_APP_ID));
+    setApplicationIdentity(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/orvane/app/orvane.svg")));
     QTranslator translator;
     loadChineseQtTexts(app, translator);
@@ -69,20 +69,20 @@ int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
     const QString programFolder = QApplication::applicationDirPath();
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    Settings settings(ResolveSettingsPath(programFolder, overridePath));
+    Settings settings(resolveSettingsPath(programFolder, overridePath));
 
-    MainWindow mainWindow(services, settings, HelpFilePath(programFolder));
-    Main(mainWindow, QString::fromStdString(commandLine.functionFile));
+    MainWindow mainWindow(services, settings, helpFilePath(programFolder));
+    startProgram(mainWindow, QString::fromStdString(commandLine.functionFile));
     if (startupProbe) return reportStartup();
     return app.exec();
 }
 
-int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
+int runHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     // Pictures need fonts and images, never a widget.
     QGuiApplication app(argc, argv);
-    return RunRenderCommand(commandLine, std::cerr);
+    return runRenderCommand(commandLine, std::cerr);
 }
 
 } // namespace orvane

@@ -9,9 +9,9 @@ namespace orvane {
 // With `startupProbe` it ends once the window is up and painted instead, after printing
 // "startup-probe rss-kb N" (resident memory) on standard output, for the start-up
 // benchmark.
-int RunGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe = false);
+int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe = false);
 
 // `orvane --render`: an offscreen application around the render command.
-int RunHeadlessRender(int& argc, char** argv, const CommandLine& commandLine);
+int runHeadlessRender(int& argc, char** argv, const CommandLine& commandLine);
 
 } // namespace orvane

@@ -53,11 +53,11 @@ public:
                       : kind_ == PlotKind::X ? KindFunctionX
                                              : KindPolar;
         record.Color = settings_.randomCurveColours
-                           ? RandomCurveColour([this] { return environment_.nextRandom(); })
+                           ? randomCurveColour([this] { return environment_.nextRandom(); })
                            : settings_.lineColour;
         record.Width = std::int16_t(std::max(1, settings_.lineWidth));
         const double smoothness = leadingNumber(settings_.smoothnessText);
-        record.Smoothness = StepFromSmoothness(smoothness) ? smoothness : 100;
+        record.Smoothness = stepFromSmoothness(smoothness) ? smoothness : 100;
         record.RangeMin = -10;
         record.RangeMax = 10;
 
@@ -65,7 +65,7 @@ public:
         request.expression = toStdString(expression(kind_));
         request.rangeMin = record.RangeMin;
         request.rangeMax = record.RangeMax;
-        request.step = StepFromSmoothness(record.Smoothness).value_or(0.01);
+        request.step = stepFromSmoothness(record.Smoothness).value_or(0.01);
         request.colour = record.Color;
         request.width = record.Width;
         const int row = plots_.rowOf(text);
@@ -85,7 +85,7 @@ private:
 
 } // namespace
 
-int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
+int runRenderCommand(const CommandLine& commandLine, std::ostream& err)
 {
     const QString input = QString::fromStdString(commandLine.renderFile);
     const QString output = QString::fromStdString(commandLine.outputImage);
@@ -104,22 +104,22 @@ int RunRenderCommand(const CommandLine& commandLine, std::ostream& err)
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
     const Settings settings(
-        ResolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
-    PlotterPanel::StartupSettings plotterSettings = PlotterSettingsFrom(settings);
+        resolveSettingsPath(QCoreApplication::applicationDirPath(), overridePath));
+    PlotterPanel::StartupSettings plotterSettings = plotterSettingsFrom(settings);
     if (commandLine.axisSize) plotterSettings.size = *commandLine.axisSize;
     engine::Engine engine;
-    for (const NamedValue& constant : settings.SavedConstants().value_or(DefaultConstants()))
-        engine.AddUserConstant(toStdString(constant.name), toStdString(constant.value));
+    for (const NamedValue& constant : settings.savedConstants().value_or(defaultConstants()))
+        engine.addUserConstant(toStdString(constant.name), toStdString(constant.value));
 
     PadDocument document;
     PlotterDocument plots(document);
     plots.newAxisSize({plotterSettings.axisColour, plotterSettings.size, 9});
     DesktopEnvironment environment;
     FilePlotter plotter(plots, plotterSettings, environment, engine);
-    OpenFunctionFile(input, plotter);
+    openFunctionFile(input, plotter);
 
     const QSize size(commandLine.pixels, commandLine.pixels);
-    if (!WritePicture(output, document, size, commandLine.scale)) {
+    if (!writePicture(output, document, size, commandLine.scale)) {
         err << "orvane: cannot write " << commandLine.outputImage << '\n';
         return 1;
     }

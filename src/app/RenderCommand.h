@@ -10,6 +10,6 @@ namespace orvane {
 // plotter's own code into a pad document and writes its picture (PNG, BMP, SVG or PDF
 // by the extension; a PNG at --scale). Builds no widget; the settings file is read,
 // never written. Needs a QGuiApplication.
-int RunRenderCommand(const CommandLine& commandLine, std::ostream& err);
+int runRenderCommand(const CommandLine& commandLine, std::ostream& err);
 
 } // namespace orvane

@@ -26,19 +26,19 @@ int main(int argc, char* argv[])
     const bool startupProbe = probe != arguments.end();
     if (startupProbe)
         arguments.erase(probe);
-    const orvane::CommandLine commandLine = orvane::ParseCommandLine(arguments);
+    const orvane::CommandLine commandLine = orvane::parseCommandLine(arguments);
     if (!commandLine.error.empty()) {
-        std::cerr << "orvane: " << commandLine.error << "\n\n" << orvane::UsageText();
+        std::cerr << "orvane: " << commandLine.error << "\n\n" << orvane::usageText();
         return 2;
     }
     switch (commandLine.mode) {
     case orvane::CommandLine::Mode::Help:
-        std::cout << orvane::UsageText();
+        std::cout << orvane::usageText();
         return 0;
     case orvane::CommandLine::Mode::Eval:
-        return orvane::RunEvalCommand(commandLine, std::cout, std::cerr);
+        return orvane::runEvalCommand(commandLine, std::cout, std::cerr);
     case orvane::CommandLine::Mode::Render:
-        return orvane::RunHeadlessRender(argc, argv, commandLine);
+        return orvane::runHeadlessRender(argc, argv, commandLine);
     case orvane::CommandLine::Mode::Gui:
         break;
     }
@@ -47,5 +47,5 @@ int main(int argc, char* argv[])
                      "(use --render FILE.fun --out IMAGE to draw without one)\n";
         return 1;
     }
-    return orvane::RunGui(argc, argv, commandLine, startupProbe);
+    return orvane::runGui(argc, argv, commandLine, startupProbe);
 }

@@ -45,13 +45,13 @@ constexpr std::size_t LongestName = 6;
 bool rootOfOneMinusSquare(double a, double& r)
 {
     double square = 0;
-    if (!Power(a, 2, square)) return false;
-    return Power(1 - square, 0.5, r);
+    if (!power(a, 2, square)) return false;
+    return power(1 - square, 0.5, r);
 }
 
 } // namespace
 
-Function Lookup(std::string_view name)
+Function lookup(std::string_view name)
 {
     while (!name.empty() && name.front() == ' ')
         name.remove_prefix(1);
@@ -66,7 +66,7 @@ Function Lookup(std::string_view name)
     return Function::None;
 }
 
-bool Power(double base, double exponent, double& result)
+bool power(double base, double exponent, double& result)
 {
     if (base == 0 && exponent == 0) {
         result = 1;
@@ -78,7 +78,7 @@ bool Power(double base, double exponent, double& result)
     return finite(result);
 }
 
-bool Apply(Function f, double a, double& result)
+bool apply(Function f, double a, double& result)
 {
     double r = 0;
     switch (f) {

@@ -32,18 +32,18 @@ enum class Function : std::uint8_t {
 };
 
 // The function of a name (blanks around it ignored, any case); None outside the table.
-Function Lookup(std::string_view name);
+Function lookup(std::string_view name);
 
 // f(a). False on a domain error, an overflow or Function::None.
-bool Apply(Function f, double a, double& result);
+bool apply(Function f, double a, double& result);
 
 // base ^ exponent: 0^0 = 1, a negative base needs an integral exponent, 0 to a negative
 // power and overflow fail.
-bool Power(double base, double exponent, double& result);
+bool power(double base, double exponent, double& result);
 
 // The unary sign as the evaluator applies it: a multiplication by +1 or -1 (never a
 // plain negation, which would treat the sign bit of a NaN differently).
-inline double ApplySign(double sign, double v)
+inline double applySign(double sign, double v)
 {
     return sign * v;
 }

@@ -84,7 +84,7 @@ public:
 
     // Runs the steps on `registers` (registerCount() of them, the unknowns, names and
     // numbers filled in). Returns the index of the step that failed, or size().
-    std::size_t Run(double* registers) const;
+    std::size_t run(double* registers) const;
     // Where reading stops when step `step` fails, its registers as the run left them.
     int stepPosition(std::size_t step, const double* registers) const;
     // The register of the result after a run that did not fail.

@@ -32,9 +32,9 @@ std::string_view trimSpaces(std::string_view s)
 
 bool followsNameRule(std::string_view name)
 {
-    if (name.empty() || !ExpressionSyntax::IsLetter(name.front())) return false;
+    if (name.empty() || !ExpressionSyntax::isLetter(name.front())) return false;
     for (const char c : name.substr(1))
-        if (!ExpressionSyntax::IsNameChar(c)) return false;
+        if (!ExpressionSyntax::isNameChar(c)) return false;
     return true;
 }
 
@@ -66,17 +66,17 @@ const ConstantTable::Constant* ConstantTable::findByName(std::string_view name) 
     return nullptr;
 }
 
-void ConstantTable::Add(std::string_view name, double value)
+void ConstantTable::add(std::string_view name, double value)
 {
     Unknown unknown{};
     if (unknownOf(name, unknown)) {
         // A bound unknown keeps its value.
-        if (!IsBound(unknown)) Bind(unknown, value);
+        if (!isBound(unknown)) bind(unknown, value);
         return;
     }
     const std::string_view n = trimSpaces(name);
     if (!followsNameRule(n) || findByName(n) ||
-        BuiltinFunctions::Lookup(n) != BuiltinFunctions::Function::None)
+        BuiltinFunctions::lookup(n) != BuiltinFunctions::Function::None)
         return;
     std::string key(n);
     for (char& c : key)
@@ -85,11 +85,11 @@ void ConstantTable::Add(std::string_view name, double value)
     ++version_;
 }
 
-void ConstantTable::Remove(std::string_view name)
+void ConstantTable::remove(std::string_view name)
 {
     Unknown unknown{};
     if (unknownOf(name, unknown)) {
-        Release(unknown);
+        release(unknown);
         return;
     }
     const Constant* c = findByName(name);
@@ -98,12 +98,12 @@ void ConstantTable::Remove(std::string_view name)
     ++version_;
 }
 
-bool ConstantTable::Lookup(std::string_view name, double& value) const
+bool ConstantTable::lookup(std::string_view name, double& value) const
 {
     Unknown unknown{};
     if (unknownOf(name, unknown)) {
-        if (!IsBound(unknown)) return false;
-        value = ValueOf(unknown);
+        if (!isBound(unknown)) return false;
+        value = valueOf(unknown);
         return true;
     }
     const Constant* c = findByName(name);
@@ -112,18 +112,18 @@ bool ConstantTable::Lookup(std::string_view name, double& value) const
     return true;
 }
 
-bool ConstantTable::Exists(std::string_view name) const
+bool ConstantTable::exists(std::string_view name) const
 {
     double ignored = 0;
-    return Lookup(name, ignored);
+    return lookup(name, ignored);
 }
 
-std::size_t ConstantTable::Count() const
+std::size_t ConstantTable::count() const
 {
-    return constants_.size() + std::size_t(IsBound(Unknown::X)) + std::size_t(IsBound(Unknown::Y));
+    return constants_.size() + std::size_t(isBound(Unknown::X)) + std::size_t(isBound(Unknown::Y));
 }
 
-const double* ConstantTable::Find(std::string_view key) const
+const double* ConstantTable::find(std::string_view key) const
 {
     for (const Constant& c : constants_)
         if (c.key == key) return &c.value;

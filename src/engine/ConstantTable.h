@@ -18,23 +18,23 @@ class ConstantTable {
 public:
     // Refuses (silently) a name outside the name rule (a letter, then letters, digits
     // and "_"), a function name and a name in the table already, whose value stays.
-    void Add(std::string_view name, double value);
-    void Remove(std::string_view name);
-    bool Lookup(std::string_view name, double& value) const;
-    bool Exists(std::string_view name) const;
+    void add(std::string_view name, double value);
+    void remove(std::string_view name);
+    bool lookup(std::string_view name, double& value) const;
+    bool exists(std::string_view name) const;
     // Named constants plus bound unknowns.
-    std::size_t Count() const;
+    std::size_t count() const;
 
-    bool IsBound(Unknown unknown) const { return unknowns_[index(unknown)].bound; }
-    double ValueOf(Unknown unknown) const { return unknowns_[index(unknown)].value; }
-    void Bind(Unknown unknown, double value) { unknowns_[index(unknown)] = {true, value}; }
-    void Release(Unknown unknown) { unknowns_[index(unknown)].bound = false; }
+    bool isBound(Unknown unknown) const { return unknowns_[index(unknown)].bound; }
+    double valueOf(Unknown unknown) const { return unknowns_[index(unknown)].value; }
+    void bind(Unknown unknown, double value) { unknowns_[index(unknown)] = {true, value}; }
+    void release(Unknown unknown) { unknowns_[index(unknown)].bound = false; }
 
     // Where the value of an upper-case key other than X and Y lives; null when absent.
-    // Valid while Version() stays the same.
-    const double* Find(std::string_view key) const;
+    // Valid while version() stays the same.
+    const double* find(std::string_view key) const;
     // Changes whenever a name other than the unknowns is added or removed.
-    std::uint64_t Version() const { return version_; }
+    std::uint64_t version() const { return version_; }
 
 private:
     struct Constant {

@@ -26,7 +26,7 @@ std::string trimmedUpper(std::string_view name)
 }
 
 // The function names that the constant check refuses by name; the others of the
-// function table pass it and are then silently refused by AddConstant.
+// function table pass it and are then silently refused by addConstant.
 constexpr std::array<std::string_view, 15> RefusedFunctionNames = {
     "ABS", "ACG", "ACS", "ATN", "ASN", "COS", "CSC", "EXP",
     "FIX", "INT", "LOG", "SEC", "SIN", "SQR", "TAN"};
@@ -105,12 +105,12 @@ struct RunFrame {
     {
         program = p.weak_from_this().lock();
         key = program ? &p : nullptr; // a program no one shares is prepared every time
-        version = table.Version();
+        version = table.version();
         registers.assign(p.registerCount(), 0.0);
         missingName = 0;
         const auto& names = p.names();
         for (std::size_t i = 0; i < names.size(); ++i) {
-            const double* value = table.Find(names[i]);
+            const double* value = table.find(names[i]);
             registers[CompiledExpression::FirstNameRegister + i] =
                 value ? takenIn(*value) : std::numeric_limits<double>::quiet_NaN();
             if (!value) missingName = earlier(missingName, p.namePosition(i));
@@ -152,28 +152,28 @@ double Engine::run(const CompiledExpression& program, const Unknown* free, doubl
 {
     State& s = *state_;
     RunFrame& frame = s.frame;
-    if (&program != frame.key || frame.version != s.table.Version())
+    if (&program != frame.key || frame.version != s.table.version())
         frame.prepare(program, s.table);
     double* r = frame.registers.data();
     int missing = frame.missingName;
     if (frame.usesX) {
         if (free && *free == Unknown::X)
             r[CompiledExpression::XRegister] = takenIn(value);
-        else if (s.table.IsBound(Unknown::X))
-            r[CompiledExpression::XRegister] = takenIn(s.table.ValueOf(Unknown::X));
+        else if (s.table.isBound(Unknown::X))
+            r[CompiledExpression::XRegister] = takenIn(s.table.valueOf(Unknown::X));
         else
             missing = earlier(missing, program.xPosition());
     }
     if (frame.usesY) {
         if (free && *free == Unknown::Y)
             r[CompiledExpression::YRegister] = takenIn(value);
-        else if (s.table.IsBound(Unknown::Y))
-            r[CompiledExpression::YRegister] = takenIn(s.table.ValueOf(Unknown::Y));
+        else if (s.table.isBound(Unknown::Y))
+            r[CompiledExpression::YRegister] = takenIn(s.table.valueOf(Unknown::Y));
         else
             missing = earlier(missing, program.yPosition());
     }
 
-    const std::size_t failed = program.Run(r);
+    const std::size_t failed = program.run(r);
     if (failed == frame.steps && missing == 0) {
         s.lastPosition = frame.successPosition;
         return r[frame.result];
@@ -190,92 +190,92 @@ double Engine::evaluateAt(Unknown unknown, const CompiledExpression& program, do
     // The quick way for point after point of a curve: the registers ready, the unknown
     // free (the binding lives in its register for this run only), nothing else needed.
     const bool quick = unknown == Unknown::X ? frame.onlyX : frame.onlyY;
-    if (quick && &program == frame.key && frame.version == s.table.Version() &&
-        !s.table.IsBound(unknown)) {
+    if (quick && &program == frame.key && frame.version == s.table.version() &&
+        !s.table.isBound(unknown)) {
         double* r = frame.registers.data();
         r[unknown == Unknown::X ? CompiledExpression::XRegister : CompiledExpression::YRegister] =
             takenIn(value);
-        if (ProgramRunner::RunSteps(program.steps().data(), frame.steps, r) == frame.steps) {
+        if (ProgramRunner::runSteps(program.steps().data(), frame.steps, r) == frame.steps) {
             s.lastPosition = frame.successPosition;
             return r[frame.result];
         }
     }
     // An unknown that is bound already keeps its value.
-    if (s.table.IsBound(unknown)) return run(program, nullptr, 0);
+    if (s.table.isBound(unknown)) return run(program, nullptr, 0);
     return run(program, &unknown, value);
 }
 
-double Engine::Evaluate(std::string_view expression)
+double Engine::evaluate(std::string_view expression)
 {
-    return Evaluate(*Compile(expression));
+    return evaluate(*compile(expression));
 }
 
-std::shared_ptr<const CompiledExpression> Engine::Compile(std::string_view expression)
+std::shared_ptr<const CompiledExpression> Engine::compile(std::string_view expression)
 {
     return state_->programs.get(expression);
 }
 
-double Engine::Evaluate(const CompiledExpression& program)
+double Engine::evaluate(const CompiledExpression& program)
 {
     return run(program, nullptr, 0);
 }
 
-int Engine::LastErrorPosition() const
+int Engine::lastErrorPosition() const
 {
     return state_->lastPosition;
 }
 
-double Engine::EvaluateAtX(std::string_view expression, double x)
+double Engine::evaluateAtX(std::string_view expression, double x)
 {
-    return evaluateAt(Unknown::X, *Compile(expression), x);
+    return evaluateAt(Unknown::X, *compile(expression), x);
 }
 
-double Engine::EvaluateAtX(const CompiledExpression& program, double x)
+double Engine::evaluateAtX(const CompiledExpression& program, double x)
 {
     return evaluateAt(Unknown::X, program, x);
 }
 
-double Engine::EvaluateAtY(std::string_view expression, double y)
+double Engine::evaluateAtY(std::string_view expression, double y)
 {
-    return evaluateAt(Unknown::Y, *Compile(expression), y);
+    return evaluateAt(Unknown::Y, *compile(expression), y);
 }
 
-double Engine::EvaluateAtY(const CompiledExpression& program, double y)
+double Engine::evaluateAtY(const CompiledExpression& program, double y)
 {
     return evaluateAt(Unknown::Y, program, y);
 }
 
-void Engine::AddConstant(std::string_view name, double value)
+void Engine::addConstant(std::string_view name, double value)
 {
-    state_->table.Add(name, value);
+    state_->table.add(name, value);
 }
 
-void Engine::RemoveConstant(std::string_view name)
+void Engine::removeConstant(std::string_view name)
 {
-    state_->table.Remove(name);
+    state_->table.remove(name);
 }
 
-bool Engine::LookupConstant(std::string_view name, double& value) const
+bool Engine::lookupConstant(std::string_view name, double& value) const
 {
-    return state_->table.Lookup(name, value);
+    return state_->table.lookup(name, value);
 }
 
-bool Engine::ConstantExists(std::string_view name) const
+bool Engine::constantExists(std::string_view name) const
 {
-    return state_->table.Exists(name);
+    return state_->table.exists(name);
 }
 
-std::size_t Engine::ConstantCount() const
+std::size_t Engine::constantCount() const
 {
-    return state_->table.Count();
+    return state_->table.count();
 }
 
-const ConstantTable& Engine::Constants() const
+const ConstantTable& Engine::constants() const
 {
     return state_->table;
 }
 
-Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueText)
+Outcome Engine::addUserConstant(std::string_view name, std::string_view valueText)
 {
     const std::string key = trimmedUpper(name);
     if (key.empty()) return refusal("请输入常数名", MessageIcon::None);
@@ -283,12 +283,12 @@ Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueTex
     if (std::find(RefusedFunctionNames.begin(), RefusedFunctionNames.end(), key) !=
         RefusedFunctionNames.end())
         return refusal(key + "是内定函数名", MessageIcon::Warning);
-    if (NumberText::ReadsAsNumber(name)) return refusal("常数名不能为数字", MessageIcon::Warning);
-    const std::optional<double> value = NumberText::ParseNumber(valueText);
+    if (NumberText::readsAsNumber(name)) return refusal("常数名不能为数字", MessageIcon::Warning);
+    const std::optional<double> value = NumberText::parseNumber(valueText);
     if (!value) return refusal("常数必需为数字", MessageIcon::Warning);
 
     State& s = *state_;
-    s.table.Add(name, *value);
+    s.table.add(name, *value);
     std::string row(name);
     row += " - ";
     row += valueText;
@@ -297,38 +297,38 @@ Outcome Engine::AddUserConstant(std::string_view name, std::string_view valueTex
     return {true, {}, MessageIcon::None};
 }
 
-Outcome Engine::RemoveSelectedConstant(int selectedRow)
+Outcome Engine::removeSelectedConstant(int selectedRow)
 {
     State& s = *state_;
     if (selectedRow < 0) return refusal("请选择常数名", MessageIcon::Warning);
     const auto i = static_cast<std::size_t>(selectedRow);
     if (i >= s.constantRows.size() || i >= s.constantNames.size())
         return refusal("程序出错！", MessageIcon::Error);
-    s.table.Remove(s.constantNames[i]);
+    s.table.remove(s.constantNames[i]);
     s.constantNames.erase(s.constantNames.begin() + static_cast<std::ptrdiff_t>(i));
     s.constantRows.erase(s.constantRows.begin() + static_cast<std::ptrdiff_t>(i));
     return {true, {}, MessageIcon::None};
 }
 
-const std::vector<std::string>& Engine::ConstantNames() const
+const std::vector<std::string>& Engine::constantNames() const
 {
     return state_->constantNames;
 }
 
-const std::vector<std::string>& Engine::ConstantRows() const
+const std::vector<std::string>& Engine::constantRows() const
 {
     return state_->constantRows;
 }
 
 UnknownBinding::UnknownBinding(Engine& engine, Unknown unknown, double value)
-    : engine_(engine), unknown_(unknown), boundHere_(!engine.Constants().IsBound(unknown))
+    : engine_(engine), unknown_(unknown), boundHere_(!engine.constants().isBound(unknown))
 {
-    if (boundHere_) engine_.state_->table.Bind(unknown_, value);
+    if (boundHere_) engine_.state_->table.bind(unknown_, value);
 }
 
 UnknownBinding::~UnknownBinding()
 {
-    if (boundHere_) engine_.state_->table.Release(unknown_);
+    if (boundHere_) engine_.state_->table.release(unknown_);
 }
 
 } // namespace orvane::engine

@@ -35,43 +35,43 @@ public:
     Engine(Engine&& other) noexcept;
     Engine& operator=(Engine&& other) noexcept;
 
-    double Evaluate(std::string_view expression);
+    double evaluate(std::string_view expression);
     // The compiled form of a text, translated on first use and kept by text for later
-    // calls. Evaluating it gives what Evaluate gives for the text, with the constants as
+    // calls. Evaluating it gives what evaluate gives for the text, with the constants as
     // they stand at that moment.
-    std::shared_ptr<const CompiledExpression> Compile(std::string_view expression);
-    double Evaluate(const CompiledExpression& program);
+    std::shared_ptr<const CompiledExpression> compile(std::string_view expression);
+    double evaluate(const CompiledExpression& program);
     // 1-based character position at which the last evaluation stopped (one past the end
     // after a success).
-    int LastErrorPosition() const;
+    int lastErrorPosition() const;
 
     // f(x) at one point: binds x, evaluates, ends the binding (see UnknownBinding).
-    double EvaluateAtX(std::string_view expression, double x);
-    double EvaluateAtX(const CompiledExpression& program, double x);
+    double evaluateAtX(std::string_view expression, double x);
+    double evaluateAtX(const CompiledExpression& program, double x);
     // f(y) at one point, for curves x = f(y).
-    double EvaluateAtY(std::string_view expression, double y);
-    double EvaluateAtY(const CompiledExpression& program, double y);
+    double evaluateAtY(std::string_view expression, double y);
+    double evaluateAtY(const CompiledExpression& program, double y);
 
-    // The table itself, any case, blanks around a name ignored. AddConstant refuses a
+    // The table itself, any case, blanks around a name ignored. addConstant refuses a
     // name outside the name rule, a function name or a name in the table already
     // (silently: the old value stays); "x" and "y" bind the unknowns.
-    void AddConstant(std::string_view name, double value);
-    void RemoveConstant(std::string_view name);
-    bool LookupConstant(std::string_view name, double& value) const;
-    bool ConstantExists(std::string_view name) const;
-    std::size_t ConstantCount() const;
+    void addConstant(std::string_view name, double value);
+    void removeConstant(std::string_view name);
+    bool lookupConstant(std::string_view name, double& value) const;
+    bool constantExists(std::string_view name) const;
+    std::size_t constantCount() const;
 
     // Validates a user constant, installs it and appends its list row.
-    Outcome AddUserConstant(std::string_view name, std::string_view valueText);
+    Outcome addUserConstant(std::string_view name, std::string_view valueText);
     // Removes the constant of list row `selectedRow` (0-based; -1 when nothing is selected).
-    Outcome RemoveSelectedConstant(int selectedRow);
+    Outcome removeSelectedConstant(int selectedRow);
     // Names as typed, one per list row.
-    const std::vector<std::string>& ConstantNames() const;
+    const std::vector<std::string>& constantNames() const;
     // Rows of the constants list: name, " - ", value text.
-    const std::vector<std::string>& ConstantRows() const;
+    const std::vector<std::string>& constantRows() const;
 
     // The table as it stands.
-    const ConstantTable& Constants() const;
+    const ConstantTable& constants() const;
 
 private:
     friend class UnknownBinding;

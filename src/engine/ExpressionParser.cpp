@@ -29,22 +29,22 @@ public:
         skipBlanks();
         Operand v;
         if (!sum(v)) {
-            builder_.FinishFailed();
+            builder_.finishFailed();
         } else if (skipBlanks(), !atEnd()) {
-            builder_.Fail(position());
-            builder_.FinishFailed();
+            builder_.fail(position());
+            builder_.finishFailed();
         } else {
-            builder_.Finish(v);
+            builder_.finish(v);
         }
     }
 
 private:
     bool atEnd() const { return pos_ >= text_.size(); }
-    Operator peek() const { return atEnd() ? NoOperator : OperatorAt(text_[pos_]); }
+    Operator peek() const { return atEnd() ? NoOperator : operatorAt(text_[pos_]); }
 
     void skipBlanks()
     {
-        while (pos_ < text_.size() && IsBlank(text_[pos_]))
+        while (pos_ < text_.size() && isBlank(text_[pos_]))
             ++pos_;
     }
 
@@ -59,7 +59,7 @@ private:
 
     bool fail()
     {
-        builder_.Fail(position());
+        builder_.fail(position());
         return false;
     }
 
@@ -92,7 +92,7 @@ private:
             skipOperator();
             Operand right;
             if (!operand(right)) return false;
-            if (!builder_.Binary(opOf(o), acc, right, position())) return false;
+            if (!builder_.binary(opOf(o), acc, right, position())) return false;
         }
         return true;
     }
@@ -123,7 +123,7 @@ private:
         } else if (!primary(v)) {
             return false;
         }
-        builder_.Sign(sign, v);
+        builder_.sign(sign, v);
         return true;
     }
 
@@ -146,25 +146,25 @@ private:
         if (c >= '0' && c <= '9') {
             std::size_t end = pos_;
             double value = 0;
-            if (!ReadNumber(text_, pos_, end, value)) return fail(); // at the first digit
+            if (!readNumber(text_, pos_, end, value)) return fail(); // at the first digit
             pos_ = end;
             skipBlanks();
-            v = ProgramBuilder::Number(value);
+            v = ProgramBuilder::number(value);
             return true;
         }
-        if (!IsLetter(c)) return fail();
+        if (!isLetter(c)) return fail();
 
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && IsNameChar(text_[pos_]))
+        while (pos_ < text_.size() && isNameChar(text_[pos_]))
             ++pos_;
         const std::string_view name = text_.substr(start, pos_ - start);
         skipBlanks();
         if (peek() != Open) {
-            v = builder_.Name(name, position());
+            v = builder_.name(name, position());
             return true;
         }
         if (!parenthesised(v)) return false;
-        return builder_.Call(BuiltinFunctions::Lookup(name), v, position());
+        return builder_.Call(BuiltinFunctions::lookup(name), v, position());
     }
 
     std::string_view text_;

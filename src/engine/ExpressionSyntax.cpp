@@ -42,23 +42,23 @@ bool readOutOfRange(std::string_view digits, double& value)
 
 } // namespace
 
-bool IsLetter(char c)
+bool isLetter(char c)
 {
     const char u = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
     return u >= 'A' && u <= 'Z';
 }
 
-bool IsNameChar(char c)
+bool isNameChar(char c)
 {
-    return IsLetter(c) || (c >= '0' && c <= '9') || c == '_';
+    return isLetter(c) || (c >= '0' && c <= '9') || c == '_';
 }
 
-Operator OperatorAt(char c)
+Operator operatorAt(char c)
 {
     return static_cast<Operator>(OperatorCodes[static_cast<unsigned char>(c)]);
 }
 
-bool ReadNumber(std::string_view text, std::size_t start, std::size_t& end, double& value)
+bool readNumber(std::string_view text, std::size_t start, std::size_t& end, double& value)
 {
     // Up to 15 digits the value is had exactly on the way: a whole number below 2^53
     // divided by an exact power of ten is the correctly rounded value, which is what

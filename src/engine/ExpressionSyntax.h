@@ -10,20 +10,20 @@ namespace orvane::ExpressionSyntax {
 // the stack.
 inline constexpr int MaxNesting = 1000;
 
-bool IsLetter(char c);
-bool IsNameChar(char c);
-inline bool IsBlank(char c)
+bool isLetter(char c);
+bool isNameChar(char c);
+inline bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
 }
 
 // The operator at a character: 1 to 7 for "+-*/^()", 0 for anything else.
 enum Operator { NoOperator, Plus, Minus, Times, Over, Raise, Open, Close };
-Operator OperatorAt(char c);
+Operator operatorAt(char c);
 
 // Reads the number that starts with the digit at `start`: digits with at most one point
 // ("1." is 1). On success `end` is one past it. False for a second point or a value too
 // large for a double; a value too small for one reads as 0.
-bool ReadNumber(std::string_view text, std::size_t start, std::size_t& end, double& value);
+bool readNumber(std::string_view text, std::size_t start, std::size_t& end, double& value);
 
 } // namespace orvane::ExpressionSyntax

@@ -112,7 +112,7 @@ std::string exponentText(int exponent)
 
 } // namespace
 
-double LeadingNumber(std::string_view text)
+double leadingNumber(std::string_view text)
 {
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
@@ -122,7 +122,7 @@ double LeadingNumber(std::string_view text)
     return convert(text.substr(0, n)).value_or(0);
 }
 
-std::optional<double> ParseNumber(std::string_view text)
+std::optional<double> parseNumber(std::string_view text)
 {
     text = trimBlanks(text);
     const std::size_t n = numberLength(text);
@@ -131,21 +131,21 @@ std::optional<double> ParseNumber(std::string_view text)
     return convert(text);
 }
 
-bool ReadsAsNumber(std::string_view text) { return ParseNumber(text).has_value(); }
+bool readsAsNumber(std::string_view text) { return parseNumber(text).has_value(); }
 
-double RoundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) { return std::nearbyint(value); }
 
-std::optional<std::int16_t> ToInt16(double value)
+std::optional<std::int16_t> toInt16(double value)
 {
-    const double r = RoundHalfEven(value);
+    const double r = roundHalfEven(value);
     if (!(r >= -32768.0 && r <= 32767.0))
         return std::nullopt;
     return static_cast<std::int16_t>(r);
 }
 
-std::optional<std::int32_t> ToInt32(double value)
+std::optional<std::int32_t> toInt32(double value)
 {
-    const double r = RoundHalfEven(value);
+    const double r = roundHalfEven(value);
     if (!(r >= -2147483648.0 && r <= 2147483647.0))
         return std::nullopt;
     return static_cast<std::int32_t>(r);
@@ -195,21 +195,21 @@ std::string generalForm(double value, int significant, int plainDigits)
 
 } // namespace
 
-std::string GeneralForm(double value) { return generalForm(value, 15, 15); }
+std::string generalForm(double value) { return generalForm(value, 15, 15); }
 
-std::string GeneralFormSingle(float value) { return generalForm(value, 7, 7); }
+std::string generalFormSingle(float value) { return generalForm(value, 7, 7); }
 
-std::string LeadingBlank(double value)
+std::string leadingBlank(double value)
 {
-    std::string text = GeneralForm(value);
+    std::string text = generalForm(value);
     if (!text.empty() && text.front() != '-')
         text.insert(text.begin(), ' ');
     return text;
 }
 
-std::string IntegerText(long long value) { return std::to_string(value); }
+std::string integerText(long long value) { return std::to_string(value); }
 
-std::string FormatPattern(double value, std::string_view pattern)
+std::string formatPattern(double value, std::string_view pattern)
 {
     if (!std::isfinite(value))
         return "Error";

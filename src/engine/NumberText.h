@@ -10,34 +10,34 @@ namespace orvane::NumberText {
 
 // The longest leading decimal number of the text (leading blanks skipped; optional
 // sign, digits, decimal point, exponent); 0 when there is none or it overflows.
-double LeadingNumber(std::string_view text);
+double leadingNumber(std::string_view text);
 
 // True when the whole text, blanks around it allowed, is a decimal number: optional
 // sign, digits with an optional point, optional exponent ("1e-3").
-bool ReadsAsNumber(std::string_view text);
+bool readsAsNumber(std::string_view text);
 // The value of such a text; std::nullopt when it does not read as a number.
-std::optional<double> ParseNumber(std::string_view text);
+std::optional<double> parseNumber(std::string_view text);
 
 // Nearest integer, halves to the even neighbour (2.5 -> 2, 3.5 -> 4).
-double RoundHalfEven(double value);
-// RoundHalfEven into a 16-bit integer; std::nullopt when it does not fit.
-std::optional<std::int16_t> ToInt16(double value);
-// RoundHalfEven into a 32-bit integer; std::nullopt when it does not fit.
-std::optional<std::int32_t> ToInt32(double value);
+double roundHalfEven(double value);
+// roundHalfEven into a 16-bit integer; std::nullopt when it does not fit.
+std::optional<std::int16_t> toInt16(double value);
+// roundHalfEven into a 32-bit integer; std::nullopt when it does not fit.
+std::optional<std::int32_t> toInt32(double value);
 
 // Up to 15 significant digits, no trailing zeros, exponent form below 1E-4 and from
 // 1E+15 ("1E+15", "1.5E-05").
-std::string GeneralForm(double value);
+std::string generalForm(double value);
 // The same for a single-precision value: up to 7 significant digits, exponent form
 // below 1E-4 and from 1E+07 ("1.414214", "1.234568E+07").
-std::string GeneralFormSingle(float value);
-// GeneralForm with a blank in front of non-negative values (" 5", "-5", " 0").
-std::string LeadingBlank(double value);
+std::string generalFormSingle(float value);
+// generalForm with a blank in front of non-negative values (" 5", "-5", " 0").
+std::string leadingBlank(double value);
 // Integers written plainly, for settings values and list positions.
-std::string IntegerText(long long value);
+std::string integerText(long long value);
 // A fixed pattern of digit placeholders such as "#0.00#", "0#.0000#" or
 // "#0.0############": "0" is a digit always shown, "#" a digit shown when needed.
 // Rounds half away from zero on the 15-digit decimal form of the value.
-std::string FormatPattern(double value, std::string_view pattern);
+std::string formatPattern(double value, std::string_view pattern);
 
 } // namespace orvane::NumberText

@@ -27,7 +27,7 @@ bool fold(CompiledExpression::Op op, double left, double right, double& r)
         r = left / right;
         break;
     default:
-        return BuiltinFunctions::Power(left, right, r);
+        return BuiltinFunctions::power(left, right, r);
     }
     return std::isfinite(r);
 }
@@ -41,7 +41,7 @@ std::uint64_t bitsOf(double v)
 
 } // namespace
 
-ProgramBuilder::Operand ProgramBuilder::Name(std::string_view name, int position)
+ProgramBuilder::Operand ProgramBuilder::name(std::string_view name, int position)
 {
     std::string key(name);
     for (char& c : key)
@@ -121,12 +121,12 @@ void ProgramBuilder::emit(Op op, Function function, std::uint32_t result, std::u
     out_.innerPositions_.push_back(0);
 }
 
-bool ProgramBuilder::Binary(Op op, Operand& left, const Operand& right, int position)
+bool ProgramBuilder::binary(Op op, Operand& left, const Operand& right, int position)
 {
     if (left.isNumber && right.isNumber) {
         double r = 0;
         if (!fold(op, left.number, right.number, r)) {
-            Fail(position);
+            fail(position);
             return false;
         }
         left.number = r;
@@ -199,10 +199,10 @@ bool ProgramBuilder::fuseAfterProductOrQuotient(Op op, std::uint32_t a, std::uin
     return true;
 }
 
-void ProgramBuilder::Sign(double sign, Operand& value)
+void ProgramBuilder::sign(double sign, Operand& value)
 {
     if (value.isNumber) {
-        value.number = BuiltinFunctions::ApplySign(sign, value.number);
+        value.number = BuiltinFunctions::applySign(sign, value.number);
     } else if (sign < 0) {
         // The sign comes from a register: a constant -1 would let the compiler negate.
         const std::uint32_t a = value.reg;
@@ -217,13 +217,13 @@ void ProgramBuilder::Sign(double sign, Operand& value)
 bool ProgramBuilder::Call(Function function, Operand& argument, int position)
 {
     if (function == Function::None) {
-        Fail(position);
+        fail(position);
         return false;
     }
     if (argument.isNumber) {
         double r = 0;
-        if (!BuiltinFunctions::Apply(function, argument.number, r)) {
-            Fail(position);
+        if (!BuiltinFunctions::apply(function, argument.number, r)) {
+            fail(position);
             return false;
         }
         argument.number = r;
@@ -238,7 +238,7 @@ bool ProgramBuilder::Call(Function function, Operand& argument, int position)
     return true;
 }
 
-void ProgramBuilder::Fail(int position)
+void ProgramBuilder::fail(int position)
 {
     emit(Op::Fail, Function::None, 0, 0, 0, position);
 }
@@ -258,13 +258,13 @@ std::uint32_t ProgramBuilder::finalRegister(std::uint32_t reg) const
     }
 }
 
-void ProgramBuilder::Finish(const Operand& result)
+void ProgramBuilder::finish(const Operand& result)
 {
     out_.result_ = registerOf(result);
-    FinishFailed();
+    finishFailed();
 }
 
-void ProgramBuilder::FinishFailed()
+void ProgramBuilder::finishFailed()
 {
     for (CompiledExpression::Instruction& in : out_.code_) {
         in.result = finalRegister(in.result);

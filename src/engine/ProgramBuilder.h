@@ -24,24 +24,24 @@ public:
 
     explicit ProgramBuilder(CompiledExpression& out) : out_(out) {}
 
-    static Operand Number(double value) { return {true, value, 0}; }
+    static Operand number(double value) { return {true, value, 0}; }
     // The value of a name (x, y or another), first met at `position`.
-    Operand Name(std::string_view name, int position);
+    Operand name(std::string_view name, int position);
 
     // left (op) right, op one of Add to Power. False (and a failing step) when the two
     // are numbers and the step fails on them.
-    bool Binary(Op op, Operand& left, const Operand& right, int position);
+    bool binary(Op op, Operand& left, const Operand& right, int position);
     // The sign "-" or "+" in front of a factor.
-    void Sign(double sign, Operand& value);
+    void sign(double sign, Operand& value);
     // f(argument) into `argument`. False (and a failing step) when the function is
     // unknown, or when the argument is a number and the function fails on it.
     bool Call(Function function, Operand& argument, int position);
     // A step that fails whatever the constants hold; reading ends at `position`.
-    void Fail(int position);
+    void fail(int position);
     // The program is complete, with `result` its value.
-    void Finish(const Operand& result);
+    void finish(const Operand& result);
     // The program ended in a failure.
-    void FinishFailed();
+    void finishFailed();
 
 private:
     // Registers are numbered by kind while the program is written, and renumbered in

@@ -2,9 +2,9 @@
 
 namespace orvane {
 
-std::size_t CompiledExpression::Run(double* registers) const
+std::size_t CompiledExpression::run(double* registers) const
 {
-    return ProgramRunner::RunSteps(code_.data(), code_.size(), registers);
+    return ProgramRunner::runSteps(code_.data(), code_.size(), registers);
 }
 
 int CompiledExpression::stepPosition(std::size_t step, const double* r) const

@@ -125,7 +125,7 @@ inline bool sumWithProductOrQuotient(CompiledExpression::Op op, double a, double
 // One pass over the steps. Every step's value must be finite (a division by zero gives an
 // infinity or a NaN, and so do the failures of the power rule); the domains of the other
 // functions are checked by the function itself.
-inline std::size_t RunSteps(const CompiledExpression::Instruction* begin, std::size_t count,
+inline std::size_t runSteps(const CompiledExpression::Instruction* begin, std::size_t count,
                             double* r)
 {
     using Op = CompiledExpression::Op;
@@ -150,7 +150,7 @@ inline std::size_t RunSteps(const CompiledExpression::Instruction* begin, std::s
             break;
         case Op::Power: {
             double power = 0;
-            if (!BuiltinFunctions::Power(a, b, power)) return std::size_t(in - begin);
+            if (!BuiltinFunctions::power(a, b, power)) return std::size_t(in - begin);
             v = power;
             break;
         }
@@ -159,7 +159,7 @@ inline std::size_t RunSteps(const CompiledExpression::Instruction* begin, std::s
             break;
         case Op::Negate:
             // A sign is no arithmetic that can fail: the value goes on as it is.
-            r[in->result] = BuiltinFunctions::ApplySign(b, a);
+            r[in->result] = BuiltinFunctions::applySign(b, a);
             continue;
         case Op::Sin:
             v = std::sin(a);
@@ -169,7 +169,7 @@ inline std::size_t RunSteps(const CompiledExpression::Instruction* begin, std::s
             break;
         case Op::Call: {
             double value = 0;
-            if (!BuiltinFunctions::Apply(in->function, a, value)) return std::size_t(in - begin);
+            if (!BuiltinFunctions::apply(in->function, a, value)) return std::size_t(in - begin);
             v = value;
             break;
         }

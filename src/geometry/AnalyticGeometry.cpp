@@ -101,19 +101,19 @@ Chord chord(const Terms& t)
 
 } // namespace
 
-Checked<double> TwoPointDistance(double x1, double x2, double y1, double y2)
+Checked<double> twoPointDistance(double x1, double x2, double y1, double y2)
 {
     return guarded([&] { return sqrt(square(Real(x2) - x1) + square(Real(y2) - y1)).value(); });
 }
 
-Checked<std::string> PointLineDistanceText(engine::Engine& engine, std::string_view x0Text,
+Checked<std::string> pointLineDistanceText(engine::Engine& engine, std::string_view x0Text,
                                            std::string_view y0Text, std::string_view aText,
                                            std::string_view bText, std::string_view cText)
 {
     double values[5];
     const std::string_view texts[5] = {x0Text, y0Text, aText, bText, cText};
     for (int i = 0; i < 5; ++i) {
-        values[i] = engine.Evaluate(texts[i]);
+        values[i] = engine.evaluate(texts[i]);
         if (values[i] == ErrorValue) return Fault::BadInput;
     }
     const Real x0 = values[0], y0 = values[1], a = values[2], b = values[3], c = values[4];
@@ -123,48 +123,48 @@ Checked<std::string> PointLineDistanceText(engine::Engine& engine, std::string_v
     }
     return guarded([&] {
         const Real d = abs(a * x0 + b * y0 + c) / sqrt(square(a) + square(b));
-        return NumberText::FormatPattern(d.value(), "#0.000000000##########");
+        return NumberText::formatPattern(d.value(), "#0.000000000##########");
     });
 }
 
-std::optional<std::string> SlopeNote(const LineAndCurve& lc)
+std::optional<std::string> slopeNote(const LineAndCurve& lc)
 {
     if (lc.b != 0) return std::string("∵b≠0,∴直线的斜率存在,即有");
     if (lc.a != 0) return std::string("∵b=0,∴直线l没有斜率");
     return std::nullopt;
 }
 
-Checked<double> LineCurveA(const LineAndCurve& lc)
+Checked<double> lineCurveA(const LineAndCurve& lc)
 {
     return guarded([&] { return quadraticA(Terms(lc)).value(); });
 }
 
-Checked<double> LineCurveB(const LineAndCurve& lc)
+Checked<double> lineCurveB(const LineAndCurve& lc)
 {
     return guarded([&] { return quadraticB(Terms(lc)).value(); });
 }
 
-Checked<double> LineCurveC(const LineAndCurve& lc)
+Checked<double> lineCurveC(const LineAndCurve& lc)
 {
     return guarded([&] { return quadraticC(Terms(lc)).value(); });
 }
 
-Checked<double> LineCurveDiscriminant(const LineAndCurve& lc)
+Checked<double> lineCurveDiscriminant(const LineAndCurve& lc)
 {
     return guarded([&] { return discriminant(Terms(lc)).value(); });
 }
 
-Checked<Elimination> Eliminate(const LineAndCurve& lc)
+Checked<Elimination> eliminate(const LineAndCurve& lc)
 {
     return guarded([&] { return eliminate(Terms(lc)); });
 }
 
-Checked<Meeting> Meet(const LineAndCurve& lc)
+Checked<Meeting> meet(const LineAndCurve& lc)
 {
     return guarded([&] { return meet(Terms(lc)); });
 }
 
-Checked<Chord> ChordLength(const LineAndCurve& lc)
+Checked<Chord> chordLength(const LineAndCurve& lc)
 {
     return guarded([&] { return chord(Terms(lc)); });
 }

@@ -24,27 +24,27 @@ struct LineAndCurve {
 };
 
 // Distance from (x1, y1) to (x2, y2); note the order of the arguments.
-Checked<double> TwoPointDistance(double x1, double x2, double y1, double y2);
+Checked<double> twoPointDistance(double x1, double x2, double y1, double y2);
 
 // The distance from (x0, y0) to the line a·x + b·y + c = 0, each given as an expression
 // text, formatted with "#0.000000000##########"; “c=0”不能成为直线 (c as typed) when
 // only c is non-zero; empty when a = b = c = 0. A text that fails to evaluate gives
 // Fault::BadInput.
-Checked<std::string> PointLineDistanceText(engine::Engine& engine, std::string_view x0,
+Checked<std::string> pointLineDistanceText(engine::Engine& engine, std::string_view x0,
                                            std::string_view y0, std::string_view a,
                                            std::string_view b, std::string_view c);
 
-// The slope sentence that goes with LineCurveA; nullopt for a = b = 0, where the
+// The slope sentence that goes with lineCurveA; nullopt for a = b = 0, where the
 // sentence of the previous line stands.
-std::optional<std::string> SlopeNote(const LineAndCurve& lc);
+std::optional<std::string> slopeNote(const LineAndCurve& lc);
 
 // qa·t² + qb·t + qc = 0 with t = x when b ≠ 0 (y eliminated) and t = y when b = 0
 // (x eliminated). All three are 0 for a = b = 0.
-Checked<double> LineCurveA(const LineAndCurve& lc);
-Checked<double> LineCurveB(const LineAndCurve& lc);
-Checked<double> LineCurveC(const LineAndCurve& lc);
+Checked<double> lineCurveA(const LineAndCurve& lc);
+Checked<double> lineCurveB(const LineAndCurve& lc);
+Checked<double> lineCurveC(const LineAndCurve& lc);
 // qb² − 4·qa·qc.
-Checked<double> LineCurveDiscriminant(const LineAndCurve& lc);
+Checked<double> lineCurveDiscriminant(const LineAndCurve& lc);
 
 struct Chord {
     double length = 0;
@@ -60,7 +60,7 @@ struct Elimination {
     double qa = 0, qb = 0, qc = 0;
     double delta = 0; // qb² − 4·qa·qc
 };
-Checked<Elimination> Eliminate(const LineAndCurve& lc);
+Checked<Elimination> eliminate(const LineAndCurve& lc);
 
 // Where the line meets the curve, from the eliminated equation in t (x when b ≠ 0, y
 // when b = 0).
@@ -75,10 +75,10 @@ struct Meeting {
     // The roots: (−qb + √Δ)/(2·qa) before (−qb − √Δ)/(2·qa) for two points.
     std::vector<double> t;
 };
-Checked<Meeting> Meet(const LineAndCurve& lc);
+Checked<Meeting> meet(const LineAndCurve& lc);
 
 // Length of the chord that the curve cuts from the line. With b ≠ 0 it needs Δ > 0 and
 // qa ≠ 0 (otherwise a fault); with b = 0 it is 0 when Δ < 0; with a = b = 0 it is 0.
-Checked<Chord> ChordLength(const LineAndCurve& lc);
+Checked<Chord> chordLength(const LineAndCurve& lc);
 
 } // namespace orvane::AnalyticGeometry

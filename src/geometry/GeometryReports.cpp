@@ -18,12 +18,12 @@ constexpr double AnglePi = 3.14159265358979;
 
 std::string general(Real v)
 {
-    return NumberText::GeneralForm(v.value());
+    return NumberText::generalForm(v.value());
 }
 
 std::string pattern(Real v, const char* p)
 {
-    return NumberText::FormatPattern(v.value(), p);
+    return NumberText::formatPattern(v.value(), p);
 }
 
 std::string point(Real x, Real y, const char* p)
@@ -95,7 +95,7 @@ bool evaluateAll(engine::Engine& engine, const std::array<const std::string*, N>
                  std::array<double, N>& values)
 {
     for (std::size_t i = 0; i < N; ++i) {
-        values[i] = engine.Evaluate(*texts[i]);
+        values[i] = engine.evaluate(*texts[i]);
         if (values[i] == ErrorValue) return false;
     }
     return true;
@@ -103,7 +103,7 @@ bool evaluateAll(engine::Engine& engine, const std::array<const std::string*, N>
 
 } // namespace
 
-std::string ResultText(const ReportLines& lines)
+std::string resultText(const ReportLines& lines)
 {
     std::string text;
     for (const std::string& line : lines) {
@@ -113,7 +113,7 @@ std::string ResultText(const ReportLines& lines)
     return text;
 }
 
-std::string FaultLine(Fault fault)
+std::string faultLine(Fault fault)
 {
     switch (fault) {
     case Fault::BadInput:
@@ -128,39 +128,39 @@ std::string FaultLine(Fault fault)
     return "错误：数值溢出，无法计算";
 }
 
-ReportLines TwoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& t)
+ReportLines twoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& t)
 {
     ReportLines out{"由d=Sqr((x1-x2)^2+(y1-y2)^2)得"};
     out.push_back("点(" + t.x1 + "," + t.y1 + ")到点(" + t.x2 + "," + t.y2 + ")的距离为：");
     std::array<double, 4> v{};
     if (!evaluateAll<4>(engine, {&t.x1, &t.x2, &t.y1, &t.y2}, v)) {
-        out.push_back(FaultLine(Fault::BadInput));
+        out.push_back(faultLine(Fault::BadInput));
         return out;
     }
-    const auto d = AnalyticGeometry::TwoPointDistance(v[0], v[1], v[2], v[3]);
-    out.push_back(d.ok() ? NumberText::FormatPattern(d.value(), DistancePattern)
-                         : FaultLine(d.fault()));
+    const auto d = AnalyticGeometry::twoPointDistance(v[0], v[1], v[2], v[3]);
+    out.push_back(d.ok() ? NumberText::formatPattern(d.value(), DistancePattern)
+                         : faultLine(d.fault()));
     return out;
 }
 
-ReportLines PointLineReport(engine::Engine& engine, const PointLineTexts& t)
+ReportLines pointLineReport(engine::Engine& engine, const PointLineTexts& t)
 {
     ReportLines out{"点(" + t.x0 + "," + t.y0 + ")到直线" + t.a + "x+" + t.b + "y+" + t.c +
                     "=0的距离是："};
-    const auto d = AnalyticGeometry::PointLineDistanceText(engine, t.x0, t.y0, t.a, t.b, t.c);
-    out.push_back(d.ok() ? d.value() : FaultLine(d.fault()));
+    const auto d = AnalyticGeometry::pointLineDistanceText(engine, t.x0, t.y0, t.a, t.b, t.c);
+    out.push_back(d.ok() ? d.value() : faultLine(d.fault()));
     return out;
 }
 
-ReportLines TwoLinesReport(engine::Engine& engine, const TwoLinesTexts& t)
+ReportLines twoLinesReport(engine::Engine& engine, const TwoLinesTexts& t)
 {
     std::array<double, 6> v{};
     for (std::size_t i = 0; i < v.size(); ++i) {
         const std::string& text = *std::array{&t.a1, &t.b1, &t.c1, &t.a2, &t.b2, &t.c2}[i];
         // An empty box (as "清空" leaves it) counts as 0.
         const bool blank = text.find_first_not_of(' ') == std::string::npos;
-        v[i] = blank ? 0 : engine.Evaluate(text);
-        if (v[i] == ErrorValue) return {FaultLine(Fault::BadInput)};
+        v[i] = blank ? 0 : engine.evaluate(text);
+        if (v[i] == ErrorValue) return {faultLine(Fault::BadInput)};
     }
     const Real a1 = v[0], b1 = v[1], c1 = v[2], a2 = v[3], b2 = v[4], c2 = v[5];
     const bool noSlopes = a1 == 0 && b1 == 0 && a2 == 0 && b2 == 0;
@@ -191,13 +191,13 @@ ReportLines LineCurveReport::build(engine::Engine& engine, const Texts& texts)
                    [](const std::string& s) { return &s; });
     const bool evaluated = evaluateAll<9>(engine, sources, v);
     const AnalyticGeometry::LineAndCurve lc{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]};
-    if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0)) return {FaultLine(Fault::BadInput)};
+    if (!evaluated || (lc.a == 0 && lc.b == 0 && lc.c != 0)) return {faultLine(Fault::BadInput)};
 
     ReportLines out{"直线l和曲线C的关系如下："};
-    if (auto note = AnalyticGeometry::SlopeNote(lc)) slopeNote_ = *note;
+    if (auto note = AnalyticGeometry::slopeNote(lc)) slopeNote_ = *note;
     // A fault ends the derivation where it happens; the lines so far stay.
     try {
-        const auto e = AnalyticGeometry::Eliminate(lc).value();
+        const auto e = AnalyticGeometry::eliminate(lc).value();
         out.push_back(slopeNote_);
         const bool sloped = lc.b != 0;
         const std::string t = sloped ? "x" : "y";
@@ -216,11 +216,11 @@ ReportLines LineCurveReport::build(engine::Engine& engine, const Texts& texts)
             out.push_back("∴x=-c/a=" + general(verticalX));
             out.push_back("代入消去x得：" + quadratic);
         }
-        const auto meeting = AnalyticGeometry::Meet(lc).value();
+        const auto meeting = AnalyticGeometry::meet(lc).value();
         switch (meeting.kind) {
         case AnalyticGeometry::Meeting::TwoPoints:
             out.push_back("由△=" + general(e.delta) + ">0可知：直线和曲线有两交点");
-            out.push_back("截得弦长：" + general(AnalyticGeometry::ChordLength(lc).value().length));
+            out.push_back("截得弦长：" + general(AnalyticGeometry::chordLength(lc).value().length));
             out.push_back("交点为：" + pointAt(meeting.t[0]) + " | " + pointAt(meeting.t[1]));
             break;
         case AnalyticGeometry::Meeting::Tangent:

@@ -14,29 +14,29 @@ namespace orvane::geometry {
 using ReportLines = std::vector<std::string>;
 
 // The result box's text: every line preceded by CR LF, so it begins with an empty line.
-std::string ResultText(const ReportLines& lines);
+std::string resultText(const ReportLines& lines);
 
 // What a derivation prints where a fault stopped it.
-std::string FaultLine(Fault fault);
+std::string faultLine(Fault fault);
 
 struct TwoPointTexts {
     std::string x1, y1; // point A
     std::string x2, y2; // point B
 };
-ReportLines TwoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& texts);
+ReportLines twoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& texts);
 
 struct PointLineTexts {
     std::string x0, y0;  // the point
     std::string a, b, c; // the line a·x + b·y + c = 0
 };
-ReportLines PointLineReport(engine::Engine& engine, const PointLineTexts& texts);
+ReportLines pointLineReport(engine::Engine& engine, const PointLineTexts& texts);
 
 struct TwoLinesTexts {
     std::string a1, b1, c1; // L1
     std::string a2, b2, c2; // L2
 };
 // The coefficients are expressions like on the other pages; an empty box is 0.
-ReportLines TwoLinesReport(engine::Engine& engine, const TwoLinesTexts& texts);
+ReportLines twoLinesReport(engine::Engine& engine, const TwoLinesTexts& texts);
 
 // Line and curve. The slope sentence of the last real line is kept from one report to
 // the next: a "line" with a = b = 0 repeats it.

@@ -113,7 +113,7 @@ GeometryWindow::GeometryWindow(Services& services, QWidget* owner)
     layout->addWidget(txtOuter_);
 
     bindKeys();
-    ShowGeometryPage(0);
+    showGeometryPage(0);
 }
 
 void GeometryWindow::bindPageKeys(int page, std::initializer_list<QLineEdit*> boxes,
@@ -150,7 +150,7 @@ void GeometryWindow::bindKeys()
     connect(escape, &QShortcut::activated, this, &QWidget::close);
 }
 
-void GeometryWindow::ShowGeometryPage(int index)
+void GeometryWindow::showGeometryPage(int index)
 {
     if (index < 0 || index >= PageCount) return;
     for (TabLabel* label : LabelCount_)
@@ -168,7 +168,7 @@ void GeometryWindow::buildTabs()
     for (int i = 0; i < PageCount; ++i) {
         auto* label = new TabLabel(QString::fromUtf8(captions[i]), this);
         label->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
-        connect(label, &TabLabel::clicked, this, [this, i] { ShowGeometryPage(i); });
+        connect(label, &TabLabel::clicked, this, [this, i] { showGeometryPage(i); });
         LabelCount_[i] = label;
     }
 }
@@ -264,26 +264,26 @@ QGroupBox* GeometryWindow::buildLineCurvePage()
 
 void GeometryWindow::showReport(const geometry::ReportLines& lines)
 {
-    txtOuter_->setText(toQString(geometry::ResultText(lines)));
+    txtOuter_->setText(toQString(geometry::resultText(lines)));
 }
 
 void GeometryWindow::reportTwoPoints()
 {
     showReport(
-        geometry::TwoPointDistanceReport(engine_, {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]),
+        geometry::twoPointDistanceReport(engine_, {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]),
                                                    textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
 }
 
 void GeometryWindow::reportPointToLine()
 {
     showReport(
-        geometry::PointLineReport(engine_, {textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
+        geometry::pointLineReport(engine_, {textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
                                             textOf(txtLi_[1]), textOf(txtLi_[2])}));
 }
 
 void GeometryWindow::reportTwoLines()
 {
-    showReport(geometry::TwoLinesReport(
+    showReport(geometry::twoLinesReport(
         engine_, {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
 }
 

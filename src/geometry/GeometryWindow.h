@@ -31,7 +31,7 @@ public:
 
     // Shows page `index` (0 to 3) and marks its label as selected; other values are
     // ignored.
-    void ShowGeometryPage(int index);
+    void showGeometryPage(int index);
     // The page on show.
     int currentGeometryPage() const { return currentPage_; }
 

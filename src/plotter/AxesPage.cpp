@@ -79,7 +79,7 @@ AxesPage::AxesPage(PlotterHost& host, Services& services, QWidget* parent)
 
 int AxesPage::axisSize() const
 {
-    const auto size = NumberText::ToInt16(leadingNumber(LSize_[0]->text()));
+    const auto size = NumberText::toInt16(leadingNumber(LSize_[0]->text()));
     return size.value_or(10);
 }
 

@@ -26,7 +26,7 @@ public:
     int axisSize() const;
     Colour axisColour() const { return axisColour_; }
     bool axesHidden() const;
-    // `DrawAxes` with `AxisColor` and S.
+    // `drawAxes` with `AxisColor` and S.
     void drawAxes();
     PlotterDocument::Axes currentAxes() const;
     // After an undo: the size and the hiding as the document has them, without drawing.

@@ -4,20 +4,20 @@
 
 namespace orvane::AxesPainter {
 
-void PrintAt(Surface& surface, float x, float y, const QString& text, Colour colour)
+void printAt(Surface& surface, float x, float y, const QString& text, Colour colour)
 {
     surface.setCurrentPoint({x, y});
     surface.setForeColour(colour);
     surface.printText(text);
 }
 
-void SetWorldScale(Surface& surface, int axisSize)
+void setWorldScale(Surface& surface, int axisSize)
 {
     const auto s = static_cast<float>(axisSize);
     surface.setScale(-s, s, s, -s);
 }
 
-void DrawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize)
+void drawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize)
 {
     const double s = axisSize;
     const int tickStep = axisSize > 15 ? 2 : 1;
@@ -26,7 +26,7 @@ void DrawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize)
     surface.setFontSize(90.0 * tickStep / s);
     surface.setPersistent(true);
     surface.setPenWidth(1);
-    SetWorldScale(surface, axisSize);
+    setWorldScale(surface, axisSize);
 
     // x axis with its arrowhead and name
     surface.line(at(-s, 0), at(s, 0), colour);
@@ -43,10 +43,10 @@ void DrawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize)
 
     for (int i = 1 - axisSize; i <= axisSize - 1; i += tickStep) {
         surface.line(at(i, 0), at(i, 0.025 * s), colour);
-        PrintAt(surface, float(i - 0.05 * s), float(-0.05 * s), leadingBlank(i), colour);
+        printAt(surface, float(i - 0.05 * s), float(-0.05 * s), leadingBlank(i), colour);
         surface.line(at(0, i), at(-0.025 * s, i), colour);
         // The origin carries one "0" only, below and left of it.
-        if (i != 0) PrintAt(surface, float(-0.09 * s), float(i), leadingBlank(i), colour);
+        if (i != 0) printAt(surface, float(-0.09 * s), float(i), leadingBlank(i), colour);
     }
 
     surface.setPenWidth(1);

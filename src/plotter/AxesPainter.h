@@ -5,14 +5,14 @@
 namespace orvane::AxesPainter {
 
 // Sets the current point, the fore colour, and prints the text there.
-void PrintAt(Surface& surface, float x, float y, const QString& text, Colour colour);
+void printAt(Surface& surface, float x, float y, const QString& text, Colour colour);
 
 // Draws the coordinate axes of the world square -S..S with arrowheads, ticks and
 // labels in `colour`; drawing them in the background colour erases them. The pad's
 // font size is set back to `padFontSize` afterwards.
-void DrawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize);
+void drawAxes(Surface& surface, Colour colour, int axisSize, double padFontSize);
 
 // Sets the user scale of the world square -S..S.
-void SetWorldScale(Surface& surface, int axisSize);
+void setWorldScale(Surface& surface, int axisSize);
 
 } // namespace orvane::AxesPainter

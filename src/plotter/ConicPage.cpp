@@ -27,7 +27,7 @@ std::int16_t storedParameter(const QLineEdit* edit)
 {
     // Conic parameters are kept as 16-bit integers; the page refuses larger ones
     // before anything is stored, so the fallback only guards that invariant.
-    return NumberText::ToInt16(leadingNumber(edit->text())).value_or(0);
+    return NumberText::toInt16(leadingNumber(edit->text())).value_or(0);
 }
 
 } // namespace
@@ -170,7 +170,7 @@ ConicParameters ConicPage::parameters() const
 bool ConicPage::parametersStorable() const
 {
     for (const QLineEdit* edit : {TXA_, TXB_, TX1_, TX2_})
-        if (!NumberText::ToInt16(leadingNumber(edit->text()))) return false;
+        if (!NumberText::toInt16(leadingNumber(edit->text()))) return false;
     return true;
 }
 

@@ -32,7 +32,7 @@ template <typename Plot> void hyperbolaSweep(double centre, Plot plot)
 
 } // namespace
 
-QString ConicRowText(const ConicParameters& p)
+QString conicRowText(const ConicParameters& p)
 {
     const QString A = leadingBlank(p.a), B = leadingBlank(p.b), X = leadingBlank(p.x),
                   Y = leadingBlank(p.y);
@@ -48,7 +48,7 @@ QString ConicRowText(const ConicParameters& p)
     return {};
 }
 
-std::optional<ConicMessage> DrawCircle(Surface& s, const ConicParameters& p, Colour c, int width)
+std::optional<ConicMessage> drawCircle(Surface& s, const ConicParameters& p, Colour c, int width)
 {
     const double r = p.x;
     if (r < 0) return ConicMessage{QStringLiteral("圆的半径不能小于0"), {}, MessageIcon::None};
@@ -58,7 +58,7 @@ std::optional<ConicMessage> DrawCircle(Surface& s, const ConicParameters& p, Col
     return std::nullopt;
 }
 
-std::optional<ConicMessage> DrawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
                                         const HelpColorFn& helpColor)
 {
     const double a = p.a, b = p.b, X = p.x, Y = p.y;
@@ -92,7 +92,7 @@ std::optional<ConicMessage> DrawEllipse(Surface& s, const ConicParameters& p, Co
     return std::nullopt;
 }
 
-std::optional<ConicMessage> DrawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
                                           const HelpColorFn& helpColor)
 {
     const double a = p.a, b = p.b, X = p.x, Y = p.y;
@@ -142,16 +142,16 @@ std::optional<ConicMessage> DrawHyperbola(Surface& s, const ConicParameters& p, 
     return std::nullopt;
 }
 
-std::optional<ConicMessage> DrawConic(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawConic(Surface& s, const ConicParameters& p, Colour c, int width,
                                       const HelpColorFn& helpColor)
 {
     switch (p.kind) {
     case ConicKind::Circle:
-        return DrawCircle(s, p, c, width);
+        return drawCircle(s, p, c, width);
     case ConicKind::Ellipse:
-        return DrawEllipse(s, p, c, width, helpColor);
+        return drawEllipse(s, p, c, width, helpColor);
     case ConicKind::Hyperbola:
-        return DrawHyperbola(s, p, c, width, helpColor);
+        return drawHyperbola(s, p, c, width, helpColor);
     }
     return std::nullopt;
 }

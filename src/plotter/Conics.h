@@ -32,19 +32,19 @@ struct ConicMessage {
 };
 
 // The row text of the list, numbers with a leading blank when not negative.
-QString ConicRowText(const ConicParameters& p);
+QString conicRowText(const ConicParameters& p);
 
 // Picks the colour of one auxiliary line (directrix, asymptote, focus mark).
 using HelpColorFn = std::function<Colour(Colour)>;
 
 // Each returns the message to show when the parameters cannot be drawn.
-std::optional<ConicMessage> DrawCircle(Surface& s, const ConicParameters& p, Colour c, int width);
-std::optional<ConicMessage> DrawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawCircle(Surface& s, const ConicParameters& p, Colour c, int width);
+std::optional<ConicMessage> drawEllipse(Surface& s, const ConicParameters& p, Colour c, int width,
                                         const HelpColorFn& helpColor);
-std::optional<ConicMessage> DrawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawHyperbola(Surface& s, const ConicParameters& p, Colour c, int width,
                                           const HelpColorFn& helpColor);
 // Draws (or, in the background colour, erases) the conic of its kind.
-std::optional<ConicMessage> DrawConic(Surface& s, const ConicParameters& p, Colour c, int width,
+std::optional<ConicMessage> drawConic(Surface& s, const ConicParameters& p, Colour c, int width,
                                       const HelpColorFn& helpColor);
 
 } // namespace orvane

@@ -49,7 +49,7 @@ ConstantsPage::ConstantsPage(PlotterHost& host, Services& services, QWidget* par
 bool ConstantsPage::addUserConstant(const QString& name, const QString& value)
 {
     const engine::Outcome outcome =
-        services_.engine.AddUserConstant(toStdString(name), toStdString(value));
+        services_.engine.addUserConstant(toStdString(name), toStdString(value));
     if (!outcome.message.empty())
         services_.dialogs.inform(window(), toQString(outcome.message), outcome.icon);
     if (outcome.ok) refreshRows();
@@ -58,7 +58,7 @@ bool ConstantsPage::addUserConstant(const QString& name, const QString& value)
 
 void ConstantsPage::refreshRows()
 {
-    const std::vector<std::string>& rows = services_.engine.ConstantRows();
+    const std::vector<std::string>& rows = services_.engine.constantRows();
     lstConstants_->clear();
     for (const std::string& row : rows)
         lstConstants_->addItem(toQString(row));
@@ -98,7 +98,7 @@ void ConstantsPage::addClicked()
 void ConstantsPage::removeClicked()
 {
     const int row = lstConstants_->currentRow();
-    const engine::Outcome outcome = services_.engine.RemoveSelectedConstant(row);
+    const engine::Outcome outcome = services_.engine.removeSelectedConstant(row);
     if (!outcome.message.empty())
         services_.dialogs.inform(window(), toQString(outcome.message), outcome.icon);
     if (outcome.ok) {

@@ -17,8 +17,8 @@ enum class FreeVariable { X, Y };
 double evaluateAt(engine::Engine& engine, const CompiledExpression& expression,
                   FreeVariable variable, double value)
 {
-    return variable == FreeVariable::X ? engine.EvaluateAtX(expression, value)
-                                       : engine.EvaluateAtY(expression, value);
+    return variable == FreeVariable::X ? engine.evaluateAtX(expression, value)
+                                       : engine.evaluateAtY(expression, value);
 }
 
 bool sameValue(double a, double b)
@@ -46,7 +46,7 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
     if (!(h > 0) || !std::isfinite(a) || !std::isfinite(b)) return TraceOutcome::Traced;
     if (b >= a && tooManySamples(a, b, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = engine.Compile(request.expression);
+    const auto expression = engine.compile(request.expression);
     const Surface::Batch batch(surface);
     // The end of one step is usually the start of the next one (when rounding x to
     // three decimals leaves it as it is); its value is then taken over.
@@ -62,7 +62,7 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
                 return TraceOutcome::Cancelled;
             if (request.progress) request.progress((t - a) / (b - a));
         }
-        t = RoundToThousandths(t);
+        t = roundToThousandths(t);
         const double v1 =
             haveEnd && sameValue(endT, t) ? endValue : evaluateAt(engine, *expression, variable, t);
         const double t2 = t + h;
@@ -76,7 +76,7 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
             // difference abandons just this step.
             if (std::isfinite(jump) && jump <= 100) drawSegment(t, v1, t2, v2);
         }
-        const double next = RoundToThousandths(t + h);
+        const double next = roundToThousandths(t + h);
         if (!(next > t)) break; // the step no longer moves a number this large
         t = next;
     }
@@ -85,29 +85,29 @@ TraceOutcome sweep(Surface& surface, engine::Engine& engine, const TraceRequest&
 
 } // namespace
 
-double TraceSamples(const TraceRequest& request)
+double traceSamples(const TraceRequest& request)
 {
     const double samples = (request.rangeMax - request.rangeMin) / request.step;
     return samples > 0 ? samples : 0;
 }
 
-std::optional<double> StepFromSmoothness(double smoothness)
+std::optional<double> stepFromSmoothness(double smoothness)
 {
     if (!(smoothness > 0) || !std::isfinite(smoothness)) return std::nullopt;
     // Three decimals, halves rounded up on the decimal form (1/80 gives 0.013).
     const double step =
-        NumberText::LeadingNumber(NumberText::FormatPattern(1 / smoothness, "0.000"));
+        NumberText::leadingNumber(NumberText::formatPattern(1 / smoothness, "0.000"));
     if (!(step > 0)) return std::nullopt;
     return step;
 }
 
-double RoundToThousandths(double x)
+double roundToThousandths(double x)
 {
     const double r = std::round(x * 1000) / 1000;
     return std::isfinite(r) ? r : x;
 }
 
-TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request)
+TraceOutcome drawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     return sweep(surface, engine, request, FreeVariable::X,
                  [&](double x1, double y1, double x2, double y2) {
@@ -115,7 +115,7 @@ TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const Trace
                  });
 }
 
-TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request)
+TraceOutcome drawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     return sweep(surface, engine, request, FreeVariable::Y,
                  [&](double y1, double g1, double y2, double g2) {
@@ -123,24 +123,24 @@ TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const Trace
                  });
 }
 
-TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request)
+TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request)
 {
     surface.setPenWidth(request.width);
     surface.setForeColour(request.colour);
     const double h = request.step;
     if (!(h > 0)) return TraceOutcome::Traced;
-    double pi = engine.Evaluate("pi");
+    double pi = engine.evaluate("pi");
     if (pi == ErrorValue) pi = 3.1415926535;
     const double end = 2 * pi;
     if (!std::isfinite(end) || end < 0) return TraceOutcome::Traced;
     if (tooManySamples(0, end, h)) return TraceOutcome::RangeTooLarge;
 
-    const auto expression = engine.Compile(request.expression);
+    const auto expression = engine.compile(request.expression);
     const Surface::Batch batch(surface);
     // θ on a grid of three decimals; the last sample is 2π itself, whether or not the
     // step divides it, so that a closed curve closes.
     const auto next = [&](double theta) {
-        const double after = std::min(RoundToThousandths(theta + h), end);
+        const double after = std::min(roundToThousandths(theta + h), end);
         return after > theta ? after : end + 1; // past the end once it stops moving
     };
     // Search for the first defined point.
@@ -148,7 +148,7 @@ TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
     double x0 = 0, y0 = 0;
     bool found = false;
     for (; theta <= end; theta = next(theta)) {
-        const double r = engine.EvaluateAtX(*expression, theta);
+        const double r = engine.evaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             x0 = r * std::cos(theta);
             y0 = r * std::sin(theta);
@@ -160,7 +160,7 @@ TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
 
     // Trace on from there; undefined samples are skipped and bridged by a chord.
     for (; theta <= end; theta = next(theta)) {
-        const double r = engine.EvaluateAtX(*expression, theta);
+        const double r = engine.evaluateAtX(*expression, theta);
         if (r != ErrorValue) {
             const double x = r * std::cos(theta);
             const double y = r * std::sin(theta);

@@ -12,10 +12,10 @@ namespace orvane {
 
 // Samples of the free variable per unit -> step, rounded to three decimals; nullopt
 // when that step would be zero, negative or not a number (no sweep may start then).
-std::optional<double> StepFromSmoothness(double smoothness);
+std::optional<double> stepFromSmoothness(double smoothness);
 
 // x rounded to three decimals, as the sweeps do at every sample.
-double RoundToThousandths(double x);
+double roundToThousandths(double x);
 
 struct TraceRequest {
     std::string expression;
@@ -37,17 +37,17 @@ enum class TraceOutcome { Traced, RangeTooLarge, Cancelled };
 
 // Samples a sweep of the request takes (y = f(x), x = f(y)): what decides whether a trace
 // is long enough to go to a worker thread.
-double TraceSamples(const TraceRequest& request);
+double traceSamples(const TraceRequest& request);
 
 // The sweeps evaluate with the engine they are given: the program's shared one, or a copy
 // of it on a worker thread.
 // y = f(x): two evaluations per step, no segment across an undefined sample or a jump
 // of more than 10 units. No clipping: far points go to the surface as they are.
-TraceOutcome DrawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request);
+TraceOutcome drawFunctionY(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // x = f(y): the same with y as the free variable.
-TraceOutcome DrawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request);
+TraceOutcome drawFunctionX(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 // rho = f(theta) for theta in 0..2*pi; undefined samples are bridged by a chord.
 // The range of the request is not used.
-TraceOutcome DrawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
+TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 
 } // namespace orvane

@@ -236,7 +236,7 @@ void FunctionPage::applySmoothnessSetting(const QString& text)
 {
     PingHuaDu_->setText(text);
     const QSignalBlocker blocker(HSPHD_);
-    HSPHD_->setValue(NumberText::ToInt16(leadingNumber(text)).value_or(100));
+    HSPHD_->setValue(NumberText::toInt16(leadingNumber(text)).value_or(100));
     smoothness_ = HSPHD_->value();
 }
 
@@ -251,7 +251,7 @@ void FunctionPage::smoothnessEntered()
 {
     const double value = leadingNumber(PingHuaDu_->text());
     if (value >= 10 && value <= 100) {
-        const int rounded = NumberText::ToInt16(value).value_or(100);
+        const int rounded = NumberText::toInt16(value).value_or(100);
         smoothness_ = rounded;
         setSmoothnessBar(rounded);
         services_.dialogs.inform(window(), QStringLiteral("修改成功"), MessageIcon::Information);

@@ -69,7 +69,7 @@ void ParameterStrip::setLineWidthValue(int width)
 void ParameterStrip::setLineWidth(double w)
 {
     LLB_->setText(generalForm(w));
-    LB_->setValue(NumberText::ToInt16(w).value_or(1));
+    LB_->setValue(NumberText::toInt16(w).value_or(1));
 }
 
 void ParameterStrip::applySettings(int lineWidth, Colour lineColour, bool randomColours)
@@ -88,7 +88,7 @@ void ParameterStrip::applySettings(int lineWidth, Colour lineColour, bool random
 
 Colour ParameterStrip::randomColour()
 {
-    return RandomCurveColour([this] { return services_.environment.nextRandom(); });
+    return randomCurveColour([this] { return services_.environment.nextRandom(); });
 }
 
 Colour ParameterStrip::pickCurveColour(Colour c)

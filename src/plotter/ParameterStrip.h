@@ -30,7 +30,7 @@ public:
     // Start-up: width, colour and the random option without running their handling.
     void applySettings(int lineWidth, Colour lineColour, bool randomColours);
 
-    // `PickCurveColor`: with "随机" ticked a new random colour, which both swatches take.
+    // `pickCurveColor`: with "随机" ticked a new random colour, which both swatches take.
     Colour pickCurveColour(Colour c);
     // Red, green and blue from three random numbers.
     Colour randomColour();

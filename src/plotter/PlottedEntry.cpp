@@ -28,11 +28,11 @@ TraceOutcome traceInto(Surface& surface, engine::Engine& engine, int kind,
 {
     switch (kind) {
     case KindFunctionX:
-        return DrawFunctionX(surface, engine, request);
+        return drawFunctionX(surface, engine, request);
     case KindPolar:
-        return DrawPolar(surface, engine, request);
+        return drawPolar(surface, engine, request);
     default:
-        return DrawFunctionY(surface, engine, request);
+        return drawFunctionY(surface, engine, request);
     }
 }
 
@@ -66,7 +66,7 @@ PlottedEntry::drawConic(quint64 id, QString text, const PlotRecord& record,
     // The colours of the auxiliary lines are chosen once and kept.
     SegmentRecorder ignored;
     const std::optional<ConicMessage> refused =
-        DrawConic(ignored, conic, colour, width, [&](Colour c) {
+        orvane::drawConic(ignored, conic, colour, width, [&](Colour c) {
             const Colour chosen = helpColor ? helpColor(c) : c;
             entry->helpColours_.push_back(chosen);
             return chosen;
@@ -81,7 +81,7 @@ std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(Colour colour,
                                                           double retraceLimit) const
 {
     if (isConic()) return drawConic(id_, text_, record_, conic_, colour, width_, helpColor);
-    if (record_.Kind == KindPolar || TraceSamples(request_) < retraceLimit) {
+    if (record_.Kind == KindPolar || traceSamples(request_) < retraceLimit) {
         PlotRecord record = record_;
         record.Color = colour;
         TraceRequest request = request_;
@@ -98,8 +98,9 @@ void PlottedEntry::paint(Surface& surface) const
 {
     if (isConic()) {
         std::size_t next = 0;
-        DrawConic(surface, conic_, colour_, width_,
-                  [&](Colour c) { return next < helpColours_.size() ? helpColours_[next++] : c; });
+        orvane::drawConic(surface, conic_, colour_, width_, [&](Colour c) {
+            return next < helpColours_.size() ? helpColours_[next++] : c;
+        });
         return;
     }
     // What the tracer does on the pad: pen and colour, then the segments in one batch.
@@ -110,17 +111,17 @@ void PlottedEntry::paint(Surface& surface) const
         surface.line(segment.first, segment.second);
 }
 
-Colour RandomCurveColour(const std::function<double()>& nextRandom)
+Colour randomCurveColour(const std::function<double()>& nextRandom)
 {
     Colour c = 0;
     for (int shift : {0, 8, 16})
-        c |= Colour(NumberText::ToInt32(nextRandom() * 255).value_or(0)) << shift;
+        c |= Colour(NumberText::toInt32(nextRandom() * 255).value_or(0)) << shift;
     return c;
 }
 
 void AxesDrawing::paint(Surface& surface) const
 {
-    AxesPainter::DrawAxes(surface, colour_, size_, padFontSize_);
+    AxesPainter::drawAxes(surface, colour_, size_, padFontSize_);
 }
 
 } // namespace orvane

@@ -67,7 +67,7 @@ private:
 
 // A curve colour from three random numbers in [0, 1): red, green, blue, each times 255
 // to the nearest integer.
-Colour RandomCurveColour(const std::function<double()>& nextRandom);
+Colour randomCurveColour(const std::function<double()>& nextRandom);
 
 // The coordinate axes drawn in a colour at a size.
 class AxesDrawing : public PadOperation {

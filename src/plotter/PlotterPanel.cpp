@@ -58,7 +58,7 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
         ssTAB_[i]->setObjectName(QStringLiteral("ssTAB_%1").arg(i));
         tabStrip->addWidget(ssTAB_[i]);
         connect(ssTAB_[i], &TabStrip::Click, this, [this, i] {
-            ShowPanelTab(i);
+            showPanelTab(i);
             host_.setSetupValue(QStringLiteral("Tab"), leadingBlank(i));
         });
     }
@@ -101,7 +101,7 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
 
     functionPage_->deleteButton()->setEnabled(false);
     conicPage_->deleteButton()->setEnabled(false);
-    ShowPanelTab(0);
+    showPanelTab(0);
     connect(&host_.document(), &PadDocument::stateChanged, this, &PlotterPanel::followDocument);
     connect(&host_.document(), &PadDocument::restored, this, [this] {
         const PadState& state = host_.document().state();
@@ -144,7 +144,7 @@ QWidget* PlotterPanel::buildListArea()
     return area;
 }
 
-void PlotterPanel::ShowPanelTab(int n)
+void PlotterPanel::showPanelTab(int n)
 {
     if (n < 0 || n > 4) return;
     for (TabStrip* tab : ssTAB_)
@@ -160,7 +160,7 @@ void PlotterPanel::ShowPanelTab(int n)
     if (content_->parentWidget()) fitContent(content_->parentWidget()->size());
 }
 
-void PlotterPanel::SetPlotterLabels(int set)
+void PlotterPanel::setPlotterLabels(int set)
 {
     if (set != 1) return;
     functionPage_->addButton()->setCaption(QStringLiteral("开始作图"));
@@ -181,12 +181,12 @@ void PlotterPanel::SetPlotterLabels(int set)
 
 // --- colours -------------------------------------------------------------------------
 
-Colour PlotterPanel::PickCurveColor(Colour c)
+Colour PlotterPanel::pickCurveColor(Colour c)
 {
     return strip_->pickCurveColour(c);
 }
 
-Colour PlotterPanel::HelpColor(Colour c)
+Colour PlotterPanel::helpColor(Colour c)
 {
     if (c != host_.pad().backColour() && conicPage_->randomHelpColours())
         return strip_->randomColour();
@@ -195,13 +195,13 @@ Colour PlotterPanel::HelpColor(Colour c)
 
 Colour PlotterPanel::settingColour(const QString& key)
 {
-    return Colour(NumberText::ToInt32(leadingNumber(host_.setupValue(key))).value_or(0));
+    return Colour(NumberText::toInt32(leadingNumber(host_.setupValue(key))).value_or(0));
 }
 
 int PlotterPanel::lineBoldSetting()
 {
     const int width =
-        NumberText::ToInt16(leadingNumber(host_.setupValue(QStringLiteral("LineBold"))))
+        NumberText::toInt16(leadingNumber(host_.setupValue(QStringLiteral("LineBold"))))
             .value_or(1);
     return width < 1 ? 1 : width;
 }

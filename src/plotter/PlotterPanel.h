@@ -34,13 +34,13 @@ public:
     PlotterPanel(PlotterHost& host, Services& services, QWidget* parent = nullptr);
     ~PlotterPanel() override;
 
-    void ShowPanelTab(int n);
+    void showPanelTab(int n);
     int currentTab() const { return currentTab_; }
     // Writes the plotter's button and tab captions (set 1; other sets do nothing).
-    void SetPlotterLabels(int set);
+    void setPlotterLabels(int set);
 
-    Colour PickCurveColor(Colour c);
-    Colour HelpColor(Colour c);
+    Colour pickCurveColor(Colour c);
+    Colour helpColor(Colour c);
     // The record of a new entry of that kind from what the panel holds now.
     PlotRecord recordFromPanel(int kind) const;
 

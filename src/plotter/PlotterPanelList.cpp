@@ -53,8 +53,8 @@ TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour
     request.rangeMin = leadingNumber(functionPage_->rangeMinText());
     request.rangeMax = leadingNumber(functionPage_->rangeMaxText());
     // A box holding no usable smoothness falls back to the last accepted one.
-    std::optional<double> step = StepFromSmoothness(leadingNumber(functionPage_->smoothnessText()));
-    if (!step) step = StepFromSmoothness(functionPage_->smoothness());
+    std::optional<double> step = stepFromSmoothness(leadingNumber(functionPage_->smoothnessText()));
+    if (!step) step = stepFromSmoothness(functionPage_->smoothness());
     request.step = step.value_or(0.01);
     request.colour = colour;
     request.width = width;
@@ -88,7 +88,7 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
         ConicParameters conic = conicPage_->parameters();
         conic.kind = ConicKind(kind);
         auto entry = PlottedEntry::drawConic(
-            id, rowText, record, conic, colour, width, [this](Colour c) { return HelpColor(c); },
+            id, rowText, record, conic, colour, width, [this](Colour c) { return helpColor(c); },
             &message);
         LF_->setCurrentRow(plotter.put(entry));
         showConicMessage(message);
@@ -98,8 +98,8 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
                               : kind == KindPolar   ? PlotKind::Polar
                                                     : PlotKind::Y;
     const TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
-    if (kind != KindPolar && TraceSamples(request) >= BackgroundTraceSamples &&
-        TraceSamples(request) <= MaxTraceSamples) {
+    if (kind != KindPolar && traceSamples(request) >= BackgroundTraceSamples &&
+        traceSamples(request) <= MaxTraceSamples) {
         traceInBackground(id, rowText, record, request);
         return;
     }
@@ -201,7 +201,7 @@ void PlotterPanel::followDocument()
 void PlotterPanel::addAndDraw()
 {
     if (isTracing()) return; // one long trace at a time; Esc ends it
-    const Colour c = PickCurveColor(strip_->lineColour());
+    const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
         return;
@@ -219,7 +219,7 @@ void PlotterPanel::addAndDraw()
 void PlotterPanel::conicAdd()
 {
     if (isTracing()) return;
-    const Colour c = PickCurveColor(strip_->lineColour());
+    const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
         return;
@@ -233,7 +233,7 @@ void PlotterPanel::conicAdd()
     host_.setProgressText(Drawing);
     host_.pad().setPersistent(true);
     const ConicParameters conic = conicPage_->parameters();
-    putEntry(ConicRowText(conic), int(conic.kind), c);
+    putEntry(conicRowText(conic), int(conic.kind), c);
     host_.setProgressText(Done);
 }
 
@@ -245,11 +245,11 @@ void PlotterPanel::loadRow()
     const PlotRecord record = plotter.entry(i).record();
     const QString expression = plotter.entry(i).text().mid(2);
     auto loadFunction = [&](PlotKind kind) {
-        ShowPanelTab(0);
+        showPanelTab(0);
         functionPage_->selectKind(kind);
         functionPage_->setExpression(kind, expression);
         functionPage_->deleteButton()->setEnabled(true);
-        functionPage_->setSmoothnessBar(NumberText::ToInt16(record.Smoothness).value_or(100));
+        functionPage_->setSmoothnessBar(NumberText::toInt16(record.Smoothness).value_or(100));
         if (kind != PlotKind::Polar)
             functionPage_->setRange(generalForm(record.RangeMin), generalForm(record.RangeMax));
     };
@@ -264,7 +264,7 @@ void PlotterPanel::loadRow()
         loadFunction(PlotKind::Polar);
         break;
     default:
-        ShowPanelTab(1);
+        showPanelTab(1);
         conicPage_->deleteButton()->setEnabled(isConic(record.Kind));
         break;
     }
@@ -304,8 +304,8 @@ void PlotterPanel::redrawAll()
     // Every row keeps its own colour unless "随机" gives each a new one.
     plotter.redrawAll(
         axesOfSetting(),
-        [this](const PlottedEntry& entry) { return PickCurveColor(entry.record().Color); },
-        [this](Colour c) { return HelpColor(c); }, services_.engine, BackgroundTraceSamples);
+        [this](const PlottedEntry& entry) { return pickCurveColor(entry.record().Color); },
+        [this](Colour c) { return helpColor(c); }, services_.engine, BackgroundTraceSamples);
     if (rows > 0) {
         LF_->setCurrentRow(rows - 1);
         host_.setProgressText(Done);

@@ -87,7 +87,7 @@ bool ToolsPage::eventFilter(QObject* watched, QEvent* event)
 void ToolsPage::evaluate()
 {
     const std::string text = toStdString(txtBiao_->text());
-    const double value = engine_.Evaluate(text);
+    const double value = engine_.evaluate(text);
     if (value == ErrorValue)
         txtBres_->setText(QStringLiteral("计算错误！"));
     else

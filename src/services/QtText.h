@@ -20,16 +20,16 @@ inline std::string toStdString(const QString& s)
     return s.toStdString();
 }
 
-inline QString generalForm(double v) { return toQString(NumberText::GeneralForm(v)); }
-inline QString leadingBlank(double v) { return toQString(NumberText::LeadingBlank(v)); }
+inline QString generalForm(double v) { return toQString(NumberText::generalForm(v)); }
+inline QString leadingBlank(double v) { return toQString(NumberText::leadingBlank(v)); }
 inline QString formatPattern(double v, std::string_view pattern)
 {
-    return toQString(NumberText::FormatPattern(v, pattern));
+    return toQString(NumberText::formatPattern(v, pattern));
 }
-inline QString integerText(long long v) { return toQString(NumberText::IntegerText(v)); }
+inline QString integerText(long long v) { return toQString(NumberText::integerText(v)); }
 inline double leadingNumber(const QString& text)
 {
-    return NumberText::LeadingNumber(text.toStdString());
+    return NumberText::leadingNumber(text.toStdString());
 }
 
 } // namespace orvane

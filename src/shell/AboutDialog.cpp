@@ -93,7 +93,7 @@ AboutDialog::AboutDialog(Services& services, QWidget* owner) : QDialog(owner, Sm
         MakerAddress,
         [this, &services] {
             if (!services.environment.openDocument(MakerAddress))
-                ShowUnopenedAddress(services, this, MakerAddress);
+                showUnopenedAddress(services, this, MakerAddress);
         },
         this);
     Label1->setObjectName(QStringLiteral("Label1"));

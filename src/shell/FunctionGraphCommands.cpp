@@ -4,7 +4,7 @@
 
 namespace orvane {
 
-FileDialogRequest FunctionFileDialog(const QString& title)
+FileDialogRequest functionFileDialog(const QString& title)
 {
     return {title, QStringLiteral("函数图象文件 (*.fun)"), QStringLiteral("*.fun"), QString()};
 }
@@ -15,28 +15,28 @@ void saveFunctions(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& 
                    bool (*save)(const QString&, FunctionGraphTarget&))
 {
     const std::optional<QString> path =
-        dialogs.showSaveDialog(owner, FunctionFileDialog(QStringLiteral("保存")));
+        dialogs.showSaveDialog(owner, functionFileDialog(QStringLiteral("保存")));
     if (path && !save(*path, target))
         dialogs.informCannotWrite(owner, QStringLiteral("无法保存函数文件："), *path);
 }
 
 } // namespace
 
-void SaveAllFunctionsCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
+void saveAllFunctionsCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
 {
-    saveFunctions(dialogs, owner, target, &SaveAllFunctions);
+    saveFunctions(dialogs, owner, target, &saveAllFunctions);
 }
 
-void SaveCurrentFunctionCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
+void saveCurrentFunctionCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
 {
-    saveFunctions(dialogs, owner, target, &SaveCurrentFunction);
+    saveFunctions(dialogs, owner, target, &saveCurrentFunction);
 }
 
-void ImportFunctionFileCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
+void importFunctionFileCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
 {
     if (const std::optional<QString> path =
-            dialogs.showOpenDialog(owner, FunctionFileDialog(QStringLiteral("导入文件"))))
-        OpenFunctionFile(*path, target);
+            dialogs.showOpenDialog(owner, functionFileDialog(QStringLiteral("导入文件"))))
+        openFunctionFile(*path, target);
 }
 
 } // namespace orvane

@@ -10,13 +10,13 @@ class FunctionGraphTarget;
 
 // The file dialog of the function-graph commands, with the given title ("保存" or
 // "导入文件").
-FileDialogRequest FunctionFileDialog(const QString& title);
+FileDialogRequest functionFileDialog(const QString& title);
 
 // "保存所有函数(&A)", "保存当前函数(&I)" and "导入函数图象(&O)": ask for the file,
 // then save or load. A cancelled dialog or a failed write ends the command quietly.
-void SaveAllFunctionsCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target);
-void SaveCurrentFunctionCommand(SystemDialogs& dialogs, QWidget* owner,
+void saveAllFunctionsCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target);
+void saveCurrentFunctionCommand(SystemDialogs& dialogs, QWidget* owner,
                                 FunctionGraphTarget& target);
-void ImportFunctionFileCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target);
+void importFunctionFileCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target);
 
 } // namespace orvane

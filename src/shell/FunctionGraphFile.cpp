@@ -69,7 +69,7 @@ void loadListForm(const ProfileFile& file, double count, FunctionGraphTarget& ta
 {
     // Entries 0 to count - 1 in order. The file is read once: a number without an entry
     // would read as empty and be skipped, so only the stored ones are visited.
-    const std::map<qint64, QString> stored = NumberedValues(file.entries(Section), FunctionKey);
+    const std::map<qint64, QString> stored = numberedValues(file.entries(Section), FunctionKey);
     for (const auto& [number, value] : stored) {
         if (double(number) >= count) break;
         const QString entry = value.trimmed();
@@ -89,7 +89,7 @@ void loadSingleForm(const ProfileFile& file, FunctionGraphTarget& target)
 
 } // namespace
 
-bool SaveAllFunctions(const QString& path, FunctionGraphTarget& target)
+bool saveAllFunctions(const QString& path, FunctionGraphTarget& target)
 {
     const ProfileFile file(path);
     const int rows = target.entryCount();
@@ -106,7 +106,7 @@ bool SaveAllFunctions(const QString& path, FunctionGraphTarget& target)
     return file.write(Section, CountKey, integerText(saved));
 }
 
-bool SaveCurrentFunction(const QString& path, FunctionGraphTarget& target)
+bool saveCurrentFunction(const QString& path, FunctionGraphTarget& target)
 {
     const ProfileFile file(path);
     if (!file.write(Section, CountKey, QStringLiteral("0"))) return false;
@@ -116,11 +116,11 @@ bool SaveCurrentFunction(const QString& path, FunctionGraphTarget& target)
            file.write(Section, FunctionKey, target.expression(*kind));
 }
 
-void OpenFunctionFile(const QString& path, FunctionGraphTarget& target)
+void openFunctionFile(const QString& path, FunctionGraphTarget& target)
 {
     const ProfileFile file(path);
     const std::optional<double> count =
-        NumberText::ParseNumber(file.read(Section, CountKey).toStdString());
+        NumberText::parseNumber(file.read(Section, CountKey).toStdString());
     if (!count) return;
     const double whole = std::floor(*count);
     if (whole > 0)

@@ -25,13 +25,13 @@ public:
 // Writes every function row of the list (rows of conics skipped) as Count and
 // Function0..Function(Count-1) of section Image. False when a write failed; the
 // command then ends where it was.
-bool SaveAllFunctions(const QString& path, FunctionGraphTarget& target);
+bool saveAllFunctions(const QString& path, FunctionGraphTarget& target);
 
 // Writes the function being typed: Count=0, XYP (Y, X or P) and Function.
-bool SaveCurrentFunction(const QString& path, FunctionGraphTarget& target);
+bool saveCurrentFunction(const QString& path, FunctionGraphTarget& target);
 
 // Loads a function-graph file and plots what it holds, joining the functions already
 // plotted. A file that is missing, not text, or without a numeric Count loads nothing.
-void OpenFunctionFile(const QString& path, FunctionGraphTarget& target);
+void openFunctionFile(const QString& path, FunctionGraphTarget& target);
 
 } // namespace orvane

@@ -36,10 +36,10 @@ void HelpWindow::follow(const QUrl& link)
         return;
     }
     const QString address = target.toString();
-    if (!services_.environment.openDocument(address)) ShowUnopenedAddress(services_, this, address);
+    if (!services_.environment.openDocument(address)) showUnopenedAddress(services_, this, address);
 }
 
-void ShowUnopenedAddress(Services& services, QWidget* owner, const QString& address)
+void showUnopenedAddress(Services& services, QWidget* owner, const QString& address)
 {
     services.dialogs.inform(
         owner, QStringLiteral("没有可以打开网址的程序，请在浏览器中打开：\r") + address,

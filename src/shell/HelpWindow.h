@@ -27,6 +27,6 @@ private:
 };
 
 // Shows an address that could not be opened, so that it can be typed into a browser.
-void ShowUnopenedAddress(Services& services, QWidget* owner, const QString& address);
+void showUnopenedAddress(Services& services, QWidget* owner, const QString& address);
 
 } // namespace orvane

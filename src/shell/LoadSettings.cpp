@@ -37,28 +37,28 @@ QString text(const char* s)
 
 void defaultSetupValue(const Settings& settings, const char* key, const char* value)
 {
-    if (settings.GetSetupValue(text(key)).isEmpty()) settings.SetSetupValue(text(key), text(value));
+    if (settings.getSetupValue(text(key)).isEmpty()) settings.setSetupValue(text(key), text(value));
 }
 
 void offerShortcutsOnFirstRun(const Settings& settings, StartupHooks& hooks)
 {
-    if (!settings.GetSetupValue(QStringLiteral("CreatShortCut")).isEmpty()) return;
+    if (!settings.getSetupValue(QStringLiteral("CreatShortCut")).isEmpty()) return;
     // Marked as made before asking, so that No is final for the automatic offer.
-    settings.SetSetupValue(QStringLiteral("Orvane"), QStringLiteral("3.0 Final"));
-    settings.SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
+    settings.setSetupValue(QStringLiteral("Orvane"), QStringLiteral("3.0 Final"));
+    settings.setSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
     hooks.offerShortcuts();
 }
 
 void placeStatusBox(const Settings& settings, int screenHeightTwips, StartupHooks& hooks)
 {
-    const QString stored = settings.GetSetupValue(QStringLiteral("StateBoxTop"));
+    const QString stored = settings.getSetupValue(QStringLiteral("StateBoxTop"));
     if (!stored.isEmpty()) {
         hooks.placeStatusBox(leadingNumber(stored));
         return;
     }
     // Stored as a single-precision number of twips.
     const float top = float(screenHeightTwips) - 1400.0f;
-    settings.SetSetupValue(QStringLiteral("StateBoxTop"), generalForm(double(top)));
+    settings.setSetupValue(QStringLiteral("StateBoxTop"), generalForm(double(top)));
     hooks.placeStatusBox(double(screenHeightTwips) - 1600.0);
 }
 
@@ -66,20 +66,20 @@ void applyGroupRule(const Settings& settings)
 {
     bool anyEmpty = false;
     for (const Default& d : GroupDefaults)
-        anyEmpty = anyEmpty || settings.GetSetupValue(text(d.key)).isEmpty();
+        anyEmpty = anyEmpty || settings.getSetupValue(text(d.key)).isEmpty();
     if (!anyEmpty) return;
     for (const Default& d : GroupDefaults)
-        settings.SetSetupValue(text(d.key), text(d.value));
+        settings.setSetupValue(text(d.key), text(d.value));
 }
 
 void loadExpressions(const Settings& settings, StartupHooks& hooks)
 {
     for (const ExpressionDefault& d : ExpressionDefaults) {
-        QString expression = settings.GetInfoValue(text(d.key));
+        QString expression = settings.getInfoValue(text(d.key));
         if (expression.isEmpty()) {
             expression = text(d.value);
             hooks.setExpression(d.kind, expression);
-            settings.SetInfoValue(text(d.key), expression);
+            settings.setInfoValue(text(d.key), expression);
         } else {
             hooks.setExpression(d.kind, expression);
         }
@@ -88,28 +88,28 @@ void loadExpressions(const Settings& settings, StartupHooks& hooks)
 
 void loadConstants(const Settings& settings, StartupHooks& hooks)
 {
-    if (const std::optional<QList<NamedValue>> saved = settings.SavedConstants()) {
+    if (const std::optional<QList<NamedValue>> saved = settings.savedConstants()) {
         for (const NamedValue& constant : *saved)
             hooks.addUserConstant(constant.name, constant.value);
         return;
     }
     int position = 0;
-    for (const NamedValue& constant : DefaultConstants()) {
+    for (const NamedValue& constant : defaultConstants()) {
         hooks.addUserConstant(constant.name, constant.value);
-        settings.AddConstantEntry(constant.name, constant.value, ++position);
+        settings.addConstantEntry(constant.name, constant.value, ++position);
     }
 }
 
 } // namespace
 
-void LoadSettings(const Settings& settings, int screenHeightTwips, StartupHooks& hooks)
+void loadSettings(const Settings& settings, int screenHeightTwips, StartupHooks& hooks)
 {
     offerShortcutsOnFirstRun(settings, hooks);
     placeStatusBox(settings, screenHeightTwips, hooks);
     defaultSetupValue(settings, "Tab", "0");
     applyGroupRule(settings);
     defaultSetupValue(settings, "Tips", "0");
-    if (settings.GetSetupValue(QStringLiteral("ShowTip")) == QLatin1String("1")) hooks.showTip();
+    if (settings.getSetupValue(QStringLiteral("ShowTip")) == QLatin1String("1")) hooks.showTip();
     defaultSetupValue(settings, "LineColor", "16711680");
     defaultSetupValue(settings, "ColorSelfMain", "0");
     defaultSetupValue(settings, "ColorSelfHelp", "1");

@@ -34,6 +34,6 @@ public:
 
 // The start-up pass over the settings file: writes the defaults of the keys that are
 // empty, in the file's fixed order, and calls the hooks at their places.
-void LoadSettings(const Settings& settings, int screenHeightTwips, StartupHooks& hooks);
+void loadSettings(const Settings& settings, int screenHeightTwips, StartupHooks& hooks);
 
 } // namespace orvane

@@ -108,20 +108,20 @@ void MainWindow::connectMenu()
 {
     const MainMenu& m = menu_;
     connect(m.mnuOpen, &QAction::triggered, this,
-            [this] { ImportFunctionFileCommand(services_.dialogs, this, *drawer_); });
+            [this] { importFunctionFileCommand(services_.dialogs, this, *drawer_); });
     connect(m.mnuSaveFun, &QAction::triggered, this,
-            [this] { SaveCurrentFunctionCommand(services_.dialogs, this, *drawer_); });
+            [this] { saveCurrentFunctionCommand(services_.dialogs, this, *drawer_); });
     connect(m.mnuSaveFA, &QAction::triggered, this,
-            [this] { SaveAllFunctionsCommand(services_.dialogs, this, *drawer_); });
+            [this] { saveAllFunctionsCommand(services_.dialogs, this, *drawer_); });
     connect(m.mnuSave, &QAction::triggered, this, [this] {
-        SavePictureCommand(services_.dialogs, this, document_, pad_->persistentImage());
+        savePictureCommand(services_.dialogs, this, document_, pad_->persistentImage());
     });
     connect(m.mnuPrint, &QAction::triggered, this, [this] {
-        PrintCommand(services_.dialogs, this, printer_, pad_->persistentImage(),
+        printCommand(services_.dialogs, this, printer_, pad_->persistentImage(),
                      pad_->surface().backColour());
     });
     connect(m.mnuCreateShort, &QAction::triggered, this,
-            [this] { OfferShortcuts(services_, this, helpFilePath_); });
+            [this] { offerShortcuts(services_, this, helpFilePath_); });
     connect(m.mnuExit, &QAction::triggered, this, &MainWindow::exitWithoutSaving);
 
     for (int i = 1; i <= 6; ++i)
@@ -146,7 +146,7 @@ void MainWindow::connectMenu()
     connect(&document_, &PadDocument::stateChanged, this, followHistory);
     followHistory();
     connect(m.mnuCopyPicture, &QAction::triggered, this,
-            [this] { CopyPictureToClipboard(document_, pad_->persistentImage()); });
+            [this] { copyPictureToClipboard(document_, pad_->persistentImage()); });
 
     for (QAction* item : {m.mnuDrawer, m.mnuOption, m.mnuToolsBox})
         connect(item, &QAction::triggered, this, [this, item] { toggleWindow(item); });
@@ -155,7 +155,7 @@ void MainWindow::connectMenu()
             [this] { openToolWindow(ToolWindow::Solver); });
     connect(m.mnuCouBian, &QAction::triggered, this, [this] {
         drawerWindow_->show();
-        drawer_->ShowPanelTab(3);
+        drawer_->showPanelTab(3);
     });
     connect(m.mnuIntegral, &QAction::triggered, this,
             [this] { openToolWindow(ToolWindow::Integral); });
@@ -167,10 +167,10 @@ void MainWindow::connectMenu()
         connect(geometryItems[page], &QAction::triggered, this,
                 [this, page] { showGeometry(page); });
     connect(m.mnuCount, &QAction::triggered, this, &MainWindow::startCalculator);
-    connect(m.mnuAddConst, &QAction::triggered, this, [this] { drawer_->ShowPanelTab(4); });
+    connect(m.mnuAddConst, &QAction::triggered, this, [this] { drawer_->showPanelTab(4); });
 
     connect(m.mnuHelp, &QAction::triggered, this,
-            [this] { ShowHelpWindow(services_, helpFilePath_, this); });
+            [this] { showHelpWindow(services_, helpFilePath_, this); });
     connect(m.mnuRiNew, &QAction::triggered, this, &MainWindow::showTipWindow);
     connect(m.mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
     connect(m.mnucopy0, &QAction::triggered, this, &MainWindow::copySelectedEntry);
@@ -229,11 +229,11 @@ LayoutInput MainWindow::layoutInput() const
 
 void MainWindow::layoutWindows()
 {
-    const ScreenLayout layout = LayoutWindows(layoutInput());
+    const ScreenLayout layout = orvane::layoutWindows(layoutInput());
     statusBox_->fitToWidth(layout.statusBox.width());
     statusBox_->move(layout.statusBox.topLeft());
     if (layout.statusTopCorrected) {
-        settings_.SetSetupValue(QStringLiteral("StateBoxTop"),
+        settings_.setSetupValue(QStringLiteral("StateBoxTop"),
                                 integerText(qint64(layout.statusBox.top()) * TwipsPerPixel));
     }
     statusTop_ = layout.statusBox.top();
@@ -246,9 +246,9 @@ void MainWindow::layoutWindows()
 
 void MainWindow::arrangeWindows(QSize screenPixels)
 {
-    arrangement_ = ArrangeWindows(screenPixels, screenPixels.width() * TwipsPerPixel);
+    arrangement_ = orvane::arrangeWindows(screenPixels, screenPixels.width() * TwipsPerPixel);
     if (arrangement_.showSmallScreenMessage)
-        services_.dialogs.inform(this, SmallScreenMessage(), MessageIcon::Information);
+        services_.dialogs.inform(this, smallScreenMessage(), MessageIcon::Information);
     if (arrangement_.showPlotterAgain) drawerWindow_->show();
     if (arrangement_.widenStatusFrame) statusBox_->widenStatusFrame();
 }
@@ -262,7 +262,7 @@ GeometryWindow* MainWindow::showGeometry(int page)
     geometry_->show();
     geometry_->raise();
     geometry_->activateWindow();
-    geometry_->ShowGeometryPage(page);
+    geometry_->showGeometryPage(page);
     return geometry_;
 }
 
@@ -375,34 +375,34 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::showTipWindow()
 {
-    ShowTipWindow(services_, settings_, this);
+    orvane::showTipWindow(services_, settings_, this);
 }
 
 // --- PlotterHost ---------------------------------------------------------------------
 
 QString MainWindow::setupValue(const QString& key)
 {
-    return settings_.GetSetupValue(key);
+    return settings_.getSetupValue(key);
 }
 
 void MainWindow::setSetupValue(const QString& key, const QString& value)
 {
-    settings_.SetSetupValue(key, value);
+    settings_.setSetupValue(key, value);
 }
 
 void MainWindow::setInfoValue(const QString& key, const QString& value)
 {
-    settings_.SetInfoValue(key, value);
+    settings_.setInfoValue(key, value);
 }
 
 void MainWindow::addConstantEntry(const QString& name, const QString& value, int position)
 {
-    settings_.AddConstantEntry(name, value, position);
+    settings_.addConstantEntry(name, value, position);
 }
 
 void MainWindow::removeConstantEntry(int position)
 {
-    settings_.RemoveConstantEntry(position);
+    settings_.removeConstantEntry(position);
 }
 
 Surface& MainWindow::pad()
@@ -532,7 +532,7 @@ void MainWindow::openTool(int index)
 
 void MainWindow::showAbout()
 {
-    ShowAboutBox(services_, this);
+    showAboutBox(services_, this);
 }
 
 } // namespace orvane

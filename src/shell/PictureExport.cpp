@@ -13,9 +13,9 @@
 
 namespace orvane {
 
-bool WriteBitmap(const QString& path, const QImage& image)
+bool writeBitmap(const QString& path, const QImage& image)
 {
-    return WriteImageFile(path, image, PictureFormat::Bmp);
+    return writeImageFile(path, image, PictureFormat::Bmp);
 }
 
 namespace {
@@ -27,9 +27,9 @@ QSize padSize(const QImage& padImage)
 
 } // namespace
 
-int PictureScaleFrom(const QString& text)
+int pictureScaleFrom(const QString& text)
 {
-    const double scale = NumberText::RoundHalfEven(leadingNumber(text));
+    const double scale = NumberText::roundHalfEven(leadingNumber(text));
     return scale >= 4 ? 4 : scale <= 1 ? 1 : int(scale);
 }
 
@@ -40,27 +40,27 @@ namespace {
 bool writePictureAs(SystemDialogs& dialogs, QWidget* owner, const QString& path,
                     const PadDocument& document, const QImage& padImage, bool& cancelled)
 {
-    switch (PictureFormatOf(path)) {
+    switch (pictureFormatOf(path)) {
     case PictureFormat::Bmp:
-        return WriteBitmap(path, padImage);
+        return writeBitmap(path, padImage);
     case PictureFormat::Png: {
         const std::optional<QString> scale = dialogs.showInputDialog(
             owner,
             {QStringLiteral("保存"), QStringLiteral("放大倍数（1～4）："), QStringLiteral("2")});
         cancelled = !scale;
         if (!scale) return false;
-        return WritePicture(path, document, padSize(padImage), PictureScaleFrom(*scale));
+        return writePicture(path, document, padSize(padImage), pictureScaleFrom(*scale));
     }
     case PictureFormat::Svg:
     case PictureFormat::Pdf:
         break;
     }
-    return WritePicture(path, document, padSize(padImage));
+    return writePicture(path, document, padSize(padImage));
 }
 
 } // namespace
 
-bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
+bool savePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
                         const QImage& padImage)
 {
     const std::optional<QString> path = dialogs.showSaveDialog(
@@ -76,17 +76,17 @@ bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocumen
     return false;
 }
 
-void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage)
+void copyPictureToClipboard(const PadDocument& document, const QImage& padImage)
 {
     auto* data = new QMimeData;
     QImage image = padImage;
     image.setDevicePixelRatio(1);
     data->setImageData(image);
-    data->setData(QStringLiteral("image/svg+xml"), PictureSvg(document, padSize(padImage)));
+    data->setData(QStringLiteral("image/svg+xml"), pictureSvg(document, padSize(padImage)));
     QGuiApplication::clipboard()->setMimeData(data);
 }
 
-bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
+bool printCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
                   const QImage& image, Colour background)
 {
     if (background != White) {
@@ -105,11 +105,11 @@ bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrint
 
     QPainter painter;
     if (!painter.begin(&currentPrinter)) return false;
-    PaintPictureOnPage(painter, image);
+    paintPictureOnPage(painter, image);
     return painter.end();
 }
 
-void PaintPictureOnPage(QPainter& painter, const QImage& image)
+void paintPictureOnPage(QPainter& painter, const QImage& image)
 {
     const QRect page = painter.viewport();
     const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);

@@ -17,26 +17,26 @@ class PadDocument;
 // scale the user picks (1 to 4), or an SVG or PDF drawn from the pad's document as
 // vector shapes. The file is replaced only once the whole picture is written; a failure
 // says which file could not be written.
-bool SavePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
+bool savePictureCommand(SystemDialogs& dialogs, QWidget* owner, const PadDocument& document,
                         const QImage& padImage);
 
 // "复制图象": the picture on the clipboard as an image and as SVG.
-void CopyPictureToClipboard(const PadDocument& document, const QImage& padImage);
+void copyPictureToClipboard(const PadDocument& document, const QImage& padImage);
 
 // The scale typed for a PNG: its leading number, rounded, held to 1..4.
-int PictureScaleFrom(const QString& text);
+int pictureScaleFrom(const QString& text);
 
 // "打印(&P)": the ink warning for a coloured background, the print dialog on the
 // current printer, then "开始打印？" and one page with the pad's image. Returns true
 // when a page was printed.
-bool PrintCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
+bool printCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
                   const QImage& image, Colour background);
 
 // Paints every pixel of `image` as large as the painter's viewport holds it, keeping
 // its proportions, from the viewport's top left.
-void PaintPictureOnPage(QPainter& painter, const QImage& image);
+void paintPictureOnPage(QPainter& painter, const QImage& image);
 
 // Writes `image` as a BMP file, atomically.
-bool WriteBitmap(const QString& path, const QImage& image);
+bool writeBitmap(const QString& path, const QImage& image);
 
 } // namespace orvane

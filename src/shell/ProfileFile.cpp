@@ -294,7 +294,7 @@ QList<ProfileEntry> ProfileFile::entries(const QString& section) const
     return found;
 }
 
-std::map<qint64, QString> NumberedValues(const QList<ProfileEntry>& entries, const QString& prefix)
+std::map<qint64, QString> numberedValues(const QList<ProfileEntry>& entries, const QString& prefix)
 {
     // Numbers as integerText writes them: no sign, no leading zero, no more digits than
     // a qint64 holds.

@@ -57,6 +57,6 @@ private:
 
 // The values of the keys named `prefix` and a number ("Function0", "ConstName12"), by
 // number: what read() gives for prefix + number, for every number that has a key.
-std::map<qint64, QString> NumberedValues(const QList<ProfileEntry>& entries, const QString& prefix);
+std::map<qint64, QString> numberedValues(const QList<ProfileEntry>& entries, const QString& prefix);
 
 } // namespace orvane

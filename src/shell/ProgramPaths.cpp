@@ -12,33 +12,33 @@ const QString HelpIndex = QStringLiteral("help/index.html");
 const QString InstalledHelpIndex = QStringLiteral("../share/orvane/help/index.html");
 } // namespace
 
-QString JoinPath(const QString& folder, const QString& name)
+QString joinPath(const QString& folder, const QString& name)
 {
     if (folder.endsWith(QLatin1Char('/'))) return folder + name;
     return folder + QLatin1Char('/') + name;
 }
 
-QString SettingsPath(const QString& programFolder, bool programFolderWritable,
+QString settingsPath(const QString& programFolder, bool programFolderWritable,
                      const QString& userConfigFolder, const QString& overridePath)
 {
     if (!overridePath.isEmpty()) return overridePath;
-    if (programFolderWritable) return JoinPath(programFolder, SettingsFileName);
-    return JoinPath(JoinPath(userConfigFolder, QStringLiteral("orvane")), SettingsFileName);
+    if (programFolderWritable) return joinPath(programFolder, SettingsFileName);
+    return joinPath(joinPath(userConfigFolder, QStringLiteral("orvane")), SettingsFileName);
 }
 
-QString ResolveSettingsPath(const QString& programFolder, const QString& overridePath)
+QString resolveSettingsPath(const QString& programFolder, const QString& overridePath)
 {
     const QFileInfo folder(programFolder);
-    return SettingsPath(programFolder, folder.isDir() && folder.isWritable(),
+    return settingsPath(programFolder, folder.isDir() && folder.isWritable(),
                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                         overridePath);
 }
 
-QString HelpFilePath(const QString& programFolder)
+QString helpFilePath(const QString& programFolder)
 {
-    const QString beside = JoinPath(programFolder, HelpIndex);
+    const QString beside = joinPath(programFolder, HelpIndex);
     if (QFileInfo::exists(beside)) return beside;
-    const QString installed = QDir::cleanPath(JoinPath(programFolder, InstalledHelpIndex));
+    const QString installed = QDir::cleanPath(joinPath(programFolder, InstalledHelpIndex));
     if (QFileInfo::exists(installed)) return installed;
     return beside;
 }

@@ -30,7 +30,7 @@ QString valueKey(int position)
 const QString Settings::SetupSection = QStringLiteral("Setup");
 const QString Settings::InfoSection = QStringLiteral("Infomation");
 
-const QList<NamedValue>& DefaultConstants()
+const QList<NamedValue>& defaultConstants()
 {
     static const QList<NamedValue> constants{
         {QStringLiteral("Pi"), QStringLiteral("3.14159265358979")},
@@ -42,58 +42,58 @@ const QList<NamedValue>& DefaultConstants()
 
 Settings::Settings(QString settingsPath) : file_(std::move(settingsPath)) {}
 
-QString Settings::GetSetupValue(const QString& key) const
+QString Settings::getSetupValue(const QString& key) const
 {
     return file_.read(SetupSection, key);
 }
 
-void Settings::SetSetupValue(const QString& key, const QString& value) const
+void Settings::setSetupValue(const QString& key, const QString& value) const
 {
     write(SetupSection, key, value);
 }
 
-QString Settings::GetInfoValue(const QString& key) const
+QString Settings::getInfoValue(const QString& key) const
 {
     return file_.read(InfoSection, key);
 }
 
-void Settings::SetInfoValue(const QString& key, const QString& value) const
+void Settings::setInfoValue(const QString& key, const QString& value) const
 {
     write(InfoSection, key, value);
 }
 
-void Settings::AddConstantEntry(const QString& name, const QString& value, int position) const
+void Settings::addConstantEntry(const QString& name, const QString& value, int position) const
 {
-    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
-    SetInfoValue(AllConstKey, integerText(qint64(count) + 1));
-    SetInfoValue(nameKey(position), name);
-    SetInfoValue(valueKey(position), value);
+    const qint32 count = toInt32Value(getInfoValue(AllConstKey));
+    setInfoValue(AllConstKey, integerText(qint64(count) + 1));
+    setInfoValue(nameKey(position), name);
+    setInfoValue(valueKey(position), value);
 }
 
-void Settings::RemoveConstantEntry(int position) const
+void Settings::removeConstantEntry(int position) const
 {
-    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
+    const qint32 count = toInt32Value(getInfoValue(AllConstKey));
     if (position < 1 || position > count) return;
     const int remaining = count - 1;
-    SetInfoValue(AllConstKey, integerText(remaining));
+    setInfoValue(AllConstKey, integerText(remaining));
     // Past the last stored position there is only emptiness to move down.
     const int last = int(std::min<qint64>(remaining, lastStoredPosition()));
     for (int i = position; i <= last; ++i) {
-        SetInfoValue(nameKey(i), GetInfoValue(nameKey(i + 1)));
-        SetInfoValue(valueKey(i), GetInfoValue(valueKey(i + 1)));
+        setInfoValue(nameKey(i), getInfoValue(nameKey(i + 1)));
+        setInfoValue(valueKey(i), getInfoValue(valueKey(i + 1)));
     }
-    SetInfoValue(nameKey(remaining + 1), QString());
-    SetInfoValue(valueKey(remaining + 1), QString());
+    setInfoValue(nameKey(remaining + 1), QString());
+    setInfoValue(valueKey(remaining + 1), QString());
 }
 
-qint16 Settings::ToInt16Value(const QString& text)
+qint16 Settings::toInt16Value(const QString& text)
 {
-    return NumberText::ToInt16(leadingNumber(text)).value_or(0);
+    return NumberText::toInt16(leadingNumber(text)).value_or(0);
 }
 
-qint32 Settings::ToInt32Value(const QString& text)
+qint32 Settings::toInt32Value(const QString& text)
 {
-    return NumberText::ToInt32(leadingNumber(text)).value_or(0);
+    return NumberText::toInt32(leadingNumber(text)).value_or(0);
 }
 
 Settings::StoredConstants Settings::storedConstants() const
@@ -105,8 +105,8 @@ Settings::StoredConstants Settings::storedConstants() const
         return values;
     };
     const QList<ProfileEntry> entries = file_.entries(InfoSection);
-    return {filled(NumberedValues(entries, QStringLiteral("ConstName"))),
-            filled(NumberedValues(entries, QStringLiteral("ConstValue")))};
+    return {filled(numberedValues(entries, QStringLiteral("ConstName"))),
+            filled(numberedValues(entries, QStringLiteral("ConstValue")))};
 }
 
 qint64 Settings::lastStoredPosition() const
@@ -117,9 +117,9 @@ qint64 Settings::lastStoredPosition() const
     return std::max(lastName, lastValue);
 }
 
-std::optional<QList<NamedValue>> Settings::SavedConstants() const
+std::optional<QList<NamedValue>> Settings::savedConstants() const
 {
-    const qint32 count = ToInt32Value(GetInfoValue(AllConstKey));
+    const qint32 count = toInt32Value(getInfoValue(AllConstKey));
     if (count == 0) return std::nullopt;
     const auto [names, values] = storedConstants();
     // Every position from 1 to the count that has a name or a value.

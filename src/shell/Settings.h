@@ -22,7 +22,7 @@ struct NamedValue {
 };
 
 // The constants a fresh settings file starts with, positions 1 to 3.
-const QList<NamedValue>& DefaultConstants();
+const QList<NamedValue>& defaultConstants();
 
 // Access to the settings file "orvane.ini": preferences in section `Setup`, the last
 // expressions and the user's constants in section `Infomation`. Every call goes to the
@@ -43,32 +43,32 @@ public:
 
     const QString& settingsPath() const { return file_.path(); }
 
-    QString GetSetupValue(const QString& key) const;
-    void SetSetupValue(const QString& key, const QString& value) const;
-    QString GetInfoValue(const QString& key) const;
-    void SetInfoValue(const QString& key, const QString& value) const;
+    QString getSetupValue(const QString& key) const;
+    void setSetupValue(const QString& key, const QString& value) const;
+    QString getInfoValue(const QString& key) const;
+    void setInfoValue(const QString& key, const QString& value) const;
 
     // Appends a constant to the persisted list; `position` is the 1-based count of
     // constants after adding it, so the entry lands at the end.
-    void AddConstantEntry(const QString& name, const QString& value, int position) const;
+    void addConstantEntry(const QString& name, const QString& value, int position) const;
     // Removes the constant at the 1-based `position` and closes the gap. A position
     // outside 1..AllConst changes nothing.
-    void RemoveConstantEntry(int position) const;
+    void removeConstantEntry(int position) const;
 
     // Numeric keys: the leading number of the text, to the nearest integer with halves
     // going to the even neighbour; 0 for text without a number and for values that do
     // not fit.
-    static qint16 ToInt16Value(const QString& text);
-    static qint32 ToInt32Value(const QString& text);
-    qint16 GetSetupInt16(const QString& key) const { return ToInt16Value(GetSetupValue(key)); }
-    qint32 GetSetupInt32(const QString& key) const { return ToInt32Value(GetSetupValue(key)); }
-    qint16 GetInfoInt16(const QString& key) const { return ToInt16Value(GetInfoValue(key)); }
+    static qint16 toInt16Value(const QString& text);
+    static qint32 toInt32Value(const QString& text);
+    qint16 getSetupInt16(const QString& key) const { return toInt16Value(getSetupValue(key)); }
+    qint32 getSetupInt32(const QString& key) const { return toInt32Value(getSetupValue(key)); }
+    qint16 getInfoInt16(const QString& key) const { return toInt16Value(getInfoValue(key)); }
 
     // The persisted constants list in position order; std::nullopt when `AllConst`
     // converts to 0, meaning the default constants apply. Positions up to `AllConst`
     // with neither a name nor a value in the file (absent or empty) are no constants and
     // are left out, so a damaged count or position cannot run away.
-    std::optional<QList<NamedValue>> SavedConstants() const;
+    std::optional<QList<NamedValue>> savedConstants() const;
 
 private:
     // The ConstName<n> and ConstValue<n> keys of the file that are not empty, by position.

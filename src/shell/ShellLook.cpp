@@ -16,7 +16,7 @@ static void registerShellResources()
 
 namespace orvane {
 
-void SetApplicationIdentity(const QString& desktopFileName)
+void setApplicationIdentity(const QString& desktopFileName)
 {
     QCoreApplication::setApplicationName(QStringLiteral("orvane"));
     QGuiApplication::setDesktopFileName(desktopFileName);

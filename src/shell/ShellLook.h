@@ -14,7 +14,7 @@ inline constexpr Qt::WindowFlags SmallWindowFlags =
 
 // The application's name and desktop id. No display name is set: the window system
 // would append it to every caption ("保存 — 奥维恩"), and the captions are exact.
-void SetApplicationIdentity(const QString& desktopFileName);
+void setApplicationIdentity(const QString& desktopFileName);
 
 // The tip of the day's light bulb, drawn at `side` logical pixels square.
 QPixmap tipPixmap(int side);

@@ -30,17 +30,17 @@ template <typename Window, typename... Args> Window* showSingle(QWidget* owner, 
 
 } // namespace
 
-TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* owner)
+TipDialog* showTipWindow(Services& services, const Settings& settings, QWidget* owner)
 {
     return showSingle<TipDialog>(owner, services, settings);
 }
 
-AboutDialog* ShowAboutBox(Services& services, QWidget* owner)
+AboutDialog* showAboutBox(Services& services, QWidget* owner)
 {
     return showSingle<AboutDialog>(owner, services);
 }
 
-HelpWindow* ShowHelpWindow(Services& services, const QString& indexPath, QWidget* owner)
+HelpWindow* showHelpWindow(Services& services, const QString& indexPath, QWidget* owner)
 {
     if (!QFileInfo(indexPath).isFile()) {
         services.dialogs.inform(owner, QStringLiteral("找不到帮助文件：\r") + indexPath,

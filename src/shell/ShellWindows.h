@@ -14,13 +14,13 @@ struct Services;
 
 // Opens the tip of the day over `owner`, moving one tip further; when it is already
 // open it is only brought forward.
-TipDialog* ShowTipWindow(Services& services, const Settings& settings, QWidget* owner);
+TipDialog* showTipWindow(Services& services, const Settings& settings, QWidget* owner);
 
 // Opens the About box over `owner`, or brings the open one forward.
-AboutDialog* ShowAboutBox(Services& services, QWidget* owner);
+AboutDialog* showAboutBox(Services& services, QWidget* owner);
 
 // Opens the help at `indexPath` in the help window, or brings the open one forward;
 // a missing help file says so and opens nothing.
-HelpWindow* ShowHelpWindow(Services& services, const QString& indexPath, QWidget* owner);
+HelpWindow* showHelpWindow(Services& services, const QString& indexPath, QWidget* owner);
 
 } // namespace orvane

@@ -55,7 +55,7 @@ bool writeEntry(const QString& path, const QByteArray& text)
 
 } // namespace
 
-QByteArray DesktopEntryText(const QString& name, const QStringList& command,
+QByteArray desktopEntryText(const QString& name, const QStringList& command,
                             const QString& workingFolder)
 {
     QStringList exec;
@@ -72,38 +72,38 @@ QByteArray DesktopEntryText(const QString& name, const QStringList& command,
     return text.toUtf8();
 }
 
-QStringList WriteShortcutFiles(const QString& desktopFolder, const QString& applicationsFolder,
+QStringList writeShortcutFiles(const QString& desktopFolder, const QString& applicationsFolder,
                                const QString& programPath, const QString& helpPath)
 {
     const QString workingFolder = QFileInfo(programPath).absolutePath();
-    const QByteArray programEntry = DesktopEntryText(ProgramName, {programPath}, workingFolder);
+    const QByteArray programEntry = desktopEntryText(ProgramName, {programPath}, workingFolder);
     const QByteArray helpEntry =
-        DesktopEntryText(HelpName, {QStringLiteral("xdg-open"), helpPath}, workingFolder);
+        desktopEntryText(HelpName, {QStringLiteral("xdg-open"), helpPath}, workingFolder);
 
     QStringList written;
     auto write = [&written](const QString& path, const QByteArray& text) {
         if (writeEntry(path, text)) written << path;
     };
     if (!desktopFolder.isEmpty() && QDir().mkpath(desktopFolder))
-        write(JoinPath(desktopFolder, ProgramName + EntrySuffix), programEntry);
+        write(joinPath(desktopFolder, ProgramName + EntrySuffix), programEntry);
     if (!applicationsFolder.isEmpty()) {
-        const QString menuFolder = JoinPath(applicationsFolder, ProgramName);
+        const QString menuFolder = joinPath(applicationsFolder, ProgramName);
         if (QDir().mkpath(menuFolder)) {
-            write(JoinPath(menuFolder, ProgramName + EntrySuffix), programEntry);
-            write(JoinPath(menuFolder, HelpName + EntrySuffix), helpEntry);
+            write(joinPath(menuFolder, ProgramName + EntrySuffix), programEntry);
+            write(joinPath(menuFolder, HelpName + EntrySuffix), helpEntry);
         }
     }
     return written;
 }
 
-void OfferShortcuts(Services& services, QWidget* owner, const QString& helpPath,
+void offerShortcuts(Services& services, QWidget* owner, const QString& helpPath,
                     const QString& programPath)
 {
     const MessageAnswer answer = services.dialogs.showMessage(
         owner, {QStringLiteral("是否在桌面建立快捷方式？"), QStringLiteral("建立快捷方式"),
                 MessageIcon::None, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return;
-    WriteShortcutFiles(
+    writeShortcutFiles(
         services.environment.desktopFolder(), services.environment.applicationsFolder(),
         programPath.isEmpty() ? QCoreApplication::applicationFilePath() : programPath, helpPath);
 }

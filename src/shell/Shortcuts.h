@@ -11,19 +11,19 @@ struct Services;
 
 // Text of a freedesktop desktop entry that starts `command` (program and arguments,
 // each quoted as the format wants) in `workingFolder`.
-QByteArray DesktopEntryText(const QString& name, const QStringList& command,
+QByteArray desktopEntryText(const QString& name, const QStringList& command,
                             const QString& workingFolder);
 
 // Writes the shortcuts: "奥维恩.desktop" in `desktopFolder`, and "奥维恩.desktop" and
 // "帮助.desktop" in the folder "奥维恩" of `applicationsFolder`, each started in the
 // program's folder. Existing entries are replaced. An empty folder (its lookup
 // failed) gets no entry. Returns the files written, in order.
-QStringList WriteShortcutFiles(const QString& desktopFolder, const QString& applicationsFolder,
+QStringList writeShortcutFiles(const QString& desktopFolder, const QString& applicationsFolder,
                                const QString& programPath, const QString& helpPath);
 
 // Asks "是否在桌面建立快捷方式？" and on Yes writes the shortcuts into the desktop
 // and application-menu folders of the environment. `programPath` empty: this program.
-void OfferShortcuts(Services& services, QWidget* owner, const QString& helpPath,
+void offerShortcuts(Services& services, QWidget* owner, const QString& helpPath,
                     const QString& programPath = {});
 
 } // namespace orvane

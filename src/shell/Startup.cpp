@@ -23,7 +23,7 @@ namespace {
 
 QString valueOr(const Settings& s, const char* key, const char* fallback)
 {
-    const QString value = s.GetSetupValue(QLatin1String(key));
+    const QString value = s.getSetupValue(QLatin1String(key));
     return value.isEmpty() ? QLatin1String(fallback) : value;
 }
 
@@ -32,7 +32,10 @@ class StartupWindows : public StartupHooks {
 public:
     explicit StartupWindows(MainWindow& w) : w_(w) {}
 
-    void offerShortcuts() override { OfferShortcuts(w_.services(), &w_, w_.helpFilePath()); }
+    void offerShortcuts() override
+    {
+        orvane::offerShortcuts(w_.services(), &w_, w_.helpFilePath());
+    }
 
     void placeStatusBox(double topTwips) override
     {
@@ -41,14 +44,14 @@ public:
         w_.setStoredStatusTop(int(pixels));
     }
 
-    void showTip() override { ShowTipWindow(w_.services(), w_.settings(), &w_); }
+    void showTip() override { showTipWindow(w_.services(), w_.settings(), &w_); }
 
     void applySettingsToWindows() override
     {
         const Settings& s = w_.settings();
         PlotterPanel& drawer = *w_.drawer();
-        drawer.ShowPanelTab(s.GetSetupInt16(QStringLiteral("Tab")));
-        drawer.applyStartupSettings(PlotterSettingsFrom(s));
+        drawer.showPanelTab(s.getSetupInt16(QStringLiteral("Tab")));
+        drawer.applyStartupSettings(plotterSettingsFrom(s));
         drawer.drawAxes();
     }
 
@@ -57,7 +60,7 @@ public:
         w_.drawer()->setExpression(kind, text);
     }
 
-    void setPlotterLabels() override { w_.drawer()->SetPlotterLabels(1); }
+    void setPlotterLabels() override { w_.drawer()->setPlotterLabels(1); }
 
     void addUserConstant(const QString& name, const QString& value) override
     {
@@ -70,20 +73,20 @@ private:
 
 } // namespace
 
-PlotterPanel::StartupSettings PlotterSettingsFrom(const Settings& s)
+PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& s)
 {
     PlotterPanel::StartupSettings settings;
-    settings.size = Settings::ToInt16Value(valueOr(s, "Size", "10"));
+    settings.size = Settings::toInt16Value(valueOr(s, "Size", "10"));
     settings.smoothnessText = valueOr(s, "PingHuaDu", "10");
-    settings.randomCurveColours = Settings::ToInt16Value(valueOr(s, "ColorSelfMain", "0")) != 0;
-    settings.randomHelpColours = Settings::ToInt16Value(valueOr(s, "ColorSelfHelp", "1")) != 0;
-    settings.axisColour = Colour(Settings::ToInt32Value(valueOr(s, "Color", "16711680")));
-    settings.lineWidth = Settings::ToInt16Value(valueOr(s, "LineBold", "1"));
-    settings.lineColour = Colour(Settings::ToInt32Value(valueOr(s, "LineColor", "16711680")));
+    settings.randomCurveColours = Settings::toInt16Value(valueOr(s, "ColorSelfMain", "0")) != 0;
+    settings.randomHelpColours = Settings::toInt16Value(valueOr(s, "ColorSelfHelp", "1")) != 0;
+    settings.axisColour = Colour(Settings::toInt32Value(valueOr(s, "Color", "16711680")));
+    settings.lineWidth = Settings::toInt16Value(valueOr(s, "LineBold", "1"));
+    settings.lineColour = Colour(Settings::toInt32Value(valueOr(s, "LineColor", "16711680")));
     return settings;
 }
 
-void Main(MainWindow& w, const QString& functionFile)
+void startProgram(MainWindow& w, const QString& functionFile)
 {
     Environment& environment = w.services().environment;
     const QRect available = environment.availableScreenArea();
@@ -99,10 +102,10 @@ void Main(MainWindow& w, const QString& functionFile)
     // appear over windows in their places; again once the status box's place is known.
     w.layoutWindows();
     StartupWindows hooks(w);
-    LoadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
+    loadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
     w.layoutWindows();
 
-    if (!functionFile.isEmpty()) OpenFunctionFile(functionFile, *w.drawer());
+    if (!functionFile.isEmpty()) openFunctionFile(functionFile, *w.drawer());
     // Undo goes back as far as the picture the program opened with, never to a pad
     // without its axes.
     w.document().startHistoryHere();

@@ -10,11 +10,11 @@ class MainWindow;
 class Settings;
 
 // The plotter's stored settings, with the defaults for values the file does not hold.
-PlotterPanel::StartupSettings PlotterSettingsFrom(const Settings& settings);
+PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& settings);
 
 // The start-up of the program on its main window: size and place the windows by the
 // screen, apply the settings file (defaults first), load the constants, and last open a
 // function-graph file named on the command line (empty: none).
-void Main(MainWindow& mainWindow, const QString& functionFile);
+void startProgram(MainWindow& mainWindow, const QString& functionFile);
 
 } // namespace orvane

@@ -70,14 +70,14 @@ TipDialog::TipDialog(Services&, const Settings& settings, QWidget* owner)
 
     cmdOK_->setText(QStringLiteral("确定"));
     cmdNextTip_->setText(QStringLiteral("下一条"));
-    position_ = settings_.GetSetupInt16(TipsKey);
-    chkLoadTipsAtStartup_->setChecked(settings_.GetSetupInt16(ShowTipKey) == 1);
+    position_ = settings_.getSetupInt16(TipsKey);
+    chkLoadTipsAtStartup_->setChecked(settings_.getSetupInt16(ShowTipKey) == 1);
     showNextTip();
 
     connect(cmdOK_, &QPushButton::clicked, this, &QDialog::close);
     connect(cmdNextTip_, &QPushButton::clicked, this, &TipDialog::showNextTip);
     connect(chkLoadTipsAtStartup_, &QCheckBox::toggled, this, [this](bool on) {
-        settings_.SetSetupValue(ShowTipKey, on ? QStringLiteral("1") : QStringLiteral("0"));
+        settings_.setSetupValue(ShowTipKey, on ? QStringLiteral("1") : QStringLiteral("0"));
     });
 }
 
@@ -86,8 +86,8 @@ void TipDialog::showNextTip()
     // After the last tip comes the first; a number edited out of range starts over too.
     if (position_ < 0 || position_ >= TipCount) position_ = 0;
     ++position_;
-    lblTipText_->setText(TipText(FirstTipNumber - 1 + position_));
-    settings_.SetSetupValue(TipsKey, integerText(position_));
+    lblTipText_->setText(tipText(FirstTipNumber - 1 + position_));
+    settings_.setSetupValue(TipsKey, integerText(position_));
 }
 
 } // namespace orvane

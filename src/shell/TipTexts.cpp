@@ -22,7 +22,7 @@ const char* const Tips[TipCount] = {
 
 } // namespace
 
-QString TipText(int number)
+QString tipText(int number)
 {
     if (number < FirstTipNumber || number >= FirstTipNumber + TipCount) return {};
     return QString::fromUtf8(Tips[number - FirstTipNumber]);

@@ -9,6 +9,6 @@ constexpr int FirstTipNumber = 1001;
 constexpr int TipCount = 12;
 
 // The text of tip `number` (1001 to 1012); empty for other numbers.
-QString TipText(int number);
+QString tipText(int number);
 
 } // namespace orvane

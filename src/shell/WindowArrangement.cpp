@@ -10,17 +10,17 @@ namespace {
 constexpr int PlotterWidth = 4575;
 }
 
-ScreenClass ClassifyScreen(QSize screen)
+ScreenClass classifyScreen(QSize screen)
 {
     if (screen.width() < 800 || screen.height() < 600) return ScreenClass::Small;
     if (screen.width() < 1024 || screen.height() < 768) return ScreenClass::Medium;
     return ScreenClass::Large;
 }
 
-WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips)
+WindowArrangement arrangeWindows(QSize screenPixels, int mainWidthTwips)
 {
     WindowArrangement a;
-    a.screenClass = ClassifyScreen(screenPixels);
+    a.screenClass = classifyScreen(screenPixels);
     switch (a.screenClass) {
     case ScreenClass::Small: {
         a.showSmallScreenMessage = true;
@@ -71,7 +71,7 @@ QRect statusBoxPlace(const LayoutInput& in, bool* corrected)
 
 } // namespace
 
-ScreenLayout LayoutWindows(const LayoutInput& in)
+ScreenLayout layoutWindows(const LayoutInput& in)
 {
     ScreenLayout out;
     out.statusBox = statusBoxPlace(in, &out.statusTopCorrected);
@@ -99,7 +99,7 @@ ScreenLayout LayoutWindows(const LayoutInput& in)
     return out;
 }
 
-QString SmallScreenMessage()
+QString smallScreenMessage()
 {
     return QStringLiteral("您的计算机分辨率小于 800X600\r建议使用800X600以上分辨率");
 }

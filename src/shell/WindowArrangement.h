@@ -22,11 +22,11 @@ struct WindowArrangement {
     bool widenStatusFrame = false;
 };
 
-ScreenClass ClassifyScreen(QSize screenPixels);
+ScreenClass classifyScreen(QSize screenPixels);
 
 // The arrangement for a screen of `screenPixels` and a main window `mainWidthTwips` wide;
 // the pad is always square.
-WindowArrangement ArrangeWindows(QSize screenPixels, int mainWidthTwips);
+WindowArrangement arrangeWindows(QSize screenPixels, int mainWidthTwips);
 
 // What the windows are placed by, in logical pixels.
 struct LayoutInput {
@@ -53,12 +53,12 @@ struct ScreenLayout {
     // The stored top lay outside the available area and was brought back.
     bool statusTopCorrected = false;
 };
-ScreenLayout LayoutWindows(const LayoutInput& input);
+ScreenLayout layoutWindows(const LayoutInput& input);
 
 // A status box stored this close above the bottom edge (or lower) sits on the edge.
 inline constexpr int StatusSnapPixels = 1600 / TwipsPerPixel;
 
 // The message shown on screens below 800 by 600 pixels.
-QString SmallScreenMessage();
+QString smallScreenMessage();
 
 } // namespace orvane

@@ -117,7 +117,7 @@ void CoordinateBox::dropped()
     // The position is remembered as dropped, even above the screen; the box then
     // comes back to the left edge and into view.
     context_.setSetupValue(QStringLiteral("StateBoxTop"),
-                           toQString(NumberText::IntegerText(y() * 15LL)));
+                           toQString(NumberText::integerText(y() * 15LL)));
     move(0, y() < 0 ? 0 : y());
 }
 

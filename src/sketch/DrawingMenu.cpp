@@ -16,7 +16,7 @@ DrawingMenu::DrawingMenu(SketchContext& context, SketchPad& pad, CoordinateBox& 
 {
 }
 
-void DrawingMenu::ResetDrawTools()
+void DrawingMenu::resetDrawTools()
 {
     context_.setModeMenuCheck(0);
     pad_.hideInputWord();
@@ -25,10 +25,10 @@ void DrawingMenu::ResetDrawTools()
     tools_.showEraserBoxes(false);
 }
 
-void DrawingMenu::SetDrawMode(int m)
+void DrawingMenu::setDrawMode(int m)
 {
     if (m < SketchPad::ModeNone || m > SketchPad::ModeEraser) return;
-    ResetDrawTools();
+    resetDrawTools();
     if (m != SketchPad::ModeNone) context_.setModeMenuCheck(m);
     pad_.setDrawModeValue(m);
     status_.setModeText(SketchTexts::modeStatus(m));
@@ -42,14 +42,14 @@ void DrawingMenu::SetDrawMode(int m)
         break;
     case SketchPad::ModeEraser:
         tools_.showEraserBoxes(true);
-        SetEraserCursor();
+        setEraserCursor();
         break;
     default:
         break;
     }
 }
 
-void DrawingMenu::SetEraserCursor()
+void DrawingMenu::setEraserCursor()
 {
     pad_.setPointer(SketchPad::Pointer::Custom);
     const std::optional<int> id =

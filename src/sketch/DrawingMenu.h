@@ -15,12 +15,12 @@ public:
     DrawingMenu(SketchContext& context, SketchPad& pad, CoordinateBox& status, ToolBox& tools);
 
     // m from 0 to 6; other values change nothing.
-    void SetDrawMode(int m);
+    void setDrawMode(int m);
     // No menu check, no open text box, cross pointer, size boxes hidden.
-    void ResetDrawTools();
+    void resetDrawTools();
     // The pad's pointer becomes the eraser cursor of the size in `CMoveDot`; a size
     // outside the cursor classes keeps the previous image.
-    void SetEraserCursor();
+    void setEraserCursor();
 
 private:
     SketchContext& context_;

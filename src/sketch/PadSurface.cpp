@@ -76,7 +76,7 @@ QImage PadSurface::composedImage() const
 
 QPointF PadSurface::toPixel(WorldPoint p) const
 {
-    return WorldToPixel(*this, QSizeF(size_), p);
+    return worldToPixel(*this, QSizeF(size_), p);
 }
 
 WorldPoint PadSurface::toWorld(QPointF pixel) const
@@ -90,7 +90,8 @@ WorldPoint PadSurface::toWorld(QPointF pixel) const
 
 float PadSurface::pixelAspect() const
 {
-    return PixelAspect(*this, QSizeF(std::max(1, size_.width()), std::max(1, size_.height())));
+    return pixelAspectOfArea(*this,
+                             QSizeF(std::max(1, size_.width()), std::max(1, size_.height())));
 }
 
 QFont PadSurface::textFont(double points)
@@ -122,7 +123,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
         if (!layer) return;
         if (batchDepth_ == 0) {
             QPainter painter(layer);
-            painter.setPen(SurfacePen(pen));
+            painter.setPen(surfacePen(pen));
             painter.drawLine(toPixel(from), toPixel(to));
             painter.end();
             notify();
@@ -131,7 +132,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
         // In a batch the painter stays open for the lines that follow with this pen:
         // the same pixels as a painter per line, at a fraction of the cost.
         batchPainter_ = std::make_unique<QPainter>(layer);
-        batchPainter_->setPen(SurfacePen(pen));
+        batchPainter_->setPen(surfacePen(pen));
         batchPen_ = pen;
     }
     batchPainter_->drawLine(toPixel(from), toPixel(to));
@@ -143,7 +144,7 @@ void PadSurface::paintPoint(WorldPoint at, const Pen& pen)
     QImage* layer = target(pen);
     if (!layer) return;
     QPainter painter(layer);
-    PaintDot(painter, toPixel(at), pen);
+    paintDot(painter, toPixel(at), pen);
     painter.end();
     notify();
 }
@@ -155,7 +156,7 @@ void PadSurface::paintEllipse(WorldPoint centre, float radiusX, float radiusY, c
     const QPointF c = toPixel(centre);
     const QPointF corner = toPixel({centre.x + radiusX, centre.y + radiusY});
     QPainter painter(layer);
-    painter.setPen(SurfacePen(pen));
+    painter.setPen(surfacePen(pen));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(c, std::abs(corner.x() - c.x()), std::abs(corner.y() - c.y()));
     painter.end();

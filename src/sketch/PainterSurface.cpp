@@ -28,18 +28,18 @@ PainterSurface::~PainterSurface()
 
 QPointF PainterSurface::toPixel(WorldPoint p) const
 {
-    return WorldToPixel(*this, area_, p);
+    return worldToPixel(*this, area_, p);
 }
 
 float PainterSurface::pixelAspect() const
 {
-    return PixelAspect(*this, area_);
+    return pixelAspectOfArea(*this, area_);
 }
 
 void PainterSurface::flush()
 {
     if (polyline_.size() >= 2) {
-        painter_.setPen(SurfacePen(polylinePen_));
+        painter_.setPen(surfacePen(polylinePen_));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawPolyline(polyline_);
     }
@@ -63,7 +63,7 @@ void PainterSurface::paintPoint(WorldPoint at, const Pen& pen)
 {
     if (!pen.persistent) return;
     flush();
-    PaintDot(painter_, toPixel(at), pen);
+    paintDot(painter_, toPixel(at), pen);
 }
 
 void PainterSurface::paintEllipse(WorldPoint centre, float radiusX, float radiusY, const Pen& pen)
@@ -72,7 +72,7 @@ void PainterSurface::paintEllipse(WorldPoint centre, float radiusX, float radius
     flush();
     const QPointF c = toPixel(centre);
     const QPointF corner = toPixel({centre.x + radiusX, centre.y + radiusY});
-    painter_.setPen(SurfacePen(pen));
+    painter_.setPen(surfacePen(pen));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawEllipse(c, std::abs(corner.x() - c.x()), std::abs(corner.y() - c.y()));
 }

@@ -43,7 +43,7 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-PictureFormat PictureFormatOf(const QString& path)
+PictureFormat pictureFormatOf(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix == QLatin1String("png")) return PictureFormat::Png;
@@ -52,7 +52,7 @@ PictureFormat PictureFormatOf(const QString& path)
     return PictureFormat::Bmp;
 }
 
-QImage PictureImage(const PadDocument& document, QSize size, int scale)
+QImage pictureImage(const PadDocument& document, QSize size, int scale)
 {
     PadSurface surface;
     surface.setBackColour(document.state().background);
@@ -64,7 +64,7 @@ QImage PictureImage(const PadDocument& document, QSize size, int scale)
     return image;
 }
 
-QByteArray PictureSvg(const PadDocument& document, QSize size)
+QByteArray pictureSvg(const PadDocument& document, QSize size)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -79,7 +79,7 @@ QByteArray PictureSvg(const PadDocument& document, QSize size)
     return bytes;
 }
 
-QByteArray PicturePdf(const PadDocument& document, QSize size)
+QByteArray picturePdf(const PadDocument& document, QSize size)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -93,7 +93,7 @@ QByteArray PicturePdf(const PadDocument& document, QSize size)
     return bytes;
 }
 
-bool WriteImageFile(const QString& path, const QImage& image, PictureFormat format)
+bool writeImageFile(const QString& path, const QImage& image, PictureFormat format)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
@@ -107,20 +107,20 @@ bool WriteImageFile(const QString& path, const QImage& image, PictureFormat form
     return file.commit();
 }
 
-bool WritePicture(const QString& path, const PadDocument& document, QSize size, int scale)
+bool writePicture(const QString& path, const PadDocument& document, QSize size, int scale)
 {
-    const PictureFormat format = PictureFormatOf(path);
+    const PictureFormat format = pictureFormatOf(path);
     switch (format) {
     case PictureFormat::Svg:
-        return writeBytes(path, PictureSvg(document, size));
+        return writeBytes(path, pictureSvg(document, size));
     case PictureFormat::Pdf:
-        return writeBytes(path, PicturePdf(document, size));
+        return writeBytes(path, picturePdf(document, size));
     case PictureFormat::Png:
-        return WriteImageFile(path, PictureImage(document, size, scale), format);
+        return writeImageFile(path, pictureImage(document, size, scale), format);
     case PictureFormat::Bmp:
         break;
     }
-    return WriteImageFile(path, PictureImage(document, size, 1), PictureFormat::Bmp);
+    return writeImageFile(path, pictureImage(document, size, 1), PictureFormat::Bmp);
 }
 
 } // namespace orvane

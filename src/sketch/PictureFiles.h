@@ -14,17 +14,17 @@ class PadDocument;
 enum class PictureFormat { Bmp, Png, Svg, Pdf };
 
 // By the extension of the path (any case); BMP when it names none of the four.
-PictureFormat PictureFormatOf(const QString& path);
+PictureFormat pictureFormatOf(const QString& path);
 
 // The picture at `size` device-independent pixels, `scale` image pixels for each.
-QImage PictureImage(const PadDocument& document, QSize size, int scale = 1);
-QByteArray PictureSvg(const PadDocument& document, QSize size);
-QByteArray PicturePdf(const PadDocument& document, QSize size);
+QImage pictureImage(const PadDocument& document, QSize size, int scale = 1);
+QByteArray pictureSvg(const PadDocument& document, QSize size);
+QByteArray picturePdf(const PadDocument& document, QSize size);
 
 // Writes the picture in the format of the path's extension (PNG at `scale`); the file
 // is replaced only once the whole picture is written.
-bool WritePicture(const QString& path, const PadDocument& document, QSize size, int scale = 1);
+bool writePicture(const QString& path, const PadDocument& document, QSize size, int scale = 1);
 // Writes an image as a BMP or PNG file, atomically.
-bool WriteImageFile(const QString& path, const QImage& image, PictureFormat format);
+bool writeImageFile(const QString& path, const QImage& image, PictureFormat format);
 
 } // namespace orvane

@@ -23,7 +23,7 @@ public:
     virtual Colour penColour() = 0;
     // Value of the plotter's line-width scroll bar `LB` (1 to 10).
     virtual int penWidth() = 0;
-    // `DrawAxes` with the plotter's `AxisColor` and the axis size shown by `LSize_0`.
+    // `drawAxes` with the plotter's `AxisColor` and the axis size shown by `LSize_0`.
     virtual void drawAxes() = 0;
 
     // Pop-up menus of the main window at a global screen position: the drawing menu

@@ -152,7 +152,7 @@ int SketchPad::eraserWidth() const
     const QString text = eraserSize_ ? eraserSize_() : QStringLiteral("10");
     // Bounded so that an absurd size cannot overflow the pen.
     const double size = std::clamp(leadingNumber(text), 0.0, 32767.0);
-    return int(NumberText::RoundHalfEven(size));
+    return int(NumberText::roundHalfEven(size));
 }
 
 void SketchPad::guideLines(WorldPoint at, Colour colour, DrawStyle style)

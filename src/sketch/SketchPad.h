@@ -46,7 +46,7 @@ public:
     QLineEdit* inputWord() const { return inputWord_; }
 
     // `DrawMode`; changing it here has no other effect (the tool box and the main menu
-    // go through DrawingMenu::SetDrawMode).
+    // go through DrawingMenu::setDrawMode).
     int drawMode() const { return drawMode_; }
     void setDrawModeValue(int mode) { drawMode_ = mode; }
     bool lineActive() const { return lineActive_; }

@@ -37,7 +37,7 @@ QString printedNumber(double value)
 
 QString printedSingle(float value)
 {
-    QString text = toQString(NumberText::GeneralFormSingle(value));
+    QString text = toQString(NumberText::generalFormSingle(value));
     if (!text.startsWith(QLatin1Char('-'))) text.prepend(QLatin1Char(' '));
     return text + QLatin1Char(' ');
 }

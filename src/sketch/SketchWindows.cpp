@@ -21,9 +21,9 @@ SketchWindows::SketchWindows(Services& services, SketchContext& context, QWidget
                      [tools = tools_] { tools->setActiveModeButton(0); });
     DrawingMenu* menuDraw = menuDraw_.get();
     QObject::connect(tools_, &ToolBox::modeChosen, tools_,
-                     [menuDraw](int m) { menuDraw->SetDrawMode(m); });
+                     [menuDraw](int m) { menuDraw->setDrawMode(m); });
     QObject::connect(tools_, &ToolBox::eraserSizeChosen, tools_,
-                     [menuDraw] { menuDraw->SetEraserCursor(); });
+                     [menuDraw] { menuDraw->setEraserCursor(); });
     // After an undo the swatch shows the background the pad has again.
     QObject::connect(&pad_->document(), &PadDocument::restored, tools_,
                      [tools = tools_, pad = pad_] {

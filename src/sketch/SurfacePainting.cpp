@@ -9,7 +9,7 @@
 
 namespace orvane {
 
-QPointF WorldToPixel(const Surface& surface, QSizeF area, WorldPoint p)
+QPointF worldToPixel(const Surface& surface, QSizeF area, WorldPoint p)
 {
     const double left = surface.scaleLeft();
     const double top = surface.scaleTop();
@@ -18,7 +18,7 @@ QPointF WorldToPixel(const Surface& surface, QSizeF area, WorldPoint p)
     return {x, y};
 }
 
-float PixelAspect(const Surface& surface, QSizeF area)
+float pixelAspectOfArea(const Surface& surface, QSizeF area)
 {
     const double xPerPixel =
         std::abs(double(surface.scaleRight()) - surface.scaleLeft()) / std::max(1.0, area.width());
@@ -28,7 +28,7 @@ float PixelAspect(const Surface& surface, QSizeF area)
     return float(yPerPixel / xPerPixel);
 }
 
-QPen SurfacePen(const Surface::Pen& pen)
+QPen surfacePen(const Surface::Pen& pen)
 {
     Qt::PenStyle style = Qt::SolidLine;
     if (pen.style == DrawStyle::Dotted) style = Qt::DotLine;
@@ -36,7 +36,7 @@ QPen SurfacePen(const Surface::Pen& pen)
     return QPen(toQColor(pen.colour), pen.width, style, Qt::RoundCap, Qt::RoundJoin);
 }
 
-void PaintDot(QPainter& painter, QPointF centre, const Surface::Pen& pen)
+void paintDot(QPainter& painter, QPointF centre, const Surface::Pen& pen)
 {
     if (pen.width <= 1) {
         painter.setPen(QPen(toQColor(pen.colour), 1));

@@ -13,14 +13,14 @@ namespace orvane {
 // What the raster pad and the vector pictures share, so that both draw the same shapes.
 
 // The position of a world point on an area of that size at the surface's scale.
-QPointF WorldToPixel(const Surface& surface, QSizeF area, WorldPoint p);
+QPointF worldToPixel(const Surface& surface, QSizeF area, WorldPoint p);
 
 // World y units per pixel over world x units per pixel on that area.
-float PixelAspect(const Surface& surface, QSizeF area);
+float pixelAspectOfArea(const Surface& surface, QSizeF area);
 
-QPen SurfacePen(const Surface::Pen& pen);
+QPen surfacePen(const Surface::Pen& pen);
 
 // A dot as wide as the pen: one pixel for width 1, else a filled disc.
-void PaintDot(QPainter& painter, QPointF centre, const Surface::Pen& pen);
+void paintDot(QPainter& painter, QPointF centre, const Surface::Pen& pen);
 
 } // namespace orvane

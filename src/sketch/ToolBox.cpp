@@ -285,7 +285,7 @@ void ToolBox::lineWidthChosen()
     // Pens are whole pixels wide: a typed 2.5 draws 2 wide, so the box, the plotter and
     // the setting show 2 rather than a width that is not drawn. Widths the plotter's
     // scroll bar cannot take are refused.
-    const double w = NumberText::RoundHalfEven(
+    const double w = NumberText::roundHalfEven(
         std::clamp(leadingNumber(cLineWide_->currentText()), -1.0, 100.0));
     if (w < 1 || w > 10) {
         services_.dialogs.inform(this, QStringLiteral("请输入1到10之间的数值"), MessageIcon::Error);
@@ -306,7 +306,7 @@ void ToolBox::pickPenColour()
     context_.setPlotterLineColour(*chosen);
     setForeSwatch(*chosen);
     context_.setSetupValue(QStringLiteral("LineColor"),
-                           toQString(NumberText::IntegerText(*chosen)));
+                           toQString(NumberText::integerText(*chosen)));
     pad_.setInputWordColour(*chosen);
 }
 

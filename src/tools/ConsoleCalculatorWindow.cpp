@@ -181,7 +181,7 @@ void ConsoleCalculatorWindow::showInputScreen(const ConsoleFormula& formula)
     screen_->print(text(formula.description));
     screen_->print();
     screen_->print(QStringLiteral("请输入数据……"));
-    const int inputs = FormulaCatalogue::InputCount(formula.number);
+    const int inputs = FormulaCatalogue::inputCount(formula.number);
     for (int i = 0; i < inputs; ++i) {
         screen_->print();
         screen_->print(QString(QLatin1Char(static_cast<char>('a' + i))) + QLatin1Char('='));
@@ -243,13 +243,13 @@ void ConsoleCalculatorWindow::computeWhenInputsDone()
     if (anyInputVisible()) return;
     std::array<double, 4> values{};
     for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = engine_.Evaluate(toStdString(inputText_[i]->text()));
+        values[i] = engine_.evaluate(toStdString(inputText_[i]->text()));
     screen_->print();
     screen_->setPrintPosition(QPointF(twips(200), height() - twips(1000)));
     inTimer_->stop();
     if (pendingFormula_ == 0) return;
     const FormulaCatalogue::Result result =
-        FormulaCatalogue::Compute(engine_, pendingFormula_, values[0], values[1], values[2]);
+        FormulaCatalogue::compute(engine_, pendingFormula_, values[0], values[1], values[2]);
     if (!result.ok()) {
         screen_->print(formulaFaultText(result.fault));
         return;

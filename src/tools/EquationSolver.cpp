@@ -12,7 +12,7 @@ namespace {
 
 std::string rootText(double x)
 {
-    std::string text = NumberText::FormatPattern(x, "#0.00#");
+    std::string text = NumberText::formatPattern(x, "#0.00#");
     // A root a hair below 0 is still 0.
     if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') text.erase(0, 1);
     return text;
@@ -20,7 +20,7 @@ std::string rootText(double x)
 
 } // namespace
 
-SearchRange LimitRange(double min, double max)
+SearchRange limitRange(double min, double max)
 {
     SearchRange range{std::clamp(min, -RangeLimit, RangeLimit),
                       std::clamp(max, -RangeLimit, RangeLimit), false};
@@ -28,20 +28,20 @@ SearchRange LimitRange(double min, double max)
     return range;
 }
 
-RootScan::Function EquationFunction(engine::Engine& engine, std::string_view equation)
+RootScan::Function equationFunction(engine::Engine& engine, std::string_view equation)
 {
-    std::shared_ptr<const CompiledExpression> compiled = engine.Compile(equation);
-    return [&engine, compiled](double x) { return engine.EvaluateAtX(*compiled, x); };
+    std::shared_ptr<const CompiledExpression> compiled = engine.compile(equation);
+    return [&engine, compiled](double x) { return engine.evaluateAtX(*compiled, x); };
 }
 
-Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max)
+Outcome solve(engine::Engine& engine, std::string_view equation, double min, double max)
 {
-    return SolveFunction(EquationFunction(engine, equation), min, max);
+    return solveFunction(equationFunction(engine, equation), min, max);
 }
 
-Outcome SolveFunction(const RootScan::Function& f, double min, double max)
+Outcome solveFunction(const RootScan::Function& f, double min, double max)
 {
-    const RootScan::Result scan = RootScan::Scan(f, min, max);
+    const RootScan::Result scan = RootScan::scan(f, min, max);
     std::vector<std::string> texts;
     for (double x : scan.roots)
         texts.push_back(rootText(x));

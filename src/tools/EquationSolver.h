@@ -19,7 +19,7 @@ struct SearchRange {
     double max = 0;
     bool limited = false; // an end was beyond RangeLimit and has been moved to it
 };
-SearchRange LimitRange(double min, double max);
+SearchRange limitRange(double min, double max);
 
 struct Outcome {
     // The lines the solver prints: the roots from 0 upwards, then the negative ones from
@@ -32,11 +32,11 @@ struct Outcome {
 // The left side as a function of x, evaluated with `engine` (which must outlive it). The
 // unknown is bound as the engine's x, never written into the text, so names such as exp
 // or fix stay as they are; the text is translated once.
-RootScan::Function EquationFunction(engine::Engine& engine, std::string_view equation);
+RootScan::Function equationFunction(engine::Engine& engine, std::string_view equation);
 
 // Every root of the equation in [min, max] (none when min > max).
-Outcome Solve(engine::Engine& engine, std::string_view equation, double min, double max);
+Outcome solve(engine::Engine& engine, std::string_view equation, double min, double max);
 // The same for any function (the benchmarks compare evaluators through it).
-Outcome SolveFunction(const RootScan::Function& f, double min, double max);
+Outcome solveFunction(const RootScan::Function& f, double min, double max);
 
 } // namespace orvane::EquationSolver

@@ -142,7 +142,7 @@ void EquationSolverWindow::printTitle()
 void EquationSolverWindow::solve()
 {
     EquationSolver::SearchRange range =
-        EquationSolver::LimitRange(leadingNumber(txtMin_->text()), leadingNumber(txtMax_->text()));
+        EquationSolver::limitRange(leadingNumber(txtMin_->text()), leadingNumber(txtMax_->text()));
     if (range.limited) {
         // One evaluation per unit of the range: a huge range would keep the window
         // frozen for minutes, so the search stays within reach and says so.
@@ -158,7 +158,7 @@ void EquationSolverWindow::solve()
     result_->cls();
     result_->print(QStringLiteral("计算中...."));
     const EquationSolver::Outcome outcome =
-        EquationSolver::Solve(services_.engine, toStdString(Text1_->text()), range.min, range.max);
+        EquationSolver::solve(services_.engine, toStdString(Text1_->text()), range.min, range.max);
     for (const std::string& root : outcome.roots)
         result_->print(toQString(root));
     if (outcome.mayBeIncomplete) result_->print(MayBeIncomplete);

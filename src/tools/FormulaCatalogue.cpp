@@ -16,7 +16,7 @@ namespace {
 // The user's constant Pi at the time of the computation (the error value when removed).
 double pi(engine::Engine& engine)
 {
-    return engine.Evaluate("Pi");
+    return engine.evaluate("Pi");
 }
 
 Result fault(Fault f)
@@ -29,7 +29,7 @@ Result finish(double value)
 {
     if (!std::isfinite(value)) return fault(Fault::OutOfRange);
     const double rounded =
-        NumberText::ParseNumber(NumberText::FormatPattern(value, "#0.0############"))
+        NumberText::parseNumber(NumberText::formatPattern(value, "#0.0############"))
             .value_or(value);
     return {rounded, Fault::None};
 }
@@ -62,52 +62,52 @@ const std::array<Entry, 23>& catalogue()
 {
     static const std::array<Entry, 23> entries = {{
         {1, 2,
-         [](engine::Engine&, double a, double b, double) { return TriangleBaseHeight(a, b); }},
+         [](engine::Engine&, double a, double b, double) { return triangleBaseHeight(a, b); }},
         {2, 3,
-         [](engine::Engine&, double a, double b, double c) { return TriangleSidesAngle(a, b, c); }},
+         [](engine::Engine&, double a, double b, double c) { return triangleSidesAngle(a, b, c); }},
         {3, 3,
-         [](engine::Engine&, double a, double b, double c) { return TriangleHeron(a, b, c); }},
-        {4, 2, [](engine::Engine&, double a, double b, double) { return Rectangle(a, b); }},
+         [](engine::Engine&, double a, double b, double c) { return triangleHeron(a, b, c); }},
+        {4, 2, [](engine::Engine&, double a, double b, double) { return rectangle(a, b); }},
         {5, 2,
-         [](engine::Engine&, double a, double b, double) { return ParallelogramBaseHeight(a, b); }},
+         [](engine::Engine&, double a, double b, double) { return parallelogramBaseHeight(a, b); }},
         {6, 3,
          [](engine::Engine&, double a, double b, double c) {
-             return ParallelogramSidesAngle(a, b, c);
+             return parallelogramSidesAngle(a, b, c);
          }},
-        {7, 3, [](engine::Engine&, double a, double b, double c) { return Trapezoid(a, b, c); }},
-        {8, 1, [](engine::Engine& engine, double a, double, double) { return Circle(engine, a); }},
-        {9, 2, [](engine::Engine&, double a, double b, double) { return SectorArc(a, b); }},
+        {7, 3, [](engine::Engine&, double a, double b, double c) { return trapezoid(a, b, c); }},
+        {8, 1, [](engine::Engine& engine, double a, double, double) { return circle(engine, a); }},
+        {9, 2, [](engine::Engine&, double a, double b, double) { return sectorArc(a, b); }},
         {10, 2,
          [](engine::Engine& engine, double a, double b, double) {
-             return SectorAngle(engine, a, b);
+             return sectorAngle(engine, a, b);
          }},
         {11, 2,
-         [](engine::Engine& engine, double a, double b, double) { return Ellipse(engine, a, b); }},
+         [](engine::Engine& engine, double a, double b, double) { return ellipse(engine, a, b); }},
         {12, 1,
-         [](engine::Engine& engine, double a, double, double) { return SphereSurface(engine, a); }},
+         [](engine::Engine& engine, double a, double, double) { return sphereSurface(engine, a); }},
         {13, 2,
          [](engine::Engine& engine, double a, double b, double) {
-             return CylinderSurface(engine, a, b);
+             return cylinderSurface(engine, a, b);
          }},
         {101, 1,
-         [](engine::Engine& engine, double a, double, double) { return SphereVolume(engine, a); }},
+         [](engine::Engine& engine, double a, double, double) { return sphereVolume(engine, a); }},
         {102, 2,
          [](engine::Engine& engine, double a, double b, double) {
-             return CylinderVolume(engine, a, b);
+             return cylinderVolume(engine, a, b);
          }},
         {103, 2,
          [](engine::Engine& engine, double a, double b, double) {
-             return ConeVolume(engine, a, b);
+             return coneVolume(engine, a, b);
          }},
-        {104, 2, [](engine::Engine&, double a, double b, double) { return PyramidVolume(a, b); }},
+        {104, 2, [](engine::Engine&, double a, double b, double) { return pyramidVolume(a, b); }},
         {201, 3,
-         [](engine::Engine&, double a, double b, double c) { return ArithmeticSum(a, b, c); }},
+         [](engine::Engine&, double a, double b, double c) { return arithmeticSum(a, b, c); }},
         {202, 3,
-         [](engine::Engine&, double a, double b, double c) { return GeometricSum(a, b, c); }},
-        {203, 1, [](engine::Engine&, double a, double, double) { return SumOfSquares(a); }},
-        {204, 1, [](engine::Engine&, double a, double, double) { return SumOfCubes(a); }},
-        {301, 2, [](engine::Engine&, double a, double b, double) { return Permutations(a, b); }},
-        {302, 2, [](engine::Engine&, double a, double b, double) { return Combinations(a, b); }},
+         [](engine::Engine&, double a, double b, double c) { return geometricSum(a, b, c); }},
+        {203, 1, [](engine::Engine&, double a, double, double) { return sumOfSquares(a); }},
+        {204, 1, [](engine::Engine&, double a, double, double) { return sumOfCubes(a); }},
+        {301, 2, [](engine::Engine&, double a, double b, double) { return permutations(a, b); }},
+        {302, 2, [](engine::Engine&, double a, double b, double) { return combinations(a, b); }},
     }};
     return entries;
 }
@@ -121,40 +121,40 @@ const Entry* find(int number)
 
 } // namespace
 
-double DegToRad(double degrees)
+double degToRad(double degrees)
 {
     return degrees / 180 * 3.1415926535;
 }
 
-bool Exists(int number)
+bool exists(int number)
 {
     return find(number) != nullptr;
 }
 
-int InputCount(int number)
+int inputCount(int number)
 {
     const Entry* entry = find(number);
     return entry ? entry->inputs : 0;
 }
 
-Result Compute(engine::Engine& engine, int number, double a, double b, double c)
+Result compute(engine::Engine& engine, int number, double a, double b, double c)
 {
     const Entry* entry = find(number);
     if (!entry) return fault(Fault::OutOfRange);
     return entry->compute(engine, a, b, c);
 }
 
-Result TriangleBaseHeight(double a, double b)
+Result triangleBaseHeight(double a, double b)
 {
     return finish(0.5 * a * b);
 }
 
-Result TriangleSidesAngle(double a, double b, double c)
+Result triangleSidesAngle(double a, double b, double c)
 {
-    return finish(0.5 * b * c * std::sin(DegToRad(a)));
+    return finish(0.5 * b * c * std::sin(degToRad(a)));
 }
 
-Result TriangleHeron(double a, double b, double c)
+Result triangleHeron(double a, double b, double c)
 {
     const double s = (a + b + c) / 2;
     const double product = s * (s - a) * (s - b) * (s - c);
@@ -162,99 +162,99 @@ Result TriangleHeron(double a, double b, double c)
     return finish(std::sqrt(product));
 }
 
-Result Rectangle(double a, double b)
+Result rectangle(double a, double b)
 {
     return finish(a * b);
 }
 
-Result ParallelogramBaseHeight(double a, double b)
+Result parallelogramBaseHeight(double a, double b)
 {
     return finish(a * b);
 }
 
-Result ParallelogramSidesAngle(double a, double b, double c)
+Result parallelogramSidesAngle(double a, double b, double c)
 {
-    return finish(b * c * std::sin(DegToRad(a)));
+    return finish(b * c * std::sin(degToRad(a)));
 }
 
-Result Trapezoid(double a, double b, double c)
+Result trapezoid(double a, double b, double c)
 {
     return finish((a + b) * c / 2);
 }
 
-Result Circle(engine::Engine& engine, double a)
+Result circle(engine::Engine& engine, double a)
 {
     return finish(pi(engine) * a * a);
 }
 
-Result SectorArc(double a, double b)
+Result sectorArc(double a, double b)
 {
     return finish(0.5 * a * b);
 }
 
-Result SectorAngle(engine::Engine& engine, double a, double b)
+Result sectorAngle(engine::Engine& engine, double a, double b)
 {
     return finish(pi(engine) * a * a * b / 360);
 }
 
-Result Ellipse(engine::Engine& engine, double a, double b)
+Result ellipse(engine::Engine& engine, double a, double b)
 {
     return finish(pi(engine) * a * b);
 }
 
-Result SphereSurface(engine::Engine& engine, double a)
+Result sphereSurface(engine::Engine& engine, double a)
 {
     return finish(4 * pi(engine) * a * a);
 }
 
-Result CylinderSurface(engine::Engine& engine, double a, double b)
+Result cylinderSurface(engine::Engine& engine, double a, double b)
 {
     return finish(2 * pi(engine) * a * (b + a));
 }
 
-Result SphereVolume(engine::Engine& engine, double a)
+Result sphereVolume(engine::Engine& engine, double a)
 {
     return finish(4 * pi(engine) * a * a * a / 3);
 }
 
-Result CylinderVolume(engine::Engine& engine, double a, double b)
+Result cylinderVolume(engine::Engine& engine, double a, double b)
 {
     return finish(pi(engine) * a * a * b);
 }
 
-Result ConeVolume(engine::Engine& engine, double a, double b)
+Result coneVolume(engine::Engine& engine, double a, double b)
 {
     return finish(pi(engine) * a * a * b / 3);
 }
 
-Result PyramidVolume(double a, double b)
+Result pyramidVolume(double a, double b)
 {
     return finish(a * b / 3);
 }
 
-Result ArithmeticSum(double a, double b, double c)
+Result arithmeticSum(double a, double b, double c)
 {
     return finish(b / 2 * (2 * a + (b - 1) * c));
 }
 
-Result GeometricSum(double a, double b, double c)
+Result geometricSum(double a, double b, double c)
 {
     if (c == 1) return fault(Fault::RatioOne);
     return finish(a * (std::pow(c, b) - 1) / (c - 1));
 }
 
-Result SumOfSquares(double a)
+Result sumOfSquares(double a)
 {
     return finish(a * (a + 1) * (2 * a + 1) / 6);
 }
 
-Result SumOfCubes(double a)
+Result sumOfCubes(double a)
 {
     const double half = 0.5 * a * (a + 1);
     return finish(half * half);
 }
 
-Result Permutations(double a, double b)
+Result permutations(double a, double b)
 {
     if (a == 0) return finish(1);
     double product = 1;
@@ -262,7 +262,7 @@ Result Permutations(double a, double b)
     return finish(product);
 }
 
-Result Combinations(double a, double b)
+Result combinations(double a, double b)
 {
     if (a == 0) return finish(1);
     // The factors a - b + 1, ..., a over the divisors 1, 2, ...: as many of each.
@@ -271,7 +271,7 @@ Result Combinations(double a, double b)
     // Choosing more than there are: no way at all.
     if (whole && a > 0 && b > a) return finish(0);
     // C(n, m) = C(n, n - m): the shorter of the two products.
-    if (whole && a > 0 && a - b < b) return Combinations(a, a - b);
+    if (whole && a > 0 && a - b < b) return combinations(a, a - b);
     if (count > MaxCombinationFactors) return fault(Fault::OutOfRange);
     // Multiplied and divided in turn, the running value is C(a - b + j, j) after j steps:
     // a whole number for whole inputs (exact up to 2^53) that never exceeds the result

@@ -127,11 +127,11 @@ void FormulaWindow::showSelectedFormula()
     const Row* row = item ? rowWithText(item->text()) : nullptr;
     if (!row) return;
 
-    std::vector<double> values(static_cast<std::size_t>(FormulaCatalogue::InputCount(row->number)));
-    TakeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description), values);
+    std::vector<double> values(static_cast<std::size_t>(FormulaCatalogue::inputCount(row->number)));
+    takeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description), values);
     values.resize(3, 0);
     const FormulaCatalogue::Result result =
-        FormulaCatalogue::Compute(services_.engine, row->number, values[0], values[1], values[2]);
+        FormulaCatalogue::compute(services_.engine, row->number, values[0], values[1], values[2]);
     if (!result.ok()) {
         services_.dialogs.inform(this, formulaFaultText(result.fault), MessageIcon::Warning);
         return;
@@ -139,7 +139,7 @@ void FormulaWindow::showSelectedFormula()
     services_.dialogs.inform(this, generalForm(result.value));
 }
 
-void FormulaWindow::TakeFormula(const QString& formulaText, const QString& description,
+void FormulaWindow::takeFormula(const QString& formulaText, const QString& description,
                                 std::vector<double>& values)
 {
     for (std::size_t i = 0; i < values.size(); ++i) {
@@ -148,7 +148,7 @@ void FormulaWindow::TakeFormula(const QString& formulaText, const QString& descr
         request.prompt = formulaText + QLatin1Char('\n') + description + QLatin1Char('\n') +
                          QLatin1Char(static_cast<char>('a' + i)) + QLatin1Char('=');
         const std::optional<QString> answer = services_.dialogs.showInputDialog(this, request);
-        values[i] = services_.engine.Evaluate(toStdString(answer.value_or(QString())));
+        values[i] = services_.engine.evaluate(toStdString(answer.value_or(QString())));
     }
 }
 

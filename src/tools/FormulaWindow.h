@@ -21,7 +21,7 @@ public:
 
     // Asks values.size() inputs (a, b, c) in input dialogs and evaluates each answer;
     // an answer that cannot be evaluated, or a cancelled dialog, gives the error value.
-    void TakeFormula(const QString& formulaText, const QString& description,
+    void takeFormula(const QString& formulaText, const QString& description,
                      std::vector<double>& values);
 
 signals:

@@ -67,22 +67,22 @@ QLineEdit* IntegralWindow::addBox(const char* name, const QString& label, const 
     return box;
 }
 
-std::optional<double> IntegralWindow::CountIntegral(const QString& integrand, double a, double b,
+std::optional<double> IntegralWindow::countIntegral(const QString& integrand, double a, double b,
                                                     std::int16_t n) const
 {
-    return orvane::CountIntegral(engine_, toStdString(integrand), a, b, n);
+    return orvane::countIntegral(engine_, toStdString(integrand), a, b, n);
 }
 
 void IntegralWindow::computeIntegral()
 {
-    const double a = engine_.Evaluate(toStdString(txtA_->text()));
-    const double b = engine_.Evaluate(toStdString(txtB_->text()));
+    const double a = engine_.evaluate(toStdString(txtA_->text()));
+    const double b = engine_.evaluate(toStdString(txtB_->text()));
     // A count outside 16 bits ends the click and leaves the last result standing.
     const std::optional<std::int16_t> n =
-        NumberText::ToInt16(engine_.Evaluate(toStdString(txtN0_->text())));
+        NumberText::toInt16(engine_.evaluate(toStdString(txtN0_->text())));
     if (!n) return;
     // A faulted computation has no value and shows as 0.00.
-    const double r = CountIntegral(txtCS_->text(), a, b, *n).value_or(0);
+    const double r = countIntegral(txtCS_->text(), a, b, *n).value_or(0);
     resout_->setText(formatPattern(r, "#0.00#"));
 }
 

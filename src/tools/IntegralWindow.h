@@ -26,7 +26,7 @@ public:
 
     // The integral of `integrand` from a to b with n sub-intervals; no value when the
     // computation faulted.
-    std::optional<double> CountIntegral(const QString& integrand, double a, double b,
+    std::optional<double> countIntegral(const QString& integrand, double a, double b,
                                         std::int16_t n) const;
 
 public slots:

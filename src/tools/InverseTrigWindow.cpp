@@ -98,7 +98,7 @@ void InverseTrigWindow::compute(const char* function)
 {
     const QString expression =
         QString::fromLatin1(function) + QLatin1Char('(') + txtInp_->text() + QLatin1Char(')');
-    lastResult_ = engine_.Evaluate(toStdString(expression));
+    lastResult_ = engine_.evaluate(toStdString(expression));
     if (lastResult_ == ErrorValue) {
         txtRes_->setText(QStringLiteral(" Error"));
         return;

@@ -267,7 +267,7 @@ void Scanner::add(double x)
 
 } // namespace
 
-Result Scan(const Function& f, double min, double max, const Settings& settings)
+Result scan(const Function& f, double min, double max, const Settings& settings)
 {
     return Scanner(f, min, max, settings).run();
 }

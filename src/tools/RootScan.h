@@ -32,6 +32,6 @@ struct Result {
     bool mayBeIncomplete = false;
 };
 
-Result Scan(const Function& f, double min, double max, const Settings& settings = {});
+Result scan(const Function& f, double min, double max, const Settings& settings = {});
 
 } // namespace orvane::RootScan

@@ -59,7 +59,7 @@ void TestCommandLine::parses()
     QFETCH(QStringList, arguments);
     QFETCH(int, mode);
     QFETCH(bool, usageError);
-    const CommandLine cl = ParseCommandLine(words(arguments));
+    const CommandLine cl = parseCommandLine(words(arguments));
     QCOMPARE(!cl.error.empty(), usageError);
     if (!usageError) QCOMPARE(int(cl.mode), mode);
 }
@@ -82,7 +82,7 @@ void TestCommandLine::functionFileArgument()
 {
     QFETCH(QString, argument);
     QFETCH(QString, path);
-    QCOMPARE(QString::fromStdString(FunctionFileArgument(argument.toStdString())), path);
+    QCOMPARE(QString::fromStdString(orvane::functionFileArgument(argument.toStdString())), path);
 }
 
 void TestCommandLine::evalPrints_data()
@@ -108,7 +108,7 @@ void TestCommandLine::evalPrints()
     QFETCH(QString, output);
     QFETCH(int, status);
     std::ostringstream out, err;
-    QCOMPARE(RunEvalCommand(ParseCommandLine(words(arguments)), out, err), status);
+    QCOMPARE(runEvalCommand(parseCommandLine(words(arguments)), out, err), status);
     QCOMPARE(QString::fromStdString(out.str()), output);
 }
 

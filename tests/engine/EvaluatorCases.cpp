@@ -11,14 +11,14 @@ constexpr double Pi = 3.14159265358979;
 constexpr double E = orvane::ErrorValue;
 } // namespace
 
-void InstallDefaultConstants(orvane::engine::Engine& engine)
+void installDefaultConstants(orvane::engine::Engine& engine)
 {
-    engine.AddUserConstant("Pi", "3.14159265358979");
-    engine.AddUserConstant("e", "2.71828182845905");
-    engine.AddUserConstant("g", "9.8");
+    engine.addUserConstant("Pi", "3.14159265358979");
+    engine.addUserConstant("e", "2.71828182845905");
+    engine.addUserConstant("g", "9.8");
 }
 
-const std::vector<Value>& Values()
+const std::vector<Value>& values()
 {
     static const std::vector<Value> cases = {
         // Grammar: one precedence level for * / ^, left to right; signs bind to factors.
@@ -119,7 +119,7 @@ const std::vector<Value>& Values()
     return cases;
 }
 
-const std::vector<Value>& ExactValues()
+const std::vector<Value>& exactValues()
 {
     static const std::vector<Value> cases = {
         {"rad uses ten decimals of pi", "rad(3.1415926535)", Unbound, 180.0},
@@ -129,7 +129,7 @@ const std::vector<Value>& ExactValues()
     return cases;
 }
 
-const std::vector<Position>& Positions()
+const std::vector<Position>& positions()
 {
     static const std::vector<Position> cases = {
         {"success is one past the end", "1+2", 4},
@@ -142,7 +142,7 @@ const std::vector<Position>& Positions()
     return cases;
 }
 
-const std::vector<Text>& DeepNesting()
+const std::vector<Text>& deepNesting()
 {
     static const std::vector<Text> cases = [] {
         std::string calls;

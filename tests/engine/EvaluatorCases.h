@@ -22,7 +22,7 @@ struct Value {
 struct Position {
     const char* name;
     std::string text;
-    int position; // LastErrorPosition after evaluating the text
+    int position; // lastErrorPosition after evaluating the text
 };
 
 struct Text {
@@ -31,14 +31,14 @@ struct Text {
 };
 
 // Pi, e and g, as start-up installs them when the settings hold no constants.
-void InstallDefaultConstants(orvane::engine::Engine& engine);
+void installDefaultConstants(orvane::engine::Engine& engine);
 
 // Results, to rounding (exact for ErrorValue and 0).
-const std::vector<Value>& Values();
+const std::vector<Value>& values();
 // Results that must come out exactly.
-const std::vector<Value>& ExactValues();
-const std::vector<Position>& Positions();
+const std::vector<Value>& exactValues();
+const std::vector<Position>& positions();
 // Nesting far beyond the limit, which must fail without exhausting the stack.
-const std::vector<Text>& DeepNesting();
+const std::vector<Text>& deepNesting();
 
 } // namespace EvaluatorCases

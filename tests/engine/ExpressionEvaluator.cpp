@@ -16,69 +16,69 @@ bool finite(double v)
 }
 } // namespace
 
-double ExpressionEvaluator::Evaluate(std::string_view expression)
+double ExpressionEvaluator::evaluate(std::string_view expression)
 {
     text_ = expression;
     pos_ = 0;
     depth_ = 0;
     double v = 0;
-    SkipBlanks();
-    bool ok = ParseSum(v);
+    skipBlanks();
+    bool ok = parseSum(v);
     if (ok) {
-        SkipBlanks();
-        ok = AtEnd();
+        skipBlanks();
+        ok = atEnd();
     }
     lastPosition_ = static_cast<int>(pos_) + 1;
     text_ = {};
     return ok ? v : ErrorValue;
 }
 
-void ExpressionEvaluator::SkipBlanks()
+void ExpressionEvaluator::skipBlanks()
 {
-    while (pos_ < text_.size() && IsBlank(text_[pos_]))
+    while (pos_ < text_.size() && isBlank(text_[pos_]))
         ++pos_;
 }
 
-int ExpressionEvaluator::PeekOperator() const
+int ExpressionEvaluator::peekOperator() const
 {
-    return AtEnd() ? 0 : OperatorAt(text_[pos_]);
+    return atEnd() ? 0 : operatorAt(text_[pos_]);
 }
 
-void ExpressionEvaluator::SkipOperator()
+void ExpressionEvaluator::skipOperator()
 {
     ++pos_;
-    SkipBlanks();
+    skipBlanks();
 }
 
-bool ExpressionEvaluator::ParseSum(double& v)
+bool ExpressionEvaluator::parseSum(double& v)
 {
-    if (!ParseTerm(v)) return false;
-    while (!AtEnd()) {
-        const int c = PeekOperator();
+    if (!parseTerm(v)) return false;
+    while (!atEnd()) {
+        const int c = peekOperator();
         if (c == 0) return false;
         if (c != 1 && c != 2) break;
-        SkipOperator();
+        skipOperator();
         double t = 0;
-        if (!ParseTerm(t)) return false;
+        if (!parseTerm(t)) return false;
         v = (c == 1) ? v + t : v - t;
         if (!finite(v)) return false;
     }
     return true;
 }
 
-bool ExpressionEvaluator::ParseTerm(double& v)
+bool ExpressionEvaluator::parseTerm(double& v)
 {
-    if (!ParseFactor(v)) return false;
-    while (!AtEnd()) {
-        const int c = PeekOperator();
+    if (!parseFactor(v)) return false;
+    while (!atEnd()) {
+        const int c = peekOperator();
         if (c == 0) return false;
         if (c < 3 || c > 5) break;
-        SkipOperator();
+        skipOperator();
         double f = 0;
-        if (!ParseFactor(f)) return false;
+        if (!parseFactor(f)) return false;
         switch (c) {
         case 5:
-            if (!BuiltinFunctions::Power(v, f, v)) return false;
+            if (!BuiltinFunctions::power(v, f, v)) return false;
             break;
         case 3:
             v = f * v;
@@ -93,61 +93,61 @@ bool ExpressionEvaluator::ParseTerm(double& v)
     return true;
 }
 
-bool ExpressionEvaluator::ParseFactor(double& v)
+bool ExpressionEvaluator::parseFactor(double& v)
 {
     double sign = 1;
-    int c = PeekOperator();
+    int c = peekOperator();
     if (c == 2) {
         sign = -1;
-        SkipOperator();
+        skipOperator();
     } else if (c == 1) {
-        SkipOperator();
+        skipOperator();
     }
-    c = PeekOperator();
+    c = peekOperator();
     if (c == 6) {
         if (++depth_ > MaxNesting) return false;
-        SkipOperator();
-        if (!ParseSum(v)) return false;
-        if (PeekOperator() != 7) return false;
-        SkipOperator();
+        skipOperator();
+        if (!parseSum(v)) return false;
+        if (peekOperator() != 7) return false;
+        skipOperator();
         --depth_;
-    } else if (!ParsePrimary(v)) {
+    } else if (!parsePrimary(v)) {
         return false;
     }
-    v = BuiltinFunctions::ApplySign(sign, v);
+    v = BuiltinFunctions::applySign(sign, v);
     return true;
 }
 
-bool ExpressionEvaluator::ParsePrimary(double& v)
+bool ExpressionEvaluator::parsePrimary(double& v)
 {
-    if (AtEnd()) return false;
+    if (atEnd()) return false;
     const char c = text_[pos_];
     if (c >= '0' && c <= '9') {
         std::size_t end = pos_;
-        if (!ReadNumber(text_, pos_, end, v)) return false; // stays at the first digit
+        if (!readNumber(text_, pos_, end, v)) return false; // stays at the first digit
         pos_ = end;
-        SkipBlanks();
+        skipBlanks();
         return true;
     }
-    if (!IsLetter(c)) return false;
+    if (!isLetter(c)) return false;
 
     const std::size_t start = pos_;
-    while (pos_ < text_.size() && IsNameChar(text_[pos_]))
+    while (pos_ < text_.size() && isNameChar(text_[pos_]))
         ++pos_;
     const std::string_view name = text_.substr(start, pos_ - start);
-    SkipBlanks();
+    skipBlanks();
 
-    if (PeekOperator() == 6) {
+    if (peekOperator() == 6) {
         if (++depth_ > MaxNesting) return false;
-        SkipOperator();
+        skipOperator();
         double a = 0;
-        if (!ParseSum(a)) return false;
-        if (PeekOperator() != 7) return false;
-        SkipOperator();
+        if (!parseSum(a)) return false;
+        if (peekOperator() != 7) return false;
+        skipOperator();
         --depth_;
-        return BuiltinFunctions::Apply(BuiltinFunctions::Lookup(name), a, v);
+        return BuiltinFunctions::apply(BuiltinFunctions::lookup(name), a, v);
     }
-    return table_.Lookup(name, v);
+    return table_.lookup(name, v);
 }
 
 } // namespace orvane

@@ -16,19 +16,19 @@ class ExpressionEvaluator {
 public:
     explicit ExpressionEvaluator(const ConstantTable& table) : table_(table) {}
 
-    double Evaluate(std::string_view expression);
+    double evaluate(std::string_view expression);
     // 1-based character position at which the last evaluation stopped.
-    int LastErrorPosition() const { return lastPosition_; }
+    int lastErrorPosition() const { return lastPosition_; }
 
 private:
-    int PeekOperator() const;
-    void SkipOperator();
-    void SkipBlanks();
-    bool AtEnd() const { return pos_ >= text_.size(); }
-    bool ParseSum(double& v);
-    bool ParseTerm(double& v);
-    bool ParseFactor(double& v);
-    bool ParsePrimary(double& v);
+    int peekOperator() const;
+    void skipOperator();
+    void skipBlanks();
+    bool atEnd() const { return pos_ >= text_.size(); }
+    bool parseSum(double& v);
+    bool parseTerm(double& v);
+    bool parseFactor(double& v);
+    bool parsePrimary(double& v);
 
     const ConstantTable& table_;
     std::string_view text_;

@@ -69,36 +69,36 @@ struct Differential {
 
     Observation observe(double v, int position) const
     {
-        return {bitsOf(v), position, engine.ConstantCount(), engine.ConstantNames()};
+        return {bitsOf(v), position, engine.constantCount(), engine.constantNames()};
     }
-    Observation observe(double v) const { return observe(v, engine.LastErrorPosition()); }
+    Observation observe(double v) const { return observe(v, engine.lastErrorPosition()); }
 
     // The reference: the text scanned with the engine's constants, the unknown bound
     // around the scan.
     Observation scanned(const std::string& text, Binding binding, double v) const
     {
-        ExpressionEvaluator scanning(engine.Constants());
+        ExpressionEvaluator scanning(engine.constants());
         double result = 0;
         {
             std::optional<engine::UnknownBinding> bound;
             if (binding != Binding::None)
                 bound.emplace(engine, binding == Binding::X ? Unknown::X : Unknown::Y, v);
-            result = scanning.Evaluate(text);
+            result = scanning.evaluate(text);
         }
-        return observe(result, scanning.LastErrorPosition());
+        return observe(result, scanning.lastErrorPosition());
     }
 
     Observation compiled(const CompiledExpression& program, Binding binding, double v) const
     {
         switch (binding) {
         case Binding::X:
-            return observe(engine.EvaluateAtX(program, v));
+            return observe(engine.evaluateAtX(program, v));
         case Binding::Y:
-            return observe(engine.EvaluateAtY(program, v));
+            return observe(engine.evaluateAtY(program, v));
         case Binding::None:
             break;
         }
-        return observe(engine.Evaluate(program));
+        return observe(engine.evaluate(program));
     }
 
     // Runs `program` and a scan of its text under the same binding; records a failure of
@@ -122,7 +122,7 @@ struct Differential {
     bool agree(const std::string& text, Binding binding = Binding::None, double v = 0) const
     {
         return agree(CompiledExpression(text), binding, v) &&
-               agree(*engine.Compile(text), binding, v);
+               agree(*engine.compile(text), binding, v);
     }
 };
 
@@ -150,11 +150,11 @@ const std::vector<double>& specialValues()
 
 void installTestConstants(engine::Engine& engine)
 {
-    EvaluatorCases::InstallDefaultConstants(engine);
-    engine.AddUserConstant("k", "2");
-    engine.AddUserConstant("a_1", "-0.5");
-    engine.AddUserConstant("big", "1e300");
-    engine.AddUserConstant("neg0", "-0");
+    EvaluatorCases::installDefaultConstants(engine);
+    engine.addUserConstant("k", "2");
+    engine.addUserConstant("a_1", "-0.5");
+    engine.addUserConstant("big", "1e300");
+    engine.addUserConstant("neg0", "-0");
 }
 
 } // namespace
@@ -168,7 +168,7 @@ void TestCompiledExpression::init()
 void TestCompiledExpression::sameAsScanningOnCaseTables()
 {
     const Differential d{engine_};
-    for (const auto* table : {&EvaluatorCases::Values(), &EvaluatorCases::ExactValues()}) {
+    for (const auto* table : {&EvaluatorCases::values(), &EvaluatorCases::exactValues()}) {
         for (const auto& c : *table) {
             const CompiledExpression program(c.text);
             if (c.x == EvaluatorCases::Unbound) {
@@ -178,9 +178,9 @@ void TestCompiledExpression::sameAsScanningOnCaseTables()
             }
         }
     }
-    for (const auto& c : EvaluatorCases::Positions())
+    for (const auto& c : EvaluatorCases::positions())
         if (!d.agree(c.text)) return;
-    for (const auto& c : EvaluatorCases::DeepNesting())
+    for (const auto& c : EvaluatorCases::deepNesting())
         if (!d.agree(c.text)) return;
     const int limit = ExpressionSyntax::MaxNesting;
     for (int depth : {limit, limit + 1}) {
@@ -241,7 +241,7 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
             !d.agree(program, Binding::X, specials[special(pick)]) ||
             !d.agree(program, Binding::Y, specials[special(pick)]))
             return;
-        if (engine_.EvaluateAtX(program, x) != ErrorValue) ++succeeded;
+        if (engine_.evaluateAtX(program, x) != ErrorValue) ++succeeded;
     }
     // The texts must exercise both outcomes to prove anything.
     QVERIFY2(succeeded * 100 >= count * succeeding, qPrintable(QString::number(succeeded)));
@@ -251,24 +251,24 @@ void TestCompiledExpression::sameAsScanningOnRandomTexts()
 void TestCompiledExpression::followsConstantChanges()
 {
     const Differential d{engine_};
-    const auto program = engine_.Compile("pi*k+x");
+    const auto program = engine_.compile("pi*k+x");
     const auto check = [&](double expected) {
         QVERIFY(d.agree(*program, Binding::X, 2));
-        QCOMPARE(engine_.EvaluateAtX(*program, 2), expected);
+        QCOMPARE(engine_.evaluateAtX(*program, 2), expected);
     };
     check(3.14159265358979 * 2 + 2);
-    QVERIFY(engine_.RemoveSelectedConstant(0).ok); // Pi
+    QVERIFY(engine_.removeSelectedConstant(0).ok); // Pi
     check(ErrorValue);
-    QVERIFY(engine_.AddUserConstant("pi", "3").ok);
+    QVERIFY(engine_.addUserConstant("pi", "3").ok);
     check(8);
     // A second k leaves the first value in force.
-    QVERIFY(engine_.AddUserConstant("K", "5").ok);
+    QVERIFY(engine_.addUserConstant("K", "5").ok);
     check(8);
-    const auto& names = engine_.ConstantNames();
+    const auto& names = engine_.constantNames();
     const int k = int(std::find(names.begin(), names.end(), "k") - names.begin());
-    QVERIFY(engine_.RemoveSelectedConstant(k).ok);
+    QVERIFY(engine_.removeSelectedConstant(k).ok);
     check(ErrorValue);
-    engine_.AddConstant("k", 5);
+    engine_.addConstant("k", 5);
     check(17);
 }
 
@@ -285,10 +285,10 @@ void TestCompiledExpression::bindsUnknownsAsScanningDoes()
         const auto evaluate = [&](bool bindX) {
             const std::string& text = program.text();
             if (useProgram)
-                results.push_back(bindX ? engine.EvaluateAtX(program, 5)
-                                        : engine.Evaluate(program));
+                results.push_back(bindX ? engine.evaluateAtX(program, 5)
+                                        : engine.evaluate(program));
             else
-                results.push_back(bindX ? engine.EvaluateAtX(text, 5) : engine.Evaluate(text));
+                results.push_back(bindX ? engine.evaluateAtX(text, 5) : engine.evaluate(text));
         };
         const engine::UnknownBinding y(engine, engine::Unknown::Y, 0.5);
         {
@@ -298,7 +298,7 @@ void TestCompiledExpression::bindsUnknownsAsScanningDoes()
         }
         evaluate(false); // x is unbound again
         evaluate(true);
-        results.push_back(double(engine.ConstantNames().size()));
+        results.push_back(double(engine.constantNames().size()));
         return results;
     };
     const std::vector<double> scanning = run(false);
@@ -313,17 +313,17 @@ void TestCompiledExpression::surviveAFreshEngine()
     engine::Engine fresh;
     const Differential d{fresh};
     QVERIFY(d.agree(program, Binding::None, 0));
-    QCOMPARE(fresh.Evaluate(program), ErrorValue);
-    EvaluatorCases::InstallDefaultConstants(fresh);
+    QCOMPARE(fresh.evaluate(program), ErrorValue);
+    EvaluatorCases::installDefaultConstants(fresh);
     QVERIFY(d.agree(program, Binding::None, 0));
 
     // Two engines with different tables, taken in turn.
     engine::Engine other;
-    other.AddConstant("zz", 1);
-    other.AddConstant("PI", 10);
-    QCOMPARE(other.Evaluate(program), 11.0);
-    QCOMPARE(fresh.Evaluate(program), 3.14159265358979 + 1);
-    QCOMPARE(other.Evaluate(program), 11.0);
+    other.addConstant("zz", 1);
+    other.addConstant("PI", 10);
+    QCOMPARE(other.evaluate(program), 11.0);
+    QCOMPARE(fresh.evaluate(program), 3.14159265358979 + 1);
+    QCOMPARE(other.evaluate(program), 11.0);
 }
 
 void TestCompiledExpression::numbersAreWorkedOutOnce()
@@ -334,18 +334,18 @@ void TestCompiledExpression::numbersAreWorkedOutOnce()
         "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)");
     const CompiledExpression reduced("2*cos(0.5*x)*cos(19999999.5*x+pi)");
     QCOMPARE(written.size(), reduced.size());
-    QCOMPARE(engine_.EvaluateAtX(written, 1.25), engine_.EvaluateAtX(reduced, 1.25));
+    QCOMPARE(engine_.evaluateAtX(written, 1.25), engine_.evaluateAtX(reduced, 1.25));
     // A number-only part that fails still fails where the scan stops.
     QVERIFY(d.agree("x+(1/0)*2", Binding::X, 1));
-    QCOMPARE(engine_.LastErrorPosition(), 7);
+    QCOMPARE(engine_.lastErrorPosition(), 7);
 }
 
 void TestCompiledExpression::compiledOncePerText()
 {
-    const auto first = engine_.Compile("x+1");
-    QCOMPARE(engine_.Compile("x+1").get(), first.get());
-    QVERIFY(engine_.Compile("x+2").get() != first.get());
-    QCOMPARE(engine_.EvaluateAtX(*first, 2), 3.0);
+    const auto first = engine_.compile("x+1");
+    QCOMPARE(engine_.compile("x+1").get(), first.get());
+    QVERIFY(engine_.compile("x+2").get() != first.get());
+    QCOMPARE(engine_.evaluateAtX(*first, 2), 3.0);
 }
 
 void TestCompiledExpression::joinedStepsFailWhereScanningStops_data()
@@ -423,13 +423,13 @@ void TestCompiledExpression::squaresHaveThePowersBits()
     const double two = exponent;
     std::mt19937_64 random(seed);
     std::uniform_real_distribution<double> within(from, to);
-    const auto program = engine_.Compile("x^2");
+    const auto program = engine_.compile("x^2");
     int differingProducts = 0;
     for (int i = 0; i < 200000; ++i) {
         const double x = i % 2 ? within(random) : -within(random);
         const double power = std::pow(x, two);
         const double expected = std::isfinite(power) ? power : ErrorValue;
-        const double got = engine_.EvaluateAtX(*program, x);
+        const double got = engine_.evaluateAtX(*program, x);
         if (bitsOf(got) != bitsOf(expected))
             QFAIL(qPrintable(QStringLiteral("%1^2 gave %2, pow %3")
                                  .arg(x, 0, 'g', 17)
@@ -440,7 +440,7 @@ void TestCompiledExpression::squaresHaveThePowersBits()
     // Powers of two and their neighbours, and the edges of the quick way.
     for (const double x : {0.5, 1.0, 2.0, 0x1p-400, 0x1p501, std::nextafter(1.0, 2.0),
                            std::nextafter(0x1p-400, 0.0), std::nextafter(0x1p501, 1e300)})
-        QCOMPARE(bitsOf(engine_.EvaluateAtX(*program, x)), bitsOf(std::pow(x, two)));
+        QCOMPARE(bitsOf(engine_.evaluateAtX(*program, x)), bitsOf(std::pow(x, two)));
     // In the plotting range a * a and pow differ now and then: the check has teeth there.
     if (from == -20.0) QVERIFY(differingProducts > 0);
 }

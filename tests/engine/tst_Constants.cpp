@@ -57,13 +57,13 @@ void TestConstants::refusals()
     QFETCH(QString, message);
     QFETCH(Icon, icon);
     const engine::Outcome outcome =
-        engine_.AddUserConstant(name.toStdString(), value.toStdString());
+        engine_.addUserConstant(name.toStdString(), value.toStdString());
     QVERIFY(!outcome.ok);
     QCOMPARE(QString::fromStdString(outcome.message), message);
     QCOMPARE(outcome.icon, icon);
-    QVERIFY(engine_.ConstantRows().empty());
-    QVERIFY(engine_.ConstantNames().empty());
-    QCOMPARE(engine_.ConstantCount(), std::size_t(0));
+    QVERIFY(engine_.constantRows().empty());
+    QVERIFY(engine_.constantNames().empty());
+    QCOMPARE(engine_.constantCount(), std::size_t(0));
 }
 
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
@@ -80,29 +80,29 @@ void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled_data()
 void TestConstants::acceptedNameOutsideTheRuleIsListedButNotInstalled()
 {
     QFETCH(QByteArray, name);
-    const engine::Outcome outcome = engine_.AddUserConstant(name.toStdString(), "5");
+    const engine::Outcome outcome = engine_.addUserConstant(name.toStdString(), "5");
     QVERIFY(outcome.ok);
     QVERIFY(outcome.message.empty());
-    QCOMPARE(engine_.ConstantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
-    QCOMPARE(engine_.ConstantNames(), std::vector<std::string>{name.toStdString()});
-    QCOMPARE(engine_.ConstantCount(), std::size_t(0));
-    QCOMPARE(engine_.Evaluate(name.toStdString()), ErrorValue);
+    QCOMPARE(engine_.constantRows(), std::vector<std::string>{name.toStdString() + " - 5"});
+    QCOMPARE(engine_.constantNames(), std::vector<std::string>{name.toStdString()});
+    QCOMPARE(engine_.constantCount(), std::size_t(0));
+    QCOMPARE(engine_.evaluate(name.toStdString()), ErrorValue);
 }
 
 void TestConstants::exponentValueAndCaseInsensitivity()
 {
-    QVERIFY(engine_.AddUserConstant("k", "1e3").ok);
-    QCOMPARE(engine_.Evaluate("k*2"), 2000.0);
-    QCOMPARE(engine_.Evaluate("K*2"), 2000.0);
-    QCOMPARE(engine_.ConstantRows(), rows({"k - 1e3"}));
+    QVERIFY(engine_.addUserConstant("k", "1e3").ok);
+    QCOMPARE(engine_.evaluate("k*2"), 2000.0);
+    QCOMPARE(engine_.evaluate("K*2"), 2000.0);
+    QCOMPARE(engine_.constantRows(), rows({"k - 1e3"}));
 }
 
 void TestConstants::duplicateKeepsOldValue()
 {
-    QVERIFY(engine_.AddUserConstant("Pi", "3.14159265358979").ok);
-    QVERIFY(engine_.AddUserConstant("pi", "3").ok);
-    QCOMPARE(engine_.ConstantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
-    QCOMPARE(engine_.Evaluate("PI"), 3.14159265358979);
+    QVERIFY(engine_.addUserConstant("Pi", "3.14159265358979").ok);
+    QVERIFY(engine_.addUserConstant("pi", "3").ok);
+    QCOMPARE(engine_.constantRows(), rows({"Pi - 3.14159265358979", "pi - 3"}));
+    QCOMPARE(engine_.evaluate("PI"), 3.14159265358979);
 }
 
 void TestConstants::addConstantNameRule_data()
@@ -123,33 +123,33 @@ void TestConstants::addConstantNameRule()
     QFETCH(QByteArray, name);
     QFETCH(bool, added);
     engine::Engine evaluator;
-    evaluator.AddConstant(name.toStdString(), 7);
-    QCOMPARE(evaluator.ConstantCount(), std::size_t(added ? 1 : 0));
-    if (added) QCOMPARE(evaluator.Evaluate(name.trimmed().toUpper().toStdString()), 7.0);
+    evaluator.addConstant(name.toStdString(), 7);
+    QCOMPARE(evaluator.constantCount(), std::size_t(added ? 1 : 0));
+    if (added) QCOMPARE(evaluator.evaluate(name.trimmed().toUpper().toStdString()), 7.0);
 }
 
 void TestConstants::removeConstant()
 {
     engine::Engine evaluator;
-    evaluator.AddConstant("Pi", 3.14);
-    evaluator.RemoveConstant("nothing");
-    QCOMPARE(evaluator.ConstantCount(), std::size_t(1));
-    evaluator.RemoveConstant(" pI ");
-    QCOMPARE(evaluator.ConstantCount(), std::size_t(0));
+    evaluator.addConstant("Pi", 3.14);
+    evaluator.removeConstant("nothing");
+    QCOMPARE(evaluator.constantCount(), std::size_t(1));
+    evaluator.removeConstant(" pI ");
+    QCOMPARE(evaluator.constantCount(), std::size_t(0));
 }
 
 void TestConstants::bindingUnknowns()
 {
     {
         const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
-        QCOMPARE(engine_.Evaluate("x^2"), 4.0);
+        QCOMPARE(engine_.evaluate("x^2"), 4.0);
     }
-    QCOMPARE(engine_.Evaluate("x^2"), ErrorValue);
+    QCOMPARE(engine_.evaluate("x^2"), ErrorValue);
     {
         const engine::UnknownBinding y(engine_, engine::Unknown::Y, 3);
-        QCOMPARE(engine_.Evaluate("Y*2"), 6.0);
+        QCOMPARE(engine_.evaluate("Y*2"), 6.0);
     }
-    QCOMPARE(engine_.Evaluate("y"), ErrorValue);
+    QCOMPARE(engine_.evaluate("y"), ErrorValue);
 }
 
 void TestConstants::secondBindWithoutClearKeepsFirstValue()
@@ -158,89 +158,89 @@ void TestConstants::secondBindWithoutClearKeepsFirstValue()
         const engine::UnknownBinding outer(engine_, engine::Unknown::X, 1);
         {
             const engine::UnknownBinding inner(engine_, engine::Unknown::X, 5);
-            QCOMPARE(engine_.Evaluate("x"), 1.0);
+            QCOMPARE(engine_.evaluate("x"), 1.0);
         }
         // The inner binding found x bound and leaves it so.
-        QCOMPARE(engine_.Evaluate("x"), 1.0);
-        QCOMPARE(engine_.EvaluateAtX("x", 7), 1.0);
+        QCOMPARE(engine_.evaluate("x"), 1.0);
+        QCOMPARE(engine_.evaluateAtX("x", 7), 1.0);
     }
-    QCOMPARE(engine_.Evaluate("x"), ErrorValue);
+    QCOMPARE(engine_.evaluate("x"), ErrorValue);
 }
 
 void TestConstants::bindingKeepsRowsInStep()
 {
-    QVERIFY(engine_.AddUserConstant("a", "1").ok);
-    QVERIFY(engine_.AddUserConstant("b", "2").ok);
-    engine_.EvaluateAtX("x+a", 3);
-    engine_.EvaluateAtY("y+b", 3);
-    QCOMPARE(engine_.ConstantNames(), rows({"a", "b"}));
-    QVERIFY(engine_.RemoveSelectedConstant(1).ok);
-    QCOMPARE(engine_.Evaluate("b"), ErrorValue);
-    QCOMPARE(engine_.Evaluate("a"), 1.0);
-    QCOMPARE(engine_.ConstantRows(), rows({"a - 1"}));
+    QVERIFY(engine_.addUserConstant("a", "1").ok);
+    QVERIFY(engine_.addUserConstant("b", "2").ok);
+    engine_.evaluateAtX("x+a", 3);
+    engine_.evaluateAtY("y+b", 3);
+    QCOMPARE(engine_.constantNames(), rows({"a", "b"}));
+    QVERIFY(engine_.removeSelectedConstant(1).ok);
+    QCOMPARE(engine_.evaluate("b"), ErrorValue);
+    QCOMPARE(engine_.evaluate("a"), 1.0);
+    QCOMPARE(engine_.constantRows(), rows({"a - 1"}));
 }
 
 void TestConstants::removeSelectedConstant()
 {
-    const engine::Outcome none = engine_.RemoveSelectedConstant(-1);
+    const engine::Outcome none = engine_.removeSelectedConstant(-1);
     QVERIFY(!none.ok);
     QCOMPARE(QString::fromStdString(none.message), QStringLiteral("请选择常数名"));
     QCOMPARE(none.icon, Icon::Warning);
 
-    const engine::Outcome beyond = engine_.RemoveSelectedConstant(4);
+    const engine::Outcome beyond = engine_.removeSelectedConstant(4);
     QVERIFY(!beyond.ok);
     QCOMPARE(QString::fromStdString(beyond.message), QStringLiteral("程序出错！"));
     QCOMPARE(beyond.icon, Icon::Error);
 
-    QVERIFY(engine_.AddUserConstant("pi", "3.14").ok);
-    QVERIFY(engine_.RemoveSelectedConstant(0).ok);
-    QVERIFY(engine_.ConstantRows().empty());
-    QCOMPARE(engine_.Evaluate("Pi"), ErrorValue);
+    QVERIFY(engine_.addUserConstant("pi", "3.14").ok);
+    QVERIFY(engine_.removeSelectedConstant(0).ok);
+    QVERIFY(engine_.constantRows().empty());
+    QCOMPARE(engine_.evaluate("Pi"), ErrorValue);
 }
 
 void TestConstants::endingABindingLeavesTheConstantsAlone()
 {
-    QVERIFY(engine_.AddUserConstant("a", "1").ok);
+    QVERIFY(engine_.addUserConstant("a", "1").ok);
     {
         const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
         const engine::UnknownBinding y(engine_, engine::Unknown::Y, 3);
-        QCOMPARE(engine_.Evaluate("a+x+y"), 6.0);
+        QCOMPARE(engine_.evaluate("a+x+y"), 6.0);
     }
-    QCOMPARE(engine_.ConstantNames(), rows({"a"}));
-    QCOMPARE(engine_.Evaluate("a"), 1.0);
-    QCOMPARE(engine_.ConstantCount(), std::size_t(1));
+    QCOMPARE(engine_.constantNames(), rows({"a"}));
+    QCOMPARE(engine_.evaluate("a"), 1.0);
+    QCOMPARE(engine_.constantCount(), std::size_t(1));
 }
 
 void TestConstants::copiesEvaluateOnTheirOwn()
 {
-    QVERIFY(engine_.AddUserConstant("a", "1").ok);
+    QVERIFY(engine_.addUserConstant("a", "1").ok);
     const engine::UnknownBinding x(engine_, engine::Unknown::X, 2);
     engine::Engine copy = engine_;
-    QCOMPARE(copy.Evaluate("a+x"), 3.0);
-    QVERIFY(copy.AddUserConstant("b", "10").ok);
-    QVERIFY(engine_.RemoveSelectedConstant(0).ok);
-    QCOMPARE(copy.Evaluate("a+b+x"), 13.0);
-    QCOMPARE(engine_.Evaluate("a"), ErrorValue);
-    QCOMPARE(engine_.Evaluate("b"), ErrorValue);
-    QCOMPARE(copy.ConstantRows(), rows({"a - 1", "b - 10"}));
+    QCOMPARE(copy.evaluate("a+x"), 3.0);
+    QVERIFY(copy.addUserConstant("b", "10").ok);
+    QVERIFY(engine_.removeSelectedConstant(0).ok);
+    QCOMPARE(copy.evaluate("a+b+x"), 13.0);
+    QCOMPARE(engine_.evaluate("a"), ErrorValue);
+    QCOMPARE(engine_.evaluate("b"), ErrorValue);
+    QCOMPARE(copy.constantRows(), rows({"a - 1", "b - 10"}));
 }
 
 void TestConstants::copiesRunOnTwoThreads()
 {
     // One compiled program, two engines, two threads: each run has its own registers.
-    QVERIFY(engine_.AddUserConstant("k", "3").ok);
-    const auto program = engine_.Compile("x^2+k*sin(x)-1/x");
+    QVERIFY(engine_.addUserConstant("k", "3").ok);
+    const auto program = engine_.compile("x^2+k*sin(x)-1/x");
     std::vector<double> xs;
     for (int i = -2000; i <= 2000; ++i)
         xs.push_back(i / 100.0);
     std::vector<double> expected;
     for (const double x : xs)
-        expected.push_back(engine_.EvaluateAtX(*program, x));
+        expected.push_back(engine_.evaluateAtX(*program, x));
     engine::Engine copy = engine_;
     const auto sweep = [&](engine::Engine& engine, std::vector<double>& out) {
         for (int round = 0; round < 20; ++round)
             for (std::size_t i = 0; i < xs.size(); ++i)
-                out[i] = engine.EvaluateAtX(*program, xs[i]);
+                out[i] = engine.evaluateAtX(*program, xs[i]);
     };
     std::vector<double> first(xs.size());
     std::vector<double> second(xs.size());

@@ -22,8 +22,8 @@ using EvaluatorCases::Unbound;
 
 double evaluateWith(engine::Engine& engine, const QByteArray& text, double x)
 {
-    if (x == Unbound) return engine.Evaluate(text.toStdString());
-    return engine.EvaluateAtX(text.toStdString(), x);
+    if (x == Unbound) return engine.evaluate(text.toStdString());
+    return engine.evaluateAtX(text.toStdString(), x);
 }
 
 } // namespace
@@ -31,7 +31,7 @@ double evaluateWith(engine::Engine& engine, const QByteArray& text, double x)
 void TestEvaluator::init()
 {
     engine_ = engine::Engine();
-    EvaluatorCases::InstallDefaultConstants(engine_);
+    EvaluatorCases::installDefaultConstants(engine_);
 }
 
 void TestEvaluator::evaluates_data()
@@ -39,7 +39,7 @@ void TestEvaluator::evaluates_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("expected");
-    for (const auto& c : EvaluatorCases::Values())
+    for (const auto& c : EvaluatorCases::values())
         QTest::newRow(c.name) << QByteArray::fromStdString(c.text) << c.x << c.expected;
 }
 
@@ -60,7 +60,7 @@ void TestEvaluator::exactResults_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<double>("expected");
-    for (const auto& c : EvaluatorCases::ExactValues())
+    for (const auto& c : EvaluatorCases::exactValues())
         QTest::newRow(c.name) << QByteArray::fromStdString(c.text) << c.expected;
 }
 
@@ -68,7 +68,7 @@ void TestEvaluator::exactResults()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
-    QCOMPARE(engine_.Evaluate(text.toStdString()), expected);
+    QCOMPARE(engine_.evaluate(text.toStdString()), expected);
 }
 
 void TestEvaluator::errorValueBits()
@@ -83,7 +83,7 @@ void TestEvaluator::errorPosition_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<int>("position");
-    for (const auto& c : EvaluatorCases::Positions())
+    for (const auto& c : EvaluatorCases::positions())
         QTest::newRow(c.name) << QByteArray::fromStdString(c.text) << c.position;
 }
 
@@ -92,28 +92,28 @@ void TestEvaluator::errorPosition()
     QFETCH(QByteArray, text);
     QFETCH(int, position);
     engine::Engine evaluator;
-    evaluator.Evaluate(text.toStdString());
-    QCOMPARE(evaluator.LastErrorPosition(), position);
+    evaluator.evaluate(text.toStdString());
+    QCOMPARE(evaluator.lastErrorPosition(), position);
 }
 
 void TestEvaluator::deepNestingFailsWithoutCrash_data()
 {
     QTest::addColumn<QByteArray>("text");
-    for (const auto& c : EvaluatorCases::DeepNesting())
+    for (const auto& c : EvaluatorCases::deepNesting())
         QTest::newRow(c.name) << QByteArray::fromStdString(c.text);
 }
 
 void TestEvaluator::deepNestingFailsWithoutCrash()
 {
     QFETCH(QByteArray, text);
-    QCOMPARE(engine_.Evaluate(text.toStdString()), ErrorValue);
+    QCOMPARE(engine_.evaluate(text.toStdString()), ErrorValue);
 }
 
 void TestEvaluator::moderateNestingStillWorks()
 {
     const int depth = ExpressionSyntax::MaxNesting;
     const QByteArray text = QByteArray(depth, '(') + "2" + QByteArray(depth, ')');
-    QCOMPARE(engine_.Evaluate(text.toStdString()), 2.0);
+    QCOMPARE(engine_.evaluate(text.toStdString()), 2.0);
 }
 
 void TestEvaluator::numbersOutOfRange_data()
@@ -141,14 +141,14 @@ void TestEvaluator::numbersOutOfRange()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
-    QCOMPARE(engine_.Evaluate(text.toStdString()), expected);
+    QCOMPARE(engine_.evaluate(text.toStdString()), expected);
 }
 
 void TestEvaluator::everyByteValueIsSafe()
 {
     for (int b = 1; b < 256; ++b) {
         const std::string text = "1" + std::string(1, static_cast<char>(b)) + "2";
-        const double v = engine_.Evaluate(text);
+        const double v = engine_.evaluate(text);
         if (b == '+')
             QCOMPARE(v, 3.0);
         else if (b == '-')
@@ -168,11 +168,11 @@ void TestEvaluator::everyByteValueIsSafe()
 
 void TestEvaluator::constantsUntouchedByFailure()
 {
-    const auto before = engine_.ConstantCount();
-    engine_.EvaluateAtX("1/0+x", 2);
-    engine_.Evaluate("((((");
-    QCOMPARE(engine_.ConstantCount(), before);
-    QCOMPARE(engine_.Evaluate("x"), ErrorValue);
+    const auto before = engine_.constantCount();
+    engine_.evaluateAtX("1/0+x", 2);
+    engine_.evaluate("((((");
+    QCOMPARE(engine_.constantCount(), before);
+    QCOMPARE(engine_.evaluate("x"), ErrorValue);
 }
 
 void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
@@ -192,7 +192,7 @@ void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
         std::from_chars(digits.data(), digits.data() + digits.size(), expected);
         const std::string plain = text.back() == '.' ? text.substr(0, text.size() - 1) : text;
         std::from_chars(plain.data(), plain.data() + plain.size(), expected);
-        const double got = evaluator.Evaluate(text);
+        const double got = evaluator.evaluate(text);
         std::uint64_t a = 0, b = 0;
         std::memcpy(&a, &expected, sizeof a);
         std::memcpy(&b, &got, sizeof b);

@@ -29,7 +29,7 @@ void TestNumberText::leadingNumber()
 {
     QFETCH(QByteArray, text);
     QFETCH(double, value);
-    QCOMPARE(NumberText::LeadingNumber(text.toStdString()), value);
+    QCOMPARE(NumberText::leadingNumber(text.toStdString()), value);
 }
 
 void TestNumberText::readsAsNumber_data()
@@ -53,7 +53,7 @@ void TestNumberText::readsAsNumber()
 {
     QFETCH(QByteArray, text);
     QFETCH(bool, reads);
-    QCOMPARE(NumberText::ReadsAsNumber(text.toStdString()), reads);
+    QCOMPARE(NumberText::readsAsNumber(text.toStdString()), reads);
 }
 
 void TestNumberText::roundsHalfToEven_data()
@@ -73,17 +73,17 @@ void TestNumberText::roundsHalfToEven()
 {
     QFETCH(double, value);
     QFETCH(int, rounded);
-    QCOMPARE(NumberText::ToInt16(value).value(), rounded);
+    QCOMPARE(NumberText::toInt16(value).value(), rounded);
 }
 
 void TestNumberText::integerRanges()
 {
-    QCOMPARE(NumberText::ToInt16(32767.4).value(), 32767);
-    QVERIFY(!NumberText::ToInt16(32767.6));
-    QVERIFY(!NumberText::ToInt16(-32769));
-    QVERIFY(!NumberText::ToInt16(std::numeric_limits<double>::quiet_NaN()));
-    QCOMPARE(NumberText::ToInt32(16711680).value(), 16711680);
-    QVERIFY(!NumberText::ToInt32(3e9));
+    QCOMPARE(NumberText::toInt16(32767.4).value(), 32767);
+    QVERIFY(!NumberText::toInt16(32767.6));
+    QVERIFY(!NumberText::toInt16(-32769));
+    QVERIFY(!NumberText::toInt16(std::numeric_limits<double>::quiet_NaN()));
+    QCOMPARE(NumberText::toInt32(16711680).value(), 16711680);
+    QVERIFY(!NumberText::toInt32(3e9));
 }
 
 void TestNumberText::generalForm_data()
@@ -114,7 +114,7 @@ void TestNumberText::generalForm()
 {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(NumberText::GeneralForm(value)), text);
+    QCOMPARE(QString::fromStdString(NumberText::generalForm(value)), text);
 }
 
 void TestNumberText::leadingBlank_data()
@@ -131,7 +131,7 @@ void TestNumberText::leadingBlank()
 {
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(NumberText::LeadingBlank(value)), text);
+    QCOMPARE(QString::fromStdString(NumberText::leadingBlank(value)), text);
 }
 
 void TestNumberText::pattern_data()
@@ -190,5 +190,5 @@ void TestNumberText::pattern()
     QFETCH(double, value);
     QFETCH(QString, pattern);
     QFETCH(QString, text);
-    QCOMPARE(QString::fromStdString(NumberText::FormatPattern(value, pattern.toStdString())), text);
+    QCOMPARE(QString::fromStdString(NumberText::formatPattern(value, pattern.toStdString())), text);
 }

@@ -24,7 +24,7 @@ LineAndCurve withEllipse(double a, double b, double c)
 
 QString general(double v)
 {
-    return QString::fromStdString(NumberText::GeneralForm(v));
+    return QString::fromStdString(NumberText::generalForm(v));
 }
 
 template <typename T> QString faultName(const AnalyticGeometry::Checked<T>& r)
@@ -69,7 +69,7 @@ void TestAnalyticGeometry::twoPointDistance()
     QFETCH(double, y1);
     QFETCH(double, y2);
     QFETCH(QString, expected);
-    const auto d = AnalyticGeometry::TwoPointDistance(x1, x2, y1, y2);
+    const auto d = AnalyticGeometry::twoPointDistance(x1, x2, y1, y2);
     QCOMPARE(d.ok() ? general(d.value()) : faultName(d), expected);
 }
 
@@ -109,8 +109,8 @@ void TestAnalyticGeometry::pointLineDistanceText()
     QFETCH(QStringList, texts);
     QFETCH(QString, expected);
     engine::Engine engine;
-    engine.AddUserConstant("Pi", "3.14159265358979");
-    const auto r = AnalyticGeometry::PointLineDistanceText(
+    engine.addUserConstant("Pi", "3.14159265358979");
+    const auto r = AnalyticGeometry::pointLineDistanceText(
         engine, texts[0].toStdString(), texts[1].toStdString(), texts[2].toStdString(),
         texts[3].toStdString(), texts[4].toStdString());
     QCOMPARE(r.ok() ? QString::fromStdString(r.value()) : faultName(r), expected);
@@ -170,11 +170,11 @@ void TestAnalyticGeometry::elimination()
     QFETCH(QString, qc);
     QFETCH(QString, delta);
     QFETCH(QString, note);
-    QCOMPARE(general(AnalyticGeometry::LineCurveA(lc).value()), qa);
-    QCOMPARE(general(AnalyticGeometry::LineCurveB(lc).value()), qb);
-    QCOMPARE(general(AnalyticGeometry::LineCurveC(lc).value()), qc);
-    QCOMPARE(general(AnalyticGeometry::LineCurveDiscriminant(lc).value()), delta);
-    QCOMPARE(QString::fromStdString(AnalyticGeometry::SlopeNote(lc).value_or("")), note);
+    QCOMPARE(general(AnalyticGeometry::lineCurveA(lc).value()), qa);
+    QCOMPARE(general(AnalyticGeometry::lineCurveB(lc).value()), qb);
+    QCOMPARE(general(AnalyticGeometry::lineCurveC(lc).value()), qc);
+    QCOMPARE(general(AnalyticGeometry::lineCurveDiscriminant(lc).value()), delta);
+    QCOMPARE(QString::fromStdString(AnalyticGeometry::slopeNote(lc).value_or("")), note);
 }
 
 void TestAnalyticGeometry::chordLength_data()
@@ -198,7 +198,7 @@ void TestAnalyticGeometry::chordLength()
     QFETCH(LineAndCurve, lc);
     QFETCH(QString, length);
     QFETCH(QString, roots);
-    const auto chord = AnalyticGeometry::ChordLength(lc).value();
+    const auto chord = AnalyticGeometry::chordLength(lc).value();
     QCOMPARE(general(chord.length), length);
     QCOMPARE(chord.RootY1.has_value(), !roots.isEmpty());
     QCOMPARE(chord.RootY2.has_value(), !roots.isEmpty());
@@ -230,6 +230,6 @@ void TestAnalyticGeometry::faults()
     QFETCH(LineAndCurve, lc);
     QFETCH(QString, chord);
     QFETCH(QString, qa);
-    QCOMPARE(faultName(AnalyticGeometry::ChordLength(lc)), chord);
-    QCOMPARE(faultName(AnalyticGeometry::LineCurveA(lc)), qa);
+    QCOMPARE(faultName(AnalyticGeometry::chordLength(lc)), chord);
+    QCOMPARE(faultName(AnalyticGeometry::lineCurveA(lc)), qa);
 }

@@ -40,8 +40,8 @@ const QStringList DefaultCurve{"9", "16", "0", "0", "0", "-144"};
 
 void TestGeometryReports::resultTextStartsEveryLineWithCrLf()
 {
-    QCOMPARE(ResultText({"a", "", "b"}), std::string("\r\na\r\n\r\nb"));
-    QCOMPARE(ResultText({}), std::string());
+    QCOMPARE(resultText({"a", "", "b"}), std::string("\r\na\r\n\r\nb"));
+    QCOMPARE(resultText({}), std::string());
 }
 
 void TestGeometryReports::distanceReportsNameTheFault_data()
@@ -80,9 +80,9 @@ void TestGeometryReports::distanceReportsNameTheFault()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
     const ReportLines report =
-        page == 0 ? TwoPointDistanceReport(engine,
+        page == 0 ? twoPointDistanceReport(engine,
                                            {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3)})
-                  : PointLineReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3),
+                  : pointLineReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2), at(texts, 3),
                                              at(texts, 4)});
     QCOMPARE(toQt(report), lines);
 }
@@ -141,7 +141,7 @@ void TestGeometryReports::twoLines()
     QFETCH(QStringList, texts);
     QFETCH(QStringList, lines);
     engine::Engine engine;
-    const ReportLines report = TwoLinesReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2),
+    const ReportLines report = twoLinesReport(engine, {at(texts, 0), at(texts, 1), at(texts, 2),
                                                        at(texts, 3), at(texts, 4), at(texts, 5)});
     QCOMPARE(toQt(report), lines);
 }

@@ -68,7 +68,7 @@ static QString resultText(QWidget* panel)
 void TestGeometryWindow::init()
 {
     engine_ = engine::Engine();
-    engine_.AddUserConstant("Pi", "3.14159265358979");
+    engine_.addUserConstant("Pi", "3.14159265358979");
     panel_ = std::make_unique<GeometryWindow>(services_, nullptr);
     panel_->show();
     QVERIFY(QTest::qWaitForWindowExposed(panel_.get()));
@@ -137,8 +137,8 @@ void TestGeometryWindow::showGeometryPageSelectsOnePage_data()
 void TestGeometryWindow::showGeometryPageSelectsOnePage()
 {
     QFETCH(int, page);
-    panel_->ShowGeometryPage(3 - page); // start from another page
-    panel_->ShowGeometryPage(page);
+    panel_->showGeometryPage(3 - page); // start from another page
+    panel_->showGeometryPage(page);
     QCOMPARE(panel_->currentGeometryPage(), page);
     for (int i = 0; i < 4; ++i) {
         auto* label = child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(i));
@@ -153,9 +153,9 @@ void TestGeometryWindow::showGeometryPageSelectsOnePage()
 
 void TestGeometryWindow::pageOutOfRangeChangesNothing()
 {
-    panel_->ShowGeometryPage(2);
-    panel_->ShowGeometryPage(4);
-    panel_->ShowGeometryPage(-1);
+    panel_->showGeometryPage(2);
+    panel_->showGeometryPage(4);
+    panel_->showGeometryPage(-1);
     QCOMPARE(panel_->currentGeometryPage(), 2);
     QVERIFY(child<QGroupBox>(panel_.get(), "TabCount_2")->isVisible());
 }
@@ -294,7 +294,7 @@ void TestGeometryWindow::reports()
 void TestGeometryWindow::eachReportReplacesTheLast()
 {
     click(panel_.get(), "cmdDotToDot");
-    panel_->ShowGeometryPage(1);
+    panel_->showGeometryPage(1);
     click(panel_.get(), "cmdDotToLine");
     QCOMPARE(resultText(panel_.get()),
              expectedText({"点(1,1)到直线1x+1y+1=0的距离是：", "2.12132034355964"}));
@@ -302,7 +302,7 @@ void TestGeometryWindow::eachReportReplacesTheLast()
 
 void TestGeometryWindow::clearEmptiesTheTwoLinesBoxesOnly()
 {
-    panel_->ShowGeometryPage(2);
+    panel_->showGeometryPage(2);
     click(panel_.get(), "cmdLineToLine");
     const QString report = resultText(panel_.get());
     click(panel_.get(), "cmdLineToLineClean");
@@ -314,7 +314,7 @@ void TestGeometryWindow::clearEmptiesTheTwoLinesBoxesOnly()
 
 void TestGeometryWindow::emptyCurveBoxesBecomeZero()
 {
-    panel_->ShowGeometryPage(3);
+    panel_->showGeometryPage(3);
     for (const char* name : {"iValue_5", "iValue_6", "iValue_7"})
         type(panel_.get(), name, QString());
     click(panel_.get(), "StartCounts");

@@ -8,7 +8,7 @@
 
 namespace orvane::test {
 
-const QList<TestScreen>& TestScreens()
+const QList<TestScreen>& testScreens()
 {
     static const QList<TestScreen> screens = [] {
         QList<TestScreen> list{{QStringLiteral("primary"), QRect(0, 0, 1280, 1024), 1}};
@@ -27,10 +27,10 @@ const QList<TestScreen>& TestScreens()
     return screens;
 }
 
-void UseTestScreens(const QString& folder)
+void useTestScreens(const QString& folder)
 {
     QJsonArray screens;
-    for (const TestScreen& s : TestScreens())
+    for (const TestScreen& s : testScreens())
         screens.append(QJsonObject{{"name", s.name},
                                    {"x", s.geometry.x()},
                                    {"y", s.geometry.y()},

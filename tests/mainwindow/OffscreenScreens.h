@@ -14,10 +14,10 @@ struct TestScreen {
     int scale;
 };
 
-const QList<TestScreen>& TestScreens();
+const QList<TestScreen>& testScreens();
 
 // Starts the offscreen platform with these screens (before the application exists); the
 // platform's configuration file is written into `folder`.
-void UseTestScreens(const QString& folder);
+void useTestScreens(const QString& folder);
 
 } // namespace orvane::test

@@ -11,7 +11,7 @@
 int main(int argc, char** argv)
 {
     const QTemporaryDir folder;
-    orvane::test::UseTestScreens(folder.path());
+    orvane::test::useTestScreens(folder.path());
     QApplication app(argc, argv);
     return runTests<TestArrangement, TestMainWindow, TestPadCommands, TestScreenLayout,
                     TestKeyboard>(argc, argv);

@@ -43,11 +43,11 @@ QString shownResult(QWidget* window, const QString& name)
 void TestKeyboard::init()
 {
     setUp();
-    settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
-    settings_->SetSetupValue(QStringLiteral("ShowTip"), QStringLiteral("0"));
+    settings_->setSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
+    settings_->setSetupValue(QStringLiteral("ShowTip"), QStringLiteral("0"));
     window_ = std::make_unique<MainWindow>(*services_, *settings_,
                                            dir_->filePath(QStringLiteral("help/index.html")));
-    Main(*window_, {});
+    startProgram(*window_, {});
 }
 
 void TestKeyboard::cleanup()

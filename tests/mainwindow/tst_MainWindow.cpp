@@ -55,7 +55,7 @@ void TestArrangement::screenClasses()
     QFETCH(bool, message);
     QFETCH(QRect, pad);
     QFETCH(QRect, plotter);
-    const WindowArrangement a = ArrangeWindows(screen, screen.width() * TwipsPerPixel);
+    const WindowArrangement a = arrangeWindows(screen, screen.width() * TwipsPerPixel);
     QCOMPARE(a.screenClass, screenClass);
     QCOMPARE(a.showSmallScreenMessage, message);
     QCOMPARE(a.pad, pad);
@@ -110,7 +110,7 @@ void TestArrangement::layoutInTheAvailableArea()
     in.toolBoxHeight = 452;
     in.statusHeight = 24;
     if (storedTop != 99999) in.statusTop = storedTop;
-    const ScreenLayout out = LayoutWindows(in);
+    const ScreenLayout out = layoutWindows(in);
     QCOMPARE(out.pad, pad);
     QCOMPARE(out.plotter, plotter);
     QCOMPARE(out.toolBox, QRect(0, 50, 41, toolHeight));
@@ -157,7 +157,7 @@ MainWindow& TestMainWindow::start(const QString& functionFile)
 {
     window_ = std::make_unique<MainWindow>(*services_, *settings_,
                                            dir_->filePath(QStringLiteral("help/index.html")));
-    Main(*window_, functionFile);
+    startProgram(*window_, functionFile);
     return *window_;
 }
 
@@ -183,12 +183,12 @@ void TestMainWindow::firstRunWritesSettingsInOrder()
         "ExpressionX", "ExpressionY", "ExpressionPolar", "AllConst",      "ConstName1",
         "ConstValue1", "ConstName2",  "ConstValue2",     "ConstName3",    "ConstValue3"};
     QCOMPARE(keys, expected);
-    QCOMPARE(settings_->GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("3"));
+    QCOMPARE(settings_->getInfoValue(QStringLiteral("AllConst")), QStringLiteral("3"));
     QVERIFY(fileBytes(settingsPath()).contains("\r\n"));
     // The boxes show the default expressions, the constants are loaded.
     QCOMPARE(child<QLineEdit>(window_.get(), "txtBiaoSi")->text(),
              QStringLiteral("x^2+sin(x)+1/x"));
-    QCOMPARE(engine_->Evaluate("pi"), 3.14159265358979);
+    QCOMPARE(engine_->evaluate("pi"), 3.14159265358979);
 }
 
 void TestMainWindow::secondStartReadsSettingsBack()
@@ -196,11 +196,11 @@ void TestMainWindow::secondStartReadsSettingsBack()
     start();
     window_.reset();
     *engine_ = engine::Engine();
-    settings_->SetSetupValue(QStringLiteral("Size"), QStringLiteral("16"));
-    settings_->SetSetupValue(QStringLiteral("Tab"), QStringLiteral(" 2"));
-    settings_->SetSetupValue(QStringLiteral("LineBold"), QStringLiteral("3"));
-    settings_->SetSetupValue(QStringLiteral("PingHuaDu"), QStringLiteral("40"));
-    settings_->SetInfoValue(QStringLiteral("ExpressionX"), QStringLiteral("x^3"));
+    settings_->setSetupValue(QStringLiteral("Size"), QStringLiteral("16"));
+    settings_->setSetupValue(QStringLiteral("Tab"), QStringLiteral(" 2"));
+    settings_->setSetupValue(QStringLiteral("LineBold"), QStringLiteral("3"));
+    settings_->setSetupValue(QStringLiteral("PingHuaDu"), QStringLiteral("40"));
+    settings_->setInfoValue(QStringLiteral("ExpressionX"), QStringLiteral("x^3"));
     MainWindow& w = start();
     QCOMPARE(w.drawer()->axisSize(), 16);
     QCOMPARE(w.drawer()->currentTab(), 2);
@@ -216,13 +216,13 @@ void TestMainWindow::closingSavesExpressionsExitDoesNot()
     child<QLineEdit>(&w, "txtBiaoSi")->setText(QStringLiteral("x^5"));
     w.exitWithoutSaving();
     w.close();
-    QCOMPARE(settings_->GetInfoValue(QStringLiteral("ExpressionX")),
+    QCOMPARE(settings_->getInfoValue(QStringLiteral("ExpressionX")),
              QStringLiteral("x^2+sin(x)+1/x"));
 
     MainWindow& again = start();
     child<QLineEdit>(&again, "txtBiaoSi")->setText(QStringLiteral("x^6"));
     again.close();
-    QCOMPARE(settings_->GetInfoValue(QStringLiteral("ExpressionX")), QStringLiteral("x^6"));
+    QCOMPARE(settings_->getInfoValue(QStringLiteral("ExpressionX")), QStringLiteral("x^6"));
 }
 
 void TestMainWindow::viewSwitchesKeepSeparateTicks()
@@ -322,7 +322,7 @@ void TestMainWindow::printedPictureFillsThePage()
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        PaintPictureOnPage(painter, pad.persistentImage());
+        paintPictureOnPage(painter, pad.persistentImage());
     }
     QCOMPARE(page.pixel(3, 3), qRgb(0, 0, 0));
     QCOMPARE(page.pixel(996, 3), qRgb(0, 0, 0));

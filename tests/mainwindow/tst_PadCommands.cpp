@@ -63,7 +63,7 @@ MainWindow& TestPadCommands::start()
 {
     window_ = std::make_unique<MainWindow>(*services_, *settings_,
                                            dir_->filePath(QStringLiteral("help/index.html")));
-    Main(*window_, {});
+    startProgram(*window_, {});
     dialogs_->calls.clear();
     return *window_;
 }

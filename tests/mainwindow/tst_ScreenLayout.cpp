@@ -20,7 +20,7 @@
 
 using namespace orvane;
 using orvane::test::child;
-using orvane::test::TestScreens;
+using orvane::test::testScreens;
 
 namespace {
 
@@ -54,7 +54,7 @@ void TestScreenLayout::init()
 {
     setUp();
     // No tip window over the layout.
-    settings_->SetSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
+    settings_->setSetupValue(QStringLiteral("CreatShortCut"), QStringLiteral("OK"));
 }
 
 void TestScreenLayout::cleanup()
@@ -69,7 +69,7 @@ MainWindow& TestScreenLayout::startOn(const QString& screenName)
     environment_->available = screen->availableGeometry();
     window_ = std::make_unique<MainWindow>(*services_, *settings_,
                                            dir_->filePath(QStringLiteral("help/index.html")));
-    Main(*window_, {});
+    startProgram(*window_, {});
     QCoreApplication::processEvents();
     return *window_;
 }
@@ -78,7 +78,7 @@ void TestScreenLayout::fitsTheScreen_data()
 {
     QTest::addColumn<QString>("screen");
     QTest::addColumn<bool>("wholePlotter");
-    for (const test::TestScreen& s : TestScreens().mid(1)) {
+    for (const test::TestScreen& s : testScreens().mid(1)) {
         // Where there is room for it (1366x768 and above), the plotter shows every control.
         const QSize logical = s.geometry.size();
         QTest::newRow(qPrintable(s.name))
@@ -95,7 +95,7 @@ void TestScreenLayout::fitsTheScreen()
     SketchPad* pad = w.sketchPad();
     // Equal pixels per unit across and down.
     QCOMPARE(pad->width(), pad->height());
-    const bool small = ClassifyScreen(available.size()) == ScreenClass::Small;
+    const bool small = classifyScreen(available.size()) == ScreenClass::Small;
     QVERIFY(pad->width() > (small ? 20 : 100));
 
     const QRect work = globalRect(child<QMdiArea>(&w, "MainFArea")->viewport());
@@ -126,7 +126,7 @@ void TestScreenLayout::fitsTheScreen()
     // Whichever page of the panel is shown, the list and its buttons stay in view.
     QStringList cut;
     for (int tab = 0; tab < 5; ++tab) {
-        w.drawer()->ShowPanelTab(tab);
+        w.drawer()->showPanelTab(tab);
         QCoreApplication::processEvents();
         for (const char* name : {"LF", "cleanDraw", "delAll", "cmdReDraw", "cleanhis"})
             if (!wholeOnShow(child<QWidget>(w.drawer(), QLatin1String(name))))
@@ -153,10 +153,10 @@ void TestScreenLayout::storedStatusTopOffTheScreen()
     QFETCH(QString, stored);
     QFETCH(int, top);
     QFETCH(QString, written);
-    settings_->SetSetupValue(QStringLiteral("StateBoxTop"), stored);
+    settings_->setSetupValue(QStringLiteral("StateBoxTop"), stored);
     MainWindow& w = startOn(QStringLiteral("1366x768@1"));
     QCOMPARE(w.statusBox()->y(), top);
-    QCOMPARE(settings_->GetSetupValue(QStringLiteral("StateBoxTop")), written);
+    QCOMPARE(settings_->getSetupValue(QStringLiteral("StateBoxTop")), written);
     // The tool box is not squeezed by a status box at the top.
     QCOMPARE(w.toolBox()->height(), std::min(w.toolBox()->sizeHint().height(),
                                              768 - w.toolBox()->y() - (top > 400 ? 24 : 0)));
@@ -245,6 +245,6 @@ void TestScreenLayout::captionsAreExact()
     QWidget* shown = window == QLatin1String("MainF") ? &w : child<QWidget>(&w, window);
     QCOMPARE(shown->windowTitle(), caption);
     // The window system appends a display name, when one is set, to every caption.
-    SetApplicationIdentity(QStringLiteral("org.example.orvane"));
+    setApplicationIdentity(QStringLiteral("org.example.orvane"));
     QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 }

@@ -48,7 +48,7 @@ void TestAxes::ticksAndLabels()
     QFETCH(double, font);
     QFETCH(int, zeroLabels);
     RecordingSurface s;
-    AxesPainter::DrawAxes(s, 0xFF0000, size, 9);
+    AxesPainter::drawAxes(s, 0xFF0000, size, 9);
     QCOMPARE(xTicks(s, size), ticks);
     const QList<Op> texts = s.ofKind(Op::Text);
     for (const Op& t : texts)
@@ -72,7 +72,7 @@ void TestAxes::ticksAndLabels()
 void TestAxes::axisNamesAndArrowheads()
 {
     RecordingSurface s;
-    AxesPainter::DrawAxes(s, 0, 10, 9);
+    AxesPainter::drawAxes(s, 0, 10, 9);
     const QList<Op> texts = s.ofKind(Op::Text);
     QCOMPARE(texts[0].text, QStringLiteral("x"));
     QCOMPARE(texts[0].a, (WorldPoint{9.5f, -0.5f}));
@@ -90,7 +90,7 @@ void TestAxes::axisNamesAndArrowheads()
 void TestAxes::fontSizeRestored()
 {
     RecordingSurface s;
-    AxesPainter::DrawAxes(s, 0, 6, 12);
+    AxesPainter::drawAxes(s, 0, 6, 12);
     QCOMPARE(s.ofKind(Op::Text).first().fontSize, 15.0);
     QCOMPARE(s.fontSize(), 12.0);
 }

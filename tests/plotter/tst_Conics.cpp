@@ -78,13 +78,13 @@ void TestConics::rowText()
     QFETCH(QString, text);
     ConicParameters p = conic(ConicKind(kind), a, b, x, float(y));
     p.alongX = alongX;
-    QCOMPARE(ConicRowText(p), text);
+    QCOMPARE(conicRowText(p), text);
 }
 
 void TestConics::circle()
 {
     RecordingSurface s;
-    QVERIFY(!DrawCircle(s, conic(ConicKind::Circle, 0, 0, 5, 0), 0x00FF00, 3));
+    QVERIFY(!drawCircle(s, conic(ConicKind::Circle, 0, 0, 5, 0), 0x00FF00, 3));
     QCOMPARE(s.ops.size(), 2);
     QCOMPARE(s.ops[0].kind, Op::Point);
     QCOMPARE(s.ops[0].pen.colour, Magenta);
@@ -97,7 +97,7 @@ void TestConics::circle()
 void TestConics::negativeRadius()
 {
     RecordingSurface s;
-    const auto message = DrawCircle(s, conic(ConicKind::Circle, 0, 0, -1, 0), 0, 1);
+    const auto message = drawCircle(s, conic(ConicKind::Circle, 0, 0, -1, 0), 0, 1);
     QVERIFY(message);
     QCOMPARE(message->text, QStringLiteral("圆的半径不能小于0"));
     QVERIFY(s.ops.isEmpty());
@@ -108,7 +108,7 @@ void TestConics::ellipseDirectricesAndFoci()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Ellipse, 5, 3, 1, 0);
     p.directrices = true;
-    QVERIFY(!DrawEllipse(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!drawEllipse(s, p, 0xFF, 1, sameColour));
     QCOMPARE(verticalLinesAt(s), (QList<float>{7.25f, -5.25f}));
     const Op ellipse = s.ofKind(Op::Ellipse).first();
     QCOMPARE(ellipse.radiusX, 5.0f);
@@ -125,7 +125,7 @@ void TestConics::ellipseEqualAxes()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Ellipse, 2, 2, 0, 0);
     p.directrices = true;
-    QVERIFY(!DrawEllipse(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!drawEllipse(s, p, 0xFF, 1, sameColour));
     const Op ellipse = s.ofKind(Op::Ellipse).first();
     QCOMPARE(ellipse.radiusX, 2.0f);
     QCOMPARE(ellipse.radiusY, 2.0f);
@@ -138,8 +138,8 @@ void TestConics::ellipseEqualAxes()
 void TestConics::ellipseWithoutPositiveAxesDrawsNothing()
 {
     RecordingSurface s;
-    QVERIFY(!DrawEllipse(s, conic(ConicKind::Ellipse, 0, 3, 0, 0), 0, 1, sameColour));
-    QVERIFY(!DrawEllipse(s, conic(ConicKind::Ellipse, 3, -1, 0, 0), 0, 1, sameColour));
+    QVERIFY(!drawEllipse(s, conic(ConicKind::Ellipse, 0, 3, 0, 0), 0, 1, sameColour));
+    QVERIFY(!drawEllipse(s, conic(ConicKind::Ellipse, 3, -1, 0, 0), 0, 1, sameColour));
     QVERIFY(s.ops.isEmpty());
 }
 
@@ -149,7 +149,7 @@ void TestConics::hyperbolaAlongX()
     ConicParameters p = conic(ConicKind::Hyperbola, 3, 4, 0, 0);
     p.directrices = true;
     p.asymptotes = true;
-    QVERIFY(!DrawHyperbola(s, p, 0xFF, 1, sameColour));
+    QVERIFY(!drawHyperbola(s, p, 0xFF, 1, sameColour));
     QCOMPARE(s.ops.first().pen.colour, Magenta);
     // Points for t = -9 .. 0 and 9 .. 0, two per value.
     QCOMPARE(s.ofKind(Op::Point).size(), 1 + 2 * (901 + 901));
@@ -167,7 +167,7 @@ void TestConics::hyperbolaAlongY()
     RecordingSurface s;
     ConicParameters p = conic(ConicKind::Hyperbola, 3, 4, 0, 0);
     p.alongX = false;
-    QVERIFY(!DrawHyperbola(s, p, 0xFF, 3, sameColour));
+    QVERIFY(!drawHyperbola(s, p, 0xFF, 3, sameColour));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].a, (WorldPoint{-0.1f, 5}));
@@ -180,7 +180,7 @@ void TestConics::hyperbolaZeroAxis()
 {
     RecordingSurface s;
     const auto message =
-        DrawHyperbola(s, conic(ConicKind::Hyperbola, 0, 4, 0, 0), 0, 1, sameColour);
+        drawHyperbola(s, conic(ConicKind::Hyperbola, 0, 4, 0, 0), 0, 1, sameColour);
     QVERIFY(message);
     QCOMPARE(message->text, QStringLiteral("错误：a,b不能等于0"));
     QCOMPARE(message->title, QStringLiteral("错误"));
@@ -191,7 +191,7 @@ void TestConics::hyperbolaZeroAxis()
 void TestConics::hyperbolaCentreOutsideSweep()
 {
     RecordingSurface s;
-    QVERIFY(!DrawHyperbola(s, conic(ConicKind::Hyperbola, 1, 1, 12, 0), 0, 1, sameColour));
+    QVERIFY(!drawHyperbola(s, conic(ConicKind::Hyperbola, 1, 1, 12, 0), 0, 1, sameColour));
     // t runs from -9 up to 12, then from 9 down to 12: not at all.
     QCOMPARE(s.ofKind(Op::Point).size(), 1 + 2 * 2101);
 }
@@ -244,7 +244,7 @@ void TestConics::auxiliaryLines()
     p.asymptotes = asymptotes;
     p.directrices = kind == 2 || !alongX;
     RecordingSurface s;
-    QVERIFY(!DrawConic(s, p, 0xFF, 3, sameColour));
+    QVERIFY(!drawConic(s, p, 0xFF, 3, sameColour));
     QCOMPARE(segments(s), lines);
     if (radii.isValid()) {
         const Op ellipse = s.ofKind(Op::Ellipse).first();
@@ -258,7 +258,7 @@ void TestConics::helpColourAskedPerLine()
     ConicParameters p = conic(ConicKind::Ellipse, 5, 3, 0, 0);
     p.directrices = true;
     int asked = 0;
-    DrawEllipse(s, p, 0xFF, 1, [&](Colour) { return Colour(++asked); });
+    drawEllipse(s, p, 0xFF, 1, [&](Colour) { return Colour(++asked); });
     QCOMPARE(asked, 4);
     const QList<Op> lines = s.ofKind(Op::Line);
     for (int i = 0; i < 4; ++i)

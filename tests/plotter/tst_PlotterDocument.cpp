@@ -69,7 +69,7 @@ struct Pad {
         record.Color = colour;
         // Auxiliary lines in colours of their own, as with random help colours.
         Colour next = 0x202020;
-        return plots.put(PlottedEntry::drawConic(plots.pad().newEntryId(), ConicRowText(p), record,
+        return plots.put(PlottedEntry::drawConic(plots.pad().newEntryId(), conicRowText(p), record,
                                                  p, colour, 2,
                                                  [&](Colour) { return next += 0x10; }));
     }
@@ -187,10 +187,10 @@ void TestPlotterDocument::redrawAllTracesWithTodaysConstants()
     QFETCH(double, retraceLimit);
     QFETCH(double, k);
     Pad pad;
-    pad.engine.AddConstant("k", 1);
+    pad.engine.addConstant("k", 1);
     pad.curve(kind == KindFunctionX ? QStringLiteral("y+k") : QStringLiteral("x+k"), kind, Orange);
-    pad.engine.RemoveConstant("k");
-    pad.engine.AddConstant("k", 5);
+    pad.engine.removeConstant("k");
+    pad.engine.addConstant("k", 5);
     pad.plots.redrawAll(
         Pad::axes(), [](const PlottedEntry& e) { return e.record().Color; }, {}, pad.engine,
         retraceLimit);

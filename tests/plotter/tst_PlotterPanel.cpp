@@ -54,7 +54,7 @@ void TestPlotterPanel::init()
     engine_ = std::make_unique<engine::Engine>();
     services_ = std::make_unique<Services>(Services{*dialogs_, *environment_, *engine_});
     drawer_ = std::make_unique<PlotterPanel>(*host_, *services_);
-    drawer_->SetPlotterLabels(1);
+    drawer_->setPlotterLabels(1);
     drawer_->addSavedConstant(QStringLiteral("Pi"), QStringLiteral("3.14159265358979"));
     drawer_->addSavedConstant(QStringLiteral("e"), QStringLiteral("2.71828182845905"));
     drawer_->show();
@@ -385,7 +385,7 @@ void TestPlotterPanel::constantAddedWithoutSelection()
     QCOMPARE(list->currentRow(), 2);
     QCOMPARE(host_->constantEntries, QStringList{QStringLiteral("add k=2@3")});
     QVERIFY(child<QLineEdit>(drawer_.get(), "txtConstName")->text().isEmpty());
-    QCOMPARE(engine_->Evaluate("k*pi"), 2 * 3.14159265358979);
+    QCOMPARE(engine_->evaluate("k*pi"), 2 * 3.14159265358979);
 }
 
 void TestPlotterPanel::removeWithoutSelection()
@@ -398,7 +398,7 @@ void TestPlotterPanel::removeWithoutSelection()
     child<QListWidget>(drawer_.get(), "lstConstants")->setCurrentRow(0);
     clickButton(drawer_.get(), "cmdRemoveConst");
     QCOMPARE(host_->constantEntries, QStringList{QStringLiteral("remove @1")});
-    QCOMPARE(engine_->Evaluate("pi"), ErrorValue);
+    QCOMPARE(engine_->evaluate("pi"), ErrorValue);
 }
 
 void TestPlotterPanel::expressionsSavedOnUnload()
@@ -421,11 +421,11 @@ void TestPlotterPanel::functionFileRoundTrip()
     clickButton(drawer_.get(), "cmdCirAdd");
     child<QRadioButton>(drawer_.get(), "OpPolar")->click();
     clickButton(drawer_.get(), "cmdAddDraw");
-    QVERIFY(SaveAllFunctions(path, *drawer_));
+    QVERIFY(saveAllFunctions(path, *drawer_));
 
     clickButton(drawer_.get(), "delAll");
     QCOMPARE(drawer_->list()->count(), 0);
-    OpenFunctionFile(path, *drawer_);
+    openFunctionFile(path, *drawer_);
     QCOMPARE(rows(drawer_->list()), (QStringList{"y=x^2", "p=4/(3-2*cos(x))"}));
 }
 
@@ -438,7 +438,7 @@ void TestPlotterPanel::quotedFunctionFilePlots()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("[Image]\rCount=\"2\"\rFunction0=\"y=x^2\"\rFunction1='p=4/(2-2*cos(x))'\r");
     file.close();
-    OpenFunctionFile(path, *drawer_);
+    openFunctionFile(path, *drawer_);
     QCOMPARE(rows(drawer_->list()), (QStringList{"y=x^2", "p=4/(2-2*cos(x))"}));
     QVERIFY(host_->surface.ofKind(Op::Line).size() > 100);
 }

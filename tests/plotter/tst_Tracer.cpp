@@ -16,7 +16,7 @@ TraceRequest request(const char* expression, double smoothness, double from = -1
 {
     TraceRequest r;
     r.expression = expression;
-    r.step = StepFromSmoothness(smoothness).value();
+    r.step = stepFromSmoothness(smoothness).value();
     r.rangeMin = from;
     r.rangeMax = to;
     r.colour = 0x0000FF;
@@ -28,7 +28,7 @@ TraceRequest request(const char* expression, double smoothness, double from = -1
 void TestTracer::init()
 {
     engine_ = engine::Engine();
-    engine_.AddUserConstant("Pi", "3.14159265358979");
+    engine_.addUserConstant("Pi", "3.14159265358979");
 }
 
 void TestTracer::stepFromSmoothness_data()
@@ -46,11 +46,11 @@ void TestTracer::stepFromSmoothness()
 {
     QFETCH(double, smoothness);
     QFETCH(double, step);
-    QCOMPARE(StepFromSmoothness(smoothness).value(), step);
-    QVERIFY(!StepFromSmoothness(0));
-    QVERIFY(!StepFromSmoothness(-5));
-    QVERIFY(!StepFromSmoothness(2001));
-    QVERIFY(!StepFromSmoothness(NAN));
+    QCOMPARE(orvane::stepFromSmoothness(smoothness).value(), step);
+    QVERIFY(!orvane::stepFromSmoothness(0));
+    QVERIFY(!orvane::stepFromSmoothness(-5));
+    QVERIFY(!orvane::stepFromSmoothness(2001));
+    QVERIFY(!orvane::stepFromSmoothness(NAN));
 }
 
 void TestTracer::samplePositions_data()
@@ -66,7 +66,7 @@ void TestTracer::samplePositions()
     QFETCH(double, smoothness);
     QFETCH(int, positions);
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("x", smoothness));
+    drawFunctionY(s, engine_, request("x", smoothness));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), positions);
     QCOMPARE(lines.first().a, (WorldPoint{-10, -10}));
@@ -80,7 +80,7 @@ void TestTracer::samplePositions()
 void TestTracer::noSegmentAcrossPole()
 {
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("1/x", 10));
+    drawFunctionY(s, engine_, request("1/x", 10));
     QVERIFY(!s.ofKind(Op::Line).isEmpty());
     for (const Op& op : s.ofKind(Op::Line))
         QVERIFY2(!(op.a.x < 0 && op.b.x > 0) && op.a.x != 0 && op.b.x != 0,
@@ -90,7 +90,7 @@ void TestTracer::noSegmentAcrossPole()
 void TestTracer::tanJumps()
 {
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("tan(x)", 100));
+    drawFunctionY(s, engine_, request("tan(x)", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
     QVERIFY(lines.size() > 1900);
     QVERIFY(lines.size() < 2001);
@@ -104,7 +104,7 @@ void TestTracer::tanJumps()
 void TestTracer::startsOutsideVisibleSquare()
 {
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("x^2-100", 10, -20, 20));
+    drawFunctionY(s, engine_, request("x^2-100", 10, -20, 20));
     const Op first = s.ofKind(Op::Line).first();
     QCOMPARE(first.a.x, -20.0f);
     QCOMPARE(first.a.y, 300.0f);
@@ -113,20 +113,20 @@ void TestTracer::startsOutsideVisibleSquare()
 void TestTracer::functionOfY()
 {
     RecordingSurface s;
-    DrawFunctionX(s, engine_, request("2*y", 10, 0, 1));
+    drawFunctionX(s, engine_, request("2*y", 10, 0, 1));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines.first().a, (WorldPoint{0, 0}));
     QCOMPARE(lines.first().b, (WorldPoint{0.2f, 0.1f}));
     // The unknown is unbound again; the list of constants is untouched.
-    QVERIFY(!engine_.ConstantExists("y"));
-    QCOMPARE(engine_.ConstantNames().size(), std::size_t(1));
+    QVERIFY(!engine_.constantExists("y"));
+    QCOMPARE(engine_.constantNames().size(), std::size_t(1));
 }
 
 void TestTracer::polarClosedLoop()
 {
     RecordingSurface s;
-    DrawPolar(s, engine_, request("4/(3-2*cos(x))", 100));
+    drawPolar(s, engine_, request("4/(3-2*cos(x))", 100));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), 630);                // theta = 0, 0.01, ..., 6.28 and 2π
     QCOMPARE(lines.first().a, lines.first().b); // the first segment has zero length
@@ -155,7 +155,7 @@ void TestTracer::polarSweepEndsAtTwoPi()
     QFETCH(int, segments);
     QFETCH(double, radius);
     RecordingSurface s;
-    DrawPolar(s, engine_, request(expression.toLatin1().constData(), smoothness));
+    drawPolar(s, engine_, request(expression.toLatin1().constData(), smoothness));
     const QList<Op> lines = s.ofKind(Op::Line);
     QCOMPARE(lines.size(), segments);
     QCOMPARE(lines.first().a, (WorldPoint{float(radius), 0}));
@@ -165,13 +165,13 @@ void TestTracer::polarSweepEndsAtTwoPi()
     // ... and comes from the last sample of the grid, no longer than one step.
     const double lastStep =
         std::hypot(lines.last().b.x - lines.last().a.x, lines.last().b.y - lines.last().a.y);
-    QVERIFY(lastStep <= radius * StepFromSmoothness(smoothness).value() + 1e-6);
+    QVERIFY(lastStep <= radius * orvane::stepFromSmoothness(smoothness).value() + 1e-6);
 }
 
 void TestTracer::polarChordOverUndefinedSample()
 {
     RecordingSurface s;
-    DrawPolar(s, engine_, request("1/(x-3)", 10));
+    drawPolar(s, engine_, request("1/(x-3)", 10));
     int chords = 0;
     for (const Op& op : s.ofKind(Op::Line)) {
         const double r1 = std::hypot(op.a.x, op.a.y);
@@ -185,28 +185,28 @@ void TestTracer::polarChordOverUndefinedSample()
 void TestTracer::neverDefinedDrawsNothing()
 {
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("sqr(-1)", 10));
-    DrawPolar(s, engine_, request("zz", 10));
+    drawFunctionY(s, engine_, request("sqr(-1)", 10));
+    drawPolar(s, engine_, request("zz", 10));
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }
 
 void TestTracer::hugeRangeIsRefused()
 {
     RecordingSurface s;
-    QCOMPARE(DrawFunctionY(s, engine_, request("x", 100, -1e9, 1e9)), TraceOutcome::RangeTooLarge);
+    QCOMPARE(drawFunctionY(s, engine_, request("x", 100, -1e9, 1e9)), TraceOutcome::RangeTooLarge);
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }
 
 void TestTracer::rangeAtLimitsOfDoubleEnds()
 {
     RecordingSurface s;
-    QCOMPARE(DrawFunctionY(s, engine_, request("x", 100, 1e300, 1e300)), TraceOutcome::Traced);
+    QCOMPARE(drawFunctionY(s, engine_, request("x", 100, 1e300, 1e300)), TraceOutcome::Traced);
     QVERIFY(s.ofKind(Op::Line).size() <= 1);
 }
 
 void TestTracer::startAboveEndDrawsNothing()
 {
     RecordingSurface s;
-    DrawFunctionY(s, engine_, request("x", 10, 5, -5));
+    drawFunctionY(s, engine_, request("x", 10, 5, -5));
     QVERIFY(s.ofKind(Op::Line).isEmpty());
 }

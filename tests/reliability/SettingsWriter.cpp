@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         const QString number = QString::number(i);
         const QString value =
             (QStringLiteral("v") + number).leftJustified(valueBytes, QLatin1Char('x'));
-        settings.SetSetupValue(prefix + number, value);
+        settings.setSetupValue(prefix + number, value);
     }
     return 0;
 }

@@ -63,7 +63,7 @@ void TestBadExpressions::megabyteTexts()
     QFETCH(QByteArray, text);
     QFETCH(double, expected);
     const std::string_view view(text.constData(), std::size_t(text.size()));
-    const double scanned = ExpressionEvaluator(engine_.Constants()).Evaluate(view);
+    const double scanned = ExpressionEvaluator(engine_.constants()).evaluate(view);
     if (expected == ErrorValue || expected == 0)
         QCOMPARE(scanned, expected);
     else
@@ -71,21 +71,21 @@ void TestBadExpressions::megabyteTexts()
                  qPrintable(QByteArray::number(scanned)));
     // The compiled form reads the same megabyte to the same end.
     const CompiledExpression program(view);
-    QVERIFY(sameBits(engine_.Evaluate(program), scanned));
-    QVERIFY(sameBits(engine_.Evaluate(view), scanned));
+    QVERIFY(sameBits(engine_.evaluate(program), scanned));
+    QVERIFY(sameBits(engine_.evaluate(view), scanned));
 }
 
 void TestBadExpressions::everyPairOfBytes()
 {
-    engine_.AddUserConstant("Pi", "3.14159265358979");
+    engine_.addUserConstant("Pi", "3.14159265358979");
     int values = 0;
     for (int first = 0; first < 256; ++first) {
         for (int second = 0; second < 256; ++second) {
             const char text[2] = {char(first), char(second)};
             const std::string_view view(text, 2);
-            const double scanned = ExpressionEvaluator(engine_.Constants()).Evaluate(view);
+            const double scanned = ExpressionEvaluator(engine_.constants()).evaluate(view);
             const CompiledExpression program(view);
-            const double run = engine_.Evaluate(program);
+            const double run = engine_.evaluate(program);
             if (!sameBits(scanned, run))
                 QFAIL(qPrintable(QStringLiteral("bytes %1 %2: scanned %3, compiled %4")
                                      .arg(first)

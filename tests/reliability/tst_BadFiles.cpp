@@ -69,7 +69,7 @@ void TestBadFiles::hundredMegabyteFilesHoldNothing()
     QCOMPARE(profile.read(Setup, QStringLiteral("Tab")), QString());
     QVERIFY(!profile.write(Setup, QStringLiteral("Tab"), QStringLiteral("4")));
     FakeFunctionTarget target;
-    OpenFunctionFile(file, target);
+    openFunctionFile(file, target);
     QCOMPARE(target.log, QStringList());
     // Not ours: left exactly as it was (size and head).
     QCOMPARE(QFileInfo(file).size(), size);
@@ -108,13 +108,13 @@ void TestBadFiles::readOnlySettingsStayReadOnly()
     QVERIFY(QFile::setPermissions(file, readOnly));
 
     const Settings settings(file);
-    QCOMPARE(settings.GetSetupValue(QStringLiteral("Tab")), QStringLiteral("3"));
-    settings.SetSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
-    settings.AddConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 2);
+    QCOMPARE(settings.getSetupValue(QStringLiteral("Tab")), QStringLiteral("3"));
+    settings.setSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
+    settings.addConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 2);
     // Values still read; the file stays exactly as it was and read-only, also for a user
     // whom permissions do not bind (root).
-    QCOMPARE(settings.GetSetupValue(QStringLiteral("Tab")), QStringLiteral("3"));
-    QCOMPARE(settings.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("1"));
+    QCOMPARE(settings.getSetupValue(QStringLiteral("Tab")), QStringLiteral("3"));
+    QCOMPARE(settings.getInfoValue(QStringLiteral("AllConst")), QStringLiteral("1"));
     QCOMPARE(readBytes(file), before);
     const QFile::Permissions ownerGroupOther(0x7077); // without the "this user" bits
     QCOMPARE(QFileInfo(file).permissions() & ownerGroupOther, readOnly);
@@ -141,11 +141,11 @@ void TestBadFiles::truncatedGbkKeepsTheRest()
     const QString file = path(QStringLiteral("orvane.ini"));
     writeBytes(file, bytes);
     const Settings settings(file);
-    QCOMPARE(settings.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("1"));
-    QCOMPARE(settings.GetInfoValue(QStringLiteral("ConstName1")), cutValue);
+    QCOMPARE(settings.getInfoValue(QStringLiteral("AllConst")), QStringLiteral("1"));
+    QCOMPARE(settings.getInfoValue(QStringLiteral("ConstName1")), cutValue);
 
     // Writing another key keeps the damaged bytes exactly as they were.
-    settings.SetInfoValue(QStringLiteral("AllConst"), QStringLiteral("2"));
+    settings.setInfoValue(QStringLiteral("AllConst"), QStringLiteral("2"));
     const QByteArray after = readBytes(file);
     QByteArray expected = bytes;
     expected.replace("AllConst=1", "AllConst=2");
@@ -158,7 +158,7 @@ void TestBadFiles::truncatedGbkFunctionEntry()
     writeBytes(file, "[Image]\r\nCount=3\r\nFunction0=y=x*\xd6\r\nFunction1=p=\xd6\xd0\xd6"
                      "\r\nFunction2=x=y\xd6");
     FakeFunctionTarget target;
-    OpenFunctionFile(file, target);
+    openFunctionFile(file, target);
     QCOMPARE(target.rows,
              (QStringList{QStringLiteral("y=x*"), QStringLiteral("p=中"), QStringLiteral("x=y")}));
 }
@@ -171,13 +171,13 @@ void TestBadFiles::cutCharacterBehindALineBreakSavesClean()
     const QString file = path(QStringLiteral("cr.fun"));
     writeBytes(file, "[Image]\r\nCount=0\r\nXYP=P\r\nFunction=4(x)\r\xde\n");
     FakeFunctionTarget loaded;
-    OpenFunctionFile(file, loaded);
+    openFunctionFile(file, loaded);
     QCOMPARE(loaded.rows.size(), 1);
     QVERIFY(loaded.rows.first().startsWith(QStringLiteral("p=4(x)")));
     const QString copy = path(QStringLiteral("copy.fun"));
-    QVERIFY(SaveAllFunctions(copy, loaded));
+    QVERIFY(saveAllFunctions(copy, loaded));
     FakeFunctionTarget reloaded;
-    OpenFunctionFile(copy, reloaded);
+    openFunctionFile(copy, reloaded);
     QCOMPARE(reloaded.rows, QStringList{QStringLiteral("p=4(x)")});
 }
 
@@ -203,7 +203,7 @@ void TestBadFiles::infiniteCounts()
     const QString file = path(QStringLiteral("count.fun"));
     writeBytes(file, "[Image]\r\nCount=" + count + "\r\nFunction0=y=1\r\n");
     FakeFunctionTarget target;
-    OpenFunctionFile(file, target);
+    openFunctionFile(file, target);
     QCOMPARE(target.rows, rows);
 }
 
@@ -236,7 +236,7 @@ void TestBadFiles::farEntryNumbers()
     const QString file = path(QStringLiteral("far.fun"));
     writeBytes(file, content);
     FakeFunctionTarget target;
-    OpenFunctionFile(file, target);
+    openFunctionFile(file, target);
     QCOMPARE(target.rows, rows);
 }
 
@@ -248,7 +248,7 @@ void TestBadFiles::symlinkedSettingsFile()
     writeBytes(real, "[Setup]\r\nTab=3\r\n");
     QVERIFY(QFile::link(real, link));
     const Settings settings(link);
-    settings.SetSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
+    settings.setSetupValue(QStringLiteral("Size"), QStringLiteral("12"));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readBytes(real), QByteArray("[Setup]\r\nTab=3\r\nSize=12\r\n"));
 }
@@ -258,10 +258,10 @@ void TestBadFiles::settingsPathIsAFolder()
     const QString folder = path(QStringLiteral("orvane.ini"));
     QVERIFY(QDir().mkpath(folder + QStringLiteral("/inner")));
     const Settings settings(folder);
-    settings.SetSetupValue(QStringLiteral("Tab"), QStringLiteral("1"));
-    settings.AddConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 1);
-    QCOMPARE(settings.GetSetupValue(QStringLiteral("Tab")), QString());
-    QCOMPARE(settings.SavedConstants(), std::nullopt);
+    settings.setSetupValue(QStringLiteral("Tab"), QStringLiteral("1"));
+    settings.addConstantEntry(QStringLiteral("k"), QStringLiteral("2"), 1);
+    QCOMPARE(settings.getSetupValue(QStringLiteral("Tab")), QString());
+    QCOMPARE(settings.savedConstants(), std::nullopt);
     QVERIFY(QFileInfo(folder).isDir());
     QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("inner")});

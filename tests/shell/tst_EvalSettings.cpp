@@ -55,9 +55,9 @@ void TestEvalSettings::evaluates()
     QFETCH(QString, output);
     if (!settings.isEmpty()) writeBytes(path(), settings);
     const CommandLine commandLine =
-        ParseCommandLine({"--eval", expression.toStdString(), "--settings", path().toStdString()});
+        parseCommandLine({"--eval", expression.toStdString(), "--settings", path().toStdString()});
     std::ostringstream out, err;
-    RunEvalCommand(commandLine, out, err);
+    runEvalCommand(commandLine, out, err);
     QCOMPARE(QString::fromStdString(out.str()), output);
     // Evaluating never writes the settings file.
     QCOMPARE(QFile::exists(path()), !settings.isEmpty());

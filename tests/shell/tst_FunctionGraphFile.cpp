@@ -50,7 +50,7 @@ void TestFunctionGraphFile::savesAllFunctions()
     QFETCH(QByteArray, file);
     FakeFunctionTarget target;
     target.rows = rows;
-    QVERIFY(SaveAllFunctions(path(), target));
+    QVERIFY(saveAllFunctions(path(), target));
     QCOMPARE(readBytes(path()), file);
     // The last row stays selected, as after walking the list.
     QCOMPARE(target.selectedRow, int(rows.size()) - 1);
@@ -78,7 +78,7 @@ void TestFunctionGraphFile::savesTheCurrentFunction()
     target.boxes[1] = QStringLiteral("y/2");
     target.boxes[2] = QStringLiteral("2*sin(x"); // saved as typed, not checked
     if (kind >= 0) target.kind = PlotKind(kind);
-    QVERIFY(SaveCurrentFunction(path(), target));
+    QVERIFY(saveCurrentFunction(path(), target));
     QCOMPARE(readBytes(path()), file);
 }
 
@@ -89,13 +89,13 @@ void TestFunctionGraphFile::savingKeepsOtherKeys()
     FakeFunctionTarget target;
     target.kind = PlotKind::Y;
     target.boxes[0] = QStringLiteral("x^3");
-    QVERIFY(SaveCurrentFunction(path(), target));
+    QVERIFY(saveCurrentFunction(path(), target));
     QCOMPARE(readBytes(path()),
              QByteArray("[Other]\r\nA=1\r\n[Image]\r\nCount=0\r\nFunction0=y=x\r\n"
                         "Function1=x=y\r\nXYP=Y\r\nFunction=x^3\r\n"));
     // The old numbered entries are now ignored.
     FakeFunctionTarget loader;
-    OpenFunctionFile(path(), loader);
+    openFunctionFile(path(), loader);
     QCOMPARE(loader.log, (QStringList{"select y", "draw y=x^3"}));
 }
 
@@ -168,7 +168,7 @@ void TestFunctionGraphFile::opens()
     QFETCH(QStringList, log);
     writeBytes(path(), file);
     FakeFunctionTarget target;
-    OpenFunctionFile(path(), target);
+    openFunctionFile(path(), target);
     QCOMPARE(target.log, log);
 }
 
@@ -176,16 +176,16 @@ void TestFunctionGraphFile::opensLongEntriesCut()
 {
     writeBytes(path(), "[Image]\r\nCount=1\r\nFunction0=y=" + QByteArray(300, '1') + "\r\n");
     FakeFunctionTarget target;
-    OpenFunctionFile(path(), target);
+    openFunctionFile(path(), target);
     QCOMPARE(target.boxes[0], QString(252, QLatin1Char('1')));
 }
 
 void TestFunctionGraphFile::opensNothingFromOddPaths()
 {
     FakeFunctionTarget target;
-    OpenFunctionFile(dir_.filePath(QStringLiteral("missing.fun")), target);
-    OpenFunctionFile(dir_.path(), target);
-    OpenFunctionFile(QString(), target);
+    openFunctionFile(dir_.filePath(QStringLiteral("missing.fun")), target);
+    openFunctionFile(dir_.path(), target);
+    openFunctionFile(QString(), target);
     QCOMPARE(target.log, QStringList());
     QVERIFY(!QFile::exists(dir_.filePath(QStringLiteral("missing.fun"))));
 }
@@ -194,10 +194,10 @@ void TestFunctionGraphFile::roundTrip()
 {
     FakeFunctionTarget source;
     source.rows = QStringList{"y=x^2", Circle, "x=sin(y)", "p=1+cos(x)"};
-    QVERIFY(SaveAllFunctions(path(), source));
+    QVERIFY(saveAllFunctions(path(), source));
     FakeFunctionTarget target;
     target.rows = QStringList{"y=x^2"};
-    OpenFunctionFile(path(), target);
+    openFunctionFile(path(), target);
     QCOMPARE(target.rows, (QStringList{"y=x^2", "x=sin(y)", "p=1+cos(x)"}));
     // The boxes show the last expression of each kind the file held.
     QCOMPARE(target.boxes[0], QStringLiteral("x^2"));

@@ -24,7 +24,7 @@ public:
     void offerShortcuts() override
     {
         calls << QStringLiteral("offer (marked %1)")
-                     .arg(ini_.GetSetupValue(QStringLiteral("CreatShortCut")));
+                     .arg(ini_.getSetupValue(QStringLiteral("CreatShortCut")));
     }
     void placeStatusBox(double top) override
     {
@@ -32,12 +32,12 @@ public:
     }
     void showTip() override
     {
-        calls << QStringLiteral("tip (Tips=%1)").arg(ini_.GetSetupValue(QStringLiteral("Tips")));
+        calls << QStringLiteral("tip (Tips=%1)").arg(ini_.getSetupValue(QStringLiteral("Tips")));
     }
     void applySettingsToWindows() override
     {
         calls << QStringLiteral("apply (ColorSelfHelp=%1)")
-                     .arg(ini_.GetSetupValue(QStringLiteral("ColorSelfHelp")));
+                     .arg(ini_.getSetupValue(QStringLiteral("ColorSelfHelp")));
     }
     void setExpression(PlotKind kind, const QString& text) override
     {
@@ -50,7 +50,7 @@ public:
     void addUserConstant(const QString& name, const QString& value) override
     {
         calls << QStringLiteral("constant %1 = %2 (AllConst=%3)")
-                     .arg(name, value, ini_.GetInfoValue(QStringLiteral("AllConst")));
+                     .arg(name, value, ini_.getInfoValue(QStringLiteral("AllConst")));
     }
 
     QStringList calls;
@@ -89,7 +89,7 @@ QStringList runOnce(const QString& path)
 {
     const Settings ini(path);
     RecordingHooks hooks(ini);
-    LoadSettings(ini, ScreenTwips, hooks);
+    loadSettings(ini, ScreenTwips, hooks);
     return hooks.calls;
 }
 
@@ -230,7 +230,7 @@ void TestLoadSettings::quotedValuesLoadWithoutOverwriting()
              (QStringList{"constant k = 12.5 (AllConst=2)",
                           "constant e = 2.71828182845905 (AllConst=2)"}));
     QVERIFY(calls.filter(QStringLiteral("tip (")).isEmpty());
-    QCOMPARE(Settings(path()).GetSetupInt16(QStringLiteral("Size")), qint16(25));
+    QCOMPARE(Settings(path()).getSetupInt16(QStringLiteral("Size")), qint16(25));
     // Nothing the user saved is written over at start-up.
     QCOMPARE(readBytes(path()), edited);
 }

@@ -25,38 +25,38 @@ void TestSettings::init()
 void TestSettings::sectionsAreSetupAndInfomation()
 {
     const Settings ini(path());
-    ini.SetSetupValue(QStringLiteral("Tab"), QStringLiteral("2"));
-    ini.SetInfoValue(QStringLiteral("ExpressionX"), QStringLiteral("x"));
+    ini.setSetupValue(QStringLiteral("Tab"), QStringLiteral("2"));
+    ini.setInfoValue(QStringLiteral("ExpressionX"), QStringLiteral("x"));
     QCOMPARE(readBytes(path()),
              QByteArray("[Setup]\r\nTab=2\r\n[Infomation]\r\nExpressionX=x\r\n"));
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("tab")), QStringLiteral("2"));
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("Tab")), QString());
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("EXPRESSIONX")), QStringLiteral("x"));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("tab")), QStringLiteral("2"));
+    QCOMPARE(ini.getInfoValue(QStringLiteral("Tab")), QString());
+    QCOMPARE(ini.getInfoValue(QStringLiteral("EXPRESSIONX")), QStringLiteral("x"));
 }
 
 void TestSettings::constantEntriesAppendAndClose()
 {
     const Settings ini(path());
-    ini.AddConstantEntry(QStringLiteral("Pi"), QStringLiteral("3.14"), 1);
-    ini.AddConstantEntry(QStringLiteral("e"), QStringLiteral("2.71"), 2);
-    ini.AddConstantEntry(QStringLiteral("g"), QStringLiteral("9.8"), 3);
+    ini.addConstantEntry(QStringLiteral("Pi"), QStringLiteral("3.14"), 1);
+    ini.addConstantEntry(QStringLiteral("e"), QStringLiteral("2.71"), 2);
+    ini.addConstantEntry(QStringLiteral("g"), QStringLiteral("9.8"), 3);
     QCOMPARE(readBytes(path()), QByteArray("[Infomation]\r\nAllConst=3\r\n"
                                            "ConstName1=Pi\r\nConstValue1=3.14\r\n"
                                            "ConstName2=e\r\nConstValue2=2.71\r\n"
                                            "ConstName3=g\r\nConstValue3=9.8\r\n"));
     // Removing position 2 of three moves 3 to 2 and leaves position 3 empty.
-    ini.RemoveConstantEntry(2);
+    ini.removeConstantEntry(2);
     QCOMPARE(readBytes(path()), QByteArray("[Infomation]\r\nAllConst=2\r\n"
                                            "ConstName1=Pi\r\nConstValue1=3.14\r\n"
                                            "ConstName2=g\r\nConstValue2=9.8\r\n"
                                            "ConstName3=\r\nConstValue3=\r\n"));
-    ini.RemoveConstantEntry(2);
-    ini.RemoveConstantEntry(1);
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("0"));
-    QCOMPARE(ini.SavedConstants(), std::nullopt);
+    ini.removeConstantEntry(2);
+    ini.removeConstantEntry(1);
+    QCOMPARE(ini.getInfoValue(QStringLiteral("AllConst")), QStringLiteral("0"));
+    QCOMPARE(ini.savedConstants(), std::nullopt);
     // The next addition lands at position 1 again.
-    ini.AddConstantEntry(QStringLiteral("k"), QStringLiteral("5"), 1);
-    QCOMPARE(ini.SavedConstants(), (QList<NamedValue>{{QStringLiteral("k"), QStringLiteral("5")}}));
+    ini.addConstantEntry(QStringLiteral("k"), QStringLiteral("5"), 1);
+    QCOMPARE(ini.savedConstants(), (QList<NamedValue>{{QStringLiteral("k"), QStringLiteral("5")}}));
 }
 
 void TestSettings::removingOutsideTheListChangesNothing_data()
@@ -73,7 +73,7 @@ void TestSettings::removingOutsideTheListChangesNothing()
     const QByteArray before = "[Infomation]\r\nAllConst=2\r\nConstName1=a\r\nConstValue1=1\r\n"
                               "ConstName2=b\r\nConstValue2=2\r\n";
     writeBytes(path(), before);
-    Settings(path()).RemoveConstantEntry(position);
+    Settings(path()).removeConstantEntry(position);
     QCOMPARE(readBytes(path()), before);
 }
 
@@ -84,12 +84,12 @@ void TestSettings::removingUnderADamagedCountMovesWhatIsStored()
     writeBytes(path(), "[Infomation]\r\nAllConst=2000000000\r\nConstName1=a\r\nConstValue1=1\r\n"
                        "ConstName2=b\r\nConstValue2=2\r\nConstName5=c\r\nConstValue5=5\r\n");
     const Settings ini(path());
-    ini.RemoveConstantEntry(1);
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("AllConst")), QStringLiteral("1999999999"));
-    QCOMPARE(ini.SavedConstants(), (QList<NamedValue>{{QStringLiteral("b"), QStringLiteral("2")},
+    ini.removeConstantEntry(1);
+    QCOMPARE(ini.getInfoValue(QStringLiteral("AllConst")), QStringLiteral("1999999999"));
+    QCOMPARE(ini.savedConstants(), (QList<NamedValue>{{QStringLiteral("b"), QStringLiteral("2")},
                                                       {QStringLiteral("c"), QStringLiteral("5")}}));
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("ConstName5")), QString());
-    QCOMPARE(ini.GetInfoValue(QStringLiteral("ConstName4")), QStringLiteral("c"));
+    QCOMPARE(ini.getInfoValue(QStringLiteral("ConstName5")), QString());
+    QCOMPARE(ini.getInfoValue(QStringLiteral("ConstName4")), QStringLiteral("c"));
 }
 
 void TestSettings::numericValues_data()
@@ -113,10 +113,10 @@ void TestSettings::numericValues()
     QFETCH(QString, text);
     QFETCH(int, int16);
     QFETCH(int, int32);
-    QCOMPARE(int(Settings::ToInt16Value(text)), int16);
-    QCOMPARE(int(Settings::ToInt32Value(text)), int32);
+    QCOMPARE(int(Settings::toInt16Value(text)), int16);
+    QCOMPARE(int(Settings::toInt32Value(text)), int32);
     writeBytes(path(), "[Setup]\r\nSize=" + text.toLatin1() + "\r\n");
-    QCOMPARE(int(Settings(path()).GetSetupInt16(QStringLiteral("Size"))), int16);
+    QCOMPARE(int(Settings(path()).getSetupInt16(QStringLiteral("Size"))), int16);
 }
 
 void TestSettings::savedConstants_data()
@@ -161,13 +161,13 @@ void TestSettings::savedConstants()
     QFETCH(QByteArray, content);
     QFETCH(std::optional<QList<NamedValue>>, expected);
     if (!content.isEmpty()) writeBytes(path(), content);
-    QCOMPARE(Settings(path()).SavedConstants(), expected);
+    QCOMPARE(Settings(path()).savedConstants(), expected);
 }
 
 void TestSettings::firstWriteCreatesTheSettingsFolder()
 {
     const QString nested = dir_.filePath(QStringLiteral("config/orvane/orvane.ini"));
-    Settings(nested).SetSetupValue(QStringLiteral("Tab"), QStringLiteral("1"));
+    Settings(nested).setSetupValue(QStringLiteral("Tab"), QStringLiteral("1"));
     QCOMPARE(readBytes(nested), QByteArray("[Setup]\r\nTab=1\r\n"));
 }
 
@@ -208,17 +208,17 @@ void TestSettings::settingsPath()
     QFETCH(QString, configFolder);
     QFETCH(QString, overridePath);
     QFETCH(QString, expected);
-    QCOMPARE(SettingsPath(programFolder, writable, configFolder, overridePath), expected);
+    QCOMPARE(orvane::settingsPath(programFolder, writable, configFolder, overridePath), expected);
 }
 
 void TestSettings::resolvesForThisMachine()
 {
     const QByteArray oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("cfg"))));
-    QCOMPARE(ResolveSettingsPath(dir_.path()), dir_.filePath(QStringLiteral("orvane.ini")));
-    QCOMPARE(ResolveSettingsPath(dir_.filePath(QStringLiteral("missing"))),
+    QCOMPARE(resolveSettingsPath(dir_.path()), dir_.filePath(QStringLiteral("orvane.ini")));
+    QCOMPARE(resolveSettingsPath(dir_.filePath(QStringLiteral("missing"))),
              dir_.filePath(QStringLiteral("cfg/orvane/orvane.ini")));
-    QCOMPARE(ResolveSettingsPath(dir_.path(), QStringLiteral("/tmp/other.ini")),
+    QCOMPARE(resolveSettingsPath(dir_.path(), QStringLiteral("/tmp/other.ini")),
              QStringLiteral("/tmp/other.ini"));
     qputenv("XDG_CONFIG_HOME", oldConfig);
 }
@@ -228,13 +228,13 @@ void TestSettings::findsTheHelp()
     QDir root(dir_.path());
     QVERIFY(root.mkpath(QStringLiteral("bin")));
     const QString bin = dir_.filePath(QStringLiteral("bin"));
-    QCOMPARE(HelpFilePath(bin), bin + QStringLiteral("/help/index.html"));
+    QCOMPARE(helpFilePath(bin), bin + QStringLiteral("/help/index.html"));
     QVERIFY(root.mkpath(QStringLiteral("share/orvane/help")));
     writeBytes(dir_.filePath(QStringLiteral("share/orvane/help/index.html")), "<html/>");
-    QCOMPARE(HelpFilePath(bin), dir_.filePath(QStringLiteral("share/orvane/help/index.html")));
-    QCOMPARE(HelpFilePath(bin + QLatin1Char('/')),
+    QCOMPARE(helpFilePath(bin), dir_.filePath(QStringLiteral("share/orvane/help/index.html")));
+    QCOMPARE(helpFilePath(bin + QLatin1Char('/')),
              dir_.filePath(QStringLiteral("share/orvane/help/index.html")));
     QVERIFY(root.mkpath(QStringLiteral("bin/help")));
     writeBytes(dir_.filePath(QStringLiteral("bin/help/index.html")), "<html/>");
-    QCOMPARE(HelpFilePath(bin), bin + QStringLiteral("/help/index.html"));
+    QCOMPARE(helpFilePath(bin), bin + QStringLiteral("/help/index.html"));
 }

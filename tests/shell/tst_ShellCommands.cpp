@@ -25,9 +25,9 @@ void TestShellCommands::saveCommandsAskWithTheirDialog_data()
 {
     QTest::addColumn<Command>("command");
     QTest::addColumn<QByteArray>("file");
-    QTest::newRow("save all") << Command(SaveAllFunctionsCommand)
+    QTest::newRow("save all") << Command(saveAllFunctionsCommand)
                               << QByteArray("[Image]\r\nCount=1\r\nFunction0=y=x^2\r\n");
-    QTest::newRow("save current") << Command(SaveCurrentFunctionCommand)
+    QTest::newRow("save current") << Command(saveCurrentFunctionCommand)
                                   << QByteArray("[Image]\r\nCount=0\r\nXYP=X\r\nFunction=y+1\r\n");
 }
 
@@ -59,8 +59,8 @@ void TestShellCommands::cancelledSaveWritesNothing()
     FakeSystemDialogs dialogs; // no planned answer: the dialog is cancelled
     FakeFunctionTarget target;
     target.rows = QStringList{QStringLiteral("y=x")};
-    SaveAllFunctionsCommand(dialogs, nullptr, target);
-    SaveCurrentFunctionCommand(dialogs, nullptr, target);
+    saveAllFunctionsCommand(dialogs, nullptr, target);
+    saveCurrentFunctionCommand(dialogs, nullptr, target);
     QCOMPARE(dialogs.count(FakeSystemDialogs::Call::Save), 2);
     QCOMPARE(target.selectedRow, -1);
     QCOMPARE(QDir(empty.path()).entryList(QDir::Files), QStringList());
@@ -73,7 +73,7 @@ void TestShellCommands::importLoadsTheChosenFile()
     FakeSystemDialogs dialogs;
     dialogs.fileAnswers = {path};
     FakeFunctionTarget target;
-    ImportFunctionFileCommand(dialogs, nullptr, target);
+    importFunctionFileCommand(dialogs, nullptr, target);
     QCOMPARE(dialogs.count(FakeSystemDialogs::Call::Open), 1);
     QCOMPARE(dialogs.calls.front().file.title, QStringLiteral("导入文件"));
     QCOMPARE(dialogs.calls.front().file.filterText, QStringLiteral("函数图象文件 (*.fun)"));
@@ -85,13 +85,13 @@ void TestShellCommands::cancelledImportLoadsNothing()
 {
     FakeSystemDialogs dialogs;
     FakeFunctionTarget target;
-    ImportFunctionFileCommand(dialogs, nullptr, target);
+    importFunctionFileCommand(dialogs, nullptr, target);
     QCOMPARE(target.log, QStringList());
 }
 
 void TestShellCommands::helpLiesBesideTheProgram()
 {
-    const QString help = HelpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER));
+    const QString help = helpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER));
     QCOMPARE(help, QStringLiteral(ORVANE_PROGRAM_FOLDER "/help/index.html"));
     QVERIFY(QFileInfo(help).isFile());
     QVERIFY(QFileInfo(QStringLiteral(ORVANE_PROGRAM_FOLDER "/help/style.css")).isFile());
@@ -100,7 +100,7 @@ void TestShellCommands::helpLiesBesideTheProgram()
 void TestShellCommands::helpNamesEveryBuiltInFunction()
 {
     const QString html =
-        QString::fromUtf8(readBytes(HelpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER))));
+        QString::fromUtf8(readBytes(helpFilePath(QStringLiteral(ORVANE_PROGRAM_FOLDER))));
     const char* names[] = {"SIN",   "COS", "TAN",    "TG",  "CTG",    "SEC", "CSC",    "ATN",
                            "ARCTG", "ACG", "ARCCTG", "ASN", "ARCSIN", "ACS", "ARCCOS", "ABS",
                            "INT",   "FIX", "SQR",    "EXP", "LOG",    "LN",  "FACT",   "RAD"};

@@ -60,21 +60,21 @@ void TestShellWindows::init()
 
 void TestShellWindows::tipTexts()
 {
-    QCOMPARE(TipText(1001),
+    QCOMPARE(tipText(1001),
              QStringLiteral(
                  "欢迎使用 Orvane!本程序是专门为中学学生和教师编写的数学工具，主要功能为函数作图、"
                  "符号运算(计算表达式)、解方程(测试版)、几何运算、公式计算、计算反三角函数，"
                  "希望本程序能为您的学习或教学提供帮助！"));
-    QVERIFY(TipText(1002).contains(QStringLiteral("\"一般函数\"")));
-    QVERIFY(TipText(1008).contains(QStringLiteral("\"圆锥函数\"")));
-    QCOMPARE(TipText(1012), QStringLiteral("其它操作请见帮助。谢谢使用本软件！"));
+    QVERIFY(tipText(1002).contains(QStringLiteral("\"一般函数\"")));
+    QVERIFY(tipText(1008).contains(QStringLiteral("\"圆锥函数\"")));
+    QCOMPARE(tipText(1012), QStringLiteral("其它操作请见帮助。谢谢使用本软件！"));
     QSet<QString> distinct;
     for (int n = 1001; n <= 1012; ++n)
-        distinct.insert(TipText(n));
+        distinct.insert(tipText(n));
     QCOMPARE(distinct.size(), 12);
     QVERIFY(!distinct.contains(QString()));
-    QCOMPARE(TipText(1000), QString());
-    QCOMPARE(TipText(1013), QString());
+    QCOMPARE(tipText(1000), QString());
+    QCOMPARE(tipText(1013), QString());
 }
 
 void TestShellWindows::firstOpeningShowsTheFirstTip()
@@ -82,7 +82,7 @@ void TestShellWindows::firstOpeningShowsTheFirstTip()
     Fixture f;
     const Settings ini(path());
     TipDialog tip(f.services, ini, nullptr);
-    QCOMPARE(shownTip(tip), TipText(1001));
+    QCOMPARE(shownTip(tip), tipText(1001));
     QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nTips=1\r\n"));
 }
 
@@ -110,8 +110,8 @@ void TestShellWindows::openingMovesOnAcrossRuns()
     Fixture f;
     const Settings ini(path());
     TipDialog tip(f.services, ini, nullptr);
-    QCOMPARE(shownTip(tip), TipText(shown));
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), written);
+    QCOMPARE(shownTip(tip), tipText(shown));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("Tips")), written);
 }
 
 void TestShellWindows::nextTipCycles()
@@ -122,11 +122,11 @@ void TestShellWindows::nextTipCycles()
     auto* next = child<QPushButton>(&tip, "cmdNextTip");
     for (int i = 0; i < 11; ++i)
         QTest::mouseClick(next, Qt::LeftButton);
-    QCOMPARE(shownTip(tip), TipText(1012));
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("12"));
+    QCOMPARE(shownTip(tip), tipText(1012));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("Tips")), QStringLiteral("12"));
     QTest::mouseClick(next, Qt::LeftButton);
-    QCOMPARE(shownTip(tip), TipText(1001));
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
+    QCOMPARE(shownTip(tip), tipText(1001));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
     QCOMPARE(tip.tipPosition(), 1);
 }
 
@@ -140,9 +140,9 @@ void TestShellWindows::checkBoxWritesShowTip()
     QVERIFY(check->isChecked());
     QCOMPARE(readBytes(path()), QByteArray("[Setup]\r\nShowTip=1\r\nTips=1\r\n"));
     clickCentre(check);
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("ShowTip")), QStringLiteral("0"));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("ShowTip")), QStringLiteral("0"));
     clickCentre(check);
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("ShowTip")), QStringLiteral("1"));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("ShowTip")), QStringLiteral("1"));
 
     writeBytes(path(), "[Setup]\r\nShowTip=0\r\n");
     TipDialog cleared(f.services, ini, nullptr);
@@ -171,7 +171,7 @@ void TestShellWindows::okClosesAndDestroys()
     Fixture f;
     const Settings ini(path());
     QWidget owner;
-    QPointer<TipDialog> tip = ShowTipWindow(f.services, ini, &owner);
+    QPointer<TipDialog> tip = showTipWindow(f.services, ini, &owner);
     QVERIFY(tip && tip->isVisible());
     QTest::mouseClick(child<QPushButton>(tip, "cmdOK"), Qt::LeftButton);
     QTRY_VERIFY(tip.isNull());
@@ -182,15 +182,15 @@ void TestShellWindows::openTipWindowIsOnlyBroughtForward()
     Fixture f;
     const Settings ini(path());
     QWidget owner;
-    TipDialog* first = ShowTipWindow(f.services, ini, &owner);
-    TipDialog* again = ShowTipWindow(f.services, ini, &owner);
+    TipDialog* first = showTipWindow(f.services, ini, &owner);
+    TipDialog* again = showTipWindow(f.services, ini, &owner);
     QCOMPARE(again, first);
-    QCOMPARE(ini.GetSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
+    QCOMPARE(ini.getSetupValue(QStringLiteral("Tips")), QStringLiteral("1"));
     first->close();
     QTRY_COMPARE(owner.findChildren<TipDialog*>().size(), 0);
     // Every new opening moves one tip further.
-    TipDialog* second = ShowTipWindow(f.services, ini, &owner);
-    QCOMPARE(shownTip(*second), TipText(1002));
+    TipDialog* second = showTipWindow(f.services, ini, &owner);
+    QCOMPARE(shownTip(*second), tipText(1002));
 }
 
 void TestShellWindows::aboutBoxShowsTheProduct()
@@ -220,7 +220,7 @@ void TestShellWindows::aboutBoxShowsTheProduct()
 void TestShellWindows::aboutLinkOpensTheAddress()
 {
     Fixture f;
-    QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
+    QPointer<AboutDialog> about = showAboutBox(f.services, nullptr);
     clickCentre(child<QLabel>(about, "Label1"));
     QCOMPARE(f.environment.openedDocuments, QStringList{MakerAddress});
     QVERIFY(about && about->isVisible());
@@ -231,7 +231,7 @@ void TestShellWindows::aboutClosesOnClick()
 {
     Fixture f;
     for (const char* target : {"lblTitle", "picSign", ""}) {
-        QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
+        QPointer<AboutDialog> about = showAboutBox(f.services, nullptr);
         QWidget* where = *target ? child<QWidget>(about, target) : about.data();
         if (*target)
             clickCentre(where);
@@ -247,8 +247,8 @@ void TestShellWindows::openAboutBoxIsOnlyBroughtForward()
 {
     Fixture f;
     QWidget owner;
-    AboutDialog* first = ShowAboutBox(f.services, &owner);
-    QCOMPARE(ShowAboutBox(f.services, &owner), first);
+    AboutDialog* first = showAboutBox(f.services, &owner);
+    QCOMPARE(showAboutBox(f.services, &owner), first);
     QCOMPARE(owner.findChildren<AboutDialog*>().size(), 1);
 }
 
@@ -256,7 +256,7 @@ void TestShellWindows::aboutLinkWithoutBrowserShowsTheAddress()
 {
     Fixture f;
     f.environment.documentsOpen = false;
-    QPointer<AboutDialog> about = ShowAboutBox(f.services, nullptr);
+    QPointer<AboutDialog> about = showAboutBox(f.services, nullptr);
     clickCentre(child<QLabel>(about, "Label1"));
     QCOMPARE(
         f.dialogs.messageTexts(),
@@ -294,7 +294,7 @@ void TestShellWindows::helpLinks()
                "<p><a href=\"#b\">b</a></p><p><a name=\"b\">B</a></p>");
     writeBytes(dir_.filePath(QStringLiteral("more.html")), "<p>more</p>");
     QPointer<HelpWindow> help =
-        ShowHelpWindow(f.services, dir_.filePath(QStringLiteral("index.html")), nullptr);
+        showHelpWindow(f.services, dir_.filePath(QStringLiteral("index.html")), nullptr);
     QVERIFY(help && help->isVisible());
     QCOMPARE(help->windowTitle(), QStringLiteral("帮助主题"));
     emit help->browser()->anchorClicked(QUrl(link));
@@ -310,6 +310,6 @@ void TestShellWindows::missingHelpSaysSo()
 {
     Fixture f;
     const QString missing = dir_.filePath(QStringLiteral("help/index.html"));
-    QVERIFY(!ShowHelpWindow(f.services, missing, nullptr));
+    QVERIFY(!showHelpWindow(f.services, missing, nullptr));
     QCOMPARE(f.dialogs.messageTexts(), QStringList{QStringLiteral("找不到帮助文件：\r") + missing});
 }

@@ -71,7 +71,7 @@ void TestShortcuts::noCreatesNothing()
 {
     TemporaryHome home;
     home.dialogs.messageAnswers = {MessageAnswer::No};
-    OfferShortcuts(home.services, nullptr, Help, Program);
+    offerShortcuts(home.services, nullptr, Help, Program);
     QCOMPARE(home.dialogs.calls.size(), 1);
     const MessageRequest& asked = home.dialogs.calls.front().message;
     QCOMPARE(asked.text, QStringLiteral("是否在桌面建立快捷方式？"));
@@ -86,7 +86,7 @@ void TestShortcuts::yesWritesThreeEntries()
 {
     TemporaryHome home;
     home.dialogs.messageAnswers = {MessageAnswer::Yes};
-    OfferShortcuts(home.services, nullptr, Help, Program);
+    offerShortcuts(home.services, nullptr, Help, Program);
     QCOMPARE(home.allFiles(),
              (QStringList{home.menuEntry(), home.helpEntry(), home.desktopEntry()}));
     QCOMPARE(readBytes(home.desktopEntry()), ProgramEntry);
@@ -99,9 +99,9 @@ void TestShortcuts::yesTwiceLeavesTheSameThree()
 {
     TemporaryHome home;
     home.dialogs.messageAnswers = {MessageAnswer::Yes, MessageAnswer::Yes};
-    OfferShortcuts(home.services, nullptr, Help, Program);
+    offerShortcuts(home.services, nullptr, Help, Program);
     const QStringList first = home.allFiles();
-    OfferShortcuts(home.services, nullptr, Help, Program);
+    offerShortcuts(home.services, nullptr, Help, Program);
     QCOMPARE(home.allFiles(), first);
     QCOMPARE(first.size(), 3);
     QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
@@ -113,7 +113,7 @@ void TestShortcuts::deletedMenuEntryIsRecreated()
     QVERIFY(QDir().mkpath(home.environment.applications + QStringLiteral("/奥维恩")));
     writeBytes(home.helpEntry(), "old");
     QCOMPARE(
-        WriteShortcutFiles(home.environment.desktop, home.environment.applications, Program, Help),
+        writeShortcutFiles(home.environment.desktop, home.environment.applications, Program, Help),
         (QStringList{home.desktopEntry(), home.menuEntry(), home.helpEntry()}));
     QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
     QCOMPARE(readBytes(home.helpEntry()), HelpEntry);
@@ -122,9 +122,9 @@ void TestShortcuts::deletedMenuEntryIsRecreated()
 void TestShortcuts::failedFolderLookupSkipsThatEntry()
 {
     TemporaryHome home;
-    QCOMPARE(WriteShortcutFiles(QString(), home.environment.applications, Program, Help),
+    QCOMPARE(writeShortcutFiles(QString(), home.environment.applications, Program, Help),
              (QStringList{home.menuEntry(), home.helpEntry()}));
-    QCOMPARE(WriteShortcutFiles(home.environment.desktop, QString(), Program, Help),
+    QCOMPARE(writeShortcutFiles(home.environment.desktop, QString(), Program, Help),
              QStringList{home.desktopEntry()});
 }
 
@@ -156,7 +156,7 @@ void TestShortcuts::execQuoting()
     QFETCH(QString, execLine);
     QFETCH(QString, pathLine);
     const QStringList lines =
-        QString::fromUtf8(DesktopEntryText(QStringLiteral("奥维恩"), {program},
+        QString::fromUtf8(desktopEntryText(QStringLiteral("奥维恩"), {program},
                                            QFileInfo(program).absolutePath()))
             .split(QLatin1Char('\n'));
     QVERIFY2(lines.contains(execLine), qPrintable(lines.join(QLatin1Char('|'))));
@@ -170,7 +170,7 @@ void TestShortcuts::entriesPassTheValidator()
     if (validator.isEmpty()) QSKIP("desktop-file-validate is not installed");
     TemporaryHome home;
     const QStringList files =
-        WriteShortcutFiles(home.environment.desktop, home.environment.applications,
+        writeShortcutFiles(home.environment.desktop, home.environment.applications,
                            QStringLiteral("/home/a \"b\"/100%/orvane"), Help);
     QCOMPARE(files.size(), 3);
     for (const QString& file : files) {

@@ -31,20 +31,20 @@ QString valueUsed(const QString& path, Use use, const QString& key)
     const Settings settings(path);
     switch (use) {
     case Use::SetupText:
-        return settings.GetSetupValue(key);
+        return settings.getSetupValue(key);
     case Use::SetupNumber:
-        return QString::number(settings.GetSetupInt16(key));
+        return QString::number(settings.getSetupInt16(key));
     case Use::InfoText:
-        return settings.GetInfoValue(key);
+        return settings.getInfoValue(key);
     case Use::SavedConstants: {
         QStringList pairs;
-        for (const NamedValue& constant : settings.SavedConstants().value_or(QList<NamedValue>{}))
+        for (const NamedValue& constant : settings.savedConstants().value_or(QList<NamedValue>{}))
             pairs << constant.name + QLatin1Char('=') + constant.value;
         return pairs.join(QStringLiteral("; "));
     }
     case Use::PlottedRows: {
         FakeFunctionTarget target;
-        OpenFunctionFile(path, target);
+        openFunctionFile(path, target);
         return target.rows.join(QStringLiteral("; "));
     }
     }

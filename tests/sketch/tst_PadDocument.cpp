@@ -214,8 +214,8 @@ void TestPadDocument::svgMatchesTheRasterWithinOnePixel()
 {
     Drawing d;
     const QSize size(PadPixels, PadPixels);
-    const QImage raster = PictureImage(d.document, size);
-    QSvgRenderer renderer(PictureSvg(d.document, size));
+    const QImage raster = pictureImage(d.document, size);
+    QSvgRenderer renderer(pictureSvg(d.document, size));
     QVERIFY(renderer.isValid());
     QImage vector(size, QImage::Format_RGB32);
     vector.fill(Qt::white);
@@ -246,13 +246,13 @@ void TestPadDocument::svgMatchesTheRasterWithinOnePixel()
 void TestPadDocument::svgAndPdfAreVector()
 {
     Drawing d;
-    const QByteArray svg = PictureSvg(d.document, QSize(PadPixels, PadPixels));
+    const QByteArray svg = pictureSvg(d.document, QSize(PadPixels, PadPixels));
     QVERIFY(svg.contains("<svg"));
     QVERIFY(svg.contains("<polyline") || svg.contains("<path"));
     QVERIFY(svg.contains("<text"));
     QVERIFY(svg.contains("y=x"));
     QVERIFY(!svg.contains("<image"));
-    const QByteArray pdf = PicturePdf(d.document, QSize(PadPixels, PadPixels));
+    const QByteArray pdf = picturePdf(d.document, QSize(PadPixels, PadPixels));
     QVERIFY(pdf.startsWith("%PDF"));
     QVERIFY(!pdf.contains("/Subtype /Image"));
 }
@@ -273,7 +273,7 @@ void TestPadDocument::pngScale()
     QFETCH(int, scale);
     QFETCH(int, pixels);
     Drawing d;
-    const QImage image = PictureImage(d.document, QSize(PadPixels, PadPixels), scale);
+    const QImage image = pictureImage(d.document, QSize(PadPixels, PadPixels), scale);
     QCOMPARE(image.size(), QSize(pixels, pixels));
     // The thick red line crosses the middle at every scale.
     QVERIFY(rowOfColour(image, pixels / 2, toQColor(Red)) >= 0);
@@ -295,5 +295,5 @@ void TestPadDocument::formatByExtension()
 {
     QFETCH(QString, path);
     QFETCH(int, format);
-    QCOMPARE(int(PictureFormatOf(path)), format);
+    QCOMPARE(int(pictureFormatOf(path)), format);
 }

@@ -236,8 +236,8 @@ void TestToolBox::outOfRangeModeChangesNothing()
     SketchFixture f;
     f.windows.chooseDrawMode(2);
     f.context.modeMenuChecks.clear();
-    f.windows.menuDraw().SetDrawMode(7);
-    f.windows.menuDraw().SetDrawMode(-1);
+    f.windows.menuDraw().setDrawMode(7);
+    f.windows.menuDraw().setDrawMode(-1);
     QCOMPARE(f.pad().drawMode(), 2);
     QVERIFY(f.context.modeMenuChecks.isEmpty());
 }

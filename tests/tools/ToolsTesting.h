@@ -15,9 +15,9 @@ namespace orvane::testing {
 inline engine::Engine engineWithDefaults()
 {
     engine::Engine fresh;
-    fresh.AddUserConstant("Pi", "3.14159265358979");
-    fresh.AddUserConstant("e", "2.71828182845905");
-    fresh.AddUserConstant("g", "9.8");
+    fresh.addUserConstant("Pi", "3.14159265358979");
+    fresh.addUserConstant("e", "2.71828182845905");
+    fresh.addUserConstant("g", "9.8");
     return fresh;
 }
 

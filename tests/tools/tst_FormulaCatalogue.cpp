@@ -85,7 +85,7 @@ void TestFormulaCatalogue::results()
     QFETCH(double, c);
     QFETCH(double, expected);
     QFETCH(double, tolerance);
-    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(engine, number, a, b, c);
+    const FormulaCatalogue::Result r = FormulaCatalogue::compute(engine, number, a, b, c);
     QVERIFY(r.ok());
     if (tolerance == 0)
         QCOMPARE(r.value, expected);
@@ -96,22 +96,22 @@ void TestFormulaCatalogue::results()
 
 void TestFormulaCatalogue::roundsToThirteenDecimals()
 {
-    QCOMPARE(FormulaCatalogue::TriangleBaseHeight(1.0 / 3, 1).value, 0.1666666666667);
-    QCOMPARE(FormulaCatalogue::Rectangle(2.0 / 3, 1).value, 0.6666666666667);
+    QCOMPARE(FormulaCatalogue::triangleBaseHeight(1.0 / 3, 1).value, 0.1666666666667);
+    QCOMPARE(FormulaCatalogue::rectangle(2.0 / 3, 1).value, 0.6666666666667);
     // Below the thirteenth decimal nothing is left.
-    QCOMPARE(FormulaCatalogue::Rectangle(1e-14, 1).value, 0.0);
-    QCOMPARE(FormulaCatalogue::DegToRad(180), 3.1415926535);
+    QCOMPARE(FormulaCatalogue::rectangle(1e-14, 1).value, 0.0);
+    QCOMPARE(FormulaCatalogue::degToRad(180), 3.1415926535);
 }
 
 void TestFormulaCatalogue::piComesFromTheConstant()
 {
     engine::Engine engine = engineWithDefaults();
-    QVERIFY(engine.RemoveSelectedConstant(0).ok);
+    QVERIFY(engine.removeSelectedConstant(0).ok);
     // Without Pi the error value stands in.
-    QCOMPARE(FormulaCatalogue::Circle(engine, 1e15).value, -1.0);
-    QVERIFY(engine.AddUserConstant("Pi", "3").ok);
-    QCOMPARE(FormulaCatalogue::Circle(engine, 2).value, 12.0);
-    QCOMPARE(FormulaCatalogue::SphereVolume(engine, 1).value, 4.0);
+    QCOMPARE(FormulaCatalogue::circle(engine, 1e15).value, -1.0);
+    QVERIFY(engine.addUserConstant("Pi", "3").ok);
+    QCOMPARE(FormulaCatalogue::circle(engine, 2).value, 12.0);
+    QCOMPARE(FormulaCatalogue::sphereVolume(engine, 1).value, 4.0);
 }
 
 void TestFormulaCatalogue::faults_data()
@@ -144,7 +144,7 @@ void TestFormulaCatalogue::faults()
     QFETCH(double, b);
     QFETCH(double, c);
     QFETCH(Fault, fault);
-    QCOMPARE(FormulaCatalogue::Compute(engine, number, a, b, c).fault, fault);
+    QCOMPARE(FormulaCatalogue::compute(engine, number, a, b, c).fault, fault);
 }
 
 void TestFormulaCatalogue::countingStaysShortForHugeInputs_data()
@@ -172,7 +172,7 @@ void TestFormulaCatalogue::countingStaysShortForHugeInputs()
     QFETCH(double, b);
     QFETCH(bool, ok);
     QFETCH(double, expected);
-    const FormulaCatalogue::Result r = FormulaCatalogue::Compute(engine, number, a, b, 0);
+    const FormulaCatalogue::Result r = FormulaCatalogue::compute(engine, number, a, b, 0);
     QCOMPARE(r.ok(), ok);
     if (ok) QCOMPARE(r.value, expected);
 }
@@ -183,10 +183,10 @@ void TestFormulaCatalogue::catalogueNumbers()
                                 13, 101, 102, 103, 104, 201, 202, 203, 204, 301, 302};
     const QList<int> inputs = {2, 3, 3, 2, 2, 3, 3, 1, 2, 2, 2, 1, 2, 1, 2, 2, 2, 3, 3, 1, 1, 2, 2};
     for (int i = 0; i < numbers.size(); ++i) {
-        QVERIFY(FormulaCatalogue::Exists(numbers[i]));
-        QCOMPARE(FormulaCatalogue::InputCount(numbers[i]), inputs[i]);
+        QVERIFY(FormulaCatalogue::exists(numbers[i]));
+        QCOMPARE(FormulaCatalogue::inputCount(numbers[i]), inputs[i]);
     }
-    QVERIFY(!FormulaCatalogue::Exists(0));
-    QVERIFY(!FormulaCatalogue::Exists(105));
-    QCOMPARE(FormulaCatalogue::InputCount(303), 0);
+    QVERIFY(!FormulaCatalogue::exists(0));
+    QVERIFY(!FormulaCatalogue::exists(105));
+    QCOMPARE(FormulaCatalogue::inputCount(303), 0);
 }

@@ -210,17 +210,17 @@ void TestIntegral::faultGivesNoValue()
     QFETCH(int, n);
     FakeServices fakes;
     IntegralWindow window(fakes.services, nullptr);
-    QVERIFY(!window.CountIntegral(f, a, b, static_cast<std::int16_t>(n)).has_value());
+    QVERIFY(!window.countIntegral(f, a, b, static_cast<std::int16_t>(n)).has_value());
 }
 
 void TestIntegral::unknownIsUnboundAfterwards()
 {
     engine::Engine engine = engineWithDefaults();
-    const std::optional<double> r = CountIntegral(engine, "x^2", 0, 3, 3);
+    const std::optional<double> r = countIntegral(engine, "x^2", 0, 3, 3);
     QVERIFY(r.has_value());
     QCOMPARE(*r, 9.5);
-    QCOMPARE(engine.Evaluate("x"), ErrorValue);
-    QCOMPARE(engine.ConstantNames().size(), std::size_t(3));
+    QCOMPARE(engine.evaluate("x"), ErrorValue);
+    QCOMPARE(engine.constantNames().size(), std::size_t(3));
 }
 
 void TestIntegral::longResultShowsWholeInTooltip_data()

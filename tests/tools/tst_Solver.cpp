@@ -79,9 +79,9 @@ void TestSolver::unknownIsBoundNotWritten()
     QFETCH(double, x);
     QFETCH(double, value);
     engine::Engine engine = engineWithDefaults();
-    const RootScan::Function f = EquationSolver::EquationFunction(engine, equation.toStdString());
+    const RootScan::Function f = EquationSolver::equationFunction(engine, equation.toStdString());
     QCOMPARE(f(x), value);
-    QVERIFY(!engine.ConstantExists("x")); // x is unbound again
+    QVERIFY(!engine.constantExists("x")); // x is unbound again
 }
 
 void TestSolver::outputs_data()
@@ -199,7 +199,7 @@ void TestSolver::rangesThatCannotBeSampled()
     QFETCH(double, min);
     QFETCH(double, max);
     QFETCH(bool, mayBeIncomplete);
-    const auto outcome = EquationSolver::SolveFunction([](double x) { return x; }, min, max);
+    const auto outcome = EquationSolver::solveFunction([](double x) { return x; }, min, max);
     QVERIFY(outcome.roots.empty());
     QCOMPARE(outcome.mayBeIncomplete, mayBeIncomplete);
 }

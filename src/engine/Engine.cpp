@@ -5,9 +5,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cstring>
 #include <limits>
 #include <unordered_map>
+#include <utility>
 
 namespace orvane::engine {
 
@@ -59,18 +59,7 @@ private:
 
 namespace {
 
-// A value as the evaluator takes it in: multiplied by 1, which leaves every number as it
-// is and makes a signalling NaN quiet (the bit that x86 arithmetic sets), done on the
-// bits so that no compiler can drop the multiplication.
-double takenIn(double v)
-{
-    if (v == v) return v;
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &v, sizeof bits);
-    bits |= 0x0008000000000000ULL;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
+using ProgramRunner::takenIn;
 
 // The earlier of two reading positions, 0 standing for none.
 int earlier(int a, int b)
@@ -133,18 +122,38 @@ struct Engine::State {
     std::vector<std::string> constantRows;
     ProgramCache programs;
     RunFrame frame;
-    int lastPosition = 1;
 };
 
 Engine::Engine() : state_(std::make_unique<State>()) {}
 Engine::~Engine() = default;
-Engine::Engine(Engine&& other) noexcept = default;
-Engine& Engine::operator=(Engine&& other) noexcept = default;
-Engine::Engine(const Engine& other) : state_(std::make_unique<State>(*other.state_)) {}
+
+Engine::Engine(Engine&& other) noexcept
+    : state_(std::move(other.state_)), quick_(std::exchange(other.quick_, {})),
+      lastPosition_(other.lastPosition_)
+{
+}
+
+Engine& Engine::operator=(Engine&& other) noexcept
+{
+    state_ = std::move(other.state_);
+    quick_ = std::exchange(other.quick_, {});
+    lastPosition_ = other.lastPosition_;
+    return *this;
+}
+
+// The copy prepares its own registers on its first run.
+Engine::Engine(const Engine& other)
+    : state_(std::make_unique<State>(*other.state_)), lastPosition_(other.lastPosition_)
+{
+}
 
 Engine& Engine::operator=(const Engine& other)
 {
-    if (this != &other) *state_ = *other.state_;
+    if (this != &other) {
+        *state_ = *other.state_;
+        quick_ = {};
+        lastPosition_ = other.lastPosition_;
+    }
     return *this;
 }
 
@@ -173,36 +182,39 @@ double Engine::run(const CompiledExpression& program, const Unknown* free, doubl
             missing = earlier(missing, program.yPosition());
     }
 
+    rememberQuickRun();
     const std::size_t failed = program.run(r);
     if (failed == frame.steps && missing == 0) {
-        s.lastPosition = frame.successPosition;
+        lastPosition_ = frame.successPosition;
         return r[frame.result];
     }
-    s.lastPosition =
+    lastPosition_ =
         failed == frame.steps ? missing : earlier(missing, program.stepPosition(failed, r));
     return ErrorValue;
 }
 
 double Engine::evaluateAt(Unknown unknown, const CompiledExpression& program, double value)
 {
+    // An unknown that is bound already keeps its value.
+    if (state_->table.isBound(unknown)) return run(program, nullptr, 0);
+    return run(program, &unknown, value);
+}
+
+void Engine::rememberQuickRun()
+{
     State& s = *state_;
     RunFrame& frame = s.frame;
-    // The quick way for point after point of a curve: the registers ready, the unknown
-    // free (the binding lives in its register for this run only), nothing else needed.
-    const bool quick = unknown == Unknown::X ? frame.onlyX : frame.onlyY;
-    if (quick && &program == frame.key && frame.version == s.table.version() &&
-        !s.table.isBound(unknown)) {
-        double* r = frame.registers.data();
-        r[unknown == Unknown::X ? CompiledExpression::XRegister : CompiledExpression::YRegister] =
-            takenIn(value);
-        if (ProgramRunner::runSteps(program.steps().data(), frame.steps, r) == frame.steps) {
-            s.lastPosition = frame.successPosition;
-            return r[frame.result];
-        }
-    }
-    // An unknown that is bound already keeps its value.
-    if (s.table.isBound(unknown)) return run(program, nullptr, 0);
-    return run(program, &unknown, value);
+    quick_.registers = frame.registers.data();
+    quick_.steps = frame.steps;
+    quick_.result = frame.result;
+    quick_.successPosition = frame.successPosition;
+    quick_.forX = frame.onlyX && !s.table.isBound(Unknown::X) ? frame.key : nullptr;
+    quick_.forY = frame.onlyY && !s.table.isBound(Unknown::Y) ? frame.key : nullptr;
+}
+
+void Engine::forgetQuickRun()
+{
+    quick_ = {};
 }
 
 double Engine::evaluate(std::string_view expression)
@@ -222,7 +234,7 @@ double Engine::evaluate(const CompiledExpression& program)
 
 int Engine::lastErrorPosition() const
 {
-    return state_->lastPosition;
+    return lastPosition_;
 }
 
 double Engine::evaluateAtX(std::string_view expression, double x)
@@ -230,28 +242,20 @@ double Engine::evaluateAtX(std::string_view expression, double x)
     return evaluateAt(Unknown::X, *compile(expression), x);
 }
 
-double Engine::evaluateAtX(const CompiledExpression& program, double x)
-{
-    return evaluateAt(Unknown::X, program, x);
-}
-
 double Engine::evaluateAtY(std::string_view expression, double y)
 {
     return evaluateAt(Unknown::Y, *compile(expression), y);
 }
 
-double Engine::evaluateAtY(const CompiledExpression& program, double y)
-{
-    return evaluateAt(Unknown::Y, program, y);
-}
-
 void Engine::addConstant(std::string_view name, double value)
 {
+    forgetQuickRun();
     state_->table.add(name, value);
 }
 
 void Engine::removeConstant(std::string_view name)
 {
+    forgetQuickRun();
     state_->table.remove(name);
 }
 
@@ -288,6 +292,7 @@ Outcome Engine::addUserConstant(std::string_view name, std::string_view valueTex
     if (!value) return refusal("常数必需为数字", MessageIcon::Warning);
 
     State& s = *state_;
+    forgetQuickRun();
     s.table.add(name, *value);
     std::string row(name);
     row += " - ";
@@ -304,6 +309,7 @@ Outcome Engine::removeSelectedConstant(int selectedRow)
     const auto i = static_cast<std::size_t>(selectedRow);
     if (i >= s.constantRows.size() || i >= s.constantNames.size())
         return refusal("程序出错！", MessageIcon::Error);
+    forgetQuickRun();
     s.table.remove(s.constantNames[i]);
     s.constantNames.erase(s.constantNames.begin() + static_cast<std::ptrdiff_t>(i));
     s.constantRows.erase(s.constantRows.begin() + static_cast<std::ptrdiff_t>(i));
@@ -323,12 +329,16 @@ const std::vector<std::string>& Engine::constantRows() const
 UnknownBinding::UnknownBinding(Engine& engine, Unknown unknown, double value)
     : engine_(engine), unknown_(unknown), boundHere_(!engine.constants().isBound(unknown))
 {
-    if (boundHere_) engine_.state_->table.bind(unknown_, value);
+    if (!boundHere_) return;
+    engine_.forgetQuickRun();
+    engine_.state_->table.bind(unknown_, value);
 }
 
 UnknownBinding::~UnknownBinding()
 {
-    if (boundHere_) engine_.state_->table.release(unknown_);
+    if (!boundHere_) return;
+    engine_.forgetQuickRun();
+    engine_.state_->table.release(unknown_);
 }
 
 } // namespace orvane::engine

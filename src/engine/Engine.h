@@ -3,6 +3,7 @@
 #include "CompiledExpression.h"
 #include "ConstantTable.h"
 #include "MessageIcon.h"
+#include "ProgramRunner.h"
 
 #include <memory>
 #include <string>
@@ -47,10 +48,20 @@ public:
 
     // f(x) at one point: binds x, evaluates, ends the binding (see UnknownBinding).
     double evaluateAtX(std::string_view expression, double x);
-    double evaluateAtX(const CompiledExpression& program, double x);
+    double evaluateAtX(const CompiledExpression& program, double x)
+    {
+        return &program == quick_.forX
+                   ? quickRun(program, Unknown::X, CompiledExpression::XRegister, x)
+                   : evaluateAt(Unknown::X, program, x);
+    }
     // f(y) at one point, for curves x = f(y).
     double evaluateAtY(std::string_view expression, double y);
-    double evaluateAtY(const CompiledExpression& program, double y);
+    double evaluateAtY(const CompiledExpression& program, double y)
+    {
+        return &program == quick_.forY
+                   ? quickRun(program, Unknown::Y, CompiledExpression::YRegister, y)
+                   : evaluateAt(Unknown::Y, program, y);
+    }
 
     // The table itself, any case, blanks around a name ignored. addConstant refuses a
     // name outside the name rule, a function name or a name in the table already
@@ -76,10 +87,41 @@ public:
 private:
     friend class UnknownBinding;
     struct State;
+
+    // The way for point after point of a curve: the program run last, its registers ready
+    // (names and numbers filled in, nothing missing) and the one unknown it uses free, so
+    // that a point writes that unknown's register and runs the steps. Remembered by every
+    // run, forgotten by every change of the table or of a binding.
+    struct QuickRun {
+        const CompiledExpression* forX = nullptr;
+        const CompiledExpression* forY = nullptr;
+        double* registers = nullptr;
+        std::size_t steps = 0;
+        std::uint32_t result = 0;
+        int successPosition = 1;
+    };
+
     // Runs a program with the unknown `free` (if any) taking `value` for this run only.
     double run(const CompiledExpression& program, const Unknown* free, double value);
     double evaluateAt(Unknown unknown, const CompiledExpression& program, double value);
+    double quickRun(const CompiledExpression& program, Unknown unknown, std::uint32_t reg,
+                    double value)
+    {
+        double* r = quick_.registers;
+        r[reg] = ProgramRunner::takenIn(value);
+        if (ProgramRunner::runSteps(program.steps().data(), quick_.steps, r) == quick_.steps) {
+            lastPosition_ = quick_.successPosition;
+            return r[quick_.result];
+        }
+        // The full run finds where reading stops.
+        return evaluateAt(unknown, program, value);
+    }
+    void rememberQuickRun();
+    void forgetQuickRun();
+
     std::unique_ptr<State> state_;
+    QuickRun quick_;
+    int lastPosition_ = 1;
 };
 
 // Binds x or y for the life of the object. An unknown that is bound already keeps its

@@ -29,16 +29,27 @@ inline double fromBits(std::uint64_t bits)
     return v;
 }
 
+// A value as the evaluator takes it in: multiplied by 1, which leaves every number as it
+// is and makes a signalling NaN quiet (the bit that x86 arithmetic sets), done on the
+// bits so that no compiler can drop the multiplication.
+inline double takenIn(double v)
+{
+    if (v == v) return v;
+    return fromBits(bitsOf(v) | 0x0008000000000000ULL);
+}
+
 // a ^ 2 with the bits of pow(a, 2), `two` being 2 (kept out of the compiler's sight, which
 // would otherwise turn pow(a, 2) into a * a).
 //
-// a * a is the square rounded to nearest. The C library's pow is within 0.54 ulp of the
-// exact square (glibc states its worst case so), so when the exact square lies within
-// 0.45 ulp of a * a, every other double is at least 0.55 ulp from it and pow can only
-// return a * a. The exact error of the product comes from Dekker's splitting, exact for
-// |a| between 2^-400 and 2^501 (no product over- or underflows on the way; outside that
-// the values computed are not used); a square that is a power of two, with a closer
-// neighbour below, goes to pow as well.
+// a * a is the square rounded to nearest; the question is only whether pow can return
+// another double. glibc states its pow's error as ulperr_exp + |y log x| relerr_log 2^53,
+// with exp within 0.511 ulp and log within 1.5 * 2^-68 (the figures without fma, the
+// larger ones): 0.54 ulp over all finite results, and for y = 2 and |a| from 2^-16 to
+// 2^16, where |2 log a| is at most 32 ln 2, 0.5122 ulp. When the exact square lies within
+// 0.487 ulp of a * a there (0.45 ulp elsewhere), every other double is farther than the
+// bound from it, so pow can only return a * a. The exact error of the product comes from
+// Dekker's splitting, exact for |a| from 2^-400 to 2^501; outside that, and for a square
+// that is a power of two (a closer neighbour below), pow decides.
 inline double square(double a, double two)
 {
     constexpr std::uint64_t ExponentBits = 0x7ff0000000000000ULL;
@@ -49,77 +60,23 @@ inline double square(double a, double two)
     const double error = ((high * high - p) + 2 * high * low) + low * low;
     const std::uint64_t bits = bitsOf(p);
     const double unit = fromBits(bits & ExponentBits) * 0x1p-52; // ulp of p
-    // |a| from 2^-400 to below 2^501, by its biased exponent.
+    // The ranges of |a| by its biased exponent.
     const std::uint64_t exponent = (bitsOf(a) >> 52) & 0x7ff;
-    const bool exact = exponent - (1023 - 400) <= 900;
-    // One branch, taken nine times in ten.
-    if (exact & ((bits & ~ExponentBits) != 0) & (std::fabs(error) <= 0.45 * unit)) return p;
+    const bool nearOne = exponent - (1023 - 16) < 32;
+    const bool splitExact = exponent - (1023 - 400) < 901;
+    const double tolerance = nearOne ? 0.487 : splitExact ? 0.45 : -1.0;
+    // One branch, taken about 39 times in 40 near 1.
+    if (((bits & ~ExponentBits) != 0) & (std::fabs(error) <= tolerance * unit)) return p;
     return std::pow(a, two);
 }
 
-// a (op) sin(b) or a (op) cos(b), op one of + - * / (the product taken as the sum's
-// right side times its left, as the steps one by one take it).
-inline double withSineOrCosine(CompiledExpression::Op op, double a, double b)
+// The inner product or quotient of a joined step, checked on its own: a failure there is
+// the step's failure, and the check gives the value a use of its own, so that no compiler
+// fuses it into a multiply-add with the sum around it.
+inline bool joinedInner(double value, double& inner)
 {
-    using Op = CompiledExpression::Op;
-    const bool sine = op <= Op::DivideSin;
-    const double f = sine ? std::sin(b) : std::cos(b);
-    switch (sine ? op : Op(int(op) - int(Op::AddCos) + int(Op::AddSin))) {
-    case Op::AddSin:
-        return a + f;
-    case Op::SubtractSin:
-        return a - f;
-    case Op::MultiplySin:
-        return f * a;
-    default:
-        return a / f;
-    }
-}
-
-// The sums and differences with a product or quotient on one side (see Op). The inner
-// value is checked on its own, which also keeps it a rounded double of its own (no fused
-// multiply-add). False when the inner value is not finite.
-inline bool sumWithProductOrQuotient(CompiledExpression::Op op, double a, double b, double c,
-                                     double& v)
-{
-    using Op = CompiledExpression::Op;
-    double inner = 0;
-    switch (op) {
-    case Op::AddProduct:
-    case Op::SubtractProduct:
-        inner = c * b;
-        break;
-    case Op::AddQuotient:
-    case Op::SubtractQuotient:
-        inner = b / c;
-        break;
-    case Op::ProductAdd:
-    case Op::ProductSubtract:
-        inner = b * a;
-        break;
-    default:
-        inner = a / b;
-        break;
-    }
-    if (!finite(inner)) return false;
-    switch (op) {
-    case Op::AddProduct:
-    case Op::AddQuotient:
-        v = a + inner;
-        break;
-    case Op::SubtractProduct:
-    case Op::SubtractQuotient:
-        v = a - inner;
-        break;
-    case Op::ProductAdd:
-    case Op::QuotientAdd:
-        v = inner + c;
-        break;
-    default:
-        v = inner - c;
-        break;
-    }
-    return true;
+    inner = value;
+    return finite(value);
 }
 
 // One pass over the steps. Every step's value must be finite (a division by zero gives an
@@ -135,6 +92,7 @@ inline std::size_t runSteps(const CompiledExpression::Instruction* begin, std::s
         const double a = r[in->left];
         const double b = r[in->right];
         double v;
+        double inner;
         switch (in->op) {
         case Op::Add:
             v = a + b;
@@ -173,26 +131,64 @@ inline std::size_t runSteps(const CompiledExpression::Instruction* begin, std::s
             v = value;
             break;
         }
+        // a (op) sin(b) and a (op) cos(b); a product takes the function's value times a, as
+        // the two steps one by one would.
         case Op::AddSin:
-        case Op::SubtractSin:
-        case Op::MultiplySin:
-        case Op::DivideSin:
-        case Op::AddCos:
-        case Op::SubtractCos:
-        case Op::MultiplyCos:
-        case Op::DivideCos:
-            v = withSineOrCosine(in->op, a, b);
+            v = a + std::sin(b);
             break;
+        case Op::SubtractSin:
+            v = a - std::sin(b);
+            break;
+        case Op::MultiplySin:
+            v = std::sin(b) * a;
+            break;
+        case Op::DivideSin:
+            v = a / std::sin(b);
+            break;
+        case Op::AddCos:
+            v = a + std::cos(b);
+            break;
+        case Op::SubtractCos:
+            v = a - std::cos(b);
+            break;
+        case Op::MultiplyCos:
+            v = std::cos(b) * a;
+            break;
+        case Op::DivideCos:
+            v = a / std::cos(b);
+            break;
+        // The sums and differences with a product or quotient on one side, c in `extra`.
         case Op::AddProduct:
+            if (!joinedInner(r[in->extra] * b, inner)) return std::size_t(in - begin);
+            v = a + inner;
+            break;
         case Op::SubtractProduct:
+            if (!joinedInner(r[in->extra] * b, inner)) return std::size_t(in - begin);
+            v = a - inner;
+            break;
         case Op::AddQuotient:
+            if (!joinedInner(b / r[in->extra], inner)) return std::size_t(in - begin);
+            v = a + inner;
+            break;
         case Op::SubtractQuotient:
+            if (!joinedInner(b / r[in->extra], inner)) return std::size_t(in - begin);
+            v = a - inner;
+            break;
         case Op::ProductAdd:
+            if (!joinedInner(b * a, inner)) return std::size_t(in - begin);
+            v = inner + r[in->extra];
+            break;
         case Op::ProductSubtract:
+            if (!joinedInner(b * a, inner)) return std::size_t(in - begin);
+            v = inner - r[in->extra];
+            break;
         case Op::QuotientAdd:
+            if (!joinedInner(a / b, inner)) return std::size_t(in - begin);
+            v = inner + r[in->extra];
+            break;
         case Op::QuotientSubtract:
-            if (!sumWithProductOrQuotient(in->op, a, b, r[in->extra], v))
-                return std::size_t(in - begin);
+            if (!joinedInner(a / b, inner)) return std::size_t(in - begin);
+            v = inner - r[in->extra];
             break;
         case Op::Fail:
             return std::size_t(in - begin);

@@ -272,6 +272,69 @@ void TestCompiledExpression::followsConstantChanges()
     check(17);
 }
 
+enum class Change { RemoveConstant, RemoveUserConstant, Redefine, BindByName, Binding, Copy, Move };
+Q_DECLARE_METATYPE(Change)
+
+void TestCompiledExpression::pointAfterPointSeesEveryChange_data()
+{
+    // Points of k*x (k = 2) at x = 1 and 2 make the engine take its quick way; then a
+    // change, and the point at x = 3 from the engine named.
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<double>("expected");
+    QTest::newRow("constant removed") << Change::RemoveConstant << ErrorValue;
+    QTest::newRow("list row removed") << Change::RemoveUserConstant << ErrorValue;
+    QTest::newRow("removed and added again") << Change::Redefine << 15.0;
+    QTest::newRow("x given as a constant keeps its value") << Change::BindByName << 20.0;
+    QTest::newRow("x bound around the point keeps its value") << Change::Binding << 20.0;
+    QTest::newRow("a copy changed, the original not") << Change::Copy << 6.0;
+    QTest::newRow("the engine moved") << Change::Move << 6.0;
+}
+
+void TestCompiledExpression::pointAfterPointSeesEveryChange()
+{
+    QFETCH(Change, change);
+    QFETCH(double, expected);
+    const auto program = engine_.compile("k*x");
+    QCOMPARE(engine_.evaluateAtX(*program, 1), 2.0);
+    QCOMPARE(engine_.evaluateAtX(*program, 2), 4.0);
+    const auto& names = engine_.constantNames();
+    const int kRow = int(std::find(names.begin(), names.end(), "k") - names.begin());
+    engine::Engine other;
+    std::optional<engine::UnknownBinding> binding;
+    engine::Engine* evaluating = &engine_;
+    switch (change) {
+    case Change::RemoveConstant:
+        engine_.removeConstant("K");
+        break;
+    case Change::RemoveUserConstant:
+        QVERIFY(engine_.removeSelectedConstant(kRow).ok);
+        break;
+    case Change::Redefine:
+        engine_.removeConstant("k");
+        engine_.addConstant("k", 5);
+        break;
+    case Change::BindByName:
+        engine_.addConstant("x", 10);
+        break;
+    case Change::Binding:
+        binding.emplace(engine_, engine::Unknown::X, 10);
+        break;
+    case Change::Copy:
+        other = engine_;
+        QCOMPARE(other.evaluateAtX(*program, 3), 6.0);
+        other.removeConstant("k");
+        QCOMPARE(other.evaluateAtX(*program, 3), ErrorValue);
+        break;
+    case Change::Move:
+        other = std::move(engine_);
+        evaluating = &other;
+        break;
+    }
+    QCOMPARE(evaluating->evaluateAtX(*program, 3), expected);
+    QCOMPARE(evaluating->lastErrorPosition(), expected == ErrorValue ? 2 : 4);
+    if (change == Change::Move) engine_ = engine::Engine();
+}
+
 void TestCompiledExpression::bindsUnknownsAsScanningDoes()
 {
     // Each form in turn from the same start: y bound, x bound around the evaluations, a
@@ -404,6 +467,8 @@ void TestCompiledExpression::squaresHaveThePowersBits_data()
     QTest::addColumn<double>("to");
     QTest::addColumn<uint>("seed");
     QTest::newRow("plotting range") << -20.0 << 20.0 << 1u;
+    QTest::newRow("near 2^-16") << 0x1p-17 << 0x1p-15 << 8u;
+    QTest::newRow("near 2^16") << 0x1p15 << 0x1p17 << 9u;
     QTest::newRow("large") << 1e100 << 1e150 << 2u;
     QTest::newRow("small") << 1e-120 << 1e-100 << 3u;
     QTest::newRow("near 2^-400") << 0x1p-401 << 0x1p-399 << 4u;
@@ -438,8 +503,10 @@ void TestCompiledExpression::squaresHaveThePowersBits()
         if (std::isfinite(power) && x * x != power) ++differingProducts;
     }
     // Powers of two and their neighbours, and the edges of the quick way.
-    for (const double x : {0.5, 1.0, 2.0, 0x1p-400, 0x1p501, std::nextafter(1.0, 2.0),
-                           std::nextafter(0x1p-400, 0.0), std::nextafter(0x1p501, 1e300)})
+    for (const double x :
+         {0.5, 1.0, 2.0, 0x1p-400, 0x1p501, 0x1p-16, 0x1p16, std::nextafter(1.0, 2.0),
+          std::nextafter(0x1p-400, 0.0), std::nextafter(0x1p501, 1e300),
+          std::nextafter(0x1p-16, 0.0), std::nextafter(0x1p16, 1e300)})
         QCOMPARE(bitsOf(engine_.evaluateAtX(*program, x)), bitsOf(std::pow(x, two)));
     // In the plotting range a * a and pow differ now and then: the check has teeth there.
     if (from == -20.0) QVERIFY(differingProducts > 0);

@@ -16,6 +16,8 @@ private slots:
     void sameAsScanningOnRandomTexts_data();
     void sameAsScanningOnRandomTexts();
     void followsConstantChanges();
+    void pointAfterPointSeesEveryChange_data();
+    void pointAfterPointSeesEveryChange();
     void bindsUnknownsAsScanningDoes();
     void surviveAFreshEngine();
     void numbersAreWorkedOutOnce();

@@ -164,7 +164,7 @@ private:
             return true;
         }
         if (!parenthesised(v)) return false;
-        return builder_.Call(BuiltinFunctions::lookup(name), v, position());
+        return builder_.call(BuiltinFunctions::lookup(name), v, position());
     }
 
     std::string_view text_;

@@ -214,7 +214,7 @@ void ProgramBuilder::sign(double sign, Operand& value)
     // to their registers multiplied by 1 already (see Engine).
 }
 
-bool ProgramBuilder::Call(Function function, Operand& argument, int position)
+bool ProgramBuilder::call(Function function, Operand& argument, int position)
 {
     if (function == Function::None) {
         fail(position);

@@ -35,7 +35,7 @@ public:
     void sign(double sign, Operand& value);
     // f(argument) into `argument`. False (and a failing step) when the function is
     // unknown, or when the argument is a number and the function fails on it.
-    bool Call(Function function, Operand& argument, int position);
+    bool call(Function function, Operand& argument, int position);
     // A step that fails whatever the constants hold; reading ends at `position`.
     void fail(int position);
     // The program is complete, with `result` its value.

@@ -239,12 +239,12 @@ int Engine::lastErrorPosition() const
 
 double Engine::evaluateAtX(std::string_view expression, double x)
 {
-    return evaluateAt(Unknown::X, *compile(expression), x);
+    return evaluateAtX(*compile(expression), x);
 }
 
 double Engine::evaluateAtY(std::string_view expression, double y)
 {
-    return evaluateAt(Unknown::Y, *compile(expression), y);
+    return evaluateAtY(*compile(expression), y);
 }
 
 void Engine::addConstant(std::string_view name, double value)

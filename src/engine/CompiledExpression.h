@@ -40,10 +40,13 @@ public:
         Add, Subtract, Multiply, Divide, Power,
         Square,     // a ^ 2, exactly as Power gives it
         Negate,     // the sign "-": b * a, b holding -1 (never a plain negation, for a NaN)
-        Sin, Cos,   // the functions met most, without the general call's dispatch
+        // The functions met most, without the general call's dispatch. A product written
+        // as the argument is worked out in the same step: the argument is b * c, c in
+        // `extra`, or b alone when `extra` is NoFactor.
+        Sin, Cos,
         Call,       // any other function
         Fail,       // a step that fails whatever the constants hold
-        // a (op) sin(b) and a (op) cos(b) in one step: the most common shapes of all
+        // a (op) sin(b * c) and a (op) cos(b * c) in one step: the most common shapes of all
         AddSin, SubtractSin, MultiplySin, DivideSin,
         AddCos, SubtractCos, MultiplyCos, DivideCos,
         // a + c * b, a - c * b, a + b / c, a - b / c in one step, c in `extra`
@@ -67,6 +70,8 @@ public:
     static constexpr std::uint32_t XRegister = 0;
     static constexpr std::uint32_t YRegister = 1;
     static constexpr std::uint32_t FirstNameRegister = 2;
+    // `extra` of a sine or cosine whose argument is no product.
+    static constexpr std::uint32_t NoFactor = 0xffffffffu;
     std::uint32_t firstNumberRegister() const
     {
         return FirstNameRegister + std::uint32_t(names_.size());
@@ -96,7 +101,7 @@ private:
     std::string text_;
     std::vector<Instruction> code_;
     std::vector<std::int32_t> positions_;      // one per step
-    std::vector<std::int32_t> innerPositions_; // for the product or quotient of Product...
+    std::vector<std::int32_t> innerPositions_; // where a step's inner product or quotient fails
     std::vector<std::string> names_;
     std::vector<int> namePositions_;
     std::vector<double> numbers_;

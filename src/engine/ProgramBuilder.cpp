@@ -150,13 +150,13 @@ bool ProgramBuilder::fuseWithSineOrCosine(Op op, std::uint32_t a, std::uint32_t 
 {
     // a (op) f(c) right after the step f(c) into b: both fail at the same place (the
     // operator is applied where the call ends), and a failing sine or cosine (a NaN)
-    // makes the sum, difference, product or quotient fail as well.
+    // makes the sum, difference, product or quotient fail as well. The argument's
+    // product stays in the step, and with it the place where that product fails.
     if (out_.code_.empty() || op == Op::Power) return false;
     CompiledExpression::Instruction& last = out_.code_.back();
     if ((last.op != Op::Sin && last.op != Op::Cos) || last.result != b) return false;
     const int offset = last.op == Op::Sin ? 0 : 4;
     last.op = Op(int(Op::AddSin) + offset + int(op) - int(Op::Add));
-    last.right = last.left;
     last.left = a;
     last.result = result;
     return true;
@@ -231,11 +231,37 @@ bool ProgramBuilder::call(Function function, Operand& argument, int position)
     }
     const std::uint32_t a = argument.reg;
     argument.reg = resultRegister(argument, nullptr);
-    const Op op = function == Function::Sin   ? Op::Sin
-                  : function == Function::Cos ? Op::Cos
-                                              : Op::Call;
-    emit(op, function, argument.reg, a, a, position);
+    if (function == Function::Sin || function == Function::Cos)
+        emitSineOrCosine(function, argument.reg, a, position);
+    else
+        emit(Op::Call, function, argument.reg, a, a, position);
     return true;
+}
+
+void ProgramBuilder::emitSineOrCosine(Function function, std::uint32_t result,
+                                      std::uint32_t argument, int position)
+{
+    const Op op = function == Function::Sin ? Op::Sin : Op::Cos;
+    // f(b * c) right after the product b * c into the argument: the product is worked out
+    // in the step and keeps the place where it fails; the step's own place is where the
+    // call ends.
+    if (!out_.code_.empty()) {
+        CompiledExpression::Instruction& last = out_.code_.back();
+        if (last.op == Op::Multiply && last.result == argument) {
+            // The product's factors in the order the product takes them (b * a).
+            last.op = op;
+            last.function = function;
+            last.extra = last.left;
+            last.left = last.right;
+            last.result = result;
+            out_.innerPositions_.back() = out_.positions_.back();
+            out_.positions_.back() = position;
+            return;
+        }
+    }
+    emit(op, function, result, argument, argument, position);
+    out_.code_.back().extra = CompiledExpression::NoFactor;
+    out_.innerPositions_.back() = position;
 }
 
 void ProgramBuilder::fail(int position)
@@ -270,7 +296,7 @@ void ProgramBuilder::finishFailed()
         in.result = finalRegister(in.result);
         in.left = finalRegister(in.left);
         in.right = finalRegister(in.right);
-        in.extra = finalRegister(in.extra);
+        if (in.extra != CompiledExpression::NoFactor) in.extra = finalRegister(in.extra);
     }
     out_.result_ = finalRegister(out_.result_);
     out_.registerCount_ = out_.firstNumberRegister() + out_.numbers_.size() + workingMost_;

@@ -70,6 +70,9 @@ private:
                                     int position);
     void emit(Op op, Function function, std::uint32_t result, std::uint32_t left,
               std::uint32_t right, int position);
+    // sin(argument) or cos(argument), taking in the product just written into the argument.
+    void emitSineOrCosine(Function function, std::uint32_t result, std::uint32_t argument,
+                          int position);
     std::uint32_t finalRegister(std::uint32_t reg) const;
 
     CompiledExpression& out_;

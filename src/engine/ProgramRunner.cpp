@@ -19,6 +19,20 @@ int CompiledExpression::stepPosition(std::size_t step, const double* r) const
     case Op::QuotientSubtract:
         return ProgramRunner::finite(r[in.left] / r[in.right]) ? positions_[step]
                                                                : innerPositions_[step];
+    case Op::Sin:
+    case Op::Cos:
+    case Op::AddSin:
+    case Op::SubtractSin:
+    case Op::MultiplySin:
+    case Op::DivideSin:
+    case Op::AddCos:
+    case Op::SubtractCos:
+    case Op::MultiplyCos:
+    case Op::DivideCos:
+        // The argument's product fails where the product ends in the text.
+        return ProgramRunner::finite(ProgramRunner::argument(in, r[in.right], r))
+                   ? positions_[step]
+                   : innerPositions_[step];
     default:
         return positions_[step];
     }

@@ -70,6 +70,12 @@ inline double square(double a, double two)
     return std::pow(a, two);
 }
 
+// The argument of a sine or cosine step: b, or the product b * c taken in with it.
+inline double argument(const CompiledExpression::Instruction& in, double b, const double* r)
+{
+    return in.extra == CompiledExpression::NoFactor ? b : b * r[in.extra];
+}
+
 // The inner product or quotient of a joined step, checked on its own: a failure there is
 // the step's failure, and the check gives the value a use of its own, so that no compiler
 // fuses it into a multiply-add with the sum around it.
@@ -120,10 +126,10 @@ inline std::size_t runSteps(const CompiledExpression::Instruction* begin, std::s
             r[in->result] = BuiltinFunctions::applySign(b, a);
             continue;
         case Op::Sin:
-            v = std::sin(a);
+            v = std::sin(argument(*in, b, r));
             break;
         case Op::Cos:
-            v = std::cos(a);
+            v = std::cos(argument(*in, b, r));
             break;
         case Op::Call: {
             double value = 0;
@@ -131,31 +137,32 @@ inline std::size_t runSteps(const CompiledExpression::Instruction* begin, std::s
             v = value;
             break;
         }
-        // a (op) sin(b) and a (op) cos(b); a product takes the function's value times a, as
-        // the two steps one by one would.
+        // a (op) sin(b * c) and a (op) cos(b * c); a product takes the function's value times
+        // a, as the steps one by one would. An argument that is not finite makes the
+        // function's value a NaN, and so the step fails.
         case Op::AddSin:
-            v = a + std::sin(b);
+            v = a + std::sin(argument(*in, b, r));
             break;
         case Op::SubtractSin:
-            v = a - std::sin(b);
+            v = a - std::sin(argument(*in, b, r));
             break;
         case Op::MultiplySin:
-            v = std::sin(b) * a;
+            v = std::sin(argument(*in, b, r)) * a;
             break;
         case Op::DivideSin:
-            v = a / std::sin(b);
+            v = a / std::sin(argument(*in, b, r));
             break;
         case Op::AddCos:
-            v = a + std::cos(b);
+            v = a + std::cos(argument(*in, b, r));
             break;
         case Op::SubtractCos:
-            v = a - std::cos(b);
+            v = a - std::cos(argument(*in, b, r));
             break;
         case Op::MultiplyCos:
-            v = std::cos(b) * a;
+            v = std::cos(argument(*in, b, r)) * a;
             break;
         case Op::DivideCos:
-            v = a / std::cos(b);
+            v = a / std::cos(argument(*in, b, r));
             break;
         // The sums and differences with a product or quotient on one side, c in `extra`.
         case Op::AddProduct:

@@ -413,9 +413,9 @@ void TestCompiledExpression::compiledOncePerText()
 
 void TestCompiledExpression::joinedStepsFailWhereScanningStops_data()
 {
-    // Steps that the program does in one: a (op) sin or cos, a sum with a product or
-    // quotient on either side, the square. Each failing in each of its parts, with
-    // names without a value before and after the failure.
+    // Steps that the program does in one: a (op) sin or cos, the sine or cosine of a
+    // product, a sum with a product or quotient on either side, the square. Each failing in each of
+    // its parts, with names without a value before and after the failure.
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<double>("x");
     const double huge = 1e300;
@@ -445,6 +445,14 @@ void TestCompiledExpression::joinedStepsFailWhereScanningStops_data()
         {"x ^ 2 + x ^ 2", 1.0000000000000002},
         {"a_1*x-zz*x", 2},
         {"cos(x)*cos(x)/cos(x)", 1.5707963267948966},
+        {"sin(2*x)", huge},
+        {"sin(x*x)+zz", 1e200},
+        {"2*cos(0.5*x)*cos(big*x+pi)", 1e10},
+        {"k/sin(x*0)", 3},
+        {"k/sin(x*k) - zz", 0},
+        {"zz-cos(k*big*x)", 2},
+        {"cos((x*x))*sin(x*2*x)", 1e155},
+        {"sin(x/2)*sin(2*x)", huge},
     };
     for (const auto& row : rows)
         QTest::newRow(qPrintable(QStringLiteral("%1 at %2").arg(row.text).arg(row.x)))

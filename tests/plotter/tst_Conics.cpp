@@ -1,6 +1,7 @@
 #include "tst_Conics.h"
 
 #include "Colours.h"
+#include "ConicTesting.h"
 #include "Conics.h"
 #include "RecordingSurface.h"
 
@@ -14,16 +15,7 @@ using Op = RecordingSurface::Op;
 namespace {
 const HelpColorFn sameColour = [](Colour c) { return c; };
 
-ConicParameters conic(ConicKind kind, double a, double b, double x, float y)
-{
-    ConicParameters p;
-    p.kind = kind;
-    p.a = a;
-    p.b = b;
-    p.x = x;
-    p.y = y;
-    return p;
-}
+const auto conic = test::conicParameters;
 
 // Each segment as "(x1,y1)-(x2,y2)/pen width", three decimals.
 QStringList segments(const RecordingSurface& s)

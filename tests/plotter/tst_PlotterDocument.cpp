@@ -2,6 +2,7 @@
 
 #include "BackgroundTrace.h"
 #include "Colours.h"
+#include "ConicTesting.h"
 #include "Engine.h"
 #include "PadSurface.h"
 #include "PixelCount.h"
@@ -56,12 +57,7 @@ struct Pad {
     }
     int conic(ConicKind kind, double a, double b, double x, float y, Colour colour)
     {
-        ConicParameters p;
-        p.kind = kind;
-        p.a = a;
-        p.b = b;
-        p.x = x;
-        p.y = y;
+        ConicParameters p = test::conicParameters(kind, a, b, x, y);
         p.directrices = true;
         p.asymptotes = true;
         PlotRecord record;

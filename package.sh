@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package orvane_<version>_<arch>.deb in build/ (set-up included):
 #   ./package.sh
 # then install it with:  sudo apt install ./build/orvane_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds and starts Orvane. Without a display it says so
 # and draws a bundled example into a picture instead.
 set -euo pipefail

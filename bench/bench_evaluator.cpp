@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluator throughput on three plotting workloads: muparser (parsed once, Eval() per
 // point), a hand-written C++ loop, the engine given the text at every point (its program
 // found in the engine's cache) and the compiled form, the last two with x bound for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tracing and drawing on the real pad: one default curve, and "全部重画" of a full list
 // driven through the real plotter panel.
 #include "BenchPlotterHost.h"

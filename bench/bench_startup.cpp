@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the real program: from launching `orvane --startup-probe` offscreen to its
 // report that the main window is shown with the axes drawn, and its resident memory
 // then. The peer is a bare Qt Widgets program that shows a maximized main window.

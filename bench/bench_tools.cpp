@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The calculation tools on their defaults: the definite integral of sin(x) from 0 to
 // Pi/2 with 5000 and 32767 sub-intervals, and the equation solver on x^4+x^2-16 over
 // -100 to 100. Peers: the same loops over muparser and hand-written C++ and, for the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release-like, ORVANE_BENCH=ON) in BUILD_DIR (default
 # build-bench) and runs them all: five repetitions each, the peers' repetitions
 # interleaved at random, medians in the ratio tables. Extra arguments go to every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor for start-up: a bare Qt Widgets program that shows a maximized main window
 // and answers the same probe as the program does.
 #include <QApplication>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What `cmake --install` puts besides the program and its help (installed by src/app and
 # src/shell), in the freedesktop places under the prefix: the desktop entry, the icons of
 # the program and of its function-graph files, the `.fun` file type, the AppStream data,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, built from the installed tree with CPack:
 #   cmake --build build && (cd build && cpack -G DEB)     or     ./package.sh
 # gives build/orvane_<version>_<arch>.deb. dpkg-shlibdeps works out the Qt and system

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The expression evaluator and the constant operations of engine.
 //
 // Input: lines. "#c NAME=VALUE" adds a user constant, "#r N" removes list row N,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The function-graph loader (openFunctionFile) and its writer.
 //
 // Input: the bytes of a .fun file. Loading plots at most one function per stored

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The derivation reports of the four geometry problems.
 //
 // Input: lines, taken in turn as the texts of the input boxes (two points, point and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings-file reader and writer (ProfileFile, as Settings uses it).
 //
 // Input: the bytes of a settings file. Every key of the three sections our files use

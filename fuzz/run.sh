@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs fuzz targets one after another, each for a fixed time, from the committed seeds.
 #   fuzz/run.sh BUILD_DIR SECONDS TARGET...     (TARGET: evaluator, settings, ...)
 # BUILD_DIR is a clang build configured with -DORVANE_FUZZ=ON -DORVANE_SANITIZE=ON.

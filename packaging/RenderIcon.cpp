@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build-time helper: renders one of our SVG icons to the PNG sizes desktops look up in
 // the hicolor theme, so the PNGs always match the drawing they come from.
 //   orvane_render_icon ICON.svg OUT_DIR NAME SIZE...

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs a built tree into a fresh prefix and checks it as a user would meet it:
 #   check-install.sh BUILD_DIR APP_ID
 # - the program, its help, the desktop entry, the icon and the AppStream data are in

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a built tree and checks it as a school's technician
 # would meet it:
 #   check-package.sh BUILD_DIR VERSION APP_ID plain|sanitized

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plotter panel's list of plotted entries: drawing an entry (on a worker thread when
 // the trace is long), loading a row back, deleting, redrawing and clearing. The entries
 // live in the pad document; the list widget follows it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the plotter panel and the sketch windows ask of the main window that owns them
 // (the PlotterHost and SketchContext interfaces).
 #include "MainWindow.h"

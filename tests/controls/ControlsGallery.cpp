@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A window with every look of the controls, for looking at them on a real screen:
 //   controls_gallery [--shot FILE]   (--shot saves the window's image and quits)
 #include "ControlResources.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes keys into a settings file through Settings, one write per key, as the windows do.
 //
 //   settings_writer PATH PREFIX COUNT [VALUE_BYTES] [--file-size-limit BYTES]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestMain.h"
 #include "tst_CoordinateBox.h"
 #include "tst_Pad.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestMain.h"
 #include "tst_Console.h"
 #include "tst_FormulaCatalogue.h"

@@ -5,10 +5,11 @@
 #include "tst_FormulaWindow.h"
 #include "tst_Integral.h"
 #include "tst_InverseTrig.h"
+#include "tst_PointsOfInterest.h"
 #include "tst_Solver.h"
 #include "tst_ToolWindows.h"
 
 #include <QApplication>
 
 ORVANE_TEST_MAIN(QApplication, TestIntegral, TestSolver, TestInverseTrig, TestFormulaCatalogue,
-                 TestFormulaWindow, TestConsole, TestToolWindows)
+                 TestFormulaWindow, TestConsole, TestToolWindows, TestPointsOfInterest)

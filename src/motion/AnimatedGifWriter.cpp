@@ -151,7 +151,8 @@ bool AnimatedGifWriter::addFrame(const QImage& frame)
                 break;
             }
             exact.emplace(p, static_cast<unsigned char>(colours.size()));
-            colours.push_back({GifByteType(qRed(p)), GifByteType(qGreen(p)), GifByteType(qBlue(p))});
+            colours.push_back(
+                {GifByteType(qRed(p)), GifByteType(qGreen(p)), GifByteType(qBlue(p))});
         }
     }
     const bool fixed = colours.size() > 256;
@@ -175,7 +176,7 @@ bool AnimatedGifWriter::addFrame(const QImage& frame)
         EGifPutImageDesc(gif_, 0, 0, w, h, false, map.map) == GIF_ERROR)
         return fail(QString::fromUtf8(GifErrorString(gif_->Error)));
 
-    std::vector<GifPixelType> row(std::size_t(w));
+    std::vector<GifPixelType> row(static_cast<std::size_t>(w));
     for (int y = 0; y < h; ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < w; ++x) {

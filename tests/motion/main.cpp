@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestMain.h"
+#include "tst_AnimatedGif.h"
 #include "tst_AnimationPlayer.h"
 #include "tst_ConstantSlider.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
-ORVANE_TEST_MAIN(QCoreApplication, TestConstantSlider, TestAnimationPlayer)
+ORVANE_TEST_MAIN(QGuiApplication, TestConstantSlider, TestAnimationPlayer, TestAnimatedGif)

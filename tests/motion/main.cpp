@@ -3,7 +3,9 @@
 #include "tst_AnimatedGif.h"
 #include "tst_AnimationPlayer.h"
 #include "tst_ConstantSlider.h"
+#include "tst_CurveWalk.h"
 
 #include <QGuiApplication>
 
-ORVANE_TEST_MAIN(QGuiApplication, TestConstantSlider, TestAnimationPlayer, TestAnimatedGif)
+ORVANE_TEST_MAIN(QGuiApplication, TestConstantSlider, TestAnimationPlayer, TestAnimatedGif,
+                 TestCurveWalk)

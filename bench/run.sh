@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${BUILD_DIR:-build-bench}"
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANE_BENCH=ON > /dev/null
-cmake --build "$build" --target bench_evaluator bench_plotter bench_tools bench_startup
+cmake --build "$build" --target bench_evaluator bench_plotter bench_tools bench_points bench_startup
 export QT_QPA_PLATFORM=offscreen
-for program in bench_evaluator bench_plotter bench_tools; do
+for program in bench_evaluator bench_plotter bench_tools bench_points; do
     "$build/bench/$program" --benchmark_repetitions=5 --benchmark_enable_random_interleaving=true \
         --benchmark_min_time=0.2 "$@"
 done

@@ -13,6 +13,7 @@
 #include <charconv>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <limits>
 #include <memory>
 
@@ -27,7 +28,7 @@ constexpr double ZeroShare = 1e-12;
 constexpr double SamePoint = 1e-9;
 // An extremum whose value jumps by more than this share of its depth right beside it
 // sits on a pole or a jump, not on a turn of the curve.
-constexpr double ContinuityShare = 1e-3;
+constexpr double ContinuityShare = 0.05;
 // A polished point may not be worse than the minimiser's by more than this share of
 // the depth of the dip.
 constexpr double PolishShare = 1e-6;
@@ -103,10 +104,15 @@ double stationaryPoint(const Function& f, double x0, double lo, double hi, doubl
         if (signOf(da) == signOf(db)) continue;
         try {
             std::uintmax_t iterations = PolishIterations;
-            const auto bracket = boost::math::tools::toms748_solve(
-                d, a, b, da, db,
-                boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits),
-                iterations);
+            // Neighbouring doubles, or near 0 a share of the sample step far below what
+            // the slope's rounding lets the root be placed to.
+            const auto closeEnough = [step](double l, double r) {
+                const double eps = std::numeric_limits<double>::epsilon();
+                return r - l <=
+                       std::max(4 * eps * std::max(std::fabs(l), std::fabs(r)), 1e-12 * step);
+            };
+            const auto bracket =
+                boost::math::tools::toms748_solve(d, a, b, da, db, closeEnough, iterations);
             return bracket.first + (bracket.second - bracket.first) / 2;
         } catch (const std::exception&) {
             return x0; // the slope came back undefined inside the bracket
@@ -145,12 +151,47 @@ std::vector<double> rootsOf(const Function& f, double min, double max, const Set
     return roots;
 }
 
+// How far from a turning point Brent's minimiser may stop: it compares values only, and
+// near a turn they differ by the square of the distance, so it stops within about the
+// square root of the precision: 2^-25 of x, and 2^-27 near 0 (Boost's tolerance for the
+// most digits it allows), never more than the bracket.
+double minimiserTolerance(double x, double a, double b)
+{
+    return std::min(2 * (std::ldexp(std::fabs(x), -25) + std::ldexp(1.0, -27)), (b - a) / 2);
+}
+
+// Golden-section search of the lowest g in [lo, hi] down to neighbouring doubles: for a
+// corner (abs(x^3-1) at 1) the values fall off linearly, so comparisons go on telling
+// points apart long after Brent's tolerance.
+double sharpened(const std::function<double(double)>& g, double lo, double hi)
+{
+    const double ratio = (std::sqrt(5.0) - 1) / 2;
+    double c = hi - ratio * (hi - lo), d = lo + ratio * (hi - lo);
+    double gc = g(c), gd = g(d);
+    for (int k = 0; k < 200 && lo < c && c < d && d < hi; ++k) {
+        if (gc <= gd) {
+            hi = d;
+            d = c;
+            gd = gc;
+            c = hi - ratio * (hi - lo);
+            gc = g(c);
+        } else {
+            lo = c;
+            c = d;
+            gc = gd;
+            d = lo + ratio * (hi - lo);
+            gd = g(d);
+        }
+    }
+    return gc <= gd ? c : d;
+}
+
 // The extremum of f inside [a, b], whose samples show one: `sign` +1 for a minimum,
 // -1 for a maximum. False when the dip turns out to be a pole or a jump.
 bool turningPoint(const Function& f, double a, double b, int sign, double step, double& x,
                   double& y)
 {
-    const auto g = [&](double t) {
+    const std::function<double(double)> g = [&](double t) {
         const double v = f(t);
         return defined(v) ? sign * v : std::numeric_limits<double>::infinity();
     };
@@ -159,14 +200,25 @@ bool turningPoint(const Function& f, double a, double b, int sign, double step, 
         boost::math::tools::brent_find_minima(g, a, b, std::numeric_limits<double>::digits);
     const double depth = std::min(ga, gb) - g0;
     if (!(depth > 0) || !(x0 > a && x0 < b)) return false;
-    const double beside = (b - a) * 1e-6;
+    // A jump or a pole draws the minimiser to within its tolerance of itself: looked at
+    // from a little further on either side, the values there are far from the extremum.
+    const double tolerance = minimiserTolerance(x0, a, b);
+    const double beside = std::min(30 * tolerance, (b - a) / 8);
     const double gl = g(x0 - beside), gr = g(x0 + beside);
     if (std::fabs(gl - g0) > ContinuityShare * depth ||
         std::fabs(gr - g0) > ContinuityShare * depth)
         return false;
+    // A smooth turn: where the slope changes sign. Rounding makes values near the turn
+    // differ by a few units of their last digit, so the polished point counts as good
+    // unless clearly worse; a corner, where it is, is sharpened by comparisons instead.
+    const double noise = 64 * std::numeric_limits<double>::epsilon() * std::fabs(g0);
     x = stationaryPoint(f, x0, a, b, step);
-    const double gx = g(x);
-    if (!(gx <= g0 + PolishShare * depth)) x = x0;
+    if (!(g(x) <= g0 + noise))
+        x = sharpened(g, std::max(a, x0 - 4 * tolerance), std::min(b, x0 + 4 * tolerance));
+    if (!(g(x) <= g0 + noise)) x = x0;
+    // A turn within the minimiser's reach of the y axis that is no worse there is on it
+    // (x^4: its values near 0 are too flat to place the turn any closer).
+    if (std::fabs(x) <= 4 * tolerance && a < 0 && 0 < b && g(0.0) <= g(x)) x = 0;
     y = f(x);
     return defined(y);
 }
@@ -248,9 +300,29 @@ Result ofCurve(const Function& f, double min, double max, const Settings& settin
     Result result;
     if (!usable(min, max)) return result;
     const Samples s = sample(f, min, max, settings.samples);
-    for (double r : rootsOf(f, min, max, settings, s.step, result.mayBeIncomplete))
-        result.points.push_back({Kind::Root, r, 0.0, 0, {}});
+    const std::vector<double> roots =
+        rootsOf(f, min, max, settings, s.step, result.mayBeIncomplete);
     addTurningPoints(f, s, result.points);
+    // A turn that touches the axis is the double root found beside it: one point, not
+    // two a rounding apart.
+    std::vector<double> sortedRoots = roots;
+    std::sort(sortedRoots.begin(), sortedRoots.end());
+    for (Point& p : result.points) {
+        const double reach = 4 * minimiserTolerance(p.x, p.x - s.step, p.x + s.step);
+        const auto from = std::lower_bound(sortedRoots.begin(), sortedRoots.end(), p.x - reach);
+        const int sign = p.kind == Kind::Minimum ? 1 : -1;
+        for (auto r = from; r != sortedRoots.end() && *r <= p.x + reach; ++r) {
+            const double fr = f(*r);
+            const double noise = 64 * std::numeric_limits<double>::epsilon() * std::fabs(p.y);
+            if (defined(fr) && sign * fr <= sign * p.y + noise) {
+                p.x = *r;
+                p.y = 0;
+                break;
+            }
+        }
+    }
+    for (double r : roots)
+        result.points.push_back({Kind::Root, r, 0.0, 0, {}});
     if (min <= 0 && 0 <= max) {
         const double v = f(0);
         if (defined(v)) result.points.push_back({Kind::YAxisCrossing, 0.0, v, 0, {}});

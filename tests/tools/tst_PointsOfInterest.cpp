@@ -152,6 +152,18 @@ void TestPointsOfInterest::pointsMatchWorkedAnswers_data()
     QTest::newRow("square root from its border")
         << "sqr(x)-1"
         << "" << -10.0 << 10.0 << ExpectedPoints{root(1), onYAxis(-1)};
+    QTest::newRow("flat turn") << "x^4"
+                               << "" << -10.0 << 10.0
+                               << ExpectedPoints{root(0), minimum(0, 0), onYAxis(0)};
+    QTest::newRow("corner on the axis")
+        << "abs(x^3-1)"
+        << "" << -10.0 << 10.0 << ExpectedPoints{root(1), minimum(1, 0), onYAxis(1)};
+    // x - int(x) climbs to just below 1 and drops to 0 at every integer: the tops of the
+    // teeth are no turning points, the integers are roots.
+    QTest::newRow("jumps are no turns")
+        << "x-int(x)"
+        << "" << -2.5 << 2.5
+        << ExpectedPoints{root(-2), root(-1), root(0), root(1), root(2), onYAxis(0)};
     QTest::newRow("pole is no extremum") << "1/(x^2)"
                                          << "" << -10.0 << 10.0 << ExpectedPoints{};
     QTest::newRow("hyperbola") << "1/x"

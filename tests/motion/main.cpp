@@ -4,8 +4,9 @@
 #include "tst_AnimationPlayer.h"
 #include "tst_ConstantSlider.h"
 #include "tst_CurveWalk.h"
+#include "tst_SliderStrip.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 
-ORVANE_TEST_MAIN(QGuiApplication, TestConstantSlider, TestAnimationPlayer, TestAnimatedGif,
-                 TestCurveWalk)
+ORVANE_TEST_MAIN(QApplication, TestConstantSlider, TestAnimationPlayer, TestAnimatedGif,
+                 TestCurveWalk, TestSliderStrip)

@@ -2,6 +2,7 @@
 #include "tst_AnimatedGif.h"
 
 #include "AnimatedGifWriter.h"
+#include "AnimationExport.h"
 
 #include <QFile>
 #include <QImage>
@@ -15,6 +16,10 @@
 #include <memory>
 
 using orvane::AnimatedGifWriter;
+using orvane::AnimationExport;
+using orvane::PlayMode;
+
+Q_DECLARE_METATYPE(PlayMode)
 
 namespace {
 
@@ -73,6 +78,24 @@ QImage gradientFrame()
         for (int x = 0; x < 40; ++x)
             image.setPixel(x, y, qRgb(x * 6, y * 8, (x + y) * 3));
     return image;
+}
+
+// A picture that depends on the value: a bar as long as 10 times the value, its colour
+// moving with it.
+QImage barAt(double value)
+{
+    QImage image(60, 20, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter(&image).fillRect(0, 5, int(value * 10), 10, QColor(int(value * 40), 0, 255));
+    return image;
+}
+
+bool sameAsFrame(const GifFileType* gif, int frame, const QImage& picture)
+{
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (pixel(gif, frame, x, y) != (picture.pixel(x, y) | 0xff000000u)) return false;
+    return true;
 }
 
 } // namespace
@@ -195,4 +218,72 @@ void TestAnimatedGif::abandonedWriterKeepsTheOldFile()
     QFile old(path);
     QVERIFY(old.open(QIODevice::ReadOnly));
     QCOMPARE(old.readAll(), QByteArray("old picture"));
+}
+
+void TestAnimatedGif::framesEqualThePicturesAtTheirValues_data()
+{
+    QTest::addColumn<PlayMode>("mode");
+    QTest::addColumn<QList<double>>("shown");
+    QTest::addColumn<bool>("loops");
+    QTest::newRow("once") << PlayMode::Once << QList<double>{0, 1.25, 2.5, 3.75, 5} << false;
+    QTest::newRow("repeat") << PlayMode::Repeat << QList<double>{0, 1.25, 2.5, 3.75, 5} << true;
+    QTest::newRow("back and forth")
+        << PlayMode::BackAndForth << QList<double>{0, 1.25, 2.5, 3.75, 5, 3.75, 2.5, 1.25} << true;
+}
+
+void TestAnimatedGif::framesEqualThePicturesAtTheirValues()
+{
+    QFETCH(PlayMode, mode);
+    QFETCH(QList<double>, shown);
+    QFETCH(bool, loops);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("k.gif");
+    AnimationExport run;
+    run.values = orvane::frameValues(0, 5, 5);
+    run.mode = mode;
+    run.frameMilliseconds = 40;
+    run.drawFrame = barAt;
+    QList<int> told;
+    run.progress = [&told](int done, int total) {
+        told << done << total;
+        return true;
+    };
+    QString error;
+    QVERIFY2(orvane::writeAnimatedGif(path, run, &error), qPrintable(error));
+    const GifFile gif = slurp(path);
+    QVERIFY(gif);
+    QCOMPARE(gif->ImageCount, shown.size());
+    for (int i = 0; i < shown.size(); ++i)
+        QVERIFY2(sameAsFrame(gif.get(), i, barAt(shown[i])), qPrintable(QString::number(i)));
+    QCOMPARE(loopsForEver(gif.get()), loops);
+    QCOMPARE(told.size(), 2 * shown.size());
+    QCOMPARE(told.mid(told.size() - 2), (QList<int>{int(shown.size()), int(shown.size())}));
+}
+
+void TestAnimatedGif::stoppedExportLeavesNoFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stopped.gif");
+    AnimationExport run;
+    run.values = orvane::frameValues(0, 5, 50);
+    run.drawFrame = barAt;
+    int drawn = 0;
+    run.progress = [&drawn](int done, int) {
+        drawn = done;
+        return done < 3;
+    };
+    QString error;
+    QVERIFY(!orvane::writeAnimatedGif(path, run, &error));
+    QCOMPARE(drawn, 3);
+    QVERIFY(!QFile::exists(path));
+    // A frame of another size, and nothing to draw.
+    run.progress = nullptr;
+    run.drawFrame = [](double v) {
+        return v < 1 ? barAt(v) : QImage(10, 10, QImage::Format_RGB32);
+    };
+    QVERIFY(!orvane::writeAnimatedGif(path, run, &error));
+    QVERIFY(!error.isEmpty());
+    QVERIFY(!QFile::exists(path));
+    run.values.clear();
+    QVERIFY(!orvane::writeAnimatedGif(path, run, &error));
 }

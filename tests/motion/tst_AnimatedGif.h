@@ -12,4 +12,7 @@ private slots:
     void delayInHundredths();
     void failedWritesLeaveNoFile();
     void abandonedWriterKeepsTheOldFile();
+    void framesEqualThePicturesAtTheirValues_data();
+    void framesEqualThePicturesAtTheirValues();
+    void stoppedExportLeavesNoFile();
 };

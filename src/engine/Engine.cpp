@@ -303,6 +303,22 @@ Outcome Engine::addUserConstant(std::string_view name, std::string_view valueTex
     return {true, {}, MessageIcon::None};
 }
 
+bool Engine::setConstantValue(std::string_view name, double value)
+{
+    const std::string key = trimmedUpper(name);
+    State& s = *state_;
+    if (key == "X" || key == "Y" || !s.table.exists(key)) return false;
+    forgetQuickRun();
+    s.table.remove(key);
+    s.table.add(key, value);
+    for (std::size_t i = 0; i < s.constantNames.size() && i < s.constantRows.size(); ++i) {
+        if (trimmedUpper(s.constantNames[i]) != key) continue;
+        s.constantRows[i] = s.constantNames[i] + " - " + NumberText::generalForm(value);
+        break;
+    }
+    return true;
+}
+
 Outcome Engine::removeSelectedConstant(int selectedRow)
 {
     State& s = *state_;

@@ -75,6 +75,10 @@ public:
 
     // Validates a user constant, installs it and appends its list row.
     Outcome addUserConstant(std::string_view name, std::string_view valueText);
+    // A new value for a constant in the table (a slider moved): the table and the first
+    // list row of that name (its value now in the general number form) change together.
+    // False, and nothing changed, for a name not in the table and for x and y.
+    bool setConstantValue(std::string_view name, double value);
     // Removes the constant of list row `selectedRow` (0-based; -1 when nothing is selected).
     Outcome removeSelectedConstant(int selectedRow);
     // Names as typed, one per list row.

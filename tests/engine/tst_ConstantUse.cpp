@@ -2,6 +2,7 @@
 #include "tst_ConstantUse.h"
 
 #include "ConstantUse.h"
+#include "Engine.h"
 
 #include <QTest>
 
@@ -71,4 +72,27 @@ void TestConstantUse::expressionsUsingPicksExactlyThoseEntries()
     QCOMPARE(ConstantUse::expressionsUsing(entries, "A"), (std::vector<std::size_t>{0, 2, 4, 6}));
     QCOMPARE(ConstantUse::expressionsUsing(entries, "b"), (std::vector<std::size_t>{1}));
     QVERIFY(ConstantUse::expressionsUsing(entries, "c").empty());
+}
+
+void TestConstantUse::newValueReachesTableListAndPrograms()
+{
+    engine::Engine engine;
+    QVERIFY(engine.addUserConstant("Pi", "3.14159265358979").ok);
+    QVERIFY(engine.addUserConstant("k", "2").ok);
+    const auto program = engine.compile("k*x");
+    QCOMPARE(engine.evaluateAtX(*program, 3), 6.0);
+    QVERIFY(engine.setConstantValue(" K ", 2.5));
+    QCOMPARE(engine.evaluateAtX(*program, 3), 7.5); // no stale value kept for the next point
+    QCOMPARE(engine.constantRows(), (std::vector<std::string>{"Pi - 3.14159265358979", "k - 2.5"}));
+    // Listed twice (the table keeps one value): the first row is the constant's own.
+    QVERIFY(engine.addUserConstant("K", "9").ok);
+    QVERIFY(engine.setConstantValue("k", -0.1));
+    QCOMPARE(engine.constantRows().back(), "K - 9");
+    QCOMPARE(engine.constantRows()[1], "k - -0.1");
+    QCOMPARE(engine.evaluate("k"), -0.1);
+    // Not constants of the table: nothing changes.
+    QVERIFY(!engine.setConstantValue("x", 1));
+    QVERIFY(!engine.setConstantValue("zz", 1));
+    QCOMPARE(engine.constantCount(), std::size_t(2));
+    QVERIFY(!engine.constantExists("x"));
 }

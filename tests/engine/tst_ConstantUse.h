@@ -11,4 +11,5 @@ private slots:
     void usesComparesLikeTheTable_data();
     void usesComparesLikeTheTable();
     void expressionsUsingPicksExactlyThoseEntries();
+    void newValueReachesTableListAndPrograms();
 };

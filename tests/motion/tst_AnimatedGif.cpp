@@ -149,24 +149,13 @@ void TestAnimatedGif::readsBackFramesDelayAndColours()
     QCOMPARE(pixel(gif.get(), 2, 10, 5), qRgb(49, 49, 49));
 }
 
-void TestAnimatedGif::delayInHundredths_data()
-{
-    QTest::addColumn<int>("milliseconds");
-    QTest::addColumn<int>("hundredths");
-    QTest::newRow("zero") << 0 << 0;
-    QTest::newRow("rounded down") << 4 << 0;
-    QTest::newRow("rounded up") << 5 << 1;
-    QTest::newRow("exact") << 100 << 10;
-    QTest::newRow("largest a file holds") << 655350 << 65535;
-    QTest::newRow("beyond") << 10'000'000 << 65535;
-    QTest::newRow("negative") << -20 << 0;
-}
-
 void TestAnimatedGif::delayInHundredths()
 {
-    QFETCH(int, milliseconds);
-    QFETCH(int, hundredths);
-    QCOMPARE(AnimatedGifWriter::delayHundredths(milliseconds), hundredths);
+    QCOMPARE(AnimatedGifWriter::delayHundredths(4), 0);
+    QCOMPARE(AnimatedGifWriter::delayHundredths(5), 1);
+    QCOMPARE(AnimatedGifWriter::delayHundredths(655350), 65535); // the most a file holds
+    QCOMPARE(AnimatedGifWriter::delayHundredths(10'000'000), 65535);
+    QCOMPARE(AnimatedGifWriter::delayHundredths(-20), 0);
 }
 
 void TestAnimatedGif::failedWritesLeaveNoFile()
@@ -183,22 +172,10 @@ void TestAnimatedGif::failedWritesLeaveNoFile()
         QVERIFY(!QFile::exists(path));
     }
     {
-        const QString path = dir.filePath("empty.gif");
-        AnimatedGifWriter writer(path, 100, true);
-        QVERIFY(!writer.addFrame(QImage()));
-        QVERIFY(!writer.finish());
-        QVERIFY(!QFile::exists(path));
-    }
-    {
         AnimatedGifWriter writer(dir.filePath("no/such/folder/a.gif"), 100, true);
         QVERIFY(!writer.addFrame(blockFrame(Qt::red)));
         QVERIFY(!writer.finish());
         QVERIFY(!writer.errorText().isEmpty());
-    }
-    {
-        AnimatedGifWriter writer(dir.filePath("none.gif"), 100, true);
-        QVERIFY(!writer.finish()); // no frames
-        QVERIFY(!QFile::exists(dir.filePath("none.gif")));
     }
 }
 

@@ -8,7 +8,6 @@ class TestAnimatedGif : public QObject {
 private slots:
     void readsBackFramesDelayAndColours_data();
     void readsBackFramesDelayAndColours();
-    void delayInHundredths_data();
     void delayInHundredths();
     void failedWritesLeaveNoFile();
     void abandonedWriterKeepsTheOldFile();

@@ -22,7 +22,6 @@ void TestConstantSlider::defaultRangeAroundTheValue_data()
     QTest::newRow("g") << 9.8 << SliderRange{-0.2, 19.8, 0.1};
     QTest::newRow("Pi as listed") << 3.14159265358979
                                   << SliderRange{-6.85840734641021, 13.1415926535898, 0.1};
-    QTest::newRow("negative") << -2.5 << SliderRange{-12.5, 7.5, 0.1};
     // Ten units are lost in rounding beside 4E+16: a quarter either way instead.
     QTest::newRow("huge") << 4e16 << SliderRange{3e16, 5e16, 4e14};
     // A quarter more would overflow: from 0 to the value.
@@ -52,18 +51,14 @@ void TestConstantSlider::valuesSnapToPositions_data()
     QTest::newRow("onto a position") << standard << 3.14159 << 3.1 << 131 << 201;
     QTest::newRow("a clean decimal") << standard << -6.3 << -6.3 << 37 << 201;
     QTest::newRow("just below a position") << standard << 0.06 << 0.1 << 101 << 201;
-    QTest::newRow("just above a position") << standard << 0.04 << 0.0 << 100 << 201;
     QTest::newRow("the minimum") << standard << -10.0 << -10.0 << 0 << 201;
     QTest::newRow("the maximum") << standard << 10.0 << 10.0 << 200 << 201;
     QTest::newRow("beyond the maximum") << standard << 1e300 << 10.0 << 200 << 201;
     QTest::newRow("below the minimum") << standard << -10.04 << -10.0 << 0 << 201;
-    QTest::newRow("minus infinity")
-        << standard << -std::numeric_limits<double>::infinity() << -10.0 << 0 << 201;
     // 0, 0.3, 0.6, 0.9 and the maximum 1 as a last, shorter step.
     const SliderRange uneven{0, 1, 0.3};
     QTest::newRow("uneven: nearer the maximum") << uneven << 0.97 << 1.0 << 4 << 5;
     QTest::newRow("uneven: nearer the last step") << uneven << 0.94 << 0.9 << 3 << 5;
-    QTest::newRow("uneven: middle") << uneven << 0.5 << 0.6 << 2 << 5;
     QTest::newRow("whole steps") << SliderRange{0, 1, 0.25} << 0.8 << 0.75 << 3 << 5;
     QTest::newRow("one step") << SliderRange{-1, 1, 2} << 0.2 << 1.0 << 1 << 2;
 }
@@ -113,11 +108,9 @@ void TestConstantSlider::unusableRangesAreRefused_data()
     QTest::newRow("empty") << SliderRange{1, 1, 0.1};
     QTest::newRow("reversed") << SliderRange{1, -1, 0.1};
     QTest::newRow("step zero") << SliderRange{-1, 1, 0};
-    QTest::newRow("step negative") << SliderRange{-1, 1, -0.1};
     QTest::newRow("step beyond the range") << SliderRange{-1, 1, 2.5};
     QTest::newRow("too many positions") << SliderRange{-10, 10, 1e-5};
     QTest::newRow("infinite end") << SliderRange{-inf, 1, 0.1};
-    QTest::newRow("not a number") << SliderRange{std::nan(""), 1, 0.1};
     QTest::newRow("wider than a double") << SliderRange{-1.7e308, 1.7e308, 1e306};
 }
 

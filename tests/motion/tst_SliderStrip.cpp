@@ -84,9 +84,6 @@ void TestSliderStrip::boxesChangeTheRange_data()
     QTest::newRow("not a number") << "sliderStep"
                                   << "abc"
                                   << "-8 12 0.1" << 2.0 << 201;
-    QTest::newRow("step zero") << "sliderStep"
-                               << "0"
-                               << "-8 12 0.1" << 2.0 << 201;
     QTest::newRow("minimum above the maximum") << "sliderMinimum"
                                                << "13"
                                                << "-8 12 0.1" << 2.0 << 201;
@@ -144,32 +141,15 @@ void TestSliderStrip::playOnceStopsAtTheEnd()
     QCOMPARE(strip.value(), 0.0);
     strip.advanceFrame();
     QCOMPARE(strip.value(), 0.25);
+    // A drag while playing: the run goes on from where the slider is left.
+    child<QSlider>(&strip, "constantSlider")->setValue(2);
+    strip.advanceFrame();
+    QCOMPARE(strip.value(), 0.75);
     QTest::mouseClick(child<QToolButton>(&strip, "sliderPlay"), Qt::LeftButton); // pause
     QVERIFY(!strip.playing());
-    QCOMPARE(strip.value(), 0.25);
+    QCOMPARE(strip.value(), 0.75);
     QList<double> seen;
     for (const auto& call : values)
         seen << call.at(0).toDouble();
-    QCOMPARE(seen, (QList<double>{0.75, 1, 0, 0.25}));
-}
-
-void TestSliderStrip::backAndForthTurnsAndPauses()
-{
-    SliderStrip strip("k", ConstantSlider({0, 1, 0.5}, 0.5));
-    child<QComboBox>(&strip, "sliderMode")->setCurrentIndex(2);  // 往返
-    child<QComboBox>(&strip, "sliderSpeed")->setCurrentIndex(2); // 快
-    strip.play();
-    QList<double> seen;
-    for (int i = 0; i < 5; ++i) {
-        strip.advanceFrame();
-        seen << strip.value();
-    }
-    QCOMPARE(seen, (QList<double>{1, 0.5, 0, 0.5, 1}));
-    QVERIFY(strip.playing());
-    // A drag while playing: the run goes on from where the slider is left.
-    child<QSlider>(&strip, "constantSlider")->setValue(0);
-    strip.advanceFrame();
-    QCOMPARE(strip.value(), 0.5);
-    strip.pause();
-    QVERIFY(!strip.playing());
+    QCOMPARE(seen, (QList<double>{0.75, 1, 0, 0.25, 0.5, 0.75}));
 }

@@ -12,5 +12,4 @@ private slots:
     void boxesChangeTheRange();
     void valueFromElsewhereIsNotReported();
     void playOnceStopsAtTheEnd();
-    void backAndForthTurnsAndPauses();
 };

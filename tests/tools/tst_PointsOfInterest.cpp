@@ -295,9 +295,7 @@ void TestPointsOfInterest::unusableIntervalsGiveNothing_data()
     QTest::addColumn<double>("max");
     const double inf = std::numeric_limits<double>::infinity();
     QTest::newRow("reversed") << 1.0 << -1.0;
-    QTest::newRow("empty") << 1.0 << 1.0;
     QTest::newRow("infinite") << -inf << inf;
-    QTest::newRow("not a number") << std::nan("") << 1.0;
     QTest::newRow("wider than a double") << -1.7e308 << 1.7e308;
 }
 

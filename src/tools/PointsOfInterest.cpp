@@ -142,7 +142,7 @@ std::vector<double> rootsOf(const Function& f, double min, double max, const Set
 {
     RootScan::Settings scanSettings;
     scanSettings.finestStep = step;
-    scanSettings.maxSteps = settings.samples + 1;
+    scanSettings.maxSteps = std::max(settings.samples, 2) + 1;
     const RootScan::Result scan = RootScan::scan(f, min, max, scanSettings);
     unsure = unsure || scan.mayBeIncomplete;
     std::vector<double> roots;
@@ -259,10 +259,10 @@ void finish(std::vector<Point>& points, double xScale, double yScale)
     });
     std::vector<Point> kept;
     for (Point& p : points) {
-        const bool repeated = std::any_of(kept.begin(), kept.end(), [&](const Point& q) {
-            return q.kind == p.kind && q.otherCurve == p.otherCurve &&
-                   std::fabs(q.x - p.x) <= SamePoint * std::max(1.0, std::fabs(p.x));
-        });
+        const double near = SamePoint * std::max(1.0, std::fabs(p.x));
+        bool repeated = false;
+        for (auto q = kept.rbegin(); q != kept.rend() && p.x - q->x <= near && !repeated; ++q)
+            repeated = q->kind == p.kind && q->otherCurve == p.otherCurve;
         if (repeated) continue;
         p.text = coordinatesText(p.x, p.y);
         kept.push_back(std::move(p));

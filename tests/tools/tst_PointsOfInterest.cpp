@@ -308,3 +308,15 @@ void TestPointsOfInterest::unusableIntervalsGiveNothing()
     QVERIFY(PointsOfInterest::ofCurve(f[0], min, max).points.empty());
     QVERIFY(PointsOfInterest::crossings(f[0], f[1], min, max).points.empty());
 }
+
+void TestPointsOfInterest::sampleCountBelowTwoIsTwo()
+{
+    const engine::Engine engine = testing::engineWithDefaults();
+    const auto f = PointsOfInterest::curveFunctions(engine, {"x^2-1"});
+    // Samples at -2, 0 and 2 still bracket both roots and the turn.
+    const auto result = PointsOfInterest::ofCurve(f[0], -2, 2, {-5});
+    QStringList texts;
+    for (const auto& p : result.points)
+        texts << QString::fromStdString(p.text);
+    QCOMPARE(texts, (QStringList{"(-1, 0)", "(0, -1)", "(0, -1)", "(1, 0)"}));
+}

@@ -12,4 +12,5 @@ private slots:
     void clickShowsCrossingsWithEveryOtherCurve();
     void unusableIntervalsGiveNothing_data();
     void unusableIntervalsGiveNothing();
+    void sampleCountBelowTwoIsTwo();
 };

@@ -61,9 +61,16 @@ static void click(QWidget* panel, const QString& name)
     QTest::mouseClick(button->findChild<QLabel*>(), Qt::LeftButton);
 }
 
-static QString resultText(QWidget* panel)
+static QString fullText(QWidget* panel)
 {
     return child<ResultBox>(panel, "txtOuter")->text();
+}
+
+// The report alone: the worked steps that follow it have tests of their own.
+static QString resultText(QWidget* panel)
+{
+    const QString text = fullText(panel);
+    return text.left(text.indexOf(QStringLiteral("\r\n\r\n详细步骤：")));
 }
 
 void TestGeometryWindow::init()
@@ -87,10 +94,11 @@ void TestGeometryWindow::opensOnTheFirstPageWithItsTexts()
     QCOMPARE(resultText(panel_.get()), QStringLiteral("结果输出："));
     QCOMPARE(panel_->currentGeometryPage(), 0);
 
-    const QStringList tabs{"两点距离", "点与直线关系", "两直线位置关系", "直线与曲线位置关系"};
-    const QStringList frames{"两点距离", "点与直线关系", "直线与直线位置关系",
-                             "直线与曲线位置关系"};
-    for (int i = 0; i < 4; ++i) {
+    const QStringList tabs{"两点距离",           "点与直线关系",     "两直线位置关系",
+                           "直线与曲线位置关系", "点与曲线位置关系", "两圆位置关系"};
+    const QStringList frames{"两点距离",           "点与直线关系",     "直线与直线位置关系",
+                             "直线与曲线位置关系", "点与曲线位置关系", "圆与圆位置关系"};
+    for (int i = 0; i < GeometryWindow::PageCount; ++i) {
         QCOMPARE(child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(i))->text(),
                  tabs[i]);
         QCOMPARE(child<QGroupBox>(panel_.get(), QStringLiteral("TabCount_%1").arg(i))->title(),
@@ -100,7 +108,9 @@ void TestGeometryWindow::opensOnTheFirstPageWithItsTexts()
                                                   {"cmdDotToLine", "确定"},
                                                   {"cmdLineToLine", "确定"},
                                                   {"cmdLineToLineClean", "清空"},
-                                                  {"StartCounts", "确定"}};
+                                                  {"StartCounts", "确定"},
+                                                  {"cmdPointCurve", "确定"},
+                                                  {"cmdTwoCircles", "确定"}};
     for (const auto& [name, caption] : captions)
         QCOMPARE(child<FlatButton>(panel_.get(), name)->Caption(), caption);
 }
@@ -131,17 +141,17 @@ void TestGeometryWindow::boxesCarryTheirDefaults()
 void TestGeometryWindow::showGeometryPageSelectsOnePage_data()
 {
     QTest::addColumn<int>("page");
-    for (int page : {0, 1, 2, 3, 1})
+    for (int page : {0, 1, 2, 3, 1, 4, 5})
         QTest::newRow(qPrintable(QStringLiteral("page %1").arg(page))) << page;
 }
 
 void TestGeometryWindow::showGeometryPageSelectsOnePage()
 {
     QFETCH(int, page);
-    panel_->showGeometryPage(3 - page); // start from another page
+    panel_->showGeometryPage(5 - page); // start from another page
     panel_->showGeometryPage(page);
     QCOMPARE(panel_->currentGeometryPage(), page);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < GeometryWindow::PageCount; ++i) {
         auto* label = child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(i));
         auto* frame = child<QGroupBox>(panel_.get(), QStringLiteral("TabCount_%1").arg(i));
         QCOMPARE(frame->isVisible(), i == page);
@@ -155,7 +165,7 @@ void TestGeometryWindow::showGeometryPageSelectsOnePage()
 void TestGeometryWindow::pageOutOfRangeChangesNothing()
 {
     panel_->showGeometryPage(2);
-    panel_->showGeometryPage(4);
+    panel_->showGeometryPage(6);
     panel_->showGeometryPage(-1);
     QCOMPARE(panel_->currentGeometryPage(), 2);
     QVERIFY(child<QGroupBox>(panel_.get(), "TabCount_2")->isVisible());

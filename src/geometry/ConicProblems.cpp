@@ -152,22 +152,22 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         const ExactReal &c2 = whole[0], &c1 = whole[1], &c0 = whole[2];
         const ExactReal disc = c1 * c1 - Four * c2 * c0;
         if (disc.sign() < 0) {
-            w.steps.push_back("由Δ=0得" + equation + "，其判别式" + number(disc) + "<0，k无实数解");
+            w.steps.push_back("由Δ=0化简得" + equation + "，其判别式" + number(disc) + "<0，k无实数解");
         } else if (disc.isZero()) {
             slopes.push_back(-c1 / (Two * c2));
-            w.steps.push_back("由Δ=0得" + equation + "，解得k=" + number(slopes[0]));
+            w.steps.push_back("由Δ=0化简得" + equation + "，解得k=" + number(slopes[0]));
         } else {
             slopes.push_back((-c1 + sqrt(disc)) / (Two * c2));
             slopes.push_back((-c1 - sqrt(disc)) / (Two * c2));
-            w.steps.push_back("由Δ=0得" + equation + "，解得k₁=" + number(slopes[0]) + "，k₂=" +
+            w.steps.push_back("由Δ=0化简得" + equation + "，解得k₁=" + number(slopes[0]) + "，k₂=" +
                               number(slopes[1]));
         }
     } else if (delta.size() == 2) {
         slopes.push_back(-whole[1] / whole[0]);
         const std::string solved = "k=" + number(slopes[0]);
-        w.steps.push_back("由Δ=0得" + equation + (equation == solved ? "" : "，解得" + solved));
+        w.steps.push_back("由Δ=0化简得" + equation + (equation == solved ? "" : "，解得" + solved));
     } else {
-        w.steps.push_back("由Δ=0得" + equation + "，不成立，没有斜率存在的切线");
+        w.steps.push_back("由Δ=0化简得" + equation + "，不成立，没有斜率存在的切线");
     }
     for (const ExactReal& k : slopes) {
         const ExactReal a = valueAt(qa, k);

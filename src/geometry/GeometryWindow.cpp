@@ -45,7 +45,8 @@ namespace {
 
 // Twelve characters fit in a box: 1000000000 and sqr(2)/3 show whole.
 constexpr int BoxCharacters = 12;
-constexpr int ResultHeight = 170;
+// Room for a report and its worked steps without scrolling.
+constexpr int ResultHeight = 330;
 
 // One piece of an input row: a fixed text or a control.
 struct Piece {

@@ -90,7 +90,10 @@ std::string factor(const ExactReal& v, bool forPower)
     const bool compound = v.isExact() && !v.exact()->isRational() && v.exact()->rationalPart() != 0;
     const bool fraction = v.isRational() && !v.isInteger();
     const bool root = v.isExact() && !v.exact()->isRational();
-    if (v.sign() < 0 || compound || fraction || (forPower && root)) return "(" + text + ")";
+    // √3/2×(−1) would read as √(3/2)… or 3/(2×…): a root over a denominator is bracketed.
+    const bool rootFraction = root && text.find('/') != std::string::npos;
+    if (v.sign() < 0 || compound || fraction || rootFraction || (forPower && root))
+        return "(" + text + ")";
     return text;
 }
 

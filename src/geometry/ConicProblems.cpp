@@ -245,8 +245,8 @@ Worked twoCircles(const std::array<Coefficient, 6>& data)
     const ExactReal d = sqrt(square(h2 - h1) + square(k2 - k1));
     const ExactReal sum = r1 + r2;
     const ExactReal diff = abs(r1 - r2);
-    w.steps.push_back("圆心距d=|C₁C₂|=√((" + number(h2) + Minus + factor(h1) + ")²+(" +
-                      number(k2) + Minus + factor(k1) + ")²)=" + withDecimal(d));
+    w.steps.push_back("圆心距d=|C₁C₂|=√((" + number(h2) + Minus + subtrahend(h1) + ")²+(" +
+                      number(k2) + Minus + subtrahend(k1) + ")²)=" + withDecimal(d));
     w.steps.push_back("r₁+r₂=" + withDecimal(sum) + "，|r₁−r₂|=" + withDecimal(diff));
     w.report.push_back("圆心距d=" + withDecimal(d) + "，r₁+r₂=" + withDecimal(sum) +
                        "，|r₁−r₂|=" + withDecimal(diff));

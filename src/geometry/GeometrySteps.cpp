@@ -101,8 +101,8 @@ ReportLines twoPointsSteps(const std::array<Coefficient, 4>& p)
     const ExactReal &x1 = p[0].value, &y1 = p[1].value, &x2 = p[2].value, &y2 = p[3].value;
     ReportLines out{"A" + point(x1, y1) + "，B" + point(x2, y2)};
     const ExactReal d = sqrt(square(x2 - x1) + square(y2 - y1));
-    out.push_back("|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((" + number(x2) + Minus + factor(x1) + ")²+(" +
-                  number(y2) + Minus + factor(y1) + ")²)=" + withDecimal(d));
+    out.push_back("|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((" + number(x2) + Minus + subtrahend(x1) + ")²+(" +
+                  number(y2) + Minus + subtrahend(y1) + ")²)=" + withDecimal(d));
     out.push_back("线段AB的中点M((x₁+x₂)/2,(y₁+y₂)/2)，即M" +
                   point((x1 + x2) / Two, (y1 + y2) / Two));
     if (same(x1, x2) && same(y1, y2)) {
@@ -115,8 +115,8 @@ ReportLines twoPointsSteps(const std::array<Coefficient, 4>& p)
         return out;
     }
     const ExactReal k = (y2 - y1) / (x2 - x1);
-    out.push_back("斜率k=(y₂−y₁)/(x₂−x₁)=(" + number(y2) + Minus + factor(y1) + ")/(" +
-                  number(x2) + Minus + factor(x1) + ")=" + number(k) + "，倾斜角α=" +
+    out.push_back("斜率k=(y₂−y₁)/(x₂−x₁)=(" + number(y2) + Minus + subtrahend(y1) + ")/(" +
+                  number(x2) + Minus + subtrahend(x1) + ")=" + number(k) + "，倾斜角α=" +
                   inclination(k));
     const ExactReal m = y1 - k * x1;
     const std::vector<ExactReal> general = wholeCoefficients({k, -One, m});
@@ -179,7 +179,7 @@ ReportLines twoLinesSteps(const PlaneLine& typed1, const PlaneLine& typed2)
         if (!b1.isZero() && !b2.isZero()) {
             const ExactReal k1 = -a1 / b1, k2 = -a2 / b2;
             const ExactReal t = abs((k2 - k1) / (One + k1 * k2));
-            out.push_back("tanθ=|(k₂−k₁)/(1+k₁k₂)|=|(" + number(k2) + Minus + factor(k1) +
+            out.push_back("tanθ=|(k₂−k₁)/(1+k₁k₂)|=|(" + number(k2) + Minus + subtrahend(k1) +
                           ")/(1+" + product(k1, k2) + ")|=" + number(t));
             out.push_back("两直线的夹角θ=" + angleFromTangent(t));
             return out;
@@ -204,7 +204,7 @@ ReportLines twoLinesSteps(const PlaneLine& typed1, const PlaneLine& typed2)
     out.push_back("L₂可化为" + lineEquation(a1, b1, c2Scaled) + "，C₁≠C₂，两直线平行");
     const ExactReal d = abs(c1 - c2Scaled) / sqrt(square(a1) + square(b1));
     out.push_back("两平行线间的距离d=|C₁−C₂|/√(A²+B²)=|" + number(c1) + Minus +
-                  factor(c2Scaled) + "|/√(" + factor(a1, true) + "²+" + factor(b1, true) +
+                  subtrahend(c2Scaled) + "|/√(" + factor(a1, true) + "²+" + factor(b1, true) +
                   "²)=" + withDecimal(d));
     return out;
 }

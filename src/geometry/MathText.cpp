@@ -97,6 +97,12 @@ std::string factor(const ExactReal& v, bool forPower)
     return text;
 }
 
+std::string subtrahend(const ExactReal& v)
+{
+    const bool compound = v.isExact() && !v.exact()->isRational() && v.exact()->rationalPart() != 0;
+    return v.sign() < 0 || compound ? "(" + number(v) + ")" : number(v);
+}
+
 Term term(const ExactReal& value, std::string unknown)
 {
     return Term{Coefficient{value, {}}, std::move(unknown)};
@@ -131,7 +137,7 @@ std::string lineEquation(const ExactReal& a, const ExactReal& b, const ExactReal
 std::string shifted(const std::string& unknown, const ExactReal& v)
 {
     if (v.isZero()) return unknown;
-    if (v.sign() > 0) return unknown + Minus + factor(v);
+    if (v.sign() > 0) return unknown + Minus + subtrahend(v);
     const std::string magnitude = number(-v);
     return unknown + "+" + (startsWithMinus(magnitude) ? "(" + magnitude + ")" : magnitude);
 }

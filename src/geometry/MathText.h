@@ -21,6 +21,9 @@ std::string withDecimal(const ExactReal& v);
 // (1+√2); with `forPower` (before "²") roots too: (√3).
 std::string factor(const ExactReal& v, bool forPower = false);
 
+// number after a minus sign: (−1) and (1+√2) bracketed, 1/2 and √3 not.
+std::string subtrahend(const ExactReal& v);
+
 // One coefficient with what a user typed: the steps echo "0.5x" for a typed 0.5.
 struct Coefficient {
     ExactReal value;

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QObject>
+
+class TestGeometryProblems : public QObject {
+    Q_OBJECT
+private slots:
+    void surdArithmetic_data();
+    void surdArithmetic();
+    void readsExactly_data();
+    void readsExactly();
+    void solvesAsATextbook_data();
+    void solvesAsATextbook();
+    void stepsOfTheDefaultLineAndCurve();
+    void stepsAreDecimalForInexactData();
+    void distancesShowNoPaddingDigits_data();
+    void distancesShowNoPaddingDigits();
+};

@@ -3,15 +3,21 @@
 
 #include "Engine.h"
 #include "FlatButton.h"
+#include "GeometryCommand.h"
 #include "GeometryWindow.h"
 #include "NamedChild.h"
 #include "ResultBox.h"
 #include "TabLabel.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTemporaryDir>
+#include <QSignalSpy>
 #include <QTest>
+
+#include <sstream>
 
 using namespace orvane;
 using orvane::test::child;
@@ -332,4 +338,87 @@ void TestGeometryWindow::emptyCurveBoxesBecomeZero()
     for (const char* name : {"iValue_5", "iValue_6", "iValue_7"})
         QCOMPARE(box(panel_.get(), name)->text(), QStringLiteral("0"));
     QCOMPARE(resultText(panel_.get()), expectedText(DefaultLineCurveReport));
+}
+
+void TestGeometryWindow::stepsFollowTheReport()
+{
+    click(panel_.get(), "cmdDotToDot");
+    const QString report = expectedText({"由d=Sqr((x1-x2)^2+(y1-y2)^2)得", "点(0,0)到点(1,2)的距离为：",
+                                         "2.23606797749979"});
+    QVERIFY(fullText(panel_.get()).startsWith(report + QStringLiteral("\r\n\r\n详细步骤：\r\n")));
+    QVERIFY(fullText(panel_.get()).contains(QStringLiteral("√5≈2.23606797749979")));
+    // Switching the steps off and on writes the same report afresh, no click needed.
+    QSignalSpy switched(panel_.get(), &GeometryWindow::stepsShownChanged);
+    const QString withSteps = fullText(panel_.get());
+    child<QCheckBox>(panel_.get(), "chkSteps")->click();
+    QCOMPARE(fullText(panel_.get()), report);
+    child<QCheckBox>(panel_.get(), "chkSteps")->click();
+    QCOMPARE(fullText(panel_.get()), withSteps);
+    QCOMPARE(switched.count(), 2);
+    QCOMPARE(switched.at(0).at(0).toBool(), false);
+}
+
+void TestGeometryWindow::commandPrintsTheWindowText_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("boxes"); // in the order of the command's numbers
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("two points") << 0 << "cmdDotToDot"
+                                << QStringList{"txtTwoX_0", "txtTwoY_0", "txtTwoX_1", "txtTwoY_1"}
+                                << "two-points" << QStringList{"-1", "2", "3", "-4"};
+    QTest::newRow("point and line")
+        << 1 << "cmdDotToLine" << QStringList{"txtDX_2", "TxtDY_2", "txtLi_0", "txtLi_1", "txtLi_2"}
+        << "point-line" << QStringList{"2", "-1", "1/2", "sqr(3)/2", "-1"};
+    QTest::newRow("two lines") << 2 << "cmdLineToLine"
+                               << QStringList{"a1", "b1", "c1", "a2", "b2", "c2"} << "two-lines"
+                               << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "5"};
+    QStringList curve;
+    for (int i = 0; i < 9; ++i)
+        curve << QStringLiteral("iValue_%1").arg(i);
+    QTest::newRow("line and curve")
+        << 3 << "StartCounts" << curve << "line-curve"
+        << QStringList{"1", "-1", "-1", "1/4", "1/3", "0", "0", "0", "-1"};
+    QTest::newRow("line and curve, no line")
+        << 3 << "StartCounts" << curve << "line-curve"
+        << QStringList{"0", "0", "5", "9", "16", "0", "0", "0", "-144"};
+    QStringList pointCurve;
+    for (int i = 0; i < 8; ++i)
+        pointCurve << QStringLiteral("txtPC_%1").arg(i);
+    QTest::newRow("point and curve") << 4 << "cmdPointCurve" << pointCurve << "point-curve"
+                                     << QStringList{"0", "3", "1", "4", "0", "0", "0", "-4"};
+    QStringList circles;
+    for (int i = 0; i < 6; ++i)
+        circles << QStringLiteral("txtCircle_%1").arg(i);
+    QTest::newRow("two circles") << 5 << "cmdTwoCircles" << circles << "two-circles"
+                                 << QStringList{"0", "0", "2", "2", "2", "2"};
+}
+
+void TestGeometryWindow::commandPrintsTheWindowText()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, problem);
+    QFETCH(QStringList, numbers);
+    panel_->showGeometryPage(page);
+    for (int i = 0; i < boxes.size(); ++i)
+        type(panel_.get(), boxes[i], numbers[i]);
+    click(panel_.get(), button);
+
+    QTemporaryDir dir;
+    CommandLine commandLine;
+    commandLine.mode = CommandLine::Mode::Geometry;
+    commandLine.settingsPath = dir.filePath(QStringLiteral("orvane.ini")).toStdString();
+    commandLine.geometryProblem = problem.toStdString();
+    for (const QString& number : numbers)
+        commandLine.geometryNumbers.push_back(number.toStdString());
+    std::ostringstream out, err;
+    const int status = runGeometryCommand(commandLine, out, err);
+
+    // The window's lines, each after CR LF; the command's, each before LF.
+    QString windowLines = fullText(panel_.get()).mid(2).replace(QStringLiteral("\r\n"), "\n");
+    QCOMPARE(QString::fromStdString(out.str()), windowLines + "\n");
+    QCOMPARE(status, problem == "line-curve" && numbers[0] == "0" ? 1 : 0);
 }

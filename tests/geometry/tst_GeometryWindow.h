@@ -27,6 +27,9 @@ private slots:
     void eachReportReplacesTheLast();
     void clearEmptiesTheTwoLinesBoxesOnly();
     void emptyCurveBoxesBecomeZero();
+    void stepsFollowTheReport();
+    void commandPrintsTheWindowText_data();
+    void commandPrintsTheWindowText();
 
 private:
     orvane::FakeSystemDialogs dialogs_;

@@ -88,8 +88,8 @@ std::string lineThrough(const ExactReal& x0, const ExactReal& y0, const ExactRea
 
 Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& curve)
 {
-    const ExactReal &A = curve.A.value, &B = curve.B.value, &C = curve.C.value,
-                    &D = curve.D.value, &E = curve.E.value, &F = curve.F.value;
+    const ExactReal &A = curve.A.value, &B = curve.B.value, &C = curve.C.value, &D = curve.D.value,
+                    &E = curve.E.value, &F = curve.F.value;
     const ExactReal &x0 = px.value, &y0 = py.value;
     Worked w;
     if (A.isZero() && B.isZero() && E.isZero()) {
@@ -107,7 +107,8 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         const ExactReal r2 = h * h + k * k - F / A;
         if (r2.sign() > 0)
             w.steps.push_back("即" + squaredShift("x", h) + "+" + squaredShift("y", k) + "=" +
-                              number(r2) + "，圆心" + point(h, k) + "，半径r=" + withDecimal(sqrt(r2)));
+                              number(r2) + "，圆心" + point(h, k) +
+                              "，半径r=" + withDecimal(sqrt(r2)));
     }
     const ExactReal value = A * x0 * x0 + B * y0 * y0 + C * x0 + D * y0 + E * x0 * y0 + F;
     std::string valueText = "将点P的坐标代入方程左边，得" + number(value);
@@ -118,7 +119,8 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
     } else if (ellipse) {
         const std::string where = side < 0 ? "内" : "外";
         w.report.push_back("点P在" + name + where);
-        w.steps.push_back(valueText + (side * A.sign() < 0 ? "<0" : ">0") + "，点P在" + name + where);
+        w.steps.push_back(valueText + (side * A.sign() < 0 ? "<0" : ">0") + "，点P在" + name +
+                          where);
     } else {
         w.steps.push_back(valueText + "≠0，点P不在" + name + "上");
     }
@@ -131,8 +133,8 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
     Polynomial delta = qb * qb + (-Four) * (qa * qc);
     trim(delta);
     std::string kLine = x0.isZero() ? "kx" : "k(" + shifted("x", x0) + ")";
-    w.steps.push_back("设切线方程为" + shifted("y", y0) + "=" + kLine +
-                      "，代入" + name + "的方程，消去y得关于x的二次方程");
+    w.steps.push_back("设切线方程为" + shifted("y", y0) + "=" + kLine + "，代入" + name +
+                      "的方程，消去y得关于x的二次方程");
     std::vector<Tangent> tangents;
     std::vector<ExactReal> slopes;
     if (delta.empty()) {
@@ -142,8 +144,8 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         return w;
     }
     std::vector<Term> terms;
-    const std::vector<ExactReal> whole = wholeCoefficients(
-        std::vector<ExactReal>(delta.rbegin(), delta.rend()));
+    const std::vector<ExactReal> whole =
+        wholeCoefficients(std::vector<ExactReal>(delta.rbegin(), delta.rend()));
     static const char* const powers[] = {"", "k", "k²", "k³", "k⁴"};
     for (std::size_t i = 0; i < whole.size(); ++i)
         terms.push_back(term(whole[i], powers[whole.size() - 1 - i]));
@@ -152,15 +154,16 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         const ExactReal &c2 = whole[0], &c1 = whole[1], &c0 = whole[2];
         const ExactReal disc = c1 * c1 - Four * c2 * c0;
         if (disc.sign() < 0) {
-            w.steps.push_back("由Δ=0化简得" + equation + "，其判别式" + number(disc) + "<0，k无实数解");
+            w.steps.push_back("由Δ=0化简得" + equation + "，其判别式" + number(disc) +
+                              "<0，k无实数解");
         } else if (disc.isZero()) {
             slopes.push_back(-c1 / (Two * c2));
             w.steps.push_back("由Δ=0化简得" + equation + "，解得k=" + number(slopes[0]));
         } else {
             slopes.push_back((-c1 + sqrt(disc)) / (Two * c2));
             slopes.push_back((-c1 - sqrt(disc)) / (Two * c2));
-            w.steps.push_back("由Δ=0化简得" + equation + "，解得k₁=" + number(slopes[0]) + "，k₂=" +
-                              number(slopes[1]));
+            w.steps.push_back("由Δ=0化简得" + equation + "，解得k₁=" + number(slopes[0]) +
+                              "，k₂=" + number(slopes[1]));
         }
     } else if (delta.size() == 2) {
         slopes.push_back(-whole[1] / whole[0]);
@@ -182,14 +185,16 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         const std::string pointSlope =
             shifted("y", y0) + "=" +
             polynomial({term(k, x0.isZero() ? "x" : "(" + shifted("x", x0) + ")")});
-        w.steps.push_back("k=" + number(k) + "时，切线" + pointSlope +
-                          (pointSlope == tangents.back().line ? "" : "，即" + tangents.back().line) +
-                          "，由x=−b/(2a)得切点" + point(x, y));
+        w.steps.push_back(
+            "k=" + number(k) + "时，切线" + pointSlope +
+            (pointSlope == tangents.back().line ? "" : "，即" + tangents.back().line) +
+            "，由x=−b/(2a)得切点" + point(x, y));
     }
     // The vertical line through P is tangent when it meets the curve twice in one point.
     const std::string vertical = "x=" + number(x0);
     if (B.isZero()) {
-        w.steps.push_back("当斜率不存在时，直线" + vertical + "与" + name + "至多一个交点，不是切线");
+        w.steps.push_back("当斜率不存在时，直线" + vertical + "与" + name +
+                          "至多一个交点，不是切线");
     } else {
         const ExactReal b = D + E * x0, c = A * x0 * x0 + C * x0 + F;
         const ExactReal d = b * b - Four * B * c;
@@ -238,10 +243,10 @@ Worked twoCircles(const std::array<Coefficient, 6>& data)
         return squaredShift("x", h) + "+" + squaredShift("y", k) + "=" + number(r * r);
     };
     w.report.push_back("两圆的位置关系如下：");
-    w.steps.push_back("圆C₁：" + circleText(h1, k1, r1) + "，圆心C₁" + point(h1, k1) + "，半径r₁=" +
-                      number(r1));
-    w.steps.push_back("圆C₂：" + circleText(h2, k2, r2) + "，圆心C₂" + point(h2, k2) + "，半径r₂=" +
-                      number(r2));
+    w.steps.push_back("圆C₁：" + circleText(h1, k1, r1) + "，圆心C₁" + point(h1, k1) +
+                      "，半径r₁=" + number(r1));
+    w.steps.push_back("圆C₂：" + circleText(h2, k2, r2) + "，圆心C₂" + point(h2, k2) +
+                      "，半径r₂=" + number(r2));
     const ExactReal d = sqrt(square(h2 - h1) + square(k2 - k1));
     const ExactReal sum = r1 + r2;
     const ExactReal diff = abs(r1 - r2);
@@ -275,22 +280,24 @@ Worked twoCircles(const std::array<Coefficient, 6>& data)
     // the common tangent at the point of contact).
     const ExactReal f1 = h1 * h1 + k1 * k1 - r1 * r1;
     const ExactReal f2 = h2 * h2 + k2 * k2 - r2 * r2;
-    const Conic c1{plain(One), plain(One), plain(-Two * h1), plain(-Two * k1), plain(Zero), plain(f1)};
-    const Conic c2{plain(One), plain(One), plain(-Two * h2), plain(-Two * k2), plain(Zero), plain(f2)};
+    const Conic c1{plain(One),       plain(One),  plain(-Two * h1),
+                   plain(-Two * k1), plain(Zero), plain(f1)};
+    const Conic c2{plain(One),       plain(One),  plain(-Two * h2),
+                   plain(-Two * k2), plain(Zero), plain(f2)};
     w.steps.push_back("展开得圆C₁：" + conicText(c1) + "，圆C₂：" + conicText(c2));
     const std::vector<ExactReal> axis =
         wholeCoefficients({Two * (h2 - h1), Two * (k2 - k1), f1 - f2});
     const PlaneLine chordLine{plain(axis[0]), plain(axis[1]), plain(axis[2])};
     const std::string lineText = lineEquation(axis[0], axis[1], axis[2]);
     const bool touching = outer == 0 || inner == 0;
-    w.steps.push_back(std::string("两式相减得") + (touching ? "两圆在切点处的公切线：" : "公共弦所在直线：") +
-                      lineText);
+    w.steps.push_back(std::string("两式相减得") +
+                      (touching ? "两圆在切点处的公切线：" : "公共弦所在直线：") + lineText);
     if (!touching) {
-        const ExactReal d1 = abs(axis[0] * h1 + axis[1] * k1 + axis[2]) /
-                             sqrt(square(axis[0]) + square(axis[1]));
+        const ExactReal d1 =
+            abs(axis[0] * h1 + axis[1] * k1 + axis[2]) / sqrt(square(axis[0]) + square(axis[1]));
         const ExactReal length = Two * sqrt(r1 * r1 - d1 * d1);
-        w.steps.push_back("圆心C₁到公共弦的距离d₁=" + withDecimal(d1) + "，公共弦长=2√(r₁²−d₁²)=" +
-                          withDecimal(length));
+        w.steps.push_back("圆心C₁到公共弦的距离d₁=" + withDecimal(d1) +
+                          "，公共弦长=2√(r₁²−d₁²)=" + withDecimal(length));
         w.report.push_back("公共弦所在直线：" + lineText);
         w.report.push_back("公共弦长：" + withDecimal(length));
     } else {

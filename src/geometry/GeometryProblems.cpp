@@ -30,7 +30,8 @@ Reading readBoxes(engine::Engine& engine, const std::vector<std::string>& texts,
         }
         const BoxValue box = readBox(engine, text);
         if (!box.value) {
-            r.error = names[i] + " 有误：" + (blank ? std::string("未填写") : "“" + text + "”不能计算");
+            r.error =
+                names[i] + " 有误：" + (blank ? std::string("未填写") : "“" + text + "”不能计算");
             return r;
         }
         r.values.push_back(Coefficient{*box.value, box.plain});

@@ -17,9 +17,9 @@ enum class Problem { TwoPoints, PointLine, TwoLines, LineCurve, PointCurve, TwoC
 
 struct ProblemInfo {
     Problem problem;
-    const char* command;  // the name on the command line: "two-points" …
-    int inputCount;       // how many numbers it reads
-    const char* inputs;   // their names for the usage text: "x1 y1 x2 y2"
+    const char* command; // the name on the command line: "two-points" …
+    int inputCount;      // how many numbers it reads
+    const char* inputs;  // their names for the usage text: "x1 y1 x2 y2"
 };
 const std::vector<ProblemInfo>& problems();
 std::optional<ProblemInfo> problemNamed(std::string_view command);

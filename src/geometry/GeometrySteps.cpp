@@ -57,8 +57,7 @@ std::string product(const ExactReal& x, const ExactReal& y)
 }
 
 // How the line reads, with its slope: "L₁：x+2y+1=0，k₁=−1/2".
-std::string lineWithSlope(const std::string& name, const std::string& slopeName,
-                          const PlaneLine& l)
+std::string lineWithSlope(const std::string& name, const std::string& slopeName, const PlaneLine& l)
 {
     std::string text = name + "：" + lineText(l) + wholeForm(l);
     if (l.b.value.isZero())
@@ -72,8 +71,8 @@ struct Quadratic {
 
 Quadratic substitute(const PlaneLine& line, const Conic& q)
 {
-    const ExactReal &A = q.A.value, &B = q.B.value, &C = q.C.value, &D = q.D.value,
-                    &E = q.E.value, &F = q.F.value;
+    const ExactReal &A = q.A.value, &B = q.B.value, &C = q.C.value, &D = q.D.value, &E = q.E.value,
+                    &F = q.F.value;
     if (line.b.value.isZero()) {
         const ExactReal x0 = -line.c.value / line.a.value;
         return {B, D + E * x0, A * x0 * x0 + C * x0 + F};
@@ -116,8 +115,8 @@ ReportLines twoPointsSteps(const std::array<Coefficient, 4>& p)
     }
     const ExactReal k = (y2 - y1) / (x2 - x1);
     out.push_back("斜率k=(y₂−y₁)/(x₂−x₁)=(" + number(y2) + Minus + subtrahend(y1) + ")/(" +
-                  number(x2) + Minus + subtrahend(x1) + ")=" + number(k) + "，倾斜角α=" +
-                  inclination(k));
+                  number(x2) + Minus + subtrahend(x1) + ")=" + number(k) +
+                  "，倾斜角α=" + inclination(k));
     const ExactReal m = y1 - k * x1;
     const std::vector<ExactReal> general = wholeCoefficients({k, -One, m});
     std::string pointSlope = shifted("y", y1) + "=";
@@ -143,8 +142,8 @@ ReportLines pointLineSteps(const Coefficient& x0, const Coefficient& y0, const P
     const ExactReal bottom = square(a) + square(b);
     const ExactReal d = top / sqrt(bottom);
     std::string text = "d=|Ax₀+By₀+C|/√(A²+B²)=|" + product(a, x0.value) + "+" +
-                       product(b, y0.value) + "+" + factor(c) + "|/√(" + factor(a, true) +
-                       "²+" + factor(b, true) + "²)";
+                       product(b, y0.value) + "+" + factor(c) + "|/√(" + factor(a, true) + "²+" +
+                       factor(b, true) + "²)";
     const ExactReal root = sqrt(bottom);
     if (top.isRational() && bottom.isInteger() && !root.isRational() && !top.isZero())
         text += "=" + number(top) + "/√" + number(bottom);
@@ -218,7 +217,8 @@ Meeting lineCurveSteps(ReportLines& out, const PlaneLine& line, const Conic& cur
     const ExactReal k = sloped ? -a / b : Zero;
     const ExactReal m = sloped ? -c / b : -c / a; // the intercept, or x of a vertical line
     const std::string yRight = sloped ? slopeInterceptRight(k, m) : std::string();
-    out.push_back("直线l：" + lineText(line) + "，即" + (sloped ? "y=" + yRight : "x=" + number(m)));
+    out.push_back("直线l：" + lineText(line) + "，即" +
+                  (sloped ? "y=" + yRight : "x=" + number(m)));
     out.push_back(name + "：" + conicText(curve));
     if (sloped) {
         const std::string y = "(" + yRight + ")";

@@ -184,9 +184,8 @@ void GeometryWindow::showGeometryPage(int index)
 
 void GeometryWindow::buildTabs()
 {
-    const char* captions[PageCount] = {"两点距离",           "点与直线关系",
-                                       "两直线位置关系",     "直线与曲线位置关系",
-                                       "点与曲线位置关系", "两圆位置关系"};
+    const char* captions[PageCount] = {"两点距离",           "点与直线关系",     "两直线位置关系",
+                                       "直线与曲线位置关系", "点与曲线位置关系", "两圆位置关系"};
     for (int i = 0; i < PageCount; ++i) {
         auto* label = new TabLabel(QString::fromUtf8(captions[i]), this);
         label->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
@@ -199,7 +198,7 @@ QGroupBox* GeometryWindow::buildPage(int index, std::initializer_list<QHBoxLayou
 {
     const char* captions[PageCount] = {"两点距离",           "点与直线关系",
                                        "直线与直线位置关系", "直线与曲线位置关系",
-                                       "点与曲线位置关系", "圆与圆位置关系"};
+                                       "点与曲线位置关系",   "圆与圆位置关系"};
     auto* page = new QGroupBox(QString::fromUtf8(captions[index]));
     page->setObjectName(QStringLiteral("TabCount_%1").arg(index));
     auto* layout = new QVBoxLayout(page);
@@ -305,8 +304,7 @@ QGroupBox* GeometryWindow::buildTwoCirclesPage()
 {
     const char* defaults[6] = {"0", "0", "2", "1", "1", "2"};
     for (int i = 0; i < 6; ++i)
-        txtCircle_[i] =
-            box(QStringLiteral("txtCircle_%1").arg(i), QString::fromUtf8(defaults[i]));
+        txtCircle_[i] = box(QStringLiteral("txtCircle_%1").arg(i), QString::fromUtf8(defaults[i]));
     FlatButton* cmdTwoCircles = button(QStringLiteral("cmdTwoCircles"), QStringLiteral("确定"));
     connect(cmdTwoCircles, &FlatButton::Click, this, &GeometryWindow::reportTwoCircles);
     const auto& c = txtCircle_;

@@ -191,8 +191,7 @@ std::string inclination(const ExactReal& k)
     if (k.sign() >= 0) return angleFromTangent(k);
     const int special = specialAngle(-k);
     if (special >= 0) return std::to_string(180 - special) + "°";
-    const long double degrees =
-        180 - degreesOf(std::atan(static_cast<long double>(-k.value())));
+    const long double degrees = 180 - degreesOf(std::atan(static_cast<long double>(-k.value())));
     return "180°" + std::string(Minus) + "arctan" + factor(-k, true) + "≈" +
            decimalText(static_cast<double>(degrees)) + "°";
 }

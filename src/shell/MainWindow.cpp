@@ -162,8 +162,9 @@ void MainWindow::connectMenu()
             [this] { openToolWindow(ToolWindow::Integral); });
     connect(m.mnuFrmCount, &QAction::triggered, this,
             [this] { openToolWindow(ToolWindow::InverseTrig); });
-    const QAction* geometryItems[6] = {m.mnuTowdot,  m.mnuDLJULI,          m.mnuLineToLine,
-                                       m.mnuQuadraticFunction, m.mnuPointCurve, m.mnuTwoCircles};
+    const QAction* geometryItems[6] = {m.mnuTowdot,     m.mnuDLJULI,
+                                       m.mnuLineToLine, m.mnuQuadraticFunction,
+                                       m.mnuPointCurve, m.mnuTwoCircles};
     for (int page = 0; page < 6; ++page)
         connect(geometryItems[page], &QAction::triggered, this,
                 [this, page] { showGeometry(page); });

@@ -134,10 +134,12 @@ void TestCommandLine::realProgram_data()
         << QStringList{"--geometry", "two-points", "0", "0", "1"} << "" << 2;
     QTest::newRow("geometry, unreadable number")
         << QStringList{"--geometry", "two-circles", "0", "0", "2", "1", "1", "x+"}
-        << "r₂ 有误：“x+”不能计算\n" << 1;
+        << "r₂ 有误：“x+”不能计算\n"
+        << 1;
     QTest::newRow("geometry, radius 0")
         << QStringList{"--geometry", "two-circles", "0", "0", "0", "1", "1", "1"}
-        << "r₁ 有误：半径须大于0\n" << 1;
+        << "r₁ 有误：半径须大于0\n"
+        << 1;
     QTest::newRow("geometry, answered")
         << QStringList{"--geometry", "two-circles", "0", "0", "1", "5", "0", "2"}
         << "两圆的位置关系如下：\n圆心距d=5，r₁+r₂=3，|r₁−r₂|=1\nd>r₁+r₂，两圆外离\n\n详细步骤：\n"

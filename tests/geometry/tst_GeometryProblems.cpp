@@ -47,24 +47,42 @@ void TestGeometryProblems::surdArithmetic_data()
 {
     QTest::addColumn<QString>("expression");
     QTest::addColumn<QString>("exact"); // "none": leaves a + b√c
-    QTest::newRow("√12 = 2√3") << "sqr(12)" << "2√3";
-    QTest::newRow("√(1/2) = √2/2") << "sqr(1/2)" << "√2/2";
-    QTest::newRow("3/√2 = 3√2/2") << "3/sqr(2)" << "3√2/2";
-    QTest::newRow("(1+√2)(1−√2) = −1") << "(1+sqr(2))*(1-sqr(2))" << "−1";
-    QTest::newRow("1/(1+√2) = −1+√2") << "1/(1+sqr(2))" << "−1+√2";
-    QTest::newRow("√2·√6 = 2√3") << "sqr(2)*sqr(6)" << "2√3";
-    QTest::newRow("over one denominator") << "-16/25+24/25*sqr(6)" << "(−16+24√6)/25";
-    QTest::newRow("2√10/3") << "2*sqr(10)/3" << "2√10/3";
-    QTest::newRow("√2 + √3 is no surd") << "sqr(2)+sqr(3)" << "none";
-    QTest::newRow("nested root") << "sqr(1+sqr(2))" << "none";
-    QTest::newRow("negative root") << "sqr(0-4)" << "none";
-    QTest::newRow("division by zero") << "1/(sqr(2)-sqr(2))" << "none";
-    QTest::newRow("decimals are exact") << "0.1*0.3" << "3/100";
-    QTest::newRow("one level, left to right") << "2*3^2" << "36";
-    QTest::newRow("whole powers only") << "2^0.5" << "none";
-    QTest::newRow("negative power") << "2^-2" << "1/4";
-    QTest::newRow("named constant") << "pi" << "none";
-    QTest::newRow("large square factor") << "sqr(1000000000000*2)" << "1000000√2";
+    QTest::newRow("√12 = 2√3") << "sqr(12)"
+                               << "2√3";
+    QTest::newRow("√(1/2) = √2/2") << "sqr(1/2)"
+                                   << "√2/2";
+    QTest::newRow("3/√2 = 3√2/2") << "3/sqr(2)"
+                                  << "3√2/2";
+    QTest::newRow("(1+√2)(1−√2) = −1") << "(1+sqr(2))*(1-sqr(2))"
+                                       << "−1";
+    QTest::newRow("1/(1+√2) = −1+√2") << "1/(1+sqr(2))"
+                                      << "−1+√2";
+    QTest::newRow("√2·√6 = 2√3") << "sqr(2)*sqr(6)"
+                                 << "2√3";
+    QTest::newRow("over one denominator") << "-16/25+24/25*sqr(6)"
+                                          << "(−16+24√6)/25";
+    QTest::newRow("2√10/3") << "2*sqr(10)/3"
+                            << "2√10/3";
+    QTest::newRow("√2 + √3 is no surd") << "sqr(2)+sqr(3)"
+                                        << "none";
+    QTest::newRow("nested root") << "sqr(1+sqr(2))"
+                                 << "none";
+    QTest::newRow("negative root") << "sqr(0-4)"
+                                   << "none";
+    QTest::newRow("division by zero") << "1/(sqr(2)-sqr(2))"
+                                      << "none";
+    QTest::newRow("decimals are exact") << "0.1*0.3"
+                                        << "3/100";
+    QTest::newRow("one level, left to right") << "2*3^2"
+                                              << "36";
+    QTest::newRow("whole powers only") << "2^0.5"
+                                       << "none";
+    QTest::newRow("negative power") << "2^-2"
+                                    << "1/4";
+    QTest::newRow("named constant") << "pi"
+                                    << "none";
+    QTest::newRow("large square factor") << "sqr(1000000000000*2)"
+                                         << "1000000√2";
 }
 
 void TestGeometryProblems::surdArithmetic()
@@ -105,8 +123,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
     QTest::addColumn<QStringList>("lines"); // each one a line of the report or the steps
     QTest::addColumn<bool>("answered");
 
-    const auto row = [](const char* name, Problem p, const QString& inputs, const QStringList& lines,
-                        bool answered = true) {
+    const auto row = [](const char* name, Problem p, const QString& inputs,
+                        const QStringList& lines, bool answered = true) {
         QTest::newRow(name) << p << inputs.split(' ') << lines << answered;
     };
     const Problem P0 = Problem::TwoPoints, P1 = Problem::PointLine, P2 = Problem::TwoLines,
@@ -124,15 +142,14 @@ void TestGeometryProblems::solvesAsATextbook_data()
          "斜率k=(y₂−y₁)/(x₂−x₁)=(−4−2)/(3−(−1))=−3/2，倾斜角α=180°−arctan(3/2)≈123.69006752598°",
          "直线AB：y−2=−(3/2)(x+1)，即y=−(3/2)x+1/2，一般式为3x+2y−1=0"});
     row("AB vertical", P0, "1 1 1 5",
-        {"|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((1−1)²+(5−1)²)=4",
-         "x₁=x₂=1，直线AB的斜率不存在，倾斜角α=90°", "直线AB：x=1，一般式为x−1=0"});
+        {"|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((1−1)²+(5−1)²)=4", "x₁=x₂=1，直线AB的斜率不存在，倾斜角α=90°",
+         "直线AB：x=1，一般式为x−1=0"});
     row("A and B one point", P0, "2 3 2 3",
         {"|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((2−2)²+(3−3)²)=0", "A、B两点重合，过它们的直线不唯一"});
     row("AB at 60°", P0, "0 0 1 sqr(3)",
         {"|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((1−0)²+(√3−0)²)=2",
          "线段AB的中点M((x₁+x₂)/2,(y₁+y₂)/2)，即M(1/2,√3/2)",
-         "斜率k=(y₂−y₁)/(x₂−x₁)=(√3−0)/(1−0)=√3，倾斜角α=60°",
-         "直线AB：y=√3·x，一般式为√3·x−y=0"});
+         "斜率k=(y₂−y₁)/(x₂−x₁)=(√3−0)/(1−0)=√3，倾斜角α=60°", "直线AB：y=√3·x，一般式为√3·x−y=0"});
     row("AB at 135°", P0, "0 0 -1 1",
         {"斜率k=(y₂−y₁)/(x₂−x₁)=(1−0)/(−1−0)=−1，倾斜角α=135°", "直线AB：y=−x，一般式为x+y=0"});
     row("AB decimals", P0, "0.5 1.5 2.5 -0.5",
@@ -140,8 +157,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
          "线段AB的中点M((x₁+x₂)/2,(y₁+y₂)/2)，即M(3/2,1/2)",
          "直线AB：y−3/2=−(x−1/2)，即y=−x+2，一般式为x+y−2=0"});
     row("AB far apart, no padding digits", P0, "1000000000 0 0 1000000000",
-        {"1414213562.37310",
-         "|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((0−1000000000)²+(1000000000−0)²)=1000000000√2≈1414213562.3731"});
+        {"1414213562.37310", "|AB|=√((x₂−x₁)²+(y₂−y₁)²)=√((0−1000000000)²+(1000000000−0)²)="
+                             "1000000000√2≈1414213562.3731"});
     row("AB horizontal", P0, "1 2 5 2",
         {"斜率k=(y₂−y₁)/(x₂−x₁)=(2−2)/(5−1)=0，倾斜角α=0°", "直线AB：y−2=0，即y=2，一般式为y−2=0"});
 
@@ -159,7 +176,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
     row("0x+0y+3=0", P1, "1 1 0 0 3", {"“3=0”不能成为直线", "0x+0y+3=0 不是直线"}, false);
     row("line with roots", P1, "2 -1 1/2 sqr(3)/2 -1",
         {"点P(2,−1)，直线l：(1/2)x+(√3/2)y−1=0",
-         "d=|Ax₀+By₀+C|/√(A²+B²)=|(1/2)×2+(√3/2)×(−1)+(−1)|/√((1/2)²+(√3/2)²)=√3/2≈0.866025403784439"});
+         "d=|Ax₀+By₀+C|/√(A²+B²)=|(1/2)×2+(√3/2)×(−1)+(−1)|/√((1/2)²+(√3/2)²)=√3/"
+         "2≈0.866025403784439"});
     row("decimal line cleared", P1, "0 0 0.3 0.4 -1",
         {"点P(0,0)，直线l：0.3x+0.4y−1=0，即3x+4y−10=0",
          "d=|Ax₀+By₀+C|/√(A²+B²)=|3×0+4×0+(−10)|/√(3²+4²)=2"});
@@ -223,7 +241,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
          "x=−b/(2a)=16/5，切点为(16/5,9/5)"});
     row("y−4=0 misses", P3, "0 1 -4 9 16 0 0 0 -144",
         {"直线l：y−4=0，即y=4", "整理得9x²+112=0", "Δ=0²−4×9×112=−4032<0，直线与曲线C没有公共点"});
-    row("0x+0y+5=0", P3, "0 0 5 9 16 0 0 0 -144", {"数据错误,请检查！", "0x+0y+5=0 不是直线"}, false);
+    row("0x+0y+5=0", P3, "0 0 5 9 16 0 0 0 -144", {"数据错误,请检查！", "0x+0y+5=0 不是直线"},
+        false);
     row("unreadable constant", P3, "1 -1 1 9 16 0 0 0 -144+",
         {"数据错误,请检查！", "曲线的常数项 有误：“-144+”不能计算"}, false);
     row("decimal tangency", P3, "1 1 -0.2 1 1 0 0 0 -0.02",
@@ -246,12 +265,12 @@ void TestGeometryProblems::solvesAsATextbook_data()
          "x=−b/(2a)=−√2/2，切点为(−√2/2,√2/2)"});
     row("xy=1", P3, "1 1 -3 0 0 0 0 1 -1",
         {"将y=−x+3代入曲线C的方程，得x(−x+3)−1=0", "整理得x²−3x+1=0",
-         "Δ=(−3)²−4×1×1=5>0，直线与曲线C有两个交点",
-         "=√(1+(−1)²)×√(3²−4×1)=√10≈3.16227766016838",
+         "Δ=(−3)²−4×1×1=5>0，直线与曲线C有两个交点", "=√(1+(−1)²)×√(3²−4×1)=√10≈3.16227766016838",
          "交点为A((3+√5)/2,(3−√5)/2)，B((3−√5)/2,(3+√5)/2)"});
     row("circle missed", P3, "1 1 5 1 1 0 0 0 -1",
         {"整理得2x²+10x+24=0", "Δ=10²−4×2×24=−92<0，直线与曲线C没有公共点"});
-    row("line on a line pair", P3, "1 -1 0 1 -1 0 0 0 0", {"整理得0=0", "方程恒成立，直线在曲线C上"});
+    row("line on a line pair", P3, "1 -1 0 1 -1 0 0 0 0",
+        {"整理得0=0", "方程恒成立，直线在曲线C上"});
     row("vertical tangent", P3, "1 0 -4 9 16 0 0 0 -144",
         {"整理得16y²=0", "Δ=0²−4×16×0=0，直线与曲线C相切", "y=−b/(2a)=0，切点为(4,0)"});
 
@@ -260,8 +279,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
         {"点P在圆C外", "过点P的切线有2条：", "切线y−2=0，切点(0,2)", "切线x−2=0，切点(2,0)",
          "即x²+y²=4，圆心(0,0)，半径r=2"});
     row("P(0,3) and x²+4y²=4", P4, "0 3 1 4 0 0 0 -4",
-        {"点P在椭圆C外", "由Δ=0化简得k²−2=0，解得k₁=√2，k₂=−√2",
-         "切线√2·x−y+3=0，切点(−4√2/3,1/3)", "切线√2·x+y−3=0，切点(4√2/3,1/3)"});
+        {"点P在椭圆C外", "由Δ=0化简得k²−2=0，解得k₁=√2，k₂=−√2", "切线√2·x−y+3=0，切点(−4√2/3,1/3)",
+         "切线√2·x+y−3=0，切点(4√2/3,1/3)"});
     row("focus of y²=4x", P4, "1 0 0 1 -4 0 0 0",
         {"由Δ=0化简得k²+1=0，其判别式−4<0，k无实数解", "过点P不能作曲线C的切线"});
     row("P(0,1) and x²−y²=1", P4, "0 1 1 -1 0 0 0 -1",
@@ -311,12 +330,14 @@ void TestGeometryProblems::solvesAsATextbook()
     // Textbook notation throughout: no computer signs.
     for (const QString& line : QStringList(got.mid(int(solution.report.size()))))
         for (const char* computer : {"\\+-", "\\*", "\\^", "--", "Sqr", "(?<![0-9.])1[xy]"})
-            QVERIFY2(!line.contains(QRegularExpression(QString::fromUtf8(computer))), qPrintable(line));
+            QVERIFY2(!line.contains(QRegularExpression(QString::fromUtf8(computer))),
+                     qPrintable(line));
 }
 
 void TestGeometryProblems::stepsOfTheDefaultLineAndCurve()
 {
-    const Solution s = solve(Problem::LineCurve, {"1", "-1", "1", "9", "16", "0", "0", "0", "-144"});
+    const Solution s =
+        solve(Problem::LineCurve, {"1", "-1", "1", "9", "16", "0", "0", "0", "-144"});
     const std::string expected =
         "\r\n直线l和曲线C的关系如下："
         "\r\n∵b≠0,∴直线的斜率存在,即有"
@@ -345,8 +366,8 @@ void TestGeometryProblems::stepsAreDecimalForInexactData()
     // π is no exact number: the steps go on in decimals and agree with the report.
     const Solution s = solve(Problem::PointLine, {"Pi", "0", "1", "0", "0"});
     QCOMPARE(QString::fromStdString(s.report.at(1)), QStringLiteral("3.14159265358979"));
-    QVERIFY(linesOf(s).contains(
-        QStringLiteral("d=|Ax₀+By₀+C|/√(A²+B²)=|1×3.14159265358979+0×0+0|/√(1²+0²)=3.14159265358979")));
+    QVERIFY(linesOf(s).contains(QStringLiteral(
+        "d=|Ax₀+By₀+C|/√(A²+B²)=|1×3.14159265358979+0×0+0|/√(1²+0²)=3.14159265358979")));
 }
 
 void TestGeometryProblems::distancesShowNoPaddingDigits_data()

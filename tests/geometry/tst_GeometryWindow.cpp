@@ -13,8 +13,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <sstream>
@@ -110,13 +110,10 @@ void TestGeometryWindow::opensOnTheFirstPageWithItsTexts()
         QCOMPARE(child<QGroupBox>(panel_.get(), QStringLiteral("TabCount_%1").arg(i))->title(),
                  frames[i]);
     }
-    const QList<QPair<QString, QString>> captions{{"cmdDotToDot", "两点距离"},
-                                                  {"cmdDotToLine", "确定"},
-                                                  {"cmdLineToLine", "确定"},
-                                                  {"cmdLineToLineClean", "清空"},
-                                                  {"StartCounts", "确定"},
-                                                  {"cmdPointCurve", "确定"},
-                                                  {"cmdTwoCircles", "确定"}};
+    const QList<QPair<QString, QString>> captions{
+        {"cmdDotToDot", "两点距离"},    {"cmdDotToLine", "确定"}, {"cmdLineToLine", "确定"},
+        {"cmdLineToLineClean", "清空"}, {"StartCounts", "确定"},  {"cmdPointCurve", "确定"},
+        {"cmdTwoCircles", "确定"}};
     for (const auto& [name, caption] : captions)
         QCOMPARE(child<FlatButton>(panel_.get(), name)->Caption(), caption);
 }
@@ -343,8 +340,8 @@ void TestGeometryWindow::emptyCurveBoxesBecomeZero()
 void TestGeometryWindow::stepsFollowTheReport()
 {
     click(panel_.get(), "cmdDotToDot");
-    const QString report = expectedText({"由d=Sqr((x1-x2)^2+(y1-y2)^2)得", "点(0,0)到点(1,2)的距离为：",
-                                         "2.23606797749979"});
+    const QString report = expectedText(
+        {"由d=Sqr((x1-x2)^2+(y1-y2)^2)得", "点(0,0)到点(1,2)的距离为：", "2.23606797749979"});
     QVERIFY(fullText(panel_.get()).startsWith(report + QStringLiteral("\r\n\r\n详细步骤：\r\n")));
     QVERIFY(fullText(panel_.get()).contains(QStringLiteral("√5≈2.23606797749979")));
     // Switching the steps off and on writes the same report afresh, no click needed.

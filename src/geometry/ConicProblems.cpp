@@ -2,6 +2,8 @@
 // The point and conic problem and the two circles problem.
 #include "GeometrySteps.h"
 
+#include "NumberText.h"
+
 namespace orvane::geometry {
 
 using namespace MathText;
@@ -97,7 +99,17 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         w.answered = false;
         return w;
     }
-    const bool ellipse = E.isZero() && (A * B).sign() > 0;
+    bool ellipse = E.isZero() && (A * B).sign() > 0;
+    if (ellipse) {
+        // A real ellipse has the opposite sign of A at its centre; x²+y²+1=0 has no point.
+        const ExactReal h = -C / (Two * A), k = -D / (Two * B);
+        const ExactReal centre = A * h * h + B * k * k + C * h + D * k + F;
+        if ((centre * A).sign() >= 0) {
+            w.report = {conicText(curve) + " 没有实点或只有一个点，不是椭圆或圆"};
+            w.answered = false;
+            return w;
+        }
+    }
     const bool circle = ellipse && same(A, B);
     const std::string name = circle ? "圆C" : ellipse ? "椭圆C" : "曲线C";
     w.report.push_back("点P" + point(x0, y0) + "与" + name + "的关系如下：");
@@ -216,7 +228,7 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         return w;
     }
     if (!value.isZero() && !ellipse) w.report.push_back("点P在" + name + "外");
-    w.report.push_back("过点P的切线有" + std::to_string(tangents.size()) + "条：");
+    w.report.push_back("过点P的切线有" + NumberText::integerText(static_cast<long long>(tangents.size())) + "条：");
     std::string summary = "∴切线为";
     for (std::size_t i = 0; i < tangents.size(); ++i) {
         const Tangent& t = tangents[i];

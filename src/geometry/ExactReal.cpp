@@ -25,6 +25,9 @@ ExactReal::ExactReal(std::optional<Surd> exact, Real real) : exact_(std::move(ex
 {
     // The decimal keeps the exact value's nearest double, not the rounded chain.
     if (exact_) real_ = Real(static_cast<double>(exact_->approximate()));
+    // Rounding noise of a decimal chain is the 0 that exact arithmetic would give:
+    // x₁ = 0 of x(2x+2+√2) = 0, not 1.3E−17.
+    else if (real_.negligible()) *this = ExactReal(0);
 }
 
 int ExactReal::sign() const

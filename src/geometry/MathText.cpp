@@ -181,7 +181,7 @@ std::vector<ExactReal> wholeCoefficients(const std::vector<ExactReal>& values,
 std::string angleFromTangent(const ExactReal& t)
 {
     const int special = specialAngle(t);
-    if (special >= 0) return std::to_string(special) + "°";
+    if (special >= 0) return NumberText::integerText(special) + "°";
     const long double degrees = degreesOf(std::atan(static_cast<long double>(t.value())));
     return "arctan" + factor(t, true) + "≈" + decimalText(static_cast<double>(degrees)) + "°";
 }
@@ -190,7 +190,7 @@ std::string inclination(const ExactReal& k)
 {
     if (k.sign() >= 0) return angleFromTangent(k);
     const int special = specialAngle(-k);
-    if (special >= 0) return std::to_string(180 - special) + "°";
+    if (special >= 0) return NumberText::integerText(180 - special) + "°";
     const long double degrees = 180 - degreesOf(std::atan(static_cast<long double>(-k.value())));
     return "180°" + std::string(Minus) + "arctan" + factor(-k, true) + "≈" +
            decimalText(static_cast<double>(degrees)) + "°";

@@ -149,7 +149,17 @@ std::optional<Surd> operator/(const Surd& x, const Surd& y)
 
 std::optional<Surd> sqrt(const Surd& x)
 {
-    if (x.b_ != 0 || x.a_ < 0) return std::nullopt;
+    if (x.sign() < 0) return std::nullopt;
+    if (x.b_ != 0) {
+        // √(a+b√c) = √((a+s)/2) ± √((a−s)/2) when a²−b²c is the square s² of a rational:
+        // √(6+4√2) = 2+√2.
+        const std::optional<Surd> s = sqrt(Surd(x.a_ * x.a_ - x.b_ * x.b_ * Rational(x.c_)));
+        if (!s || !s->isRational()) return std::nullopt;
+        const std::optional<Surd> u = sqrt(Surd((x.a_ + s->a_) / 2));
+        const std::optional<Surd> v = sqrt(Surd((x.a_ - s->a_) / 2));
+        if (!u || !v) return std::nullopt;
+        return x.b_ > 0 ? *u + *v : *u - *v;
+    }
     // √(p/q) = √(p·q)/q.
     const Integer p = numerator(x.a_);
     const Integer q = denominator(x.a_);

@@ -5,6 +5,7 @@
 #include "Engine.h"
 #include "ExactReader.h"
 #include "GeometryProblems.h"
+#include "MathText.h"
 
 #include <QRegularExpression>
 #include <QTest>
@@ -90,6 +91,72 @@ void TestGeometryProblems::surdArithmetic()
     QFETCH(QString, expression);
     QFETCH(QString, exact);
     QCOMPARE(QString::fromStdString(exactText(parseExact(expression.toStdString()))), exact);
+}
+
+void TestGeometryProblems::signOfASurd_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<int>("sign");
+    QTest::newRow("1−√2") << "1-sqr(2)" << -1;
+    QTest::newRow("3−2√2, just above 0") << "3-2*sqr(2)" << 1;
+    QTest::newRow("−3+2√2") << "-3+2*sqr(2)" << -1;
+    QTest::newRow("√8−2√2") << "sqr(8)-2*sqr(2)" << 0;
+    QTest::newRow("−1−√2") << "-1-sqr(2)" << -1;
+    QTest::newRow("99/70−√2, 7E−5 above") << "99/70-sqr(2)" << 1;
+}
+
+void TestGeometryProblems::signOfASurd()
+{
+    QFETCH(QString, expression);
+    QFETCH(int, sign);
+    const std::optional<Surd> v = parseExact(expression.toStdString());
+    QVERIFY(v);
+    QCOMPARE(v->sign(), sign);
+}
+
+void TestGeometryProblems::termsAsATextbookWrites_data()
+{
+    QTest::addColumn<QStringList>("coefficients"); // of x², x and 1
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ones") << QStringList{"1", "-1", "1"} << "x²−x+1";
+    QTest::newRow("leading minus") << QStringList{"-1", "0", "-1/2"} << "−x²−1/2";
+    QTest::newRow("fractions") << QStringList{"0", "-3/2", "1/2"} << "−(3/2)x+1/2";
+    QTest::newRow("roots") << QStringList{"sqr(3)", "2*sqr(3)", "-sqr(3)"} << "√3·x²+2√3·x−√3";
+    QTest::newRow("sum of a number and a root")
+        << QStringList{"1+sqr(2)", "1-sqr(2)", "0"} << "(1+√2)x²−(−1+√2)x";
+    QTest::newRow("all zero") << QStringList{"0", "0", "0"} << "0";
+}
+
+void TestGeometryProblems::termsAsATextbookWrites()
+{
+    QFETCH(QStringList, coefficients);
+    QFETCH(QString, text);
+    std::vector<MathText::Term> terms;
+    const char* unknowns[3] = {"x²", "x", ""};
+    for (int i = 0; i < 3; ++i)
+        terms.push_back(
+            MathText::term(ExactReal(*parseExact(coefficients[i].toStdString())), unknowns[i]));
+    QCOMPARE(QString::fromStdString(MathText::polynomial(terms)), text);
+}
+
+void TestGeometryProblems::wholeCoefficientsClearDenominators()
+{
+    const auto whole = [](std::vector<const char*> texts, bool divide) {
+        std::vector<ExactReal> values;
+        for (const char* t : texts)
+            values.push_back(ExactReal(*parseExact(t)));
+        QStringList out;
+        for (const ExactReal& v : MathText::wholeCoefficients(values, divide))
+            out << QString::fromStdString(MathText::number(v));
+        return out;
+    };
+    // 1.5625x²−1.875x+0.5625=0 is 25x²−30x+9=0.
+    QCOMPARE(whole({"1.5625", "-1.875", "0.5625"}, false), (QStringList{"25", "−30", "9"}));
+    QCOMPARE(whole({"-2", "4", "6"}, false), (QStringList{"2", "−4", "−6"}));
+    QCOMPARE(whole({"-2", "4", "6"}, true), (QStringList{"1", "−2", "−3"}));
+    QCOMPARE(whole({"0", "-1/2", "1/3"}, true), (QStringList{"0", "3", "−2"}));
+    // Roots cannot be cleared: only the sign is set.
+    QCOMPARE(whole({"-sqr(2)", "1"}, true), (QStringList{"√2", "−1"}));
 }
 
 void TestGeometryProblems::readsExactly_data()

@@ -8,6 +8,11 @@ class TestGeometryProblems : public QObject {
 private slots:
     void surdArithmetic_data();
     void surdArithmetic();
+    void signOfASurd_data();
+    void signOfASurd();
+    void termsAsATextbookWrites_data();
+    void termsAsATextbookWrites();
+    void wholeCoefficientsClearDenominators();
     void readsExactly_data();
     void readsExactly();
     void solvesAsATextbook_data();

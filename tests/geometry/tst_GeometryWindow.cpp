@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -353,6 +354,54 @@ void TestGeometryWindow::stepsFollowTheReport()
     QCOMPARE(fullText(panel_.get()), withSteps);
     QCOMPARE(switched.count(), 2);
     QCOMPARE(switched.at(0).at(0).toBool(), false);
+}
+
+void TestGeometryWindow::boxesHoldTwelveCharacters()
+{
+    const QList<QLineEdit*> boxes = panel_->findChildren<QLineEdit*>();
+    QCOMPARE(boxes.size(), 4 + 5 + 6 + 9 + 8 + 6);
+    for (QLineEdit* edit : boxes) {
+        edit->setText(QStringLiteral("1000000000.5"));
+        edit->setCursorPosition(0);
+        const int room =
+            edit->width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) < room,
+                 qPrintable(edit->objectName()));
+    }
+}
+
+void TestGeometryWindow::enterOnTheNewPagesSolves_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("point and curve, defaults") << 4 << "txtPC_1"
+                                               << "2"
+                                               << "点P在圆C外";
+    QTest::newRow("point and curve, a box named") << 4 << "txtPC_7"
+                                                  << "-4+"
+                                                  << "曲线的常数项 有误：“-4+”不能计算";
+    QTest::newRow("two circles, defaults") << 5 << "txtCircle_5"
+                                           << "2"
+                                           << "公共弦所在直线：x+y−1=0";
+    QTest::newRow("two circles, empty radius") << 5 << "txtCircle_2"
+                                               << ""
+                                               << "r₁ 有误：未填写";
+}
+
+void TestGeometryWindow::enterOnTheNewPagesSolves()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QTest::mouseClick(child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(page)),
+                      Qt::LeftButton);
+    type(panel_.get(), box, text);
+    QTest::keyClick(::box(panel_.get(), box), Qt::Key_Return);
+    QVERIFY2(fullText(panel_.get()).split(QStringLiteral("\r\n")).contains(line),
+             qPrintable(fullText(panel_.get())));
 }
 
 void TestGeometryWindow::commandPrintsTheWindowText_data()

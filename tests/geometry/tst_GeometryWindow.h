@@ -28,6 +28,9 @@ private slots:
     void clearEmptiesTheTwoLinesBoxesOnly();
     void emptyCurveBoxesBecomeZero();
     void stepsFollowTheReport();
+    void boxesHoldTwelveCharacters();
+    void enterOnTheNewPagesSolves_data();
+    void enterOnTheNewPagesSolves();
     void commandPrintsTheWindowText_data();
     void commandPrintsTheWindowText();
 

@@ -122,7 +122,7 @@ Solution solve(const Reading& in, Problem problem, ReportLines report)
     case Problem::LineCurve:
         if (noLine(lineFrom(v, 0))) {
             s.answered = false;
-            s.steps = {notALine(lineFrom(v, 0))};
+            s.steps = {notALine("直线l", lineFrom(v, 0))};
         } else {
             lineCurveSteps(s.steps, lineFrom(v, 0), conicFrom(v, 3), "曲线C");
         }

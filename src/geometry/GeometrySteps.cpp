@@ -90,9 +90,9 @@ std::string conicText(const Conic& q)
 
 } // namespace
 
-std::string notALine(const PlaneLine& line)
+std::string notALine(const std::string& name, const PlaneLine& line)
 {
-    return lineEquation(line.a, line.b, line.c, /*keepZeros=*/true) + " 不是直线";
+    return name + "：" + lineEquation(line.a, line.b, line.c, /*keepZeros=*/true) + " 不是直线";
 }
 
 ReportLines twoPointsSteps(const std::array<Coefficient, 4>& p)
@@ -133,7 +133,7 @@ ReportLines twoPointsSteps(const std::array<Coefficient, 4>& p)
 
 ReportLines pointLineSteps(const Coefficient& x0, const Coefficient& y0, const PlaneLine& typed)
 {
-    if (typed.a.value.isZero() && typed.b.value.isZero()) return {notALine(typed)};
+    if (typed.a.value.isZero() && typed.b.value.isZero()) return {notALine("直线l", typed)};
     ReportLines out{"点P" + point(x0.value, y0.value) + "，直线l：" + lineText(typed) +
                     wholeForm(typed)};
     const PlaneLine l = whole(typed);
@@ -155,7 +155,8 @@ ReportLines pointLineSteps(const Coefficient& x0, const Coefficient& y0, const P
 ReportLines twoLinesSteps(const PlaneLine& typed1, const PlaneLine& typed2)
 {
     for (const PlaneLine* l : {&typed1, &typed2})
-        if (l->a.value.isZero() && l->b.value.isZero()) return {notALine(*l)};
+        if (l->a.value.isZero() && l->b.value.isZero())
+            return {notALine(l == &typed1 ? "L₁" : "L₂", *l)};
     ReportLines out{lineWithSlope("L₁", "k₁", typed1), lineWithSlope("L₂", "k₂", typed2)};
     const PlaneLine l1 = whole(typed1), l2 = whole(typed2);
     const ExactReal &a1 = l1.a.value, &b1 = l1.b.value, &c1 = l1.c.value;

@@ -49,7 +49,7 @@ Worked pointCurve(const Coefficient& x0, const Coefficient& y0, const Conic& cur
 // Circles with centres (h₁, k₁), (h₂, k₂) and radii r₁, r₂.
 Worked twoCircles(const std::array<Coefficient, 6>& data);
 
-// What the line a·x + b·y + c = 0 is when a = b = 0: "0x+0y+1=0 不是直线".
-std::string notALine(const PlaneLine& line);
+// What the line a·x + b·y + c = 0 is when a = b = 0: "L₁：0x+0y+1=0 不是直线".
+std::string notALine(const std::string& name, const PlaneLine& line);
 
 } // namespace orvane::geometry

@@ -240,7 +240,7 @@ void TestGeometryProblems::solvesAsATextbook_data()
         {"d=|Ax₀+By₀+C|/√(A²+B²)=|3×2+(−4)×(−1)+5|/√(3²+(−4)²)=3"});
     row("P on the line", P1, "1 1 1 -1 0",
         {"d=|Ax₀+By₀+C|/√(A²+B²)=|1×1+(−1)×1+0|/√(1²+(−1)²)=0", "d=0，点P在直线l上"});
-    row("0x+0y+3=0", P1, "1 1 0 0 3", {"“3=0”不能成为直线", "0x+0y+3=0 不是直线"}, false);
+    row("0x+0y+3=0", P1, "1 1 0 0 3", {"“3=0”不能成为直线", "直线l：0x+0y+3=0 不是直线"}, false);
     row("line with roots", P1, "2 -1 1/2 sqr(3)/2 -1",
         {"点P(2,−1)，直线l：(1/2)x+(√3/2)y−1=0",
          "d=|Ax₀+By₀+C|/√(A²+B²)=|(1/2)×2+(√3/2)×(−1)+(−1)|/√((1/2)²+(√3/2)²)=√3/"
@@ -292,10 +292,12 @@ void TestGeometryProblems::solvesAsATextbook_data()
     row("parallel, 7/2 apart", P2, "3 4 -12 6 8 11",
         {"L₂可化为3x+4y+11/2=0，C₁≠C₂，两直线平行",
          "两平行线间的距离d=|C₁−C₂|/√(A²+B²)=|−12−11/2|/√(3²+4²)=7/2"});
-    row("first line 0x+0y+1=0", P2, "0 0 1 1 1 1", {"两直线平行", "错误", "0x+0y+1=0 不是直线"},
+    row("first line 0x+0y+1=0", P2, "0 0 1 1 1 1", {"两直线平行", "错误", "L₁：0x+0y+1=0 不是直线"},
         false);
-    row("no slopes at all", P2, "0 0 1 0 0 0", {"错误", "0x+0y+1=0 不是直线"}, false);
-    row("all boxes empty", P2, "     ", {"你所输入的是原点", "0x+0y+0=0 不是直线"}, false);
+    row("second line 0x+0y+2=0", P2, "1 1 1 0 0 2",
+        {"两直线平行", "错误", "L₂：0x+0y+2=0 不是直线"}, false);
+    row("no slopes at all", P2, "0 0 1 0 0 0", {"错误", "L₁：0x+0y+1=0 不是直线"}, false);
+    row("all boxes empty", P2, "     ", {"你所输入的是原点", "L₁：0x+0y+0=0 不是直线"}, false);
 
     // Line and curve: substitution, the whole-number quadratic, Δ, Vieta, chord, points.
     row("x−2=0 and the ellipse", P3, "1 0 -2 9 16 0 0 0 -144",
@@ -308,8 +310,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
          "x=−b/(2a)=16/5，切点为(16/5,9/5)"});
     row("y−4=0 misses", P3, "0 1 -4 9 16 0 0 0 -144",
         {"直线l：y−4=0，即y=4", "整理得9x²+112=0", "Δ=0²−4×9×112=−4032<0，直线与曲线C没有公共点"});
-    row("0x+0y+5=0", P3, "0 0 5 9 16 0 0 0 -144", {"数据错误,请检查！", "0x+0y+5=0 不是直线"},
-        false);
+    row("0x+0y+5=0", P3, "0 0 5 9 16 0 0 0 -144",
+        {"数据错误,请检查！", "直线l：0x+0y+5=0 不是直线"}, false);
     row("unreadable constant", P3, "1 -1 1 9 16 0 0 0 -144+",
         {"数据错误,请检查！", "曲线的常数项 有误：“-144+”不能计算"}, false);
     row("decimal tangency", P3, "1 1 -0.2 1 1 0 0 0 -0.02",

@@ -147,6 +147,16 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
     std::string kLine = x0.isZero() ? "kx" : "k(" + shifted("x", x0) + ")";
     w.steps.push_back("设切线方程为" + shifted("y", y0) + "=" + kLine + "，代入" + name +
                       "的方程，消去y得关于x的二次方程");
+    if (circle) {
+        // The way a textbook does it for a circle: the centre's distance is the radius.
+        const ExactReal h = -C / (Two * A), k = -D / (Two * A);
+        const ExactReal r = sqrt(h * h + k * k - F / A);
+        const std::string line =
+            polynomial({term(One, "kx"), term(-One, "y"), term(y0, ""), term(-x0, "k")});
+        w.steps.push_back("（也可由圆心到切线" + line + "=0的距离等于半径：|" +
+                          polynomial({term(h - x0, "k"), term(y0 - k, "")}) +
+                          "|/√(k²+1)=" + number(r) + "）");
+    }
     std::vector<Tangent> tangents;
     std::vector<ExactReal> slopes;
     if (delta.empty()) {
@@ -228,7 +238,8 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         return w;
     }
     if (!value.isZero() && !ellipse) w.report.push_back("点P在" + name + "外");
-    w.report.push_back("过点P的切线有" + NumberText::integerText(static_cast<long long>(tangents.size())) + "条：");
+    w.report.push_back("过点P的切线有" +
+                       NumberText::integerText(static_cast<long long>(tangents.size())) + "条：");
     std::string summary = "∴切线为";
     for (std::size_t i = 0; i < tangents.size(); ++i) {
         const Tangent& t = tangents[i];

@@ -352,7 +352,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
     // Point and curve: position, tangents through the point, points of contact.
     row("P(2,2) and x²+y²=4", P4, "2 2 1 1 0 0 0 -4",
         {"点P在圆C外", "过点P的切线有2条：", "切线y−2=0，切点(0,2)", "切线x−2=0，切点(2,0)",
-         "即x²+y²=4，圆心(0,0)，半径r=2"});
+         "即x²+y²=4，圆心(0,0)，半径r=2",
+         "（也可由圆心到切线kx−y+2−2k=0的距离等于半径：|−2k+2|/√(k²+1)=2）"});
     row("P(0,3) and x²+4y²=4", P4, "0 3 1 4 0 0 0 -4",
         {"点P在椭圆C外", "由Δ=0化简得k²−2=0，解得k₁=√2，k₂=−√2", "切线√2·x−y+3=0，切点(−4√2/3,1/3)",
          "切线√2·x+y−3=0，切点(4√2/3,1/3)"});
@@ -367,7 +368,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
     row("P inside", P4, "0 0 1 1 0 0 0 -4", {"点P在圆C内", "过点P不能作圆C的切线"});
     row("circle off the origin", P4, "3 0 1 1 -2 -4 0 1",
         {"即(x−1)²+(y−2)²=4，圆心(1,2)，半径r=2", "将点P的坐标代入方程左边，得4>0，点P在圆C外",
-         "切线y=0，切点(1,0)", "切线x−3=0，切点(3,2)"});
+         "切线y=0，切点(1,0)", "切线x−3=0，切点(3,2)",
+         "（也可由圆心到切线kx−y−3k=0的距离等于半径：|−2k−2|/√(k²+1)=2）"});
     row("no conic", P4, "0 0 0 0 1 0 0 -4", {"x−4=0 不是二次曲线"}, false);
     row("no real circle", P4, "0 0 1 1 0 0 0 1", {"x²+y²+1=0 没有实点或只有一个点，不是椭圆或圆"},
         false);

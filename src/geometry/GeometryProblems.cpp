@@ -4,6 +4,8 @@
 #include "ExactReader.h"
 #include "GeometrySteps.h"
 
+#include <algorithm>
+
 namespace orvane::geometry {
 
 namespace {
@@ -123,6 +125,10 @@ Solution solve(const Reading& in, Problem problem, ReportLines report)
         if (noLine(lineFrom(v, 0))) {
             s.answered = false;
             s.steps = {notALine("直线l", lineFrom(v, 0))};
+        } else if (std::all_of(v.begin() + 3, v.end(),
+                               [](const Coefficient& c) { return c.value.isZero(); })) {
+            s.answered = false;
+            s.steps = {"曲线C：0=0 不是曲线"};
         } else {
             lineCurveSteps(s.steps, lineFrom(v, 0), conicFrom(v, 3), "曲线C");
         }

@@ -177,7 +177,9 @@ Solution solveProblem(engine::Engine& engine, Problem problem,
                       const std::vector<std::string>& texts, LineCurveReport& lineCurve)
 {
     ReportLines report = classicReport(engine, problem, texts, lineCurve);
-    const bool blankIsZero = problem == Problem::TwoLines || problem == Problem::LineCurve;
+    // Only the two lines read an empty box as 0 (its clear button empties them); the
+    // window fills the empty boxes of the line and curve with 0 before it asks.
+    const bool blankIsZero = problem == Problem::TwoLines;
     const Reading in = readBoxes(engine, texts, namesFor(problem), blankIsZero);
     if (!in.error.empty()) {
         Solution s;

@@ -349,6 +349,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
         {"整理得2x²+10x+24=0", "Δ=10²−4×2×24=−92<0，直线与曲线C没有公共点"});
     row("line on a line pair", P3, "1 -1 0 1 -1 0 0 0 0",
         {"整理得0=0", "方程恒成立，直线在曲线C上"});
+    row("empty box named", P3, "1 1 1 1 1 0 0 0 ", {"数据错误,请检查！", "曲线的常数项 有误：未填写"},
+        false);
     row("no curve at all", P3, "1 1 1 0 0 0 0 0 0", {"曲线C：0=0 不是曲线"}, false);
     row("vertical tangent", P3, "1 0 -4 9 16 0 0 0 -144",
         {"整理得16y²=0", "Δ=0²−4×16×0=0，直线与曲线C相切", "y=−b/(2a)=0，切点为(4,0)"});

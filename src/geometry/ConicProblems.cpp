@@ -61,12 +61,6 @@ Coefficient plain(const ExactReal& v)
     return Coefficient{v, {}};
 }
 
-std::string conicText(const Conic& q)
-{
-    return polynomial({{q.A, "x²"}, {q.B, "y²"}, {q.C, "x"}, {q.D, "y"}, {q.E, "xy"}, {q.F, ""}}) +
-           "=0";
-}
-
 // (x−h)², or x² for h = 0.
 std::string squaredShift(const std::string& unknown, const ExactReal& h)
 {
@@ -95,7 +89,7 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
     const ExactReal &x0 = px.value, &y0 = py.value;
     Worked w;
     if (A.isZero() && B.isZero() && E.isZero()) {
-        w.report = {conicText(curve) + " 不是二次曲线"};
+        w.report = {conicEquation(curve) + " 不是二次曲线"};
         w.answered = false;
         return w;
     }
@@ -105,7 +99,7 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
         const ExactReal h = -C / (Two * A), k = -D / (Two * B);
         const ExactReal centre = A * h * h + B * k * k + C * h + D * k + F;
         if ((centre * A).sign() >= 0) {
-            w.report = {conicText(curve) + " 没有实点或只有一个点，不是椭圆或圆"};
+            w.report = {conicEquation(curve) + " 没有实点或只有一个点，不是椭圆或圆"};
             w.answered = false;
             return w;
         }
@@ -113,7 +107,7 @@ Worked pointCurve(const Coefficient& px, const Coefficient& py, const Conic& cur
     const bool circle = ellipse && same(A, B);
     const std::string name = circle ? "圆C" : ellipse ? "椭圆C" : "曲线C";
     w.report.push_back("点P" + point(x0, y0) + "与" + name + "的关系如下：");
-    w.steps.push_back(name + "：" + conicText(curve) + "，点P" + point(x0, y0));
+    w.steps.push_back(name + "：" + conicEquation(curve) + "，点P" + point(x0, y0));
     if (circle) {
         const ExactReal h = -C / (Two * A), k = -D / (Two * A);
         const ExactReal r2 = h * h + k * k - F / A;
@@ -307,7 +301,7 @@ Worked twoCircles(const std::array<Coefficient, 6>& data)
                    plain(-Two * k1), plain(Zero), plain(f1)};
     const Conic c2{plain(One),       plain(One),  plain(-Two * h2),
                    plain(-Two * k2), plain(Zero), plain(f2)};
-    w.steps.push_back("展开得圆C₁：" + conicText(c1) + "，圆C₂：" + conicText(c2));
+    w.steps.push_back("展开得圆C₁：" + conicEquation(c1) + "，圆C₂：" + conicEquation(c2));
     const std::vector<ExactReal> axis =
         wholeCoefficients({Two * (h2 - h1), Two * (k2 - k1), f1 - f2});
     const PlaneLine chordLine{plain(axis[0]), plain(axis[1]), plain(axis[2])};

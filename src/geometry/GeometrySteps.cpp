@@ -82,13 +82,13 @@ Quadratic substitute(const PlaneLine& line, const Conic& q)
     return {A + B * k * k + E * k, C + Two * B * k * m + D * k + E * m, B * m * m + D * m + F};
 }
 
-std::string conicText(const Conic& q)
+} // namespace
+
+std::string conicEquation(const Conic& q)
 {
     return polynomial({{q.A, "x²"}, {q.B, "y²"}, {q.C, "x"}, {q.D, "y"}, {q.E, "xy"}, {q.F, ""}}) +
            "=0";
 }
-
-} // namespace
 
 std::string notALine(const std::string& name, const PlaneLine& line)
 {
@@ -220,7 +220,7 @@ Meeting lineCurveSteps(ReportLines& out, const PlaneLine& line, const Conic& cur
     const std::string yRight = sloped ? slopeInterceptRight(k, m) : std::string();
     out.push_back("直线l：" + lineText(line) + "，即" +
                   (sloped ? "y=" + yRight : "x=" + number(m)));
-    out.push_back(name + "：" + conicText(curve));
+    out.push_back(name + "：" + conicEquation(curve));
     if (sloped) {
         const std::string y = "(" + yRight + ")";
         const std::string x = "x";

@@ -23,6 +23,9 @@ struct Conic {
     Coefficient A, B, C, D, E, F;
 };
 
+// The curve as an equation: 9x²+16y²−144=0.
+std::string conicEquation(const Conic& curve);
+
 ReportLines twoPointsSteps(const std::array<Coefficient, 4>& xy); // x₁ y₁ x₂ y₂
 ReportLines pointLineSteps(const Coefficient& x0, const Coefficient& y0, const PlaneLine& line);
 ReportLines twoLinesSteps(const PlaneLine& l1, const PlaneLine& l2);

@@ -59,9 +59,11 @@ std::string product(const ExactReal& x, const ExactReal& y)
 // How the line reads, with its slope: "L₁：x+2y+1=0，k₁=−1/2".
 std::string lineWithSlope(const std::string& name, const std::string& slopeName, const PlaneLine& l)
 {
-    std::string text = name + "：" + lineText(l) + wholeForm(l);
+    const std::string cleared = wholeForm(l);
+    const std::string text = name + "：" + lineText(l) + cleared;
     if (l.b.value.isZero())
-        return text + "，即x=" + number(-l.c.value / l.a.value) + "，斜率不存在";
+        return text + (cleared.empty() ? "，即x=" : "，x=") + number(-l.c.value / l.a.value) +
+               "，斜率不存在";
     return text + "，" + slopeName + "=" + number(-l.a.value / l.b.value);
 }
 

@@ -287,6 +287,8 @@ void TestGeometryProblems::solvesAsATextbook_data()
     row("parallel to the x axis", P2, "0 1 -1 0 1 1",
         {"两直线距离:2", "平行于X轴", "L₁：y−1=0，k₁=0", "L₂可化为y+1=0，C₁≠C₂，两直线平行",
          "两平行线间的距离d=|C₁−C₂|/√(A²+B²)=|−1−1|/√(0²+1²)=2"});
+    row("vertical decimal line", P2, "0.5 0 -1 0 1 0",
+        {"L₁：0.5x−1=0，即x−2=0，x=2，斜率不存在", "L₂：y=0，k₂=0", "A₁A₂+B₁B₂=1×0+0×1=0，两直线垂直，夹角θ=90°"});
     row("parallel to the y axis", P2, "1 0 -1 1 0 2",
         {"平行于Y轴", "L₂可化为x+2=0，C₁≠C₂，两直线平行",
          "两平行线间的距离d=|C₁−C₂|/√(A²+B²)=|−1−2|/√(1²+0²)=3"});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GeometrySteps.h"
 
+#include <utility>
+
 namespace orvane::geometry {
 
 using namespace MathText;
@@ -297,8 +299,10 @@ Meeting lineCurveSteps(ReportLines& out, const PlaneLine& line, const Conic& cur
         out.push_back("|AB|=|y₁−y₂|=" + gapText + "=" + gapNumbers + "=" + withDecimal(chord));
     }
     const ExactReal root = sqrt(delta);
-    const ExactReal r1 = (-qb + root) / (Two * qa);
-    const ExactReal r2 = (-qb - root) / (Two * qa);
+    ExactReal r1 = (-qb + root) / (Two * qa);
+    ExactReal r2 = (-qb - root) / (Two * qa);
+    // The report lists (−b+√Δ)/(2a) of the equation before its sign was made positive.
+    if (q.a.sign() != qa.sign()) std::swap(r1, r2);
     out.push_back("解方程得" + t + "₁=" + number(r1) + "，" + t + "₂=" + number(r2));
     meeting.points = {pointAt(r1), pointAt(r2)};
     out.push_back("交点为A" + point(meeting.points[0].first, meeting.points[0].second) + "，B" +

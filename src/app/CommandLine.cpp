@@ -39,6 +39,14 @@ std::string usageText()
            "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
            "                                            plot a function file into a PNG, BMP,\n"
            "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
+           "  orvane --geometry PROBLEM NUMBERS...      print a geometry problem's report and its\n"
+           "                                            steps; PROBLEM and NUMBERS are one of\n"
+           "                                              two-points x1 y1 x2 y2\n"
+           "                                              point-line x0 y0 a b c\n"
+           "                                              two-lines a1 b1 c1 a2 b2 c2\n"
+           "                                              line-curve a b c A B C D E F\n"
+           "                                              point-curve x0 y0 A B C D E F\n"
+           "                                              two-circles h1 k1 r1 h2 k2 r2\n"
            "  --settings PATH                           use this settings file\n"
            "  --help                                    show this text\n";
 }
@@ -65,6 +73,12 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             if (!value(cl.expression))
                 return fail("--eval needs an expression");
             cl.mode = CommandLine::Mode::Eval;
+        } else if (a == "--geometry") {
+            if (!value(cl.geometryProblem)) return fail("--geometry needs a problem");
+            // The numbers run to the next option; "-1" is a number, not an option.
+            while (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0)
+                cl.geometryNumbers.push_back(arguments[++i]);
+            cl.mode = CommandLine::Mode::Geometry;
         } else if (a == "--x" || a == "--y") {
             if (!value(v))
                 return fail(a + " needs a value");

@@ -10,7 +10,7 @@ namespace orvane {
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Gui, Eval, Render, Help };
+    enum class Mode { Gui, Eval, Render, Help, Geometry };
 
     Mode mode = Mode::Gui;
     std::string expression;                               // --eval
@@ -24,6 +24,8 @@ struct CommandLine {
     int pixels = 800;                                     // --px
     int scale = 1;                                        // --scale, 1 to 4 (PNG only)
     std::string functionFile;                             // a *.fun path for the GUI
+    std::string geometryProblem;                          // --geometry PROBLEM
+    std::vector<std::string> geometryNumbers;             // the numbers after it
     std::string error;                                    // set when the words are off
 };
 

@@ -43,12 +43,18 @@ void installStartConstants(engine::Engine& engine, const CommandLine& commandLin
 
 } // namespace
 
-int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+void installCommandConstants(engine::Engine& engine, const CommandLine& commandLine,
+                             std::ostream& err)
 {
-    engine::Engine engine;
     installStartConstants(engine, commandLine, err);
     for (const auto& [name, value] : commandLine.constants)
         installConstant(engine, name, value, err);
+}
+
+int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+{
+    engine::Engine engine;
+    installCommandConstants(engine, commandLine, err);
 
     std::optional<engine::UnknownBinding> x;
     std::optional<engine::UnknownBinding> y;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "CommandLine.h"
 #include "EvalCommand.h"
+#include "GeometryCommand.h"
 #include "GuiMain.h"
 
 #include <algorithm>
@@ -38,6 +39,8 @@ int main(int argc, char* argv[])
         return 0;
     case orvane::CommandLine::Mode::Eval:
         return orvane::runEvalCommand(commandLine, std::cout, std::cerr);
+    case orvane::CommandLine::Mode::Geometry:
+        return orvane::runGeometryCommand(commandLine, std::cout, std::cerr);
     case orvane::CommandLine::Mode::Render:
         return orvane::runHeadlessRender(argc, argv, commandLine);
     case orvane::CommandLine::Mode::Gui:

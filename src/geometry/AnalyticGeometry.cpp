@@ -102,6 +102,25 @@ Chord chord(const Terms& t)
 
 } // namespace
 
+std::string distanceText(double distance)
+{
+    constexpr std::size_t DoubleDigits = 15;
+    std::string text = NumberText::formatPattern(distance, "#0.000000000##########");
+    const std::size_t point = text.find('.');
+    if (point == std::string::npos) return text;
+    std::size_t significant = 0;
+    for (std::size_t i = text.find_first_of("123456789"); i < text.size(); ++i)
+        if (text[i] != '.') ++significant;
+    // Only decimals are trimmed, and only where some of them carry digits of the value.
+    const std::size_t firstDigit = text.find_first_of("123456789");
+    const bool integerHoldsAll = firstDigit < point && point - firstDigit >= DoubleDigits;
+    while (!integerHoldsAll && significant > DoubleDigits && text.back() == '0') {
+        text.pop_back();
+        --significant;
+    }
+    return text;
+}
+
 Checked<double> twoPointDistance(double x1, double x2, double y1, double y2)
 {
     return guarded([&] { return sqrt(square(Real(x2) - x1) + square(Real(y2) - y1)).value(); });
@@ -124,7 +143,7 @@ Checked<std::string> pointLineDistanceText(engine::Engine& engine, std::string_v
     }
     return guarded([&] {
         const Real d = abs(a * x0 + b * y0 + c) / sqrt(square(a) + square(b));
-        return NumberText::formatPattern(d.value(), "#0.000000000##########");
+        return distanceText(d.value());
     });
 }
 

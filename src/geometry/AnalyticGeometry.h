@@ -24,6 +24,11 @@ struct LineAndCurve {
     double A = 0, B = 0, C = 0, D = 0, E = 0, F = 0;
 };
 
+// A distance with 9 to 19 decimals ("#0.000000000##########"), but no more than the 15
+// significant digits a double holds: 1414213562.3731, not 1414213562.373100000 with
+// padding zeros that look like digits.
+std::string distanceText(double distance);
+
 // Distance from (x1, y1) to (x2, y2); note the order of the arguments.
 Checked<double> twoPointDistance(double x1, double x2, double y1, double y2);
 

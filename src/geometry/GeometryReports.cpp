@@ -11,7 +11,6 @@ namespace orvane::geometry {
 
 namespace {
 
-constexpr const char* DistancePattern = "#0.000000000##########";
 constexpr const char* LinePointPattern = "#0.00###";
 constexpr const char* CurvePointPattern = "#0.0###";
 // The π of the angle between two lines; the printed digits depend on it.
@@ -139,7 +138,7 @@ ReportLines twoPointDistanceReport(engine::Engine& engine, const TwoPointTexts& 
         return out;
     }
     const auto d = AnalyticGeometry::twoPointDistance(v[0], v[1], v[2], v[3]);
-    out.push_back(d.ok() ? NumberText::formatPattern(d.value(), DistancePattern)
+    out.push_back(d.ok() ? AnalyticGeometry::distanceText(d.value())
                          : faultLine(d.fault()));
     return out;
 }

@@ -7,6 +7,7 @@
 #include "Services.h"
 #include "TabLabel.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -42,8 +43,10 @@ namespace orvane {
 
 namespace {
 
-constexpr int CoefficientWidth = 48;
-constexpr int ResultHeight = 170;
+// Twelve characters fit in a box: 1000000000 and sqr(2)/3 show whole.
+constexpr int BoxCharacters = 12;
+// Room for a report and its worked steps without scrolling.
+constexpr int ResultHeight = 330;
 
 // One piece of an input row: a fixed text or a control.
 struct Piece {
@@ -105,7 +108,18 @@ GeometryWindow::GeometryWindow(Services& services, QWidget* owner)
     pages_->addWidget(buildPointLinePage());
     pages_->addWidget(buildTwoLinesPage());
     pages_->addWidget(buildLineCurvePage());
+    pages_->addWidget(buildPointCurvePage());
+    pages_->addWidget(buildTwoCirclesPage());
     layout->addLayout(pages_);
+
+    chkSteps_ = new QCheckBox(QStringLiteral("详细步骤"), this);
+    chkSteps_->setObjectName(QStringLiteral("chkSteps"));
+    chkSteps_->setChecked(true);
+    connect(chkSteps_, &QCheckBox::toggled, this, [this](bool shown) {
+        showSolution();
+        emit stepsShownChanged(shown);
+    });
+    layout->addWidget(chkSteps_);
 
     txtOuter_ = new ResultBox(this);
     txtOuter_->setObjectName(QStringLiteral("txtOuter"));
@@ -132,6 +146,7 @@ void GeometryWindow::bindPageKeys(int page, std::initializer_list<QLineEdit*> bo
     for (FlatButton* button : TabCount_[page]->findChildren<FlatButton*>())
         chain(button);
     chain(txtOuter_);
+    chain(chkSteps_);
 }
 
 void GeometryWindow::bindKeys()
@@ -145,6 +160,11 @@ void GeometryWindow::bindKeys()
     // The curve's row comes first on its page.
     bindPageKeys(3, {v[3], v[4], v[5], v[6], v[7], v[8], v[0], v[1], v[2]},
                  &GeometryWindow::reportLineAndCurve);
+    const auto& p = txtPC_;
+    bindPageKeys(4, {p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7]},
+                 &GeometryWindow::reportPointAndCurve);
+    const auto& c = txtCircle_;
+    bindPageKeys(5, {c[0], c[1], c[2], c[3], c[4], c[5]}, &GeometryWindow::reportTwoCircles);
     // The report box passes Tab on instead of taking it as text.
     txtOuter_->setTabChangesFocus(true);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -164,8 +184,8 @@ void GeometryWindow::showGeometryPage(int index)
 
 void GeometryWindow::buildTabs()
 {
-    const char* captions[PageCount] = {"两点距离", "点与直线关系", "两直线位置关系",
-                                       "直线与曲线位置关系"};
+    const char* captions[PageCount] = {"两点距离",           "点与直线关系",     "两直线位置关系",
+                                       "直线与曲线位置关系", "点与曲线位置关系", "两圆位置关系"};
     for (int i = 0; i < PageCount; ++i) {
         auto* label = new TabLabel(QString::fromUtf8(captions[i]), this);
         label->setObjectName(QStringLiteral("LabelCount_%1").arg(i));
@@ -176,8 +196,9 @@ void GeometryWindow::buildTabs()
 
 QGroupBox* GeometryWindow::buildPage(int index, std::initializer_list<QHBoxLayout*> rows)
 {
-    const char* captions[PageCount] = {"两点距离", "点与直线关系", "直线与直线位置关系",
-                                       "直线与曲线位置关系"};
+    const char* captions[PageCount] = {"两点距离",           "点与直线关系",
+                                       "直线与直线位置关系", "直线与曲线位置关系",
+                                       "点与曲线位置关系",   "圆与圆位置关系"};
     auto* page = new QGroupBox(QString::fromUtf8(captions[index]));
     page->setObjectName(QStringLiteral("TabCount_%1").arg(index));
     auto* layout = new QVBoxLayout(page);
@@ -192,7 +213,10 @@ QLineEdit* GeometryWindow::box(const QString& name, const QString& defaultText)
 {
     auto* edit = new QLineEdit(defaultText);
     edit->setObjectName(name);
-    edit->setFixedWidth(CoefficientWidth);
+    const QFontMetrics metrics = edit->fontMetrics();
+    // The frame and the text margins come on top of the characters.
+    edit->setFixedWidth(metrics.horizontalAdvance(QLatin1Char('0')) * BoxCharacters +
+                        metrics.averageCharWidth() * 2);
     return edit;
 }
 
@@ -263,29 +287,70 @@ QGroupBox* GeometryWindow::buildLineCurvePage()
                          buttonRow({StartCounts})});
 }
 
-void GeometryWindow::showReport(const geometry::ReportLines& lines)
+QGroupBox* GeometryWindow::buildPointCurvePage()
 {
-    txtOuter_->setText(toQString(geometry::resultText(lines)));
+    const char* defaults[8] = {"2", "2", "1", "1", "0", "0", "0", "-4"};
+    for (int i = 0; i < 8; ++i)
+        txtPC_[i] = box(QStringLiteral("txtPC_%1").arg(i), QString::fromUtf8(defaults[i]));
+    FlatButton* cmdPointCurve = button(QStringLiteral("cmdPointCurve"), QStringLiteral("确定"));
+    connect(cmdPointCurve, &FlatButton::Click, this, &GeometryWindow::reportPointAndCurve);
+    const auto& p = txtPC_;
+    return buildPage(4, {row({"曲线C:", p[2], "x^2+", p[3], "y^2+", p[4], "x+", p[5], "y+", p[6],
+                              "xy+", p[7], "=0"}),
+                         row({"点P(", p[0], ",", p[1], ")"}), buttonRow({cmdPointCurve})});
+}
+
+QGroupBox* GeometryWindow::buildTwoCirclesPage()
+{
+    const char* defaults[6] = {"0", "0", "2", "1", "1", "2"};
+    for (int i = 0; i < 6; ++i)
+        txtCircle_[i] = box(QStringLiteral("txtCircle_%1").arg(i), QString::fromUtf8(defaults[i]));
+    FlatButton* cmdTwoCircles = button(QStringLiteral("cmdTwoCircles"), QStringLiteral("确定"));
+    connect(cmdTwoCircles, &FlatButton::Click, this, &GeometryWindow::reportTwoCircles);
+    const auto& c = txtCircle_;
+    return buildPage(5, {row({"圆C₁：圆心(", c[0], ",", c[1], ")，半径", c[2]}),
+                         row({"圆C₂：圆心(", c[3], ",", c[4], ")，半径", c[5]}),
+                         buttonRow({cmdTwoCircles})});
+}
+
+void GeometryWindow::setStepsShown(bool shown)
+{
+    chkSteps_->setChecked(shown);
+}
+
+bool GeometryWindow::stepsShown() const
+{
+    return chkSteps_->isChecked();
+}
+
+void GeometryWindow::solve(geometry::Problem problem, std::initializer_list<QLineEdit*> boxes)
+{
+    std::vector<std::string> texts;
+    for (const QLineEdit* edit : boxes)
+        texts.push_back(textOf(edit));
+    solution_ = geometry::solveProblem(engine_, problem, texts, lineCurve_);
+    showSolution();
+}
+
+void GeometryWindow::showSolution()
+{
+    if (!solution_) return;
+    txtOuter_->setText(toQString(geometry::solutionText(*solution_, stepsShown())));
 }
 
 void GeometryWindow::reportTwoPoints()
 {
-    showReport(
-        geometry::twoPointDistanceReport(engine_, {textOf(txtTwoX_[0]), textOf(txtTwoY_[0]),
-                                                   textOf(txtTwoX_[1]), textOf(txtTwoY_[1])}));
+    solve(geometry::Problem::TwoPoints, {txtTwoX_[0], txtTwoY_[0], txtTwoX_[1], txtTwoY_[1]});
 }
 
 void GeometryWindow::reportPointToLine()
 {
-    showReport(
-        geometry::pointLineReport(engine_, {textOf(txtDX2_), textOf(TxtDY2_), textOf(txtLi_[0]),
-                                            textOf(txtLi_[1]), textOf(txtLi_[2])}));
+    solve(geometry::Problem::PointLine, {txtDX2_, TxtDY2_, txtLi_[0], txtLi_[1], txtLi_[2]});
 }
 
 void GeometryWindow::reportTwoLines()
 {
-    showReport(geometry::twoLinesReport(
-        engine_, {textOf(a1_), textOf(b1_), textOf(c1_), textOf(a2_), textOf(b2_), textOf(c2_)}));
+    solve(geometry::Problem::TwoLines, {a1_, b1_, c1_, a2_, b2_, c2_});
 }
 
 void GeometryWindow::clearTwoLines()
@@ -296,13 +361,23 @@ void GeometryWindow::clearTwoLines()
 
 void GeometryWindow::reportLineAndCurve()
 {
-    geometry::LineCurveReport::Texts texts;
-    for (std::size_t i = 0; i < iValue_.size(); ++i) {
-        // An empty box counts as 0, and says so.
-        if (iValue_[i]->text().isEmpty()) iValue_[i]->setText(QStringLiteral("0"));
-        texts[i] = textOf(iValue_[i]);
-    }
-    showReport(lineCurve_.build(engine_, texts));
+    // An empty box counts as 0, and says so.
+    for (QLineEdit* edit : iValue_)
+        if (edit->text().isEmpty()) edit->setText(QStringLiteral("0"));
+    const auto& v = iValue_;
+    solve(geometry::Problem::LineCurve, {v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]});
+}
+
+void GeometryWindow::reportPointAndCurve()
+{
+    const auto& p = txtPC_;
+    solve(geometry::Problem::PointCurve, {p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7]});
+}
+
+void GeometryWindow::reportTwoCircles()
+{
+    const auto& c = txtCircle_;
+    solve(geometry::Problem::TwoCircles, {c[0], c[1], c[2], c[3], c[4], c[5]});
 }
 
 } // namespace orvane

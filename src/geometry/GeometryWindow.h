@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "GeometryProblems.h"
 #include "GeometryReports.h"
 
 #include <QWidget>
 
 #include <array>
 #include <initializer_list>
+#include <optional>
 
+class QCheckBox;
 class QGroupBox;
 class QHBoxLayout;
 class QLineEdit;
@@ -20,21 +23,30 @@ class ResultBox;
 class TabLabel;
 class FlatButton;
 
-// The geometry window: four problems on four pages (two points, point and line, two
-// lines, line and curve). Each page's button writes a worked derivation into the shared
+// The geometry window: six problems on six pages (two points, point and line, two
+// lines, line and curve, point and curve, two circles). Each page's button writes a
+// report, and below it the worked steps when `chkSteps` is ticked, into the shared
 // result box `txtOuter`.
 class GeometryWindow : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int PageCount = 4;
+    static constexpr int PageCount = 6;
 
     GeometryWindow(Services& services, QWidget* owner);
 
-    // Shows page `index` (0 to 3) and marks its label as selected; other values are
+    // Shows page `index` (0 to 5) and marks its label as selected; other values are
     // ignored.
     void showGeometryPage(int index);
     // The page on show.
     int currentGeometryPage() const { return currentPage_; }
+
+    // Whether the worked steps follow the report; the last report is written afresh.
+    void setStepsShown(bool shown);
+    bool stepsShown() const;
+
+signals:
+    // The user ticked or cleared `chkSteps`.
+    void stepsShownChanged(bool shown);
 
 private:
     void buildTabs();
@@ -43,6 +55,8 @@ private:
     QGroupBox* buildPointLinePage();
     QGroupBox* buildTwoLinesPage();
     QGroupBox* buildLineCurvePage();
+    QGroupBox* buildPointCurvePage();
+    QGroupBox* buildTwoCirclesPage();
     QLineEdit* box(const QString& name, const QString& defaultText);
     FlatButton* button(const QString& name, const QString& caption);
 
@@ -51,7 +65,10 @@ private:
     void reportTwoLines();
     void clearTwoLines();
     void reportLineAndCurve();
-    void showReport(const geometry::ReportLines& lines);
+    void reportPointAndCurve();
+    void reportTwoCircles();
+    void solve(geometry::Problem problem, std::initializer_list<QLineEdit*> boxes);
+    void showSolution();
     // Enter in any of `boxes` runs `command`; Tab goes through them in this order, then
     // through the page's buttons.
     void bindPageKeys(int page, std::initializer_list<QLineEdit*> boxes,
@@ -80,7 +97,15 @@ private:
     // Line and curve: iValue(0..2) the line, iValue(3..8) the curve.
     std::array<QLineEdit*, 9> iValue_{};
 
+    // Point and curve: the point txtPC(0..1), the curve txtPC(2..7) (A to F).
+    std::array<QLineEdit*, 8> txtPC_{};
+    // Two circles: centre and radius of C1 txtCircle(0..2), of C2 txtCircle(3..5).
+    std::array<QLineEdit*, 6> txtCircle_{};
+
     ResultBox* txtOuter_ = nullptr;
+    QCheckBox* chkSteps_ = nullptr;
+    // The last problem solved, shown again when the steps are switched.
+    std::optional<geometry::Solution> solution_;
     geometry::LineCurveReport lineCurve_;
     // The shared engine of the services (the window asks nothing of the user).
     engine::Engine& engine_;

@@ -92,6 +92,8 @@ void MainMenu::build(QMenuBar* bar, QWidget* owner)
     mnuDLJULI = item(mnuJHJX, "mnuDLJULI", "点到直线距离(&D)");
     mnuLineToLine = item(mnuJHJX, "mnuLineToLine", "两直线位置关系(&L)");
     mnuQuadraticFunction = item(mnuJHJX, "mnuQuadraticFunction", "直线和曲线关系(&Q)");
+    mnuPointCurve = item(mnuJHJX, "mnuPointCurve", "点和曲线关系(&P)");
+    mnuTwoCircles = item(mnuJHJX, "mnuTwoCircles", "两圆位置关系(&C)");
     separator(mnuTools, "mnuLine6");
     mnuCount = item(mnuTools, "mnuCount", "Windows自带计算器(&C)");
     separator(mnuTools, "mmline3");

@@ -43,6 +43,8 @@ struct MainMenu {
     QAction* mnuDLJULI = nullptr;
     QAction* mnuLineToLine = nullptr;
     QAction* mnuQuadraticFunction = nullptr;
+    QAction* mnuPointCurve = nullptr;
+    QAction* mnuTwoCircles = nullptr;
     QAction* mnuCount = nullptr;
     QAction* mnuAddConst = nullptr;
 

@@ -162,9 +162,10 @@ void MainWindow::connectMenu()
             [this] { openToolWindow(ToolWindow::Integral); });
     connect(m.mnuFrmCount, &QAction::triggered, this,
             [this] { openToolWindow(ToolWindow::InverseTrig); });
-    const QAction* geometryItems[4] = {m.mnuTowdot, m.mnuDLJULI, m.mnuLineToLine,
-                                       m.mnuQuadraticFunction};
-    for (int page = 0; page < 4; ++page)
+    const QAction* geometryItems[6] = {m.mnuTowdot,     m.mnuDLJULI,
+                                       m.mnuLineToLine, m.mnuQuadraticFunction,
+                                       m.mnuPointCurve, m.mnuTwoCircles};
+    for (int page = 0; page < 6; ++page)
         connect(geometryItems[page], &QAction::triggered, this,
                 [this, page] { showGeometry(page); });
     connect(m.mnuCount, &QAction::triggered, this, &MainWindow::startCalculator);
@@ -259,6 +260,12 @@ GeometryWindow* MainWindow::showGeometry(int page)
     if (!geometry_) {
         geometry_ = new GeometryWindow(services_, this);
         geometry_->addActions(drawingActions());
+        // The steps are on unless the user switched them off ("0").
+        const QString steps = QStringLiteral("GeometrySteps");
+        geometry_->setStepsShown(settings_.getSetupValue(steps) != QLatin1String("0"));
+        connect(geometry_, &GeometryWindow::stepsShownChanged, this, [this, steps](bool shown) {
+            settings_.setSetupValue(steps, shown ? QStringLiteral("1") : QStringLiteral("0"));
+        });
     }
     geometry_->show();
     geometry_->raise();

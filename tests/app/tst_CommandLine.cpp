@@ -30,7 +30,8 @@ void TestCommandLine::parses_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<bool>("usageError");
     const int gui = int(CommandLine::Mode::Gui), eval = int(CommandLine::Mode::Eval),
-              help = int(CommandLine::Mode::Help), render = int(CommandLine::Mode::Render);
+              help = int(CommandLine::Mode::Help), render = int(CommandLine::Mode::Render),
+              geometry = int(CommandLine::Mode::Geometry);
     QTest::newRow("nothing starts the window") << QStringList{} << gui << false;
     QTest::newRow("help") << QStringList{"--help"} << help << false;
     QTest::newRow("eval") << QStringList{"--eval", "1+1"} << eval << false;
@@ -39,6 +40,12 @@ void TestCommandLine::parses_data()
     QTest::newRow("x not a number") << QStringList{"--eval", "x", "--x", "two"} << eval << true;
     QTest::newRow("const without =") << QStringList{"--eval", "k", "--const", "k"} << eval << true;
     QTest::newRow("unknown option") << QStringList{"--frobnicate"} << gui << true;
+    QTest::newRow("geometry") << QStringList{"--geometry", "two-points", "-1", "2", "3", "-4"}
+                              << geometry << false;
+    QTest::newRow("geometry, then settings")
+        << QStringList{"--geometry", "two-points", "0", "0", "1", "2", "--settings", "a.ini"}
+        << geometry << false;
+    QTest::newRow("geometry without problem") << QStringList{"--geometry"} << geometry << true;
     QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render
                             << false;
     QTest::newRow("render without out") << QStringList{"--render", "a.fun"} << render << true;
@@ -121,6 +128,24 @@ void TestCommandLine::realProgram_data()
     QTest::newRow("value") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
     QTest::newRow("error") << QStringList{"--eval", "--3"} << "Error\n" << 1;
     QTest::newRow("usage") << QStringList{"--eval"} << "" << 2;
+    QTest::newRow("geometry, no such problem")
+        << QStringList{"--geometry", "three-points", "0", "0"} << "" << 2;
+    QTest::newRow("geometry, too few numbers")
+        << QStringList{"--geometry", "two-points", "0", "0", "1"} << "" << 2;
+    QTest::newRow("geometry, unreadable number")
+        << QStringList{"--geometry", "two-circles", "0", "0", "2", "1", "1", "x+"}
+        << "r₂ 有误：“x+”不能计算\n"
+        << 1;
+    QTest::newRow("geometry, radius 0")
+        << QStringList{"--geometry", "two-circles", "0", "0", "0", "1", "1", "1"}
+        << "r₁ 有误：半径须大于0\n"
+        << 1;
+    QTest::newRow("geometry, answered")
+        << QStringList{"--geometry", "two-circles", "0", "0", "1", "5", "0", "2"}
+        << "两圆的位置关系如下：\n圆心距d=5，r₁+r₂=3，|r₁−r₂|=1\nd>r₁+r₂，两圆外离\n\n详细步骤：\n"
+           "圆C₁：x²+y²=1，圆心C₁(0,0)，半径r₁=1\n圆C₂：(x−5)²+y²=4，圆心C₂(5,0)，半径r₂=2\n"
+           "圆心距d=|C₁C₂|=√((5−0)²+(0−0)²)=5\nr₁+r₂=3，|r₁−r₂|=1\n∵d>r₁+r₂，∴两圆外离\n"
+        << 0;
     QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
                                   << "Error\n"
                                   << 1;

@@ -3,15 +3,22 @@
 
 #include "Engine.h"
 #include "FlatButton.h"
+#include "GeometryCommand.h"
 #include "GeometryWindow.h"
 #include "NamedChild.h"
 #include "ResultBox.h"
 #include "TabLabel.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSignalSpy>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <sstream>
 
 using namespace orvane;
 using orvane::test::child;
@@ -61,9 +68,16 @@ static void click(QWidget* panel, const QString& name)
     QTest::mouseClick(button->findChild<QLabel*>(), Qt::LeftButton);
 }
 
-static QString resultText(QWidget* panel)
+static QString fullText(QWidget* panel)
 {
     return child<ResultBox>(panel, "txtOuter")->text();
+}
+
+// The report alone: the worked steps that follow it have tests of their own.
+static QString resultText(QWidget* panel)
+{
+    const QString text = fullText(panel);
+    return text.left(text.indexOf(QStringLiteral("\r\n\r\n详细步骤：")));
 }
 
 void TestGeometryWindow::init()
@@ -87,20 +101,20 @@ void TestGeometryWindow::opensOnTheFirstPageWithItsTexts()
     QCOMPARE(resultText(panel_.get()), QStringLiteral("结果输出："));
     QCOMPARE(panel_->currentGeometryPage(), 0);
 
-    const QStringList tabs{"两点距离", "点与直线关系", "两直线位置关系", "直线与曲线位置关系"};
-    const QStringList frames{"两点距离", "点与直线关系", "直线与直线位置关系",
-                             "直线与曲线位置关系"};
-    for (int i = 0; i < 4; ++i) {
+    const QStringList tabs{"两点距离",           "点与直线关系",     "两直线位置关系",
+                           "直线与曲线位置关系", "点与曲线位置关系", "两圆位置关系"};
+    const QStringList frames{"两点距离",           "点与直线关系",     "直线与直线位置关系",
+                             "直线与曲线位置关系", "点与曲线位置关系", "圆与圆位置关系"};
+    for (int i = 0; i < GeometryWindow::PageCount; ++i) {
         QCOMPARE(child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(i))->text(),
                  tabs[i]);
         QCOMPARE(child<QGroupBox>(panel_.get(), QStringLiteral("TabCount_%1").arg(i))->title(),
                  frames[i]);
     }
-    const QList<QPair<QString, QString>> captions{{"cmdDotToDot", "两点距离"},
-                                                  {"cmdDotToLine", "确定"},
-                                                  {"cmdLineToLine", "确定"},
-                                                  {"cmdLineToLineClean", "清空"},
-                                                  {"StartCounts", "确定"}};
+    const QList<QPair<QString, QString>> captions{
+        {"cmdDotToDot", "两点距离"},    {"cmdDotToLine", "确定"}, {"cmdLineToLine", "确定"},
+        {"cmdLineToLineClean", "清空"}, {"StartCounts", "确定"},  {"cmdPointCurve", "确定"},
+        {"cmdTwoCircles", "确定"}};
     for (const auto& [name, caption] : captions)
         QCOMPARE(child<FlatButton>(panel_.get(), name)->Caption(), caption);
 }
@@ -131,17 +145,17 @@ void TestGeometryWindow::boxesCarryTheirDefaults()
 void TestGeometryWindow::showGeometryPageSelectsOnePage_data()
 {
     QTest::addColumn<int>("page");
-    for (int page : {0, 1, 2, 3, 1})
+    for (int page : {0, 1, 2, 3, 1, 4, 5})
         QTest::newRow(qPrintable(QStringLiteral("page %1").arg(page))) << page;
 }
 
 void TestGeometryWindow::showGeometryPageSelectsOnePage()
 {
     QFETCH(int, page);
-    panel_->showGeometryPage(3 - page); // start from another page
+    panel_->showGeometryPage(5 - page); // start from another page
     panel_->showGeometryPage(page);
     QCOMPARE(panel_->currentGeometryPage(), page);
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < GeometryWindow::PageCount; ++i) {
         auto* label = child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(i));
         auto* frame = child<QGroupBox>(panel_.get(), QStringLiteral("TabCount_%1").arg(i));
         QCOMPARE(frame->isVisible(), i == page);
@@ -155,7 +169,7 @@ void TestGeometryWindow::showGeometryPageSelectsOnePage()
 void TestGeometryWindow::pageOutOfRangeChangesNothing()
 {
     panel_->showGeometryPage(2);
-    panel_->showGeometryPage(4);
+    panel_->showGeometryPage(6);
     panel_->showGeometryPage(-1);
     QCOMPARE(panel_->currentGeometryPage(), 2);
     QVERIFY(child<QGroupBox>(panel_.get(), "TabCount_2")->isVisible());
@@ -322,4 +336,135 @@ void TestGeometryWindow::emptyCurveBoxesBecomeZero()
     for (const char* name : {"iValue_5", "iValue_6", "iValue_7"})
         QCOMPARE(box(panel_.get(), name)->text(), QStringLiteral("0"));
     QCOMPARE(resultText(panel_.get()), expectedText(DefaultLineCurveReport));
+}
+
+void TestGeometryWindow::stepsFollowTheReport()
+{
+    click(panel_.get(), "cmdDotToDot");
+    const QString report = expectedText(
+        {"由d=Sqr((x1-x2)^2+(y1-y2)^2)得", "点(0,0)到点(1,2)的距离为：", "2.23606797749979"});
+    QVERIFY(fullText(panel_.get()).startsWith(report + QStringLiteral("\r\n\r\n详细步骤：\r\n")));
+    QVERIFY(fullText(panel_.get()).contains(QStringLiteral("√5≈2.23606797749979")));
+    // Switching the steps off and on writes the same report afresh, no click needed.
+    QSignalSpy switched(panel_.get(), &GeometryWindow::stepsShownChanged);
+    const QString withSteps = fullText(panel_.get());
+    child<QCheckBox>(panel_.get(), "chkSteps")->click();
+    QCOMPARE(fullText(panel_.get()), report);
+    child<QCheckBox>(panel_.get(), "chkSteps")->click();
+    QCOMPARE(fullText(panel_.get()), withSteps);
+    QCOMPARE(switched.count(), 2);
+    QCOMPARE(switched.at(0).at(0).toBool(), false);
+}
+
+void TestGeometryWindow::boxesHoldTwelveCharacters()
+{
+    const QList<QLineEdit*> boxes = panel_->findChildren<QLineEdit*>();
+    QCOMPARE(boxes.size(), 4 + 5 + 6 + 9 + 8 + 6);
+    for (QLineEdit* edit : boxes) {
+        edit->setText(QStringLiteral("1000000000.5"));
+        edit->setCursorPosition(0);
+        const int room =
+            edit->width() - 2 * edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+        QVERIFY2(edit->fontMetrics().horizontalAdvance(edit->text()) < room,
+                 qPrintable(edit->objectName()));
+    }
+}
+
+void TestGeometryWindow::enterOnTheNewPagesSolves_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("point and curve, defaults") << 4 << "txtPC_1"
+                                               << "2"
+                                               << "点P在圆C外";
+    QTest::newRow("point and curve, a box named") << 4 << "txtPC_7"
+                                                  << "-4+"
+                                                  << "曲线的常数项 有误：“-4+”不能计算";
+    QTest::newRow("two circles, defaults") << 5 << "txtCircle_5"
+                                           << "2"
+                                           << "公共弦所在直线：x+y−1=0";
+    QTest::newRow("two circles, empty radius") << 5 << "txtCircle_2"
+                                               << ""
+                                               << "r₁ 有误：未填写";
+}
+
+void TestGeometryWindow::enterOnTheNewPagesSolves()
+{
+    QFETCH(int, page);
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, line);
+    QTest::mouseClick(child<TabLabel>(panel_.get(), QStringLiteral("LabelCount_%1").arg(page)),
+                      Qt::LeftButton);
+    type(panel_.get(), box, text);
+    QTest::keyClick(::box(panel_.get(), box), Qt::Key_Return);
+    QVERIFY2(fullText(panel_.get()).split(QStringLiteral("\r\n")).contains(line),
+             qPrintable(fullText(panel_.get())));
+}
+
+void TestGeometryWindow::commandPrintsTheWindowText_data()
+{
+    QTest::addColumn<int>("page");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("boxes"); // in the order of the command's numbers
+    QTest::addColumn<QString>("problem");
+    QTest::addColumn<QStringList>("numbers");
+    QTest::newRow("two points") << 0 << "cmdDotToDot"
+                                << QStringList{"txtTwoX_0", "txtTwoY_0", "txtTwoX_1", "txtTwoY_1"}
+                                << "two-points" << QStringList{"-1", "2", "3", "-4"};
+    QTest::newRow("point and line")
+        << 1 << "cmdDotToLine" << QStringList{"txtDX_2", "TxtDY_2", "txtLi_0", "txtLi_1", "txtLi_2"}
+        << "point-line" << QStringList{"2", "-1", "1/2", "sqr(3)/2", "-1"};
+    QTest::newRow("two lines") << 2 << "cmdLineToLine"
+                               << QStringList{"a1", "b1", "c1", "a2", "b2", "c2"} << "two-lines"
+                               << QStringList{"0.1", "0.3", "1", "0.3", "0.9", "5"};
+    QStringList curve;
+    for (int i = 0; i < 9; ++i)
+        curve << QStringLiteral("iValue_%1").arg(i);
+    QTest::newRow("line and curve")
+        << 3 << "StartCounts" << curve << "line-curve"
+        << QStringList{"1", "-1", "-1", "1/4", "1/3", "0", "0", "0", "-1"};
+    QTest::newRow("line and curve, no line")
+        << 3 << "StartCounts" << curve << "line-curve"
+        << QStringList{"0", "0", "5", "9", "16", "0", "0", "0", "-144"};
+    QStringList pointCurve;
+    for (int i = 0; i < 8; ++i)
+        pointCurve << QStringLiteral("txtPC_%1").arg(i);
+    QTest::newRow("point and curve") << 4 << "cmdPointCurve" << pointCurve << "point-curve"
+                                     << QStringList{"0", "3", "1", "4", "0", "0", "0", "-4"};
+    QStringList circles;
+    for (int i = 0; i < 6; ++i)
+        circles << QStringLiteral("txtCircle_%1").arg(i);
+    QTest::newRow("two circles") << 5 << "cmdTwoCircles" << circles << "two-circles"
+                                 << QStringList{"0", "0", "2", "2", "2", "2"};
+}
+
+void TestGeometryWindow::commandPrintsTheWindowText()
+{
+    QFETCH(int, page);
+    QFETCH(QString, button);
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, problem);
+    QFETCH(QStringList, numbers);
+    panel_->showGeometryPage(page);
+    for (int i = 0; i < boxes.size(); ++i)
+        type(panel_.get(), boxes[i], numbers[i]);
+    click(panel_.get(), button);
+
+    QTemporaryDir dir;
+    CommandLine commandLine;
+    commandLine.mode = CommandLine::Mode::Geometry;
+    commandLine.settingsPath = dir.filePath(QStringLiteral("orvane.ini")).toStdString();
+    commandLine.geometryProblem = problem.toStdString();
+    for (const QString& number : numbers)
+        commandLine.geometryNumbers.push_back(number.toStdString());
+    std::ostringstream out, err;
+    const int status = runGeometryCommand(commandLine, out, err);
+
+    // The window's lines, each after CR LF; the command's, each before LF.
+    QString windowLines = fullText(panel_.get()).mid(2).replace(QStringLiteral("\r\n"), "\n");
+    QCOMPARE(QString::fromStdString(out.str()), windowLines + "\n");
+    QCOMPARE(status, problem == "line-curve" && numbers[0] == "0" ? 1 : 0);
 }

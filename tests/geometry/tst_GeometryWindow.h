@@ -27,6 +27,12 @@ private slots:
     void eachReportReplacesTheLast();
     void clearEmptiesTheTwoLinesBoxesOnly();
     void emptyCurveBoxesBecomeZero();
+    void stepsFollowTheReport();
+    void boxesHoldTwelveCharacters();
+    void enterOnTheNewPagesSolves_data();
+    void enterOnTheNewPagesSolves();
+    void commandPrintsTheWindowText_data();
+    void commandPrintsTheWindowText();
 
 private:
     orvane::FakeSystemDialogs dialogs_;

@@ -15,6 +15,7 @@
 #include "WindowArrangement.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
@@ -420,6 +421,8 @@ void TestMainWindow::geometryMenuOpensItsPage_data()
     QTest::newRow("point and line") << QStringLiteral("mnuDLJULI") << 1;
     QTest::newRow("two lines") << QStringLiteral("mnuLineToLine") << 2;
     QTest::newRow("line and curve") << QStringLiteral("mnuQuadraticFunction") << 3;
+    QTest::newRow("point and curve") << QStringLiteral("mnuPointCurve") << 4;
+    QTest::newRow("two circles") << QStringLiteral("mnuTwoCircles") << 5;
 }
 
 void TestMainWindow::geometryMenuOpensItsPage()
@@ -431,4 +434,24 @@ void TestMainWindow::geometryMenuOpensItsPage()
     auto* geometry = child<GeometryWindow>(&w, "fCountPanel");
     QVERIFY(geometry->isVisible());
     QCOMPARE(geometry->currentGeometryPage(), page);
+}
+
+void TestMainWindow::geometryStepsAreRemembered()
+{
+    const QString key = QStringLiteral("GeometrySteps");
+    {
+        MainWindow& w = start();
+        w.menu().mnuTowdot->trigger();
+        auto* geometry = child<GeometryWindow>(&w, "fCountPanel");
+        QVERIFY(geometry->stepsShown()); // on in a fresh settings file
+        child<QCheckBox>(geometry, "chkSteps")->click();
+        QCOMPARE(settings_->getSetupValue(key), QStringLiteral("0"));
+    }
+    window_.reset();
+    MainWindow& again = start();
+    again.menu().mnuTowdot->trigger();
+    auto* geometry = child<GeometryWindow>(&again, "fCountPanel");
+    QVERIFY(!geometry->stepsShown());
+    child<QCheckBox>(geometry, "chkSteps")->click();
+    QCOMPARE(settings_->getSetupValue(key), QStringLiteral("1"));
 }

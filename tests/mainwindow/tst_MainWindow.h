@@ -48,6 +48,7 @@ private slots:
     void readOnlySettingsSaySoOnce();
     void geometryMenuOpensItsPage_data();
     void geometryMenuOpensItsPage();
+    void geometryStepsAreRemembered();
 
 private:
     orvane::MainWindow& start(const QString& functionFile = {});

@@ -116,10 +116,11 @@ QStringList numberItems(int from, int to, double divisor)
 } // namespace
 
 ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), services_(services), context_(context),
-      pad_(pad)
+    : QWidget(owner), services_(services), context_(context), pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
+    // A narrow strip: as wide as its buttons, as high as its holder makes it.
+    setFixedWidth(BoxWidth);
     resize(sizeHint());
     move(0, y());
 
@@ -154,6 +155,11 @@ ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWi
 QSize ToolBox::sizeHint() const
 {
     return QSize(BoxWidth, ChoiceTop + 48);
+}
+
+int ToolBox::captionHeight()
+{
+    return CaptionHeight;
 }
 
 void ToolBox::buildButtons()
@@ -339,7 +345,8 @@ void ToolBox::captionPressed(Qt::MouseButton button)
 void ToolBox::settleAfterCaption()
 {
     emit captionReleased();
-    move(std::max(x(), 0), std::max(y(), 0));
+    if (QWidget* window = drag_->movedWindow())
+        window->move(std::max(window->x(), 0), std::max(window->y(), 0));
 }
 
 void ToolBox::setStripColour(const QColor& colour)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_Keyboard.h"
 
+#include "BoxDock.h"
+
 #include "Engine.h"
 #include "NamedChild.h"
 #include "ResultBox.h"
@@ -187,21 +189,26 @@ void TestKeyboard::escapeClosesToolWindows()
 void TestKeyboard::drawingShortcutsInEveryWindow_data()
 {
     QTest::addColumn<QString>("focused");
-    QTest::newRow("main window") << "MainF";
-    QTest::newRow("tool box") << "WinTools";
-    QTest::newRow("status box") << "StatusBar";
-    QTest::newRow("integral window") << "frmIntegral";
-    QTest::newRow("geometry window") << "fCountPanel";
+    QTest::addColumn<bool>("floating");
+    QTest::newRow("main window") << "MainF" << false;
+    QTest::newRow("tool box") << "WinTools" << false;
+    QTest::newRow("status box") << "StatusBar" << false;
+    QTest::newRow("tool box floating") << "WinTools" << true;
+    QTest::newRow("status box floating") << "StatusBar" << true;
+    QTest::newRow("integral window") << "frmIntegral" << false;
+    QTest::newRow("geometry window") << "fCountPanel" << false;
 }
 
 void TestKeyboard::drawingShortcutsInEveryWindow()
 {
     QFETCH(QString, focused);
+    QFETCH(bool, floating);
     open(QStringLiteral("mnuIntegral"));
     open(QStringLiteral("mnuTowdot"));
     QWidget* target =
         focused == QLatin1String("MainF") ? window_.get() : child<QWidget>(window_.get(), focused);
-    QVERIFY(makeActive(target));
+    if (floating) qobject_cast<BoxDock*>(target->parentWidget())->floatAt(QPoint(300, 300));
+    QVERIFY(makeActive(target->window()));
     // Ctrl+R: circles.
     QTest::keyClick(target, Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(window_->toolBox()->activeModeButton(), 4);

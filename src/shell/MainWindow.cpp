@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "BoxDock.h"
+#include "ClickFocus.h"
 #include "CoordinateBox.h"
 #include "FunctionGraphCommands.h"
 #include "GeometryWindow.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
     // The load step: plotter, pad, tool box, status box, in this order. The plotter
     // is made first because the pad asks it for the axes as soon as it has a size.
     drawer_ = new PlotterPanel(*this, services_);
+    keepClicksOffTheFocus(drawer_);
     sketch_ = std::make_unique<SketchWindows>(services_, *this, this);
     pad_ = &sketch_->pad();
     toolBox_ = &sketch_->toolBox();

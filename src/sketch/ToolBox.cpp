@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolBox.h"
 
+#include "ClickFocus.h"
 #include "Colours.h"
 #include "GoldButton.h"
 #include "NumberText.h"
@@ -82,6 +83,8 @@ QComboBox* makeCombo(const QString& name, const QStringList& items, const QStrin
     combo->addItems(items);
     combo->setCurrentIndex(combo->findText(text));
     combo->setGeometry(1, top, BoxWidth - 2, 22);
+    // Typing goes into a box only once the user clicked into it.
+    combo->setFocusPolicy(Qt::ClickFocus);
     return combo;
 }
 
@@ -149,6 +152,7 @@ ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWi
 
     buildButtons();
     buildBoxes();
+    keepClicksOffTheFocus(this);
     setActiveModeButton(0);
 }
 

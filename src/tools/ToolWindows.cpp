@@ -55,7 +55,8 @@ template <typename Window> Window* ToolWindows::open(QPointer<Window>& slot)
 
 void ToolWindows::place(QWidget* window) const
 {
-    window->adjustSize();
+    // A window laid out by hand keeps the size it gave itself; the others fit their layout.
+    if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
     const auto last = lastPlaces_.constFind(window->objectName());
     QPoint topLeft;
     if (last != lastPlaces_.constEnd())

@@ -12,6 +12,7 @@
 #include "ToolBox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -227,4 +228,78 @@ void TestKeyboard::toolWindowReopensWhereItWas()
     QTRY_VERIFY(!window_->findChild<QWidget*>(QStringLiteral("frmIntegral")));
     open(QStringLiteral("mnuIntegral"));
     QCOMPARE(child<QWidget>(window_.get(), "frmIntegral")->pos(), place);
+}
+
+void TestKeyboard::keysReachThePadAfterAToolClick_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("mode button") << "GButton_1";
+    QTest::newRow("eraser button") << "GButton_6";
+    QTest::newRow("cancel after a mode") << "GButton_0";
+}
+
+void TestKeyboard::keysReachThePadAfterAToolClick()
+{
+    QFETCH(QString, clicked);
+    MainWindow& w = *window_;
+    QVERIFY(makeActive(&w));
+    w.sketchPad()->setFocus();
+    if (clicked == QLatin1String("GButton_0")) w.chooseDrawMode(2);
+    // Something to undo: the pad cleared (one step).
+    w.menu().mnuClear->trigger();
+    QVERIFY(w.document().canUndo());
+    auto* width = child<QComboBox>(w.toolBox(), "CLineWide");
+    const QString widthText = width->currentText();
+    QTest::mouseClick(child<QWidget>(w.toolBox(), clicked), Qt::LeftButton);
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QVERIFY2(!width->isAncestorOf(focused) && focused != width, qPrintable(focused->objectName()));
+    // Cut, digits and undo go where they belong: nothing into the width box.
+    QTest::keyClick(focused, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClicks(focused, QStringLiteral("7"));
+    QCOMPARE(width->currentText(), widthText);
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!w.document().canUndo());
+    QTest::keyClick(focused, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(w.document().canUndo());
+    // A click into the box does put the keys there.
+    QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), width);
+}
+
+void TestKeyboard::consoleCalculatorSize_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::newRow("tool box") << "GBTools_2";
+    QTest::newRow("tools page") << "tools4";
+    QTest::newRow("formula window's link") << "Label1";
+}
+
+void TestKeyboard::consoleCalculatorSize()
+{
+    QFETCH(QString, opener);
+    MainWindow& w = *window_;
+    if (opener == QLatin1String("Label1")) {
+        // The formula window is reached from the console calculator; the console is then
+        // closed and opened again by the link.
+        QTest::mouseClick(child<QWidget>(w.toolBox(), "GBTools_2"), Qt::LeftButton);
+        QWidget* console = child<QWidget>(&w, "frmVMDOS");
+        console->resize(200, 150);
+        QTest::keyClick(console, Qt::Key_1);
+        QTest::keyClick(console, Qt::Key_Escape);
+        QMetaObject::invokeMethod(console, "formulaWindowRequested");
+        console->close();
+        QTRY_VERIFY(!w.findChild<QWidget*>(QStringLiteral("frmVMDOS")));
+        QWidget* link = child<QWidget>(child<QWidget>(&w, "frmFormula"), "Label1");
+        QTest::mouseClick(link, Qt::LeftButton);
+    } else if (opener == QLatin1String("tools4")) {
+        w.drawer()->showPanelTab(3);
+        QTest::mouseClick(child<QWidget>(w.drawer(), opener), Qt::LeftButton);
+    } else {
+        QTest::mouseClick(child<QWidget>(w.toolBox(), opener), Qt::LeftButton);
+    }
+    QWidget* console = child<QWidget>(&w, "frmVMDOS");
+    QVERIFY(console->isVisible());
+    QCOMPARE(console->size(), QSize(420, 380));
+    QCOMPARE(console->parentWidget(), &w);
 }

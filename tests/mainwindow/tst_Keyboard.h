@@ -30,6 +30,10 @@ private slots:
     void drawingShortcutsInEveryWindow_data();
     void drawingShortcutsInEveryWindow();
     void toolWindowReopensWhereItWas();
+    void keysReachThePadAfterAToolClick_data();
+    void keysReachThePadAfterAToolClick();
+    void consoleCalculatorSize_data();
+    void consoleCalculatorSize();
 
 private:
     QWidget* open(const QString& command);

@@ -120,7 +120,8 @@ void MainWindow::connectMenu()
         savePictureCommand(services_.dialogs, this, document_, pad_->persistentImage());
     });
     connect(m.mnuPrint, &QAction::triggered, this, [this] {
-        printCommand(services_.dialogs, this, printer_, pad_->persistentImage(),
+        printCommand(services_.dialogs, this, printer_, document_,
+                     pad_->persistentImage().deviceIndependentSize().toSize(),
                      pad_->surface().backColour());
     });
     connect(m.mnuCreateShort, &QAction::triggered, this,

@@ -16,6 +16,7 @@
 #include "ToolBox.h"
 #include "ToolWindows.h"
 #include "WindowArrangement.h"
+#include "WindowPlaces.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -306,6 +307,7 @@ GeometryWindow* MainWindow::showGeometry(int page)
         geometry_ = new GeometryWindow(services_, this);
         geometry_->addActions(drawingActions());
     }
+    if (!geometry_->isVisible()) WindowPlaces::of(this).place(geometry_);
     geometry_->show();
     geometry_->raise();
     geometry_->activateWindow();

@@ -29,6 +29,7 @@ private slots:
     void escapeClosesToolWindows();
     void drawingShortcutsInEveryWindow_data();
     void drawingShortcutsInEveryWindow();
+    void toolWindowReopensWhereItWas_data();
     void toolWindowReopensWhereItWas();
     void keysReachThePadAfterAToolClick_data();
     void keysReachThePadAfterAToolClick();

@@ -287,9 +287,25 @@ void MainWindow::layoutWindows()
     if (statusDock_->isFloating()) statusDock_->resize(available.width(), statusDock_->height());
     for (BoxDock* dock : {toolDock_, statusDock_})
         dock->keepOnScreen();
+    fitPlotterCaption();
     const ScreenLayout layout = orvane::layoutWindows(layoutInput());
     padWindow_->setGeometry(layout.pad);
     drawerWindow_->setGeometry(layout.plotter);
+}
+
+void MainWindow::fitPlotterCaption()
+{
+    // Where the plotter's controls would not all fit under its caption, the caption goes
+    // and they are all in view.
+    if (plotterCaptionHeight_ == 0)
+        plotterCaptionHeight_ = frameOf(drawerWindow_, drawer_).height();
+    const auto* content = drawer_->findChild<QWidget*>(QStringLiteral("DrawerContent"));
+    const int needs = (content ? content->minimumSizeHint() : drawer_->minimumSizeHint()).height();
+    const bool uncaptioned = area_->viewport()->height() < needs + plotterCaptionHeight_;
+    if (uncaptioned == drawerWindow_->windowFlags().testFlag(Qt::FramelessWindowHint)) return;
+    const bool shown = drawerWindow_->isVisible();
+    drawerWindow_->setWindowFlag(Qt::FramelessWindowHint, uncaptioned);
+    if (shown) drawerWindow_->show();
 }
 
 void MainWindow::arrangeWindows(QSize screenPixels)

@@ -118,6 +118,7 @@ private:
     void restoreDocks();
     void saveDocks();
     void placeFloatingStatus();
+    void fitPlotterCaption();
     QList<QAction*> drawingActions() const;
     LayoutInput layoutInput() const;
     void showTipWindow();
@@ -148,6 +149,7 @@ private:
     bool relayoutPending_ = false;
     BoxDock* toolDock_ = nullptr;
     BoxDock* statusDock_ = nullptr;
+    int plotterCaptionHeight_ = 0;
 };
 
 } // namespace orvane

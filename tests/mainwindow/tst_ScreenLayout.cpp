@@ -101,7 +101,7 @@ void TestScreenLayout::fitsTheScreen_data()
     for (const test::TestScreen& s : testScreens().mid(1)) {
         // Where there is room for it, the plotter shows every control.
         const QSize logical = s.geometry.size();
-        const bool room = logical.width() >= 1366 && logical.height() >= 768;
+        const bool room = logical.width() >= 1280 && logical.height() >= 720;
         QTest::newRow(qPrintable(s.name)) << s.name << 0 << room;
         if (s.name == QLatin1String("1366x768@1"))
             QTest::newRow("1366x768@1, 40-pixel panel") << s.name << 40 << true;

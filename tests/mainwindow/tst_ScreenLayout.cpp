@@ -320,8 +320,11 @@ void TestScreenLayout::windowFlagsAndOwners()
     for (QWidget* top : QApplication::topLevelWidgets()) {
         if (top == &w || !top->isVisible() || top == w.toolDock()) continue;
         windows << top->objectName();
-        // Owned: in front of the main window and minimized with it.
+        // Owned: in front of the main window and minimized with it. X11 window systems
+        // learn the owner only of dialog and tool windows.
         QVERIFY2(top->parentWidget() == &w, qPrintable(top->objectName()));
+        QVERIFY2(top->windowType() == Qt::Dialog || top->windowType() == Qt::Tool,
+                 qPrintable(top->objectName()));
         QVERIFY2(top->windowHandle()->transientParent() == w.windowHandle(),
                  qPrintable(top->objectName()));
         // Only the small calculator floats over other programs.

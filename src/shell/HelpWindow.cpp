@@ -11,7 +11,9 @@
 namespace orvane {
 
 HelpWindow::HelpWindow(Services& services, const QString& indexPath, QWidget* owner)
-    : QWidget(owner, Qt::Window), services_(services), browser_(new QTextBrowser(this))
+    : QWidget(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      services_(services), browser_(new QTextBrowser(this))
 {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);

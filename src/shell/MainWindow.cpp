@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "MainWindow.h"
 
+#include "BoxDock.h"
+#include "ClickFocus.h"
 #include "CoordinateBox.h"
 #include "FunctionGraphCommands.h"
 #include "GeometryWindow.h"
@@ -14,6 +16,7 @@
 #include "ToolBox.h"
 #include "ToolWindows.h"
 #include "WindowArrangement.h"
+#include "WindowPlaces.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -60,7 +63,6 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
       helpFilePath_(std::move(helpFilePath))
 {
     setObjectName(QStringLiteral("MainF"));
-    QCoreApplication::instance()->installEventFilter(this);
     setWindowTitle(QStringLiteral("Orvane(奥维恩) ") + QStringLiteral("3.0 Final"));
     setWindowIcon(QIcon(QStringLiteral(":/orvane/app/orvane.svg")));
 
@@ -68,11 +70,14 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
     area_->setObjectName(QStringLiteral("MainFArea"));
     area_->setBackground(QColor(0x80, 0x80, 0x80));
     setCentralWidget(area_);
+    // Docks floated out or back in change the work area without moving the window.
+    area_->installEventFilter(this);
     menu_.build(menuBar(), this);
 
     // The load step: plotter, pad, tool box, status box, in this order. The plotter
     // is made first because the pad asks it for the axes as soon as it has a size.
     drawer_ = new PlotterPanel(*this, services_);
+    keepClicksOffTheFocus(drawer_);
     sketch_ = std::make_unique<SketchWindows>(services_, *this, this);
     pad_ = &sketch_->pad();
     toolBox_ = &sketch_->toolBox();
@@ -81,12 +86,10 @@ MainWindow::MainWindow(Services& services, Settings& settings, QString helpFileP
     padWindow_ = addSubWindow(area_, pad_);
     padWindow_->setWindowTitle(QStringLiteral("作图板"));
     tools_ = std::make_unique<ToolWindows>(services_, this);
-    connect(toolBox_, &ToolBox::captionReleased, this, [this] { toolBoxDocked_ = false; });
+    makeDocks();
 
     drawerWindow_->show();
     padWindow_->show();
-    toolBox_->show();
-    statusBox_->show();
     pad_->surface().setPersistent(true);
     drawer_->setFocus();
     connectMenu();
@@ -118,7 +121,8 @@ void MainWindow::connectMenu()
         savePictureCommand(services_.dialogs, this, document_, pad_->persistentImage());
     });
     connect(m.mnuPrint, &QAction::triggered, this, [this] {
-        printCommand(services_.dialogs, this, printer_, pad_->persistentImage(),
+        printCommand(services_.dialogs, this, printer_, document_,
+                     pad_->persistentImage().deviceIndependentSize().toSize(),
                      pad_->surface().backColour());
     });
     connect(m.mnuCreateShort, &QAction::triggered, this,
@@ -210,40 +214,99 @@ void MainWindow::followScreenChanges()
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &MainWindow::layoutWindows);
 }
 
+void MainWindow::makeDocks()
+{
+    const auto available = [this] { return services_.environment.availableScreenArea(); };
+    toolDock_ = new BoxDock(toolBox_, toolBox_->drag(), Qt::LeftDockWidgetArea,
+                            toolBox_->captionHeight(), available, this);
+    toolDock_->setWindowTitle(QStringLiteral("工具箱"));
+    statusDock_ =
+        new BoxDock(statusBox_, statusBox_->drag(), Qt::BottomDockWidgetArea, 0, available, this);
+    statusDock_->setWindowTitle(QStringLiteral("状态栏"));
+    // The status bar spans the whole window, under the tool box.
+    setCorner(Qt::BottomLeftCorner, Qt::BottomDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::BottomDockWidgetArea);
+    for (BoxDock* dock : {toolDock_, statusDock_})
+        connect(dock, &BoxDock::placeChanged, this, &MainWindow::saveDocks);
+}
+
+void MainWindow::restoreDocks()
+{
+    const QHash<QString, DockPlace> places =
+        dockLayoutFrom(settings_.getSetupValue(QStringLiteral("DockLayout")));
+    for (BoxDock* dock : {toolDock_, statusDock_})
+        dock->moveTo(places.value(dock->widget()->objectName(), {dock->home(), {}}));
+    placeFloatingStatus();
+}
+
+void MainWindow::setStoredStatusTop(int topPixels)
+{
+    statusTop_ = topPixels;
+    if (laidOut_) placeFloatingStatus();
+}
+
+void MainWindow::placeFloatingStatus()
+{
+    // The stored top places a floating status box once, at start-up; docked, it has
+    // its place along the window's edge.
+    if (statusTop_ && statusDock_->isFloating())
+        statusDock_->floatAt(QPoint(statusDock_->x(), *statusTop_));
+    statusTop_.reset();
+}
+
+void MainWindow::saveDocks()
+{
+    QHash<QString, DockPlace> places;
+    for (BoxDock* dock : {toolDock_, statusDock_})
+        places.insert(dock->widget()->objectName(), dock->place());
+    settings_.setSetupValue(QStringLiteral("DockLayout"), dockLayoutText(places));
+}
+
 LayoutInput MainWindow::layoutInput() const
 {
     LayoutInput in;
     in.screenClass = arrangement_.screenClass;
-    in.available = services_.environment.availableScreenArea();
     const QWidget* viewport = area_->viewport();
     in.workArea = QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size());
     in.padFrame = frameOf(padWindow_, pad_);
-    // The plotter scrolls its controls when it is too short: ask for their full height.
+    // The plotter scrolls its controls when it is too short: ask for their full width.
     const auto* content = drawer_->findChild<QWidget*>(QStringLiteral("DrawerContent"));
     in.plotterNeeds = (content ? content->minimumSizeHint() : drawer_->minimumSizeHint()) +
                       frameOf(drawerWindow_, drawer_);
-    in.toolStripWidth = ToolStripPixels;
-    in.toolBoxHeight = toolBox_->sizeHint().height();
-    in.statusHeight = statusBox_->height();
-    in.statusTop = statusTop_;
+    // On a medium screen the pad is at least as large as the classic arrangement made it.
+    if (arrangement_.screenClass == ScreenClass::Medium)
+        in.leastPadSide = arrangement_.pad.width() / TwipsPerPixel - in.padFrame.width();
     return in;
 }
 
 void MainWindow::layoutWindows()
 {
+    if (!laidOut_) restoreDocks();
+    laidOut_ = true;
+    const QRect available = services_.environment.availableScreenArea();
+    // A floating status bar spans the screen it is on.
+    if (statusDock_->isFloating()) statusDock_->resize(available.width(), statusDock_->height());
+    for (BoxDock* dock : {toolDock_, statusDock_})
+        dock->keepOnScreen();
+    fitPlotterCaption();
     const ScreenLayout layout = orvane::layoutWindows(layoutInput());
-    statusBox_->fitToWidth(layout.statusBox.width());
-    statusBox_->move(layout.statusBox.topLeft());
-    if (layout.statusTopCorrected) {
-        settings_.setSetupValue(QStringLiteral("StateBoxTop"),
-                                integerText(qint64(layout.statusBox.top()) * TwipsPerPixel));
-    }
-    statusTop_ = layout.statusBox.top();
     padWindow_->setGeometry(layout.pad);
     drawerWindow_->setGeometry(layout.plotter);
-    if (toolBoxDocked_) toolBox_->setGeometry(layout.toolBox);
-    laidOut_ = true;
-    raiseBoxes();
+}
+
+void MainWindow::fitPlotterCaption()
+{
+    // Where the plotter's controls would not all fit under its caption, the caption goes
+    // and they are all in view.
+    if (plotterCaptionHeight_ == 0)
+        plotterCaptionHeight_ = frameOf(drawerWindow_, drawer_).height();
+    const auto* content = drawer_->findChild<QWidget*>(QStringLiteral("DrawerContent"));
+    const int needs = (content ? content->minimumSizeHint() : drawer_->minimumSizeHint()).height();
+    const bool uncaptioned = area_->viewport()->height() < needs + plotterCaptionHeight_;
+    if (uncaptioned == drawerWindow_->windowFlags().testFlag(Qt::FramelessWindowHint)) return;
+    const bool shown = drawerWindow_->isVisible();
+    drawerWindow_->setWindowFlag(Qt::FramelessWindowHint, uncaptioned);
+    if (shown) drawerWindow_->show();
 }
 
 void MainWindow::arrangeWindows(QSize screenPixels)
@@ -267,6 +330,7 @@ GeometryWindow* MainWindow::showGeometry(int page)
             settings_.setSetupValue(steps, shown ? QStringLiteral("1") : QStringLiteral("0"));
         });
     }
+    if (!geometry_->isVisible()) WindowPlaces::of(this).place(geometry_);
     geometry_->show();
     geometry_->raise();
     geometry_->activateWindow();
@@ -283,7 +347,7 @@ void MainWindow::toggleWindow(QAction* item)
 {
     // Each switch keeps its own tick, so "画图栏" and "属性栏" may disagree.
     const bool show = item->isChecked();
-    QWidget* window = item == menu_.mnuToolsBox ? static_cast<QWidget*>(toolBox_)
+    QWidget* window = item == menu_.mnuToolsBox ? static_cast<QWidget*>(toolDock_)
                                                 : static_cast<QWidget*>(drawerWindow_);
     window->setVisible(show);
     if (item == menu_.mnuToolsBox) statusBox_->setFocus();
@@ -333,45 +397,8 @@ void MainWindow::relayoutSoon()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // A click into the main window brings it to the front, and some window managers then
-    // stack it over its own boxes: they come back on top once the click is handled.
-    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this)
-        QTimer::singleShot(0, this, &MainWindow::raiseBoxes);
+    if (watched == area_ && event->type() == QEvent::Resize) relayoutSoon();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::changeEvent(QEvent* event)
-{
-    QMainWindow::changeEvent(event);
-    // Owned boxes stay above the main window when it comes to the front; above other
-    // programs they never are.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) raiseBoxes();
-    if (event->type() == QEvent::WindowStateChange) followMinimizing();
-}
-
-void MainWindow::followMinimizing()
-{
-    // The program's own windows go with the main window into the task bar and come back
-    // with it: not every window manager does that for owned windows.
-    if (isMinimized()) {
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (child->isWindow() && child->isVisible()) {
-                hiddenWithWindow_ << child;
-                child->hide();
-            }
-        return;
-    }
-    const QList<QPointer<QWidget>> hidden = std::exchange(hiddenWithWindow_, {});
-    for (const QPointer<QWidget>& child : hidden)
-        if (child) child->show();
-    raiseBoxes();
-}
-
-void MainWindow::raiseBoxes()
-{
-    for (QWidget* box : {static_cast<QWidget*>(toolBox_), static_cast<QWidget*>(statusBox_)})
-        if (box && box->isVisible()) box->raise();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

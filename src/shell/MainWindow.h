@@ -28,9 +28,11 @@ class ToolWindows;
 class ToolBox;
 class GeometryWindow;
 class Settings;
+class BoxDock;
 
 // The main window: the menu bar over an area holding the sketch pad and the plotter,
-// with the tool box and the status box floating above it. It owns every window of the
+// with the tool box docked along its left edge and the status box along its bottom
+// (either may float). It owns every window of the
 // program and connects them: the plotter and the sketch windows reach the rest of the
 // program only through the host interfaces implemented here.
 class MainWindow : public QMainWindow, public PlotterHost, public SketchContext {
@@ -44,6 +46,8 @@ public:
     PlotterPanel* drawer() const { return drawer_; }
     ToolBox* toolBox() const { return toolBox_; }
     CoordinateBox* statusBox() const { return statusBox_; }
+    BoxDock* toolDock() const { return toolDock_; }
+    BoxDock* statusDock() const { return statusDock_; }
     QMdiSubWindow* padWindow() const { return padWindow_; }
     QMdiSubWindow* drawerWindow() const { return drawerWindow_; }
     const MainMenu& menu() const { return menu_; }
@@ -53,14 +57,13 @@ public:
 
     // Takes the screen class of `screenPixels` (showing the small-screen message there).
     void arrangeWindows(QSize screenPixels);
-    // Places the pad, the plotter, the tool box and the status box in the available
-    // screen area: the pad square, the plotter whole, the status box on the screen (a
-    // stored place off the screen is brought back and written back). Run at start-up
-    // and again whenever the screen changes.
+    // Places the pad and the plotter in the work area (the pad square, the plotter
+    // beside it), the docks as last saved the first time, and floating boxes on the
+    // screen. Run at start-up and again whenever the window or the screen changes.
     void layoutWindows();
-    // The status box's top as stored in the settings, in pixels.
-    void setStoredStatusTop(int topPixels) { statusTop_ = topPixels; }
-    static constexpr int ToolStripPixels = 620 / 15;
+    // The status box's top as stored in the settings, in pixels: it places a floating
+    // status box at start-up.
+    void setStoredStatusTop(int topPixels);
     // The geometry window on page `page`, created on first use.
     GeometryWindow* showGeometry(int page);
 
@@ -104,7 +107,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,8 +114,11 @@ private:
     void followScreenChanges();
     void shareDrawingShortcuts();
     void relayoutSoon();
-    void raiseBoxes();
-    void followMinimizing();
+    void makeDocks();
+    void restoreDocks();
+    void saveDocks();
+    void placeFloatingStatus();
+    void fitPlotterCaption();
     QList<QAction*> drawingActions() const;
     LayoutInput layoutInput() const;
     void showTipWindow();
@@ -141,10 +146,10 @@ private:
     bool exiting_ = false;
     bool settingsFailureShown_ = false;
     bool laidOut_ = false;
-    QList<QPointer<QWidget>> hiddenWithWindow_;
     bool relayoutPending_ = false;
-    // The tool box follows the main window until the user drags it somewhere else.
-    bool toolBoxDocked_ = true;
+    BoxDock* toolDock_ = nullptr;
+    BoxDock* statusDock_ = nullptr;
+    int plotterCaptionHeight_ = 0;
 };
 
 } // namespace orvane

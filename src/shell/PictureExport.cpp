@@ -88,7 +88,7 @@ void copyPictureToClipboard(const PadDocument& document, const QImage& padImage)
 }
 
 bool printCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
-                  const QImage& image, Colour background)
+                  const PadDocument& document, QSize padSize, Colour background)
 {
     if (background != White) {
         const MessageAnswer goOn = dialogs.showMessage(
@@ -106,18 +106,14 @@ bool printCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrint
 
     QPainter painter;
     if (!painter.begin(&currentPrinter)) return false;
-    paintPictureOnPage(painter, image);
+    paintPictureOnPage(painter, document, padSize);
     return painter.end();
 }
 
-void paintPictureOnPage(QPainter& painter, const QImage& image)
+void paintPictureOnPage(QPainter& painter, const PadDocument& document, QSize padSize)
 {
-    const QRect page = painter.viewport();
-    const QSize size = image.size().scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setViewport(page.x(), page.y(), size.width(), size.height());
-    painter.setWindow(image.rect());
-    // The target in image pixels, whatever pixel ratio the image carries.
-    painter.drawImage(image.rect(), image);
+    // Painter coordinates are the printer's own dots: curves and texts as sharp as it prints.
+    paintPicture(painter, document, padSize, painter.window());
 }
 
 } // namespace orvane

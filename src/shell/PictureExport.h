@@ -28,14 +28,15 @@ void copyPictureToClipboard(const PadDocument& document, const QImage& padImage)
 int pictureScaleFrom(const QString& text);
 
 // "打印(&P)": the ink warning for a coloured background, the print dialog on the
-// current printer, then "开始打印？" and one page with the pad's image. Returns true
-// when a page was printed.
+// current printer, then "开始打印？" and one page with the pad's picture (`padSize`
+// pixels) drawn from its document at the printer's resolution. Returns true when a page
+// was printed.
 bool printCommand(SystemDialogs& dialogs, QWidget* owner, QPrinter& currentPrinter,
-                  const QImage& image, Colour background);
+                  const PadDocument& document, QSize padSize, Colour background);
 
-// Paints every pixel of `image` as large as the painter's viewport holds it, keeping
-// its proportions, from the viewport's top left.
-void paintPictureOnPage(QPainter& painter, const QImage& image);
+// Draws the picture as large as the painter's viewport holds it, keeping its
+// proportions, from the viewport's top left.
+void paintPictureOnPage(QPainter& painter, const PadDocument& document, QSize padSize);
 
 // Writes `image` as a BMP file, atomically.
 bool writeBitmap(const QString& path, const QImage& image);

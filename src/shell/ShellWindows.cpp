@@ -5,6 +5,7 @@
 #include "HelpWindow.h"
 #include "Services.h"
 #include "TipDialog.h"
+#include "WindowPlaces.h"
 
 #include <QFileInfo>
 #include <QWidget>
@@ -19,12 +20,14 @@ template <typename Window, typename... Args> Window* showSingle(QWidget* owner, 
 {
     if (Window* open =
             owner ? owner->findChild<Window*>(QString(), Qt::FindDirectChildrenOnly) : nullptr) {
+        if (!open->isVisible()) WindowPlaces::of(owner).place(open);
         open->show();
         open->raise();
         open->activateWindow();
         return open;
     }
     auto* window = new Window(std::forward<Args>(args)..., owner);
+    if (owner) WindowPlaces::of(owner).place(window);
     window->show();
     return window;
 }

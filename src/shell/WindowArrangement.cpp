@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowArrangement.h"
 
+#include <QPoint>
 #include <QString>
 
 #include <algorithm>
@@ -53,21 +54,10 @@ WindowArrangement arrangeWindows(QSize screenPixels, int mainWidthTwips)
 
 namespace {
 
-// The plotter's width by screen class; the small class lays it 600 twips over the pad.
+// The plotter's width by screen class.
 int plotterWidth(ScreenClass c)
 {
     return (c == ScreenClass::Medium ? 4675 : PlotterWidth) / TwipsPerPixel;
-}
-
-QRect statusBoxPlace(const LayoutInput& in, bool* corrected)
-{
-    const int lowest = in.available.bottom() + 1 - in.statusHeight;
-    int top = in.statusTop.value_or(lowest);
-    if (top > lowest - StatusSnapPixels) top = lowest;
-    const int inside = std::clamp(top, in.available.top(), std::max(in.available.top(), lowest));
-    // Only a stored place that was off the screen counts as corrected.
-    *corrected = in.statusTop && (*in.statusTop < in.available.top() || *in.statusTop > lowest);
-    return QRect(in.available.x(), inside, in.available.width(), in.statusHeight);
 }
 
 } // namespace
@@ -75,29 +65,25 @@ QRect statusBoxPlace(const LayoutInput& in, bool* corrected)
 ScreenLayout layoutWindows(const LayoutInput& in)
 {
     ScreenLayout out;
-    out.statusBox = statusBoxPlace(in, &out.statusTopCorrected);
-
-    // The pad and the plotter end above a status box lying over the lower half of the
-    // work area; one dragged higher floats over them.
-    const bool statusBelow = out.statusBox.top() > in.workArea.center().y();
-    const int bottom = statusBelow ? std::min(in.workArea.bottom() + 1, out.statusBox.top())
-                                   : in.workArea.bottom() + 1;
-    const int height = std::max(1, bottom - in.workArea.top());
-
-    const int toolBottom = statusBelow ? out.statusBox.top() : in.available.bottom() + 1;
-    out.toolBox = QRect(in.workArea.x(), in.workArea.y(), in.toolStripWidth,
-                        std::max(1, std::min(in.toolBoxHeight, toolBottom - in.workArea.y())));
-
-    const int overlap = in.screenClass == ScreenClass::Small ? 600 / TwipsPerPixel : 0;
+    const int height = std::max(1, in.workArea.height());
     const int panelWidth = std::max(plotterWidth(in.screenClass), in.plotterNeeds.width());
-    const int room = in.workArea.width() - in.toolStripWidth;
-    const int side = std::max(1, std::min(height - in.padFrame.height(),
-                                          room - panelWidth + overlap - in.padFrame.width()));
-    out.pad = QRect(in.toolStripWidth, 0, side + in.padFrame.width(), side + in.padFrame.height());
-    const int plotterLeft = out.pad.right() + 1 - overlap;
-    out.plotter =
-        QRect(plotterLeft, 0, std::max(panelWidth, in.workArea.width() - plotterLeft), height);
+    const int room = in.workArea.width();
+    const int byHeight = height - in.padFrame.height();
+    const int byWidth = room - panelWidth - in.padFrame.width();
+    const int side = std::max(1, std::min(byHeight, std::max(byWidth, in.leastPadSide)));
+    out.pad = QRect(0, 0, side + in.padFrame.width(), side + in.padFrame.height());
+    const int plotterLeft = out.pad.right() + 1;
+    out.plotter = QRect(plotterLeft, 0, std::max(1, room - plotterLeft), height);
     return out;
+}
+
+QPoint keptOnScreen(const QRect& frame, int stripHeight, const QRect& available)
+{
+    const int x = std::clamp(frame.x(), available.left(),
+                             std::max(available.left(), available.right() + 1 - frame.width()));
+    const int y = std::clamp(frame.y(), available.top(),
+                             std::max(available.top(), available.bottom() + 1 - stripHeight));
+    return {x, y};
 }
 
 QString smallScreenMessage()

@@ -29,35 +29,30 @@ ScreenClass classifyScreen(QSize screenPixels);
 // the pad is always square.
 WindowArrangement arrangeWindows(QSize screenPixels, int mainWidthTwips);
 
-// What the windows are placed by, in logical pixels.
+// What the pad and the plotter are placed by, in logical pixels.
 struct LayoutInput {
     ScreenClass screenClass = ScreenClass::Large; // by the whole screen's size
-    QRect available;    // the screen's available area (without panels), global
     QRect workArea;     // the main window's area for the pad and the plotter, global
     QSize padFrame;     // what the pad's sub-window adds around its square client area
     QSize plotterNeeds; // the plotter's sub-window showing every control without scrolling
-    int toolStripWidth = 0;
-    int toolBoxHeight = 0; // the tool box's own height
-    int statusHeight = 0;
-    std::optional<int> statusTop; // stored top of the status box, global; none: default
+    // The pad's side the screen class promises when the height allows it, even when
+    // the plotter then has to scroll sideways (0: none).
+    int leastPadSide = 0;
 };
 
-// Where the windows go. The pad's client area is square; the plotter takes the width
-// the pad leaves and the whole height above the status box; the tool box keeps its own
-// height at the left of the work area; the status box spans the available width and
-// lies inside the available area.
+// Where the pad and the plotter go in the work area, side by side and never over each
+// other. The pad's client area is square and as large as the height and the plotter's
+// needs allow; the plotter takes the rest of the width and the whole height.
 struct ScreenLayout {
-    QRect pad;       // sub-window, work-area coordinates
-    QRect plotter;   // sub-window, work-area coordinates
-    QRect toolBox;   // global
-    QRect statusBox; // global
-    // The stored top lay outside the available area and was brought back.
-    bool statusTopCorrected = false;
+    QRect pad;     // sub-window, work-area coordinates
+    QRect plotter; // sub-window, work-area coordinates
 };
 ScreenLayout layoutWindows(const LayoutInput& input);
 
-// A status box stored this close above the bottom edge (or lower) sits on the edge.
-inline constexpr int StatusSnapPixels = 1600 / TwipsPerPixel;
+// Where a floating box whose frame is `frame` goes: moved the least so that its whole
+// width (as far as it fits) and its top `stripHeight` pixels, the strip it is dragged
+// by, lie inside `available`.
+QPoint keptOnScreen(const QRect& frame, int stripHeight, const QRect& available);
 
 // The message shown on screens below 800 by 600 pixels.
 QString smallScreenMessage();

@@ -41,9 +41,10 @@ QLabel* makeLabel(const QString& name, const QString& text, QWidget* parent, QRe
 } // namespace
 
 CoordinateBox::CoordinateBox(Services& services, SketchContext& context, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), context_(context)
+    : QWidget(owner), context_(context)
 {
     setObjectName(QStringLiteral("StatusBar"));
+    setFixedHeight(BarHeight);
     f1_ = makeFrame(QStringLiteral("F1"), this, QFrame::Raised);
     f1_->setCursor(sketchCursor(990));
 
@@ -106,10 +107,21 @@ void CoordinateBox::widenStatusFrame()
 
 void CoordinateBox::fitToWidth(int width)
 {
-    setFixedSize(width, BarHeight);
-    f1_->setGeometry(0, 0, width, BarHeight);
-    iStatus_->setGeometry(width - IconRightMargin - IconSize, (BarHeight - IconSize) / 2, IconSize,
-                          IconSize);
+    resize(width, BarHeight);
+    layOutBar();
+}
+
+void CoordinateBox::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layOutBar();
+}
+
+void CoordinateBox::layOutBar()
+{
+    f1_->setGeometry(0, 0, width(), BarHeight);
+    iStatus_->setGeometry(width() - IconRightMargin - IconSize, (BarHeight - IconSize) / 2,
+                          IconSize, IconSize);
     if (widened_) widenStatusFrame();
 }
 
@@ -117,9 +129,11 @@ void CoordinateBox::dropped()
 {
     // The position is remembered as dropped, even above the screen; the box then
     // comes back to the left edge and into view.
+    QWidget* window = drag_->movedWindow();
+    const int top = window ? window->y() : mapToGlobal(QPoint(0, 0)).y();
     context_.setSetupValue(QStringLiteral("StateBoxTop"),
-                           toQString(NumberText::integerText(y() * 15LL)));
-    move(0, y() < 0 ? 0 : y());
+                           toQString(NumberText::integerText(top * 15LL)));
+    if (window) window->move(0, top < 0 ? 0 : top);
 }
 
 void CoordinateBox::released(QWidget* handle, Qt::MouseButton button, QPoint globalPos)

@@ -12,8 +12,8 @@ class SketchContext;
 class WindowDrag;
 struct Services;
 
-// The floating status box: a bar as wide as the screen with the product name, the
-// drawing-mode text, the plotter's progress line and the pointer's coordinates.
+// The status box: a bar across the main window or, floating, as wide as the screen, with the
+// product name, the drawing-mode text, the plotter's progress line and the pointer's coordinates.
 class CoordinateBox : public QWidget {
     Q_OBJECT
 
@@ -34,8 +34,14 @@ public:
     void widenStatusFrame();
     // The bar spans `width` pixels (the screen's), `IStatus` at its right end.
     void fitToWidth(int width);
+    // Drags the bar (or the floating window holding it) by `F1` and `F2`.
+    WindowDrag& drag() const { return *drag_; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void layOutBar();
     void dropped();
     void released(QWidget* handle, Qt::MouseButton button, QPoint globalPos);
     bool eventFilter(QObject* watched, QEvent* event) override;

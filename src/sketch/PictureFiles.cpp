@@ -94,6 +94,22 @@ QByteArray picturePdf(const PadDocument& document, QSize size)
     return bytes;
 }
 
+void paintPicture(QPainter& painter, const PadDocument& document, QSize size, const QRect& target)
+{
+    if (size.isEmpty() || target.isEmpty()) return;
+    const QSizeF fitted = QSizeF(size).scaled(QSizeF(target.size()), Qt::KeepAspectRatio);
+    painter.save();
+    painter.setClipRect(QRectF(target.topLeft(), fitted));
+    painter.translate(target.topLeft());
+    painter.scale(fitted.width() / size.width(), fitted.height() / size.height());
+    {
+        PainterSurface surface(painter, QSizeF(size));
+        document.replay(surface);
+        surface.flush();
+    }
+    painter.restore();
+}
+
 bool writeImageFile(const QString& path, const QImage& image, PictureFormat format)
 {
     QSaveFile file(path);

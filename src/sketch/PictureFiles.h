@@ -6,6 +6,8 @@
 #include <QSize>
 #include <QString>
 
+class QPainter;
+
 namespace orvane {
 
 class PadDocument;
@@ -21,6 +23,10 @@ PictureFormat pictureFormatOf(const QString& path);
 QImage pictureImage(const PadDocument& document, QSize size, int scale = 1);
 QByteArray pictureSvg(const PadDocument& document, QSize size);
 QByteArray picturePdf(const PadDocument& document, QSize size);
+// Replays the picture of `size` pad pixels into `target` (painter coordinates) as vector
+// shapes at the painter's own resolution, as large as fits with its proportions kept,
+// from the target's top left.
+void paintPicture(QPainter& painter, const PadDocument& document, QSize size, const QRect& target);
 
 // Writes the picture in the format of the path's extension (PNG at `scale`); the file
 // is replaced only once the whole picture is written.

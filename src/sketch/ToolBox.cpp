@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ToolBox.h"
 
+#include "ClickFocus.h"
 #include "Colours.h"
 #include "GoldButton.h"
 #include "NumberText.h"
@@ -82,6 +83,8 @@ QComboBox* makeCombo(const QString& name, const QStringList& items, const QStrin
     combo->addItems(items);
     combo->setCurrentIndex(combo->findText(text));
     combo->setGeometry(1, top, BoxWidth - 2, 22);
+    // Typing goes into a box only once the user clicked into it.
+    combo->setFocusPolicy(Qt::ClickFocus);
     return combo;
 }
 
@@ -116,10 +119,11 @@ QStringList numberItems(int from, int to, double divisor)
 } // namespace
 
 ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWidget* owner)
-    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint), services_(services), context_(context),
-      pad_(pad)
+    : QWidget(owner), services_(services), context_(context), pad_(pad)
 {
     setObjectName(QStringLiteral("WinTools"));
+    // A narrow strip: as wide as its buttons, as high as its holder makes it.
+    setFixedWidth(BoxWidth);
     resize(sizeHint());
     move(0, y());
 
@@ -148,12 +152,18 @@ ToolBox::ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWi
 
     buildButtons();
     buildBoxes();
+    keepClicksOffTheFocus(this);
     setActiveModeButton(0);
 }
 
 QSize ToolBox::sizeHint() const
 {
     return QSize(BoxWidth, ChoiceTop + 48);
+}
+
+int ToolBox::captionHeight()
+{
+    return CaptionHeight;
 }
 
 void ToolBox::buildButtons()
@@ -339,7 +349,8 @@ void ToolBox::captionPressed(Qt::MouseButton button)
 void ToolBox::settleAfterCaption()
 {
     emit captionReleased();
-    move(std::max(x(), 0), std::max(y(), 0));
+    if (QWidget* window = drag_->movedWindow())
+        window->move(std::max(window->x(), 0), std::max(window->y(), 0));
 }
 
 void ToolBox::setStripColour(const QColor& colour)

@@ -19,7 +19,7 @@ class SketchContext;
 class WindowDrag;
 struct Services;
 
-// The floating tool box: the seven drawing-mode buttons, four buttons that open the
+// The tool box: the seven drawing-mode buttons, four buttons that open the
 // calculation tools, the About button, and the boxes for font size, eraser size, line
 // width and the two colours.
 class ToolBox : public QWidget {
@@ -32,6 +32,10 @@ public:
     ToolBox(Services& services, SketchContext& context, SketchPad& pad, QWidget* owner);
     // Tall enough for every button and box.
     QSize sizeHint() const override;
+    // The height of the caption strip `picCaption` at the top.
+    static int captionHeight();
+    // Drags the box (or the floating window holding it) by its caption strip.
+    WindowDrag& drag() const { return *drag_; }
 
     // What a click on `GButton_m` does: button m becomes the only active one, then
     // modeChosen(m) asks for the drawing mode.

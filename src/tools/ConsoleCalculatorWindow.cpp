@@ -126,6 +126,8 @@ ConsoleCalculatorWindow::ConsoleCalculatorWindow(Services& services, QWidget* ow
     connect(inTimer_, &QTimer::timeout, this, &ConsoleCalculatorWindow::computeWhenInputsDone);
 
     resize(420, 380);
+    // The result is printed 1000 twips above the bottom: room for it and the menu.
+    setMinimumSize(280, 240);
     showMainMenu();
 }
 

@@ -48,7 +48,9 @@ QIcon toolIcon(const QString& name)
 
 void makeOwnedWindow(QWidget* window)
 {
-    window->setWindowFlag(Qt::Window, true);
+    // A dialog-type window: the X11 window system keeps only such windows (and tool
+    // windows) above their owner and minimizes them with it.
+    window->setWindowFlags(OwnedWindowFlags);
 }
 
 } // namespace orvane::tools

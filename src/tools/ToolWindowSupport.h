@@ -29,7 +29,11 @@ QFont serifFont(qreal pointSize = 9);
 // Icons of the tool windows: "integral", "solver", "console".
 QIcon toolIcon(const QString& name);
 
-// A window of its own that stays in front of its owner (when there is one).
+// A window of its own that stays in front of its owner (when there is one) and can be
+// minimized, maximized and closed from its title bar.
+inline constexpr Qt::WindowFlags OwnedWindowFlags =
+    Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+    Qt::WindowCloseButtonHint;
 void makeOwnedWindow(QWidget* window);
 
 } // namespace orvane::tools

@@ -6,12 +6,10 @@
 #include "FormulaWindow.h"
 #include "IntegralWindow.h"
 #include "InverseTrigWindow.h"
+#include "WindowPlaces.h"
 
-#include <QEvent>
-#include <QScreen>
 #include <QShortcut>
 
-#include <algorithm>
 #include <type_traits>
 
 namespace orvane {
@@ -39,12 +37,13 @@ template <typename Window> Window* ToolWindows::open(QPointer<Window>& slot)
         slot = new Window(services_, owner_);
         slot->setAttribute(Qt::WA_DeleteOnClose);
         slot->addActions(sharedActions_);
-        slot->installEventFilter(this);
         // The console calculator's Esc returns to its own menu.
         if constexpr (!std::is_same_v<Window, ConsoleCalculatorWindow>) {
             auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), slot);
             connect(escape, &QShortcut::activated, slot.data(), &QWidget::close);
         }
+        place(slot);
+    } else if (!slot->isVisible()) {
         place(slot);
     }
     slot->show();
@@ -55,33 +54,10 @@ template <typename Window> Window* ToolWindows::open(QPointer<Window>& slot)
 
 void ToolWindows::place(QWidget* window) const
 {
-    window->adjustSize();
-    const auto last = lastPlaces_.constFind(window->objectName());
-    QPoint topLeft;
-    if (last != lastPlaces_.constEnd())
-        topLeft = *last;
-    else if (owner_)
-        topLeft = owner_->geometry().center() - QPoint(window->width() / 2, window->height() / 2);
-    else
-        return;
-    // Always on the screen, with the title bar reachable.
-    if (const QScreen* screen = owner_ ? owner_->screen() : window->screen()) {
-        const QRect area = screen->availableGeometry();
-        topLeft.setX(std::clamp(topLeft.x(), area.left(),
-                                std::max(area.left(), area.right() - window->width())));
-        topLeft.setY(std::clamp(topLeft.y(), area.top(),
-                                std::max(area.top(), area.bottom() - window->height())));
-    }
-    window->move(topLeft);
-}
-
-bool ToolWindows::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::Close || event->type() == QEvent::Hide) {
-        auto* window = static_cast<QWidget*>(watched);
-        lastPlaces_.insert(window->objectName(), window->pos());
-    }
-    return QObject::eventFilter(watched, event);
+    if (owner_)
+        WindowPlaces::of(owner_).place(window);
+    else if (!window->testAttribute(Qt::WA_Resized))
+        window->adjustSize();
 }
 
 IntegralWindow* ToolWindows::openIntegral()

@@ -39,9 +39,6 @@ public:
     FormulaWindow* openFormula();
     ConsoleCalculatorWindow* openConsole();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     template <typename Window> Window* open(QPointer<Window>& slot);
     // A new window goes where the last one of its kind was closed, the first time over
@@ -56,7 +53,6 @@ private:
     QPointer<FormulaWindow> formula_;
     QPointer<ConsoleCalculatorWindow> console_;
     QList<QAction*> sharedActions_;
-    QHash<QString, QPoint> lastPlaces_;
 };
 
 } // namespace orvane

@@ -15,14 +15,16 @@ const QList<TestScreen>& testScreens()
         QList<TestScreen> list{{QStringLiteral("primary"), QRect(0, 0, 1280, 1024), 1}};
         const QSize sizes[] = {{1024, 768}, {1366, 768}, {1600, 900}, {1920, 1080}, {2560, 1440}};
         int x = 1280;
-        for (int scale : {1, 2})
+        for (qreal scale : {1.0, 2.0})
             for (QSize size : sizes) {
-                const QSize logical = size / scale;
+                const QSize logical = (QSizeF(size) / scale).toSize();
                 list.append(
                     {QStringLiteral("%1x%2@%3").arg(size.width()).arg(size.height()).arg(scale),
                      QRect(QPoint(x, 0), logical), scale});
                 x += logical.width();
             }
+        // A laptop's usual fractional scale.
+        list.append({QStringLiteral("1920x1080@1.5"), QRect(QPoint(x, 0), QSize(1280, 720)), 1.5});
         return list;
     }();
     return screens;

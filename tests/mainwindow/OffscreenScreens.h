@@ -12,7 +12,7 @@ namespace orvane::test {
 struct TestScreen {
     QString name;
     QRect geometry; // logical pixels
-    int scale;
+    qreal scale;
 };
 
 const QList<TestScreen>& testScreens();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_Keyboard.h"
 
+#include "BoxDock.h"
+
 #include "Engine.h"
 #include "NamedChild.h"
 #include "ResultBox.h"
@@ -10,9 +12,11 @@
 #include "ToolBox.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTest>
 
 using namespace orvane;
@@ -187,37 +191,147 @@ void TestKeyboard::escapeClosesToolWindows()
 void TestKeyboard::drawingShortcutsInEveryWindow_data()
 {
     QTest::addColumn<QString>("focused");
-    QTest::newRow("main window") << "MainF";
-    QTest::newRow("tool box") << "WinTools";
-    QTest::newRow("status box") << "StatusBar";
-    QTest::newRow("integral window") << "frmIntegral";
-    QTest::newRow("geometry window") << "fCountPanel";
+    QTest::addColumn<bool>("floating");
+    QTest::newRow("main window") << "MainF" << false;
+    QTest::newRow("tool box") << "WinTools" << false;
+    QTest::newRow("status box") << "StatusBar" << false;
+    QTest::newRow("tool box floating") << "WinTools" << true;
+    QTest::newRow("status box floating") << "StatusBar" << true;
+    QTest::newRow("integral window") << "frmIntegral" << false;
+    QTest::newRow("geometry window") << "fCountPanel" << false;
 }
 
 void TestKeyboard::drawingShortcutsInEveryWindow()
 {
     QFETCH(QString, focused);
+    QFETCH(bool, floating);
     open(QStringLiteral("mnuIntegral"));
     open(QStringLiteral("mnuTowdot"));
     QWidget* target =
         focused == QLatin1String("MainF") ? window_.get() : child<QWidget>(window_.get(), focused);
-    QVERIFY(makeActive(target));
+    if (floating) qobject_cast<BoxDock*>(target->parentWidget())->floatAt(QPoint(300, 300));
+    QVERIFY(makeActive(target->window()));
     // Ctrl+R: circles.
     QTest::keyClick(target, Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(window_->toolBox()->activeModeButton(), 4);
     QCOMPARE(window_->sketchPad()->drawMode(), 4);
 }
 
+void TestKeyboard::toolWindowReopensWhereItWas_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("integral") << "mnuIntegral"
+                              << "frmIntegral";
+    QTest::newRow("about") << "mnuAbout"
+                           << "frmAbout";
+    QTest::newRow("geometry") << "mnuTowdot"
+                              << "fCountPanel";
+}
+
 void TestKeyboard::toolWindowReopensWhereItWas()
 {
-    QWidget* first = open(QStringLiteral("mnuIntegral"));
-    first = child<QWidget>(window_.get(), "frmIntegral");
-    // Over the main window, below its menu bar, the first time.
+    QFETCH(QString, command);
+    QFETCH(QString, window);
+    const auto reopened = [&] {
+        open(command);
+        return child<QWidget>(window_.get(), window);
+    };
+    const auto closed = [&](QWidget* shown) {
+        shown->close();
+        return QTest::qWaitFor([&] {
+            return !window_->findChild<QWidget*>(window) ||
+                   !window_->findChild<QWidget*>(window)->isVisible();
+        });
+    };
+    QWidget* first = reopened();
+    // Over the middle of the main window, below its menu bar, the first time.
     QVERIFY(first->y() > window_->menuBar()->mapToGlobal(QPoint(0, 0)).y());
+    // (A few pixels off for the frame the window system adds.)
+    QVERIFY((first->geometry().center() - window_->geometry().center()).manhattanLength() <= 6);
     first->move(first->pos() + QPoint(37, 23));
     const QPoint place = first->pos();
-    first->close();
-    QTRY_VERIFY(!window_->findChild<QWidget*>(QStringLiteral("frmIntegral")));
-    open(QStringLiteral("mnuIntegral"));
-    QCOMPARE(child<QWidget>(window_.get(), "frmIntegral")->pos(), place);
+    QVERIFY(closed(first));
+    QCOMPARE(reopened()->pos(), place);
+    // Left off the screen, it comes back inside the main window's screen.
+    reopened()->move(-5000, 30000);
+    QVERIFY(closed(reopened()));
+    const QRect area = window_->screen()->availableGeometry();
+    // (The frame's top left and the inside's size: the window system adds the frame.)
+    QWidget* back = reopened();
+    QVERIFY(area.contains(QRect(back->pos(), back->size())));
+}
+
+void TestKeyboard::keysReachThePadAfterAToolClick_data()
+{
+    QTest::addColumn<QString>("clicked");
+    QTest::newRow("mode button") << "GButton_1";
+    QTest::newRow("eraser button") << "GButton_6";
+    QTest::newRow("cancel after a mode") << "GButton_0";
+}
+
+void TestKeyboard::keysReachThePadAfterAToolClick()
+{
+    QFETCH(QString, clicked);
+    MainWindow& w = *window_;
+    QVERIFY(makeActive(&w));
+    w.sketchPad()->setFocus();
+    if (clicked == QLatin1String("GButton_0")) w.chooseDrawMode(2);
+    // Something to undo: the pad cleared (one step).
+    w.menu().mnuClear->trigger();
+    QVERIFY(w.document().canUndo());
+    auto* width = child<QComboBox>(w.toolBox(), "CLineWide");
+    const QString widthText = width->currentText();
+    QTest::mouseClick(child<QWidget>(w.toolBox(), clicked), Qt::LeftButton);
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QVERIFY2(!width->isAncestorOf(focused) && focused != width, qPrintable(focused->objectName()));
+    // Cut, digits and undo go where they belong: nothing into the width box.
+    QTest::keyClick(focused, Qt::Key_X, Qt::ControlModifier);
+    QTest::keyClicks(focused, QStringLiteral("7"));
+    QCOMPARE(width->currentText(), widthText);
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+    QVERIFY(!w.document().canUndo());
+    QTest::keyClick(focused, Qt::Key_Y, Qt::ControlModifier);
+    QVERIFY(w.document().canUndo());
+    // A click into the box does put the keys there.
+    QTest::mouseClick(width->lineEdit(), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), width);
+}
+
+void TestKeyboard::consoleCalculatorSize_data()
+{
+    QTest::addColumn<QString>("opener");
+    QTest::newRow("tool box") << "GBTools_2";
+    QTest::newRow("tools page") << "tools4";
+    QTest::newRow("formula window's link") << "Label1";
+}
+
+void TestKeyboard::consoleCalculatorSize()
+{
+    QFETCH(QString, opener);
+    MainWindow& w = *window_;
+    if (opener == QLatin1String("Label1")) {
+        // The formula window is reached from the console calculator; the console is then
+        // closed and opened again by the link.
+        QTest::mouseClick(child<QWidget>(w.toolBox(), "GBTools_2"), Qt::LeftButton);
+        QWidget* console = child<QWidget>(&w, "frmVMDOS");
+        console->resize(200, 150);
+        QTest::keyClick(console, Qt::Key_1);
+        QTest::keyClick(console, Qt::Key_Escape);
+        QMetaObject::invokeMethod(console, "formulaWindowRequested");
+        console->close();
+        QTRY_VERIFY(!w.findChild<QWidget*>(QStringLiteral("frmVMDOS")));
+        QWidget* link = child<QWidget>(child<QWidget>(&w, "frmFormula"), "Label1");
+        QTest::mouseClick(link, Qt::LeftButton);
+    } else if (opener == QLatin1String("tools4")) {
+        w.drawer()->showPanelTab(3);
+        QTest::mouseClick(child<QWidget>(w.drawer(), opener), Qt::LeftButton);
+    } else {
+        QTest::mouseClick(child<QWidget>(w.toolBox(), opener), Qt::LeftButton);
+    }
+    QWidget* console = child<QWidget>(&w, "frmVMDOS");
+    QVERIFY(console->isVisible());
+    QCOMPARE(console->size(), QSize(420, 380));
+    QCOMPARE(console->parentWidget(), &w);
 }

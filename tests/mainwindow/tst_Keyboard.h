@@ -29,7 +29,12 @@ private slots:
     void escapeClosesToolWindows();
     void drawingShortcutsInEveryWindow_data();
     void drawingShortcutsInEveryWindow();
+    void toolWindowReopensWhereItWas_data();
     void toolWindowReopensWhereItWas();
+    void keysReachThePadAfterAToolClick_data();
+    void keysReachThePadAfterAToolClick();
+    void consoleCalculatorSize_data();
+    void consoleCalculatorSize();
 
 private:
     QWidget* open(const QString& command);

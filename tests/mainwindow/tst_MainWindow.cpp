@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tst_MainWindow.h"
 
+#include "BoxDock.h"
 #include "Colours.h"
 #include "Engine.h"
 #include "GeometryWindow.h"
@@ -64,60 +65,92 @@ void TestArrangement::screenClasses()
     QCOMPARE(a.plotter, plotter);
 }
 
-void TestArrangement::layoutInTheAvailableArea_data()
+void TestArrangement::layoutInTheWorkArea_data()
 {
     QTest::addColumn<ScreenClass>("screenClass");
-    QTest::addColumn<QSize>("available");
-    QTest::addColumn<int>("storedTop"); // pixels; 99999: none stored
+    QTest::addColumn<QSize>("work");
+    QTest::addColumn<int>("leastPad");
     QTest::addColumn<QRect>("pad");
     QTest::addColumn<QRect>("plotter");
-    QTest::addColumn<int>("toolHeight");
-    QTest::addColumn<int>("statusTop");
-    QTest::addColumn<bool>("corrected");
-    // The work area starts 50 pixels down; the pad's sub-window adds 8 by 28 pixels.
-    QTest::newRow("1366x768, status box at the bottom")
-        << ScreenClass::Large << QSize(1366, 768) << 99999 << QRect(41, 0, 674, 694)
-        << QRect(715, 0, 651, 694) << 452 << 744 << false;
-    QTest::newRow("1366x768, stored above the screen")
-        << ScreenClass::Large << QSize(1366, 768) << -666 << QRect(41, 0, 698, 718)
-        << QRect(739, 0, 627, 718) << 452 << 0 << true;
-    QTest::newRow("1366x768, stored below the screen")
-        << ScreenClass::Large << QSize(1366, 768) << 2000 << QRect(41, 0, 674, 694)
-        << QRect(715, 0, 651, 694) << 452 << 744 << true;
+    // The pad's sub-window adds 8 by 28 pixels; the plotter needs 305 pixels across.
+    QTest::newRow("1366x768: square by the height")
+        << ScreenClass::Large << QSize(1325, 694) << 0 << QRect(0, 0, 674, 694)
+        << QRect(674, 0, 651, 694);
     QTest::newRow("1024x700 medium: a wider plotter")
-        << ScreenClass::Medium << QSize(1024, 700) << 99999 << QRect(41, 0, 606, 626)
-        << QRect(647, 0, 377, 626) << 452 << 676 << false;
-    QTest::newRow("640x480 small: the plotter 40 pixels over the pad")
-        << ScreenClass::Small << QSize(640, 480) << 99999 << QRect(41, 0, 334, 354)
-        << QRect(335, 0, 305, 406) << 406 << 456 << false;
+        << ScreenClass::Medium << QSize(983, 626) << 0 << QRect(0, 0, 606, 626)
+        << QRect(606, 0, 377, 626);
+    QTest::newRow("800x600: the promised pad, the plotter scrolls")
+        << ScreenClass::Medium << QSize(759, 526) << 480 << QRect(0, 0, 488, 508)
+        << QRect(488, 0, 271, 526);
+    QTest::newRow("promised pad higher than the work area")
+        << ScreenClass::Medium << QSize(759, 400) << 480 << QRect(0, 0, 380, 400)
+        << QRect(380, 0, 379, 400);
+    QTest::newRow("640x480 small: side by side, nothing covered")
+        << ScreenClass::Small << QSize(599, 406) << 0 << QRect(0, 0, 294, 314)
+        << QRect(294, 0, 305, 406);
 }
 
-void TestArrangement::layoutInTheAvailableArea()
+void TestArrangement::layoutInTheWorkArea()
 {
     QFETCH(ScreenClass, screenClass);
-    QFETCH(QSize, available);
-    QFETCH(int, storedTop);
+    QFETCH(QSize, work);
+    QFETCH(int, leastPad);
     QFETCH(QRect, pad);
     QFETCH(QRect, plotter);
-    QFETCH(int, toolHeight);
-    QFETCH(int, statusTop);
-    QFETCH(bool, corrected);
     LayoutInput in;
     in.screenClass = screenClass;
-    in.available = QRect(QPoint(0, 0), available);
-    in.workArea = QRect(0, 50, available.width(), available.height() - 50);
+    in.workArea = QRect(QPoint(41, 50), work);
     in.padFrame = QSize(8, 28);
     in.plotterNeeds = QSize(305, 600);
-    in.toolStripWidth = 41;
-    in.toolBoxHeight = 452;
-    in.statusHeight = 24;
-    if (storedTop != 99999) in.statusTop = storedTop;
+    in.leastPadSide = leastPad;
     const ScreenLayout out = layoutWindows(in);
     QCOMPARE(out.pad, pad);
     QCOMPARE(out.plotter, plotter);
-    QCOMPARE(out.toolBox, QRect(0, 50, 41, toolHeight));
-    QCOMPARE(out.statusBox, QRect(0, statusTop, available.width(), 24));
-    QCOMPARE(out.statusTopCorrected, corrected);
+}
+
+void TestArrangement::floatingBoxKeptOnScreen_data()
+{
+    QTest::addColumn<QRect>("frame");
+    QTest::addColumn<int>("strip");
+    QTest::addColumn<QPoint>("kept");
+    // The screen's free area is 1366x728 under a 40-pixel panel at the top.
+    QTest::newRow("inside") << QRect(100, 300, 41, 452) << 12 << QPoint(100, 300);
+    QTest::newRow("above the screen") << QRect(100, -500, 41, 452) << 12 << QPoint(100, 40);
+    QTest::newRow("below: the strip stays") << QRect(100, 30000, 41, 452) << 12 << QPoint(100, 756);
+    QTest::newRow("left of the screen") << QRect(-5000, 300, 41, 452) << 12 << QPoint(0, 300);
+    QTest::newRow("right edge") << QRect(1360, 300, 41, 452) << 12 << QPoint(1325, 300);
+    QTest::newRow("bar wider than the screen") << QRect(50, 300, 1400, 24) << 24 << QPoint(0, 300);
+    QTest::newRow("bar on the bottom edge") << QRect(0, 744, 1366, 24) << 24 << QPoint(0, 744);
+    QTest::newRow("bar one below") << QRect(0, 745, 1366, 24) << 24 << QPoint(0, 744);
+}
+
+void TestArrangement::floatingBoxKeptOnScreen()
+{
+    QFETCH(QRect, frame);
+    QFETCH(int, strip);
+    QFETCH(QPoint, kept);
+    QCOMPARE(keptOnScreen(frame, strip, QRect(0, 40, 1366, 728)), kept);
+}
+
+void TestArrangement::dockLayoutText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("docked") << "WinTools=L;StatusBar=B"
+                            << "StatusBar=B;WinTools=L";
+    QTest::newRow("floating, negative") << "StatusBar=F:0,-750;WinTools=R"
+                                        << "StatusBar=F:0,-750;WinTools=R";
+    QTest::newRow("blanks and junk left out") << " WinTools = T ;StatusBar=X;;Other=F:1"
+                                              << "WinTools=T";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestArrangement::dockLayoutText()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, readBack);
+    QCOMPARE(orvane::dockLayoutText(dockLayoutFrom(text)), readBack);
 }
 
 // --- the real main window ------------------------------------------------------------
@@ -298,7 +331,11 @@ void TestMainWindow::printQuestions()
     w.menu().mnuPrint->trigger();
     QCOMPARE(dialogs_->messageTexts(), questions);
     QCOMPARE(dialogs_->count(FakeSystemDialogs::Call::Print), 1);
-    QVERIFY(QFile(pdf).size() > 1000);
+    // The picture drawn as vectors at the printer's resolution: the page holds no image.
+    const QByteArray page = fileBytes(pdf);
+    QVERIFY(page.size() > 1000);
+    QVERIFY(page.contains("/Page"));
+    QVERIFY(!page.contains("/Subtype /Image"));
 }
 
 void TestMainWindow::printedPictureFillsThePage_data()
@@ -311,24 +348,30 @@ void TestMainWindow::printedPictureFillsThePage_data()
 
 void TestMainWindow::printedPictureFillsThePage()
 {
-    // A 300x200 pad at the screen's ratio, black with a red bottom-right corner, on a
-    // page of 1000x700: 1000x667 of the page hold it.
+    // A 300x200 picture, black with a red dot in the bottom-right corner, on a page of
+    // 1000x700 dots at `ratio` dots for each page unit: 1000x667 dots hold it.
     QFETCH(qreal, ratio);
-    PadSurface pad;
-    pad.setBackColour(Black);
-    pad.resize(QSize(300, 200), ratio);
-    pad.setScale(0, 0, 300, 200);
-    pad.setPenWidth(20);
-    pad.point({295, 195}, Colour(0x0000FF)); // red
+    struct RedDot : PadOperation {
+        void paint(Surface& surface) const override
+        {
+            surface.setScale(0, 0, 300, 200);
+            surface.setPenWidth(20);
+            surface.point({295, 195}, Colour(0x0000FF)); // red
+        }
+    };
+    PadDocument document;
+    document.setBackground(Black);
+    document.append(std::make_shared<RedDot>());
     QImage page(1000, 700, QImage::Format_RGB32);
     page.fill(Qt::white);
     {
         QPainter painter(&page);
-        paintPictureOnPage(painter, pad.persistentImage());
+        painter.setWindow(0, 0, qRound(1000 / ratio), qRound(700 / ratio));
+        paintPictureOnPage(painter, document, QSize(300, 200));
     }
     QCOMPARE(page.pixel(3, 3), qRgb(0, 0, 0));
     QCOMPARE(page.pixel(996, 3), qRgb(0, 0, 0));
-    QCOMPARE(page.pixel(996, 662), qRgb(255, 0, 0));
+    QCOMPARE(page.pixel(994, 662), qRgb(255, 0, 0));
     QCOMPARE(page.pixel(500, 690), qRgb(255, 255, 255));
 }
 

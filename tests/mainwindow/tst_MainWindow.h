@@ -19,8 +19,12 @@ class TestArrangement : public QObject {
 private slots:
     void screenClasses_data();
     void screenClasses();
-    void layoutInTheAvailableArea_data();
-    void layoutInTheAvailableArea();
+    void layoutInTheWorkArea_data();
+    void layoutInTheWorkArea();
+    void floatingBoxKeptOnScreen_data();
+    void floatingBoxKeptOnScreen();
+    void dockLayoutText_data();
+    void dockLayoutText();
 };
 
 class TestMainWindow : public QObject, protected MainWindowFixture {

@@ -23,13 +23,16 @@ private slots:
     void cleanup();
     void fitsTheScreen_data();
     void fitsTheScreen();
-    void storedStatusTopOffTheScreen_data();
-    void storedStatusTopOffTheScreen();
+    void storedStatusTop_data();
+    void storedStatusTop();
+    void dockPlacesSurviveARestart();
     void followsAScreenChange();
     void windowFlagsAndOwners();
+    void minimizedAndRestoredAgain();
     void captionsAreExact_data();
     void captionsAreExact();
 
 private:
     orvane::MainWindow& startOn(const QString& screenName);
+    QStringList cutControls(orvane::MainWindow& w);
 };

@@ -2,11 +2,13 @@
 #include "tst_CoordinateBox.h"
 
 #include "SketchFixture.h"
+#include "WindowDrag.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QSignalSpy>
 
 using namespace orvane;
 using namespace orvane::test;
@@ -135,7 +137,7 @@ void TestCoordinateBox::widenedFrameReachesTheIcon()
     QCOMPARE(f3->x() + f3->width(), 1280 - icon->width() - 3);
 }
 
-void TestCoordinateBox::toolWindowsStayAboveTheOwner()
+void TestCoordinateBox::boxesInsideAWindowAreNotMoved()
 {
     FakeSystemDialogs dialogs;
     FakeEnvironment environment;
@@ -143,12 +145,31 @@ void TestCoordinateBox::toolWindowsStayAboveTheOwner()
     Services services{dialogs, environment, engine};
     FakeSketchContext context;
     QWidget owner;
+    owner.move(100, 100);
     SketchWindows windows(services, context, &owner);
-    for (QWidget* tool :
-         {static_cast<QWidget*>(&windows.statusBar()), static_cast<QWidget*>(&windows.toolBox())}) {
-        QCOMPARE(tool->parentWidget(), &owner);
-        QCOMPARE(tool->windowType(), Qt::Tool);
-        // Owned, so above the main window and minimized with it; never above other programs.
-        QVERIFY(!tool->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    }
+    CoordinateBox& bar = windows.statusBar();
+    owner.show();
+    QVERIFY(!bar.isWindow() && !windows.toolBox().isWindow());
+    // Laid across a narrower window, the icon stays at the right end with F3 up to it.
+    bar.resize(900, bar.height());
+    auto* f3 = bar.findChild<QFrame*>(QStringLiteral("F3"));
+    QLabel* icon = bar.findChild<QLabel*>(QStringLiteral("IStatus"));
+    bar.widenStatusFrame();
+    QCOMPARE(icon->x() + icon->width(), 900 - 5);
+    QCOMPARE(f3->x() + f3->width(), 900 - icon->width() - 3);
+
+    // A drag asks the holder to float the box and moves neither the box nor its owner.
+    QSignalSpy starting(&bar.drag(), &WindowDrag::dragStarting);
+    QWidget* handle = bar.findChild<QWidget*>(QStringLiteral("F1"));
+    const QPoint start(300, 500);
+    send(handle, QEvent::MouseButtonPress, start, Qt::LeftButton, Qt::LeftButton);
+    send(handle, QEvent::MouseMove, start + QPoint(0, -200), Qt::NoButton, Qt::LeftButton);
+    send(handle, QEvent::MouseMove, start + QPoint(0, -250), Qt::NoButton, Qt::LeftButton);
+    send(handle, QEvent::MouseButtonRelease, start + QPoint(0, -250), Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(starting.count(), 1);
+    QCOMPARE(owner.pos(), QPoint(100, 100));
+    QCOMPARE(bar.pos(), QPoint(0, 0));
+    // The top written is where the bar stands on the screen.
+    QCOMPARE(context.settings.last().second,
+             QString::number(bar.mapToGlobal(QPoint(0, 0)).y() * 15));
 }

@@ -13,5 +13,5 @@ private slots:
     void rightReleaseOnModeFrameShowsDrawingMenu();
     void iconShowsHelpMenuOrAbout();
     void widenedFrameReachesTheIcon();
-    void toolWindowsStayAboveTheOwner();
+    void boxesInsideAWindowAreNotMoved();
 };

@@ -32,6 +32,9 @@ public:
     explicit CompiledExpression(std::string_view text);
 
     const std::string& text() const { return text_; }
+    // One past the last character of the text (1-based, in characters): the position
+    // reported after a success.
+    int endPosition() const { return endPosition_; }
     // Steps of the program.
     std::size_t size() const { return code_.size(); }
     const auto& steps() const { return code_; }
@@ -100,6 +103,7 @@ private:
     friend class ProgramBuilder;
 
     std::string text_;
+    int endPosition_ = 1;
     std::vector<Instruction> code_;
     std::vector<std::int32_t> positions_;      // one per step
     std::vector<std::int32_t> innerPositions_; // where a step's inner product or quotient fails

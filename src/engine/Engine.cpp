@@ -113,7 +113,7 @@ struct RunFrame {
         onlyY = missingName == 0 && !usesX;
         steps = p.size();
         result = p.resultRegister();
-        successPosition = static_cast<int>(p.text().size()) + 1;
+        successPosition = p.endPosition();
     }
 };
 

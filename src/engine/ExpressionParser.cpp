@@ -20,8 +20,8 @@ using Op = CompiledExpression::Op;
 // where reading stops, and nothing after it is read.
 class ExpressionParser {
 public:
-    ExpressionParser(std::string_view text, ProgramBuilder& builder)
-        : text_(text), builder_(builder)
+    ExpressionParser(const ReadableText& text, ProgramBuilder& builder)
+        : text_(text.text), readable_(text), builder_(builder)
     {
     }
 
@@ -55,8 +55,8 @@ private:
         skipBlanks();
     }
 
-    // Only ASCII is ever passed over, so the byte offset counts characters (1-based).
-    int position() const { return static_cast<int>(pos_) + 1; }
+    // The character of the typed text (1-based) that the reading position stands on.
+    int position() const { return readable_.positionOf(pos_); }
 
     bool fail()
     {
@@ -169,6 +169,7 @@ private:
     }
 
     std::string_view text_;
+    const ReadableText& readable_;
     ProgramBuilder& builder_;
     std::size_t pos_ = 0;
     int depth_ = 0;
@@ -178,8 +179,10 @@ private:
 
 CompiledExpression::CompiledExpression(std::string_view text) : text_(text)
 {
+    const ExpressionSyntax::ReadableText readable = ExpressionSyntax::readableText(text_);
+    endPosition_ = readable.positionOf(readable.text.size());
     ProgramBuilder builder(*this);
-    ExpressionParser(text_, builder).parse();
+    ExpressionParser(readable, builder).parse();
 }
 
 } // namespace orvane

@@ -160,6 +160,8 @@ void TestEvaluator::everyByteValueIsSafe()
             QCOMPARE(v, 0.5);
         else if (b == '^')
             QCOMPARE(v, 1.0);
+        else if (b == 'e' || b == 'E')
+            QCOMPARE(v, 100.0); // the program's own exponent form
         else if (b == '.' || (b >= '0' && b <= '9'))
             QVERIFY(v != ErrorValue);
         else

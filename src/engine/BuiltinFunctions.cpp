@@ -2,6 +2,7 @@
 #include "BuiltinFunctions.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orvane::BuiltinFunctions {
 
@@ -65,6 +66,15 @@ Function lookup(std::string_view name)
     for (const auto& entry : FunctionTable)
         if (key == entry.key) return entry.function;
     return Function::None;
+}
+
+std::string_view nameOf(Function f)
+{
+    constexpr std::string_view Names[] = {"SIN", "COS", "TAN", "CTG", "SEC", "CSC", "ATN",
+                                          "ACG", "ASN", "ACS", "ABS", "INT", "FIX", "SQR",
+                                          "EXP", "LOG", "LN",  "FACT", "RAD"};
+    const auto i = static_cast<std::size_t>(f);
+    return i < std::size(Names) ? Names[i] : std::string_view();
 }
 
 bool power(double base, double exponent, double& result)

@@ -4,8 +4,9 @@
 #include "tst_Constants.h"
 #include "tst_Evaluator.h"
 #include "tst_NumberText.h"
+#include "tst_SchoolReading.h"
 
 #include <QCoreApplication>
 
 ORVANE_TEST_MAIN(QCoreApplication, TestEvaluator, TestConstants, TestNumberText,
-                 TestCompiledExpression)
+                 TestCompiledExpression, TestSchoolReading)

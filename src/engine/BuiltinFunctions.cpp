@@ -40,6 +40,9 @@ constexpr FunctionName FunctionTable[] = {
     {"LN", Function::Ln},      {"FACT", Function::Fact},  {"RAD", Function::Rad},
 };
 
+// The double nearest to pi: angles are converted without a visible error.
+constexpr double Pi = 3.141592653589793;
+
 // The longest name of the table; anything longer is no function.
 constexpr std::size_t LongestName = 6;
 
@@ -124,8 +127,9 @@ bool apply(Function f, double a, double& result)
         r = std::atan(a);
         break;
     case Function::Acg:
-        if (a == 0) return false;
-        r = std::atan(1 / a);
+        // The school's inverse cotangent, in (0, pi): continuous, pi/2 at 0, and above
+        // pi/2 for negative values (arccot(-1) = 3pi/4).
+        r = a == 0 ? Pi / 2 : a > 0 ? std::atan(1 / a) : Pi + std::atan(1 / a);
         break;
     case Function::Asn: {
         double root = 0;
@@ -135,8 +139,9 @@ bool apply(Function f, double a, double& result)
     }
     case Function::Acs: {
         double root = 0;
-        if (std::fabs(a) > 1 || a == -1 || !rootOfOneMinusSquare(a, root)) return false;
-        r = 2 * std::atan(root / (1 + a));
+        if (std::fabs(a) > 1 || !rootOfOneMinusSquare(a, root)) return false;
+        // The half-angle form is 0/0 at -1, where the angle is pi.
+        r = a == -1 ? Pi : 2 * std::atan(root / (1 + a));
         break;
     }
     case Function::Abs:
@@ -172,7 +177,7 @@ bool apply(Function f, double a, double& result)
         }
         break;
     case Function::Rad:
-        r = a / 3.1415926535 * 180;
+        r = a / Pi * 180;
         break;
     case Function::None:
         return false;

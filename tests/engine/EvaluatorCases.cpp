@@ -107,9 +107,7 @@ const std::vector<Value>& values()
         {"sqr(-1)+1", "sqr(-1)+1", Unbound, E},
         {"log(0)", "log(0)", Unbound, E},
         {"ln(0)", "ln(0)", Unbound, E},
-        {"acs(-1)", "acs(-1)", Unbound, E},
         {"asn(2)", "asn(2)", Unbound, E},
-        {"acg(0)", "acg(0)", Unbound, E},
         {"ctg(0)", "ctg(0)", Unbound, E},
         {"csc(0)", "csc(0)", Unbound, E},
         {"fact(171)", "fact(171)", Unbound, E},
@@ -135,7 +133,13 @@ const std::vector<Value>& values()
         {"asn(-1)", "asn(-1)", Unbound, -M_PI / 2},
         {"acs(1)", "acs(1)", Unbound, 0.0},
         {"acs(0)", "acs(0)", Unbound, M_PI / 2},
-        {"acg(-1) negative", "acg(-1)", Unbound, -M_PI / 4},
+        // The school's ranges: arccos(-1) is pi, arccot lies in (0, pi).
+        {"acs(-1)", "acs(-1)", Unbound, M_PI},
+        {"acg(0)", "acg(0)", Unbound, M_PI / 2},
+        {"acg(-1)", "acg(-1)", Unbound, 3 * M_PI / 4},
+        {"arcctg(-sqr(3))", "arcctg(-sqr(3))", Unbound, 5 * M_PI / 6},
+        {"acg(1)", "acg(1)", Unbound, M_PI / 4},
+        {"rad(1)", "rad(1)", Unbound, 180 / M_PI},
         {"arctg(1)", "arctg(1)", Unbound, M_PI / 4},
         {"tg(1)", "tg(1)", Unbound, std::tan(1.0)},
         {"sec(0)", "sec(0)", Unbound, 1.0},
@@ -152,7 +156,7 @@ const std::vector<Value>& values()
 const std::vector<Value>& exactValues()
 {
     static const std::vector<Value> cases = {
-        {"rad uses ten decimals of pi", "rad(3.1415926535)", Unbound, 180.0},
+        {"rad of the double nearest to pi", "rad(3.141592653589793)", Unbound, 180.0},
         {"2*3^2", "2*3^2", Unbound, 36.0},
         {"2^-1", "2^-1", Unbound, 0.5},
     };

@@ -43,12 +43,18 @@ void installStartConstants(engine::Engine& engine, const CommandLine& commandLin
 
 } // namespace
 
-int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+void installCommandLineConstants(engine::Engine& engine, const CommandLine& commandLine,
+                                 std::ostream& err)
 {
-    engine::Engine engine;
     installStartConstants(engine, commandLine, err);
     for (const auto& [name, value] : commandLine.constants)
         installConstant(engine, name, value, err);
+}
+
+int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
+{
+    engine::Engine engine;
+    installCommandLineConstants(engine, commandLine, err);
 
     std::optional<engine::UnknownBinding> x;
     std::optional<engine::UnknownBinding> y;

@@ -2,6 +2,8 @@
 #include "CommandLine.h"
 #include "EvalCommand.h"
 #include "GuiMain.h"
+#include "IntegralCommand.h"
+#include "RootsCommand.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -38,6 +40,10 @@ int main(int argc, char* argv[])
         return 0;
     case orvane::CommandLine::Mode::Eval:
         return orvane::runEvalCommand(commandLine, std::cout, std::cerr);
+    case orvane::CommandLine::Mode::Integral:
+        return orvane::runIntegralCommand(commandLine, std::cout, std::cerr);
+    case orvane::CommandLine::Mode::Roots:
+        return orvane::runRootsCommand(commandLine, std::cout, std::cerr);
     case orvane::CommandLine::Mode::Render:
         return orvane::runHeadlessRender(argc, argv, commandLine);
     case orvane::CommandLine::Mode::Gui:

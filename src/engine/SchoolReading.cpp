@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SchoolReading.h"
 
+#include "BuiltinFunctions.h"
 #include "ExpressionSyntax.h"
+
+#include <algorithm>
+#include <cmath>
 
 #include <optional>
 
@@ -273,9 +277,70 @@ std::string written(const Tree& t, int i)
     return operand(t, n.left, l < own) + std::string(1, n.op) + operand(t, n.right, r <= own || r == 3);
 }
 
+// The value of a node with every name standing for `seed`-dependent values; NaN where
+// it is undefined.
+double valueOf(const Tree& t, int i, int seed)
+{
+    const Node& n = t.at(i);
+    switch (n.kind) {
+    case Node::Leaf: {
+        if (n.text[0] >= '0' && n.text[0] <= '9') {
+            std::size_t end = 0;
+            double v = 0;
+            readNumber(n.text, 0, end, v);
+            return v;
+        }
+        // Values that are no special case for any function: 0.7, 1.3, 2.9 ... by name.
+        std::size_t h = 0;
+        for (const char c : n.text)
+            h = h * 31 + std::size_t(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        return 0.5 + double((h + std::size_t(seed) * 7919) % 997) / 400.0;
+    }
+    case Node::Call: {
+        double r = 0;
+        const double a = valueOf(t, n.left, seed);
+        return BuiltinFunctions::apply(BuiltinFunctions::lookup(n.text), a, r) ? r : std::nan("");
+    }
+    case Node::Negative:
+        return -valueOf(t, n.left, seed);
+    case Node::Binary:
+        break;
+    }
+    const double a = valueOf(t, n.left, seed);
+    const double b = valueOf(t, n.right, seed);
+    switch (n.op) {
+    case '+':
+        return a + b;
+    case '-':
+        return a - b;
+    case '*':
+        return a * b;
+    case '/':
+        return a / b;
+    default: {
+        double r = 0;
+        return BuiltinFunctions::power(a, b, r) ? r : std::nan("");
+    }
+    }
+}
+
+// Two readings that give the same value whatever the names hold, such as (1/x)^2 and
+// 1/(x^2), need no note.
+bool sameValue(const Tree& p, int i, const Tree& s, int j)
+{
+    for (int seed = 0; seed < 4; ++seed) {
+        const double a = valueOf(p, i, seed);
+        const double b = valueOf(s, j, seed);
+        if (std::isnan(a) != std::isnan(b)) return false;
+        if (std::isnan(a)) continue;
+        if (!(std::fabs(a - b) <= 1e-9 * std::max(std::fabs(a), std::fabs(b)))) return false;
+    }
+    return true;
+}
+
 void collect(const Tree& p, int i, const Tree& s, int j, std::vector<std::string>& out)
 {
-    if (same(p, i, s, j)) return;
+    if (same(p, i, s, j) || sameValue(p, i, s, j)) return;
     const Node& a = p.at(i);
     const Node& b = s.at(j);
     const auto sameSpan = [&](int x, int y) {

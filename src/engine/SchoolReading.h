@@ -13,7 +13,9 @@ namespace orvane::SchoolReading {
 
 // The smallest parts of the text that the two conventions read differently, each written
 // as the evaluator reads it, with the parentheses that make the school convention read
-// it so too ("(6*x)^2"). Empty when both readings agree, or when the text cannot be read.
+// it so too ("(6*x)^2"). A part whose two readings always give the same value ((1/x)^2
+// and 1/(x^2)) is left out. Empty when both readings agree, or when the text cannot be
+// read.
 std::vector<std::string> differences(std::string_view text);
 
 // "按 (6*x)^2 计算" (the parts joined by "，"), or empty.

@@ -37,8 +37,8 @@ struct InputRequest {
     QString defaultText;
     // When set, a line under the box shows what this gives for the text typed (empty:
     // nothing to show), such as how an expression is read.
-    std::function<QString(const QString&)> note;
-    QString noteToolTip;
+    std::function<QString(const QString&)> note = {};
+    QString noteToolTip = {};
 };
 
 // Colours travel as the program stores them: 0x00BBGGRR, red in the low byte.

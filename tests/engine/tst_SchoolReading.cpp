@@ -33,6 +33,10 @@ void TestSchoolReading::notes_data()
     row("3*-x^2", "按 (3*(-x))^2 计算");
     // Read alike.
     row("x^2+sin(x)+1/x", "");
+    // Grouped otherwise, but the same value whatever x holds.
+    row("1/x^2", "");
+    row("1*x^2", "");
+    row("1/x^2+6*x^2", "按 (6*x)^2 计算");
     row("6*(x^2)", "");
     row("-(x^2)", "");
     row("2^3*2", "");
@@ -44,7 +48,8 @@ void TestSchoolReading::notes_data()
     row("2--3", "");
     row("(6*x)^2", "");
     row("x^(1/3)", "");
-    row("1E-05*x^1", "按 (1E-05*x)^1 计算");
+    row("1E-05*x^1", "");
+    row("1E-05*x^2", "按 (1E-05*x)^2 计算");
     row("2.5E+17", "");
     // Nothing to say about a text the evaluator cannot read.
     row("2x^2", "");

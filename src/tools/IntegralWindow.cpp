@@ -47,13 +47,14 @@ IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
     resultLabel->setGeometry(LabelX, resultTop, BoxX - LabelX, FieldHeight);
     resout_ = new ElidedLabel(this);
     resout_->setObjectName(QStringLiteral("resout"));
-    resout_->setGeometry(BoxX, resultTop, BoxWidth - 70, FieldHeight);
+    // The value gets the whole width: it may carry a dozen digits.
+    resout_->setGeometry(BoxX, resultTop, BoxWidth, FieldHeight);
     resout_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     cmdCount_ = new QPushButton(this);
     cmdCount_->setObjectName(QStringLiteral("cmdCount"));
     cmdCount_->setText(QStringLiteral("计算"));
-    cmdCount_->setGeometry(BoxX + BoxWidth - 64, resultTop - 2, 64, FieldHeight + 4);
+    cmdCount_->setGeometry(BoxX + BoxWidth - 64, resultTop + RowHeight, 64, FieldHeight + 4);
     connect(cmdCount_, &QPushButton::clicked, this, &IntegralWindow::computeIntegral);
 
     // Why there is no value, in full.
@@ -62,7 +63,7 @@ IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    notice_->setGeometry(LabelX, resultTop + RowHeight, BoxX + BoxWidth - LabelX, NoticeHeight);
+    notice_->setGeometry(LabelX, resultTop + RowHeight, BoxX + BoxWidth - LabelX - 72, NoticeHeight);
 
     setFixedSize(BoxX + BoxWidth + LabelX, resultTop + RowHeight + NoticeHeight + 8);
 }

@@ -20,5 +20,5 @@ private slots:
     void unknownIsUnboundAfterwards();
     void readingOfTheIntegrand();
     void fullWidthAndExponentInput();
-    void longResultShowsWholeInTooltip();
+    void longResultShowsWhole();
 };

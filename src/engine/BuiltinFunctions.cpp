@@ -73,8 +73,8 @@ Function lookup(std::string_view name)
 
 std::string_view nameOf(Function f)
 {
-    constexpr std::string_view Names[] = {"SIN", "COS", "TAN", "CTG", "SEC", "CSC", "ATN",
-                                          "ACG", "ASN", "ACS", "ABS", "INT", "FIX", "SQR",
+    constexpr std::string_view Names[] = {"SIN", "COS", "TAN", "CTG",  "SEC", "CSC", "ATN",
+                                          "ACG", "ASN", "ACS", "ABS",  "INT", "FIX", "SQR",
                                           "EXP", "LOG", "LN",  "FACT", "RAD"};
     const auto i = static_cast<std::size_t>(f);
     return i < std::size(Names) ? Names[i] : std::string_view();

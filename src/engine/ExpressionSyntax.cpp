@@ -107,7 +107,8 @@ bool readExponentOutOfRange(std::string_view number, double& value)
     long long exponent = 0;
     for (; i < number.size(); ++i)
         exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000'000LL);
-    const long long magnitude = digitsBeforePoint - firstNonZero + (negative ? -exponent : exponent);
+    const long long magnitude =
+        digitsBeforePoint - firstNonZero + (negative ? -exponent : exponent);
     if (magnitude > 0) return false;
     value = 0;
     return true;
@@ -121,7 +122,11 @@ char32_t decode(std::string_view text, std::size_t i, std::size_t& next)
 {
     const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
     const unsigned char b = byte(i);
-    int length = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    int length = b < 0x80           ? 1
+                 : (b >> 5) == 0x6  ? 2
+                 : (b >> 4) == 0xE  ? 3
+                 : (b >> 3) == 0x1E ? 4
+                                    : 0;
     if (length == 0 || i + std::size_t(length) > text.size()) {
         next = i + 1;
         return NoCharacter;

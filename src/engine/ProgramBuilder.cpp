@@ -38,8 +38,7 @@ FailureReason foldFailure(CompiledExpression::Op op, double left, double right)
 {
     using Op = CompiledExpression::Op;
     if (op == Op::Divide && right == 0) return FailureReason::DivisionByZero;
-    if (op == Op::Power &&
-        ((left == 0 && right < 0) || (left < 0 && std::trunc(right) != right)))
+    if (op == Op::Power && ((left == 0 && right < 0) || (left < 0 && std::trunc(right) != right)))
         return FailureReason::PowerDomain;
     return FailureReason::OutOfRange;
 }

@@ -44,9 +44,8 @@ EvaluationError CompiledExpression::stepFailure(std::size_t step, const double* 
     const Instruction& in = code_[step];
     const int position = stepPosition(step, r);
     const auto divisionBy = [position](double divisor) {
-        return EvaluationError{divisor == 0 ? FailureReason::DivisionByZero
-                                            : FailureReason::OutOfRange,
-                               position, {}};
+        return EvaluationError{
+            divisor == 0 ? FailureReason::DivisionByZero : FailureReason::OutOfRange, position, {}};
     };
     switch (in.op) {
     case Op::Fail:

@@ -17,9 +17,9 @@ using namespace ExpressionSyntax;
 
 struct Node {
     enum Kind { Leaf, Call, Negative, Binary } kind = Leaf;
-    char op = 0;       // Binary: + - * / ^
-    std::string text;  // Leaf: the number or name as typed; Call: the function's name
-    int left = -1;     // Binary: left operand; Negative, Call: the operand
+    char op = 0;      // Binary: + - * / ^
+    std::string text; // Leaf: the number or name as typed; Call: the function's name
+    int left = -1;    // Binary: left operand; Negative, Call: the operand
     int right = -1;
     std::size_t start = 0, end = 0; // the part of the text it was read from
 };
@@ -58,7 +58,8 @@ private:
     }
     int binary(char op, int l, int r)
     {
-        return add({Node::Binary, op, {}, l, r, nodes[std::size_t(l)].start, nodes[std::size_t(r)].end});
+        return add(
+            {Node::Binary, op, {}, l, r, nodes[std::size_t(l)].start, nodes[std::size_t(r)].end});
     }
 
     std::optional<int> sum()
@@ -110,8 +111,7 @@ private:
         });
     }
 
-    template <typename Operand>
-    std::optional<int> signedOperand(Operand operand)
+    template <typename Operand> std::optional<int> signedOperand(Operand operand)
     {
         const char c = peek();
         const std::size_t start = pos_;
@@ -137,7 +137,8 @@ private:
             double value = 0;
             if (!readNumber(text_, pos_, end, value)) return std::nullopt;
             pos_ = end;
-            return add({Node::Leaf, 0, std::string(text_.substr(start, end - start)), -1, -1, start, end});
+            return add(
+                {Node::Leaf, 0, std::string(text_.substr(start, end - start)), -1, -1, start, end});
         }
         if (!isLetter(c)) return std::nullopt;
         while (pos_ < text_.size() && isNameChar(text_[pos_]))
@@ -183,7 +184,8 @@ int signInward(Tree& t, int i)
         const Node operand = node(inner);
         if (operand.kind == Node::Binary && (operand.op == '*' || operand.op == '/')) {
             const std::size_t start = node(i).start;
-            t.nodes.push_back({Node::Negative, 0, {}, operand.left, -1, start, node(operand.left).end});
+            t.nodes.push_back(
+                {Node::Negative, 0, {}, operand.left, -1, start, node(operand.left).end});
             const int moved = signInward(t, static_cast<int>(t.nodes.size()) - 1);
             node(inner).left = moved;
             node(inner).start = start;
@@ -271,10 +273,10 @@ std::string written(const Tree& t, int i)
     const int own = strength(n);
     const int l = strength(t.at(n.left));
     const int r = strength(t.at(n.right));
-    if (n.op == '^')
-        return operand(t, n.left, l < 5) + "^" + operand(t, n.right, r < 5);
+    if (n.op == '^') return operand(t, n.left, l < 5) + "^" + operand(t, n.right, r < 5);
     // A signed right operand gets its parentheses too: 3*(-x) rather than 3*-x.
-    return operand(t, n.left, l < own) + std::string(1, n.op) + operand(t, n.right, r <= own || r == 3);
+    return operand(t, n.left, l < own) + std::string(1, n.op) +
+           operand(t, n.right, r <= own || r == 3);
 }
 
 // The value of a node with every name standing for `seed`-dependent values; NaN where

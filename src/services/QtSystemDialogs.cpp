@@ -4,17 +4,17 @@
 #include "Colours.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
-#include <QLineEdit>
-#include <QVBoxLayout>
 #include <QLabel>
-#include <QDialogButtonBox>
-#include <QDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 namespace orvane {
 

@@ -89,7 +89,8 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     reading->setGeometry(64, 10 + FieldHeight, 196, ReadingHeight);
 
     label(QStringLiteral("X最小值："), this, {8, 40 + ReadingHeight, 64, FieldHeight});
-    txtMin_ = box("txtMin", QStringLiteral("-100"), this, {72, 40 + ReadingHeight, 70, FieldHeight});
+    txtMin_ =
+        box("txtMin", QStringLiteral("-100"), this, {72, 40 + ReadingHeight, 70, FieldHeight});
     label(QStringLiteral("X最大值："), this, {8, 70 + ReadingHeight, 64, FieldHeight});
     txtMax_ = box("txtMax", QStringLiteral("100"), this, {72, 70 + ReadingHeight, 70, FieldHeight});
 

@@ -124,8 +124,7 @@ int decimalsFor(double error)
 
 } // namespace
 
-Result integrate(engine::Engine& engine, std::string_view integrand, double a, double b,
-                 int pieces)
+Result integrate(engine::Engine& engine, std::string_view integrand, double a, double b, int pieces)
 {
     Result result;
     if (a == b) {
@@ -191,7 +190,8 @@ std::string valueText(const Result& result)
     const double v = result.value;
     const double magnitude = std::fabs(v);
     // Whole digits of the value; 15 significant digits at most.
-    const int wholeDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+    const int wholeDigits =
+        magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
     const int decimals = std::min(result.supportedDecimals, 15 - wholeDigits);
     // A tiny value would show as 0.00: its significant digits in the general form
     // (3.33333333333333E-16), as many as the estimate vouches for.

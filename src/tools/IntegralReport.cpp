@@ -57,13 +57,15 @@ IntegralReport IntegralReport::compute(engine::Engine& engine, const std::string
     const std::optional<double> b = limit(engine, upper, "积分上限b", notice);
     if (!b) return refusal(notice);
 
-    const std::string countRange = "精度必须是1到" + std::to_string(Integral::MaxPieces) + "之间的整数";
+    const std::string countRange =
+        "精度必须是1到" + std::to_string(Integral::MaxPieces) + "之间的整数";
     if (blank(count))
         return refusal("请输入精度（1到" + std::to_string(Integral::MaxPieces) + "之间的整数）");
     const double n = engine.evaluate(count);
     if (n == ErrorValue) return refusal("精度：" + describe(engine.lastError(), count));
     const std::optional<std::int16_t> pieces = NumberText::toInt16(n);
-    if (!pieces || *pieces < 1) return refusal(countRange + "（现为" + NumberText::generalForm(n) + "）");
+    if (!pieces || *pieces < 1)
+        return refusal(countRange + "（现为" + NumberText::generalForm(n) + "）");
 
     if (blank(integrand)) return refusal("请输入被积函数");
     const EvaluationError unreadable = engine.check(integrand, true);

@@ -63,7 +63,8 @@ IntegralWindow::IntegralWindow(Services& services, QWidget* owner)
     notice_->setWordWrap(true);
     notice_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     notice_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    notice_->setGeometry(LabelX, resultTop + RowHeight, BoxX + BoxWidth - LabelX - 72, NoticeHeight);
+    notice_->setGeometry(LabelX, resultTop + RowHeight, BoxX + BoxWidth - LabelX - 72,
+                         NoticeHeight);
 
     setFixedSize(BoxX + BoxWidth + LabelX, resultTop + RowHeight + NoticeHeight + 8);
 }

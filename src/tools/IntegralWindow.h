@@ -5,7 +5,6 @@
 
 #include <QWidget>
 
-
 class QLabel;
 namespace orvane {
 class ElidedLabel;

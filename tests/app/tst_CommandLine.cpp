@@ -53,11 +53,11 @@ void TestCommandLine::parses_data()
         << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "5"} << render << true;
     const int integral = int(CommandLine::Mode::Integral), roots = int(CommandLine::Mode::Roots);
     QTest::newRow("integral") << QStringList{"--integral", "x", "0", "1"} << integral << false;
-    QTest::newRow("integral with n") << QStringList{"--integral", "x", "0", "1", "--n", "3"}
-                                     << integral << false;
+    QTest::newRow("integral with n")
+        << QStringList{"--integral", "x", "0", "1", "--n", "3"} << integral << false;
     QTest::newRow("integral without B") << QStringList{"--integral", "x", "0"} << integral << true;
-    QTest::newRow("n without count") << QStringList{"--integral", "x", "0", "1", "--n"}
-                                     << integral << true;
+    QTest::newRow("n without count")
+        << QStringList{"--integral", "x", "0", "1", "--n"} << integral << true;
     QTest::newRow("roots") << QStringList{"--roots", "x^2-4", "-10", "10"} << roots << false;
     QTest::newRow("roots without range") << QStringList{"--roots", "x^2-4"} << roots << true;
     QTest::newRow("scale 0 refused")
@@ -141,24 +141,32 @@ void TestCommandLine::realProgram_data()
     // What the integral window shows.
     QTest::newRow("integral") << QStringList{"--integral", "sin(x)", "0", "Pi/2"} << "1.00\n" << 0;
     QTest::newRow("integral singular end")
-        << QStringList{"--integral", "1/sqr(x)", "0", "1", "--n", "1"} << "2.00\n" << 0;
+        << QStringList{"--integral", "1/sqr(x)", "0", "1", "--n", "1"} << "2.00\n"
+        << 0;
     QTest::newRow("integral read otherwise")
-        << QStringList{"--integral", "6*x^2", "０", "１"} << "12.00\n按 (6*x)^2 计算\n" << 0;
-    QTest::newRow("integral divergent") << QStringList{"--integral", "1/x^2", "0", "1"}
-                                        << "积分可能发散\n" << 1;
+        << QStringList{"--integral", "6*x^2", "０", "１"} << "12.00\n按 (6*x)^2 计算\n"
+        << 0;
+    QTest::newRow("integral divergent")
+        << QStringList{"--integral", "1/x^2", "0", "1"} << "积分可能发散\n"
+        << 1;
     QTest::newRow("integral count") << QStringList{"--integral", "x", "0", "1", "--n", "0"}
-                                    << "精度必须是1到32767之间的整数（现为0）\n" << 1;
+                                    << "精度必须是1到32767之间的整数（现为0）\n"
+                                    << 1;
     QTest::newRow("integral unreadable")
         << QStringList{"--integral", "2x", "0", "1"}
-        << "被积函数：缺少运算符，乘号“*”不能省略（第2个字符“x”）\n" << 1;
+        << "被积函数：缺少运算符，乘号“*”不能省略（第2个字符“x”）\n"
+        << 1;
     QTest::newRow("integral usage") << QStringList{"--integral", "x"} << "" << 2;
     // What the equation solver shows.
     QTest::newRow("roots") << QStringList{"--roots", "x^3-6*(x^2)+11*x-6", "-100", "100"}
-                           << "1.00\n2.00\n3.00\n" << 0;
-    QTest::newRow("roots read otherwise") << QStringList{"--roots", "x^2*3-12", "-10", "10"}
-                                          << "2.00\n-2.00\n" << 0;
+                           << "1.00\n2.00\n3.00\n"
+                           << 0;
+    QTest::newRow("roots read otherwise")
+        << QStringList{"--roots", "x^2*3-12", "-10", "10"} << "2.00\n-2.00\n"
+        << 0;
     QTest::newRow("roots told how it is read")
-        << QStringList{"--roots", "-x^2+4", "-10", "10"} << "按 (-x)^2 计算\n" << 0;
+        << QStringList{"--roots", "-x^2+4", "-10", "10"} << "按 (-x)^2 计算\n"
+        << 0;
     QTest::newRow("roots unreadable") << QStringList{"--roots", "2x+1", "-10", "10"}
                                       << "方程式：缺少运算符，乘号“*”不能省略（第2个字符“x”）\n"
                                       << 1;

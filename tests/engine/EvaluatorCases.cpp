@@ -72,7 +72,8 @@ const std::vector<Value>& values()
         // Full-width forms and the signs a Chinese input method types.
         {"full-width parentheses", "\xef\xbc\x88\x31+2\xef\xbc\x89*3", Unbound, 9.0},
         {"full-width digits", "\xef\xbc\x91\xef\xbc\x92", Unbound, 12.0},
-        {"full-width sin(x)", "\xef\xbd\x93\xef\xbd\x89\xef\xbd\x8e(\xef\xbd\x98)", 0.5, std::sin(0.5)},
+        {"full-width sin(x)", "\xef\xbd\x93\xef\xbd\x89\xef\xbd\x8e(\xef\xbd\x98)", 0.5,
+         std::sin(0.5)},
         {"times and divide signs", "6\xc3\x97\x32\xc3\xb7\x34", Unbound, 3.0},
         {"full-width minus and caret", "2\xef\xbc\x8d\x33\xef\xbc\xbe\x32", Unbound, -7.0},
         {"ideographic full stop", "1\xe3\x80\x82\x35", Unbound, 1.5},

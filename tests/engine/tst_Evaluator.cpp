@@ -254,7 +254,8 @@ void TestEvaluator::checkFindsWhatNoValueOfXMends_data()
     QTest::newRow("readable") << QByteArray("1/x") << int(FailureReason::None) << 0;
     QTest::newRow("fails at points only") << QByteArray("sqr(x)") << int(FailureReason::None) << 0;
     QTest::newRow("grammar") << QByteArray("2x") << int(FailureReason::MissingOperator) << 2;
-    QTest::newRow("numbers alone") << QByteArray("x+1/0") << int(FailureReason::DivisionByZero) << 6;
+    QTest::newRow("numbers alone")
+        << QByteArray("x+1/0") << int(FailureReason::DivisionByZero) << 6;
     QTest::newRow("unknown name") << QByteArray("x*k") << int(FailureReason::UnknownName) << 4;
     QTest::newRow("y") << QByteArray("x+y") << int(FailureReason::NoValueForUnknown) << 4;
     QTest::newRow("earliest first") << QByteArray("k+x)") << int(FailureReason::UnknownName) << 2;

@@ -64,4 +64,3 @@ void TestSchoolReading::notes()
     QFETCH(QString, note);
     QCOMPARE(QString::fromStdString(SchoolReading::note(text.toStdString())), note);
 }
-

@@ -534,11 +534,21 @@ void TestPlotterPanel::readingUnderTheExpressionBoxes_data()
     QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("reading");
-    QTest::newRow("y=") << "txtBiaoSi" << "6*x^2" << "按 (6*x)^2 计算";
-    QTest::newRow("x=") << "txtXB" << "-y^2" << "按 (-y)^2 计算";
-    QTest::newRow("polar") << "txtPolar" << "2*cos(3*x)^2" << "按 (2*cos(3*x))^2 计算";
-    QTest::newRow("agrees") << "txtBiaoSi" << "6*(x^2)" << "";
-    QTest::newRow("full-width agrees") << "txtBiaoSi" << "６*（ｘ^2）" << "";
+    QTest::newRow("y=") << "txtBiaoSi"
+                        << "6*x^2"
+                        << "按 (6*x)^2 计算";
+    QTest::newRow("x=") << "txtXB"
+                        << "-y^2"
+                        << "按 (-y)^2 计算";
+    QTest::newRow("polar") << "txtPolar"
+                           << "2*cos(3*x)^2"
+                           << "按 (2*cos(3*x))^2 计算";
+    QTest::newRow("agrees") << "txtBiaoSi"
+                            << "6*(x^2)"
+                            << "";
+    QTest::newRow("full-width agrees") << "txtBiaoSi"
+                                       << "６*（ｘ^2）"
+                                       << "";
 }
 
 void TestPlotterPanel::readingUnderTheExpressionBoxes()
@@ -547,7 +557,8 @@ void TestPlotterPanel::readingUnderTheExpressionBoxes()
     QFETCH(QString, text);
     QFETCH(QString, reading);
     auto* edit = child<QLineEdit>(drawer_.get(), box.toLatin1().constData());
-    auto* label = child<QLabel>(drawer_.get(), (box + QStringLiteral("Reading")).toLatin1().constData());
+    auto* label =
+        child<QLabel>(drawer_.get(), (box + QStringLiteral("Reading")).toLatin1().constData());
     edit->setText(text);
     QCOMPARE(label->text(), reading);
     QCOMPARE(label->isHidden(), reading.isEmpty());

@@ -204,8 +204,9 @@ void TestFormulaWindow::unreadableAnswerIsTold_data()
     QTest::addColumn<QStringList>("messages");
     QTest::newRow("unbound x") << Answers{"x", "10"} << 1
                                << QStringList{"a=x：未知数“x”在这里没有值（末尾）"};
-    QTest::newRow("implicit product") << Answers{"3", "2Pi"} << 2
-                                      << QStringList{"b=2Pi：缺少运算符，乘号“*”不能省略（第2个字符“P”）"};
+    QTest::newRow("implicit product")
+        << Answers{"3", "2Pi"} << 2
+        << QStringList{"b=2Pi：缺少运算符，乘号“*”不能省略（第2个字符“P”）"};
     QTest::newRow("empty") << Answers{"", "4"} << 1 << QStringList{"a=：没有输入数值"};
     QTest::newRow("cancelled") << Answers{std::nullopt, "4"} << 1 << QStringList{};
     QTest::newRow("cancelled second") << Answers{"3", std::nullopt} << 2 << QStringList{};

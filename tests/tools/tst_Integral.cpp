@@ -143,13 +143,27 @@ void TestIntegral::divergentIsFlagged_data()
     QTest::addColumn<QString>("f");
     QTest::addColumn<QString>("a");
     QTest::addColumn<QString>("b");
-    QTest::newRow("1/x at 0") << "1/x" << "0" << "1";
-    QTest::newRow("1/x^2 at 0") << "1/x^2" << "0" << "1";
-    QTest::newRow("1/x through 0") << "1/x" << "-1" << "1";
-    QTest::newRow("pole of tan") << "tan(x)" << "0" << "2";
-    QTest::newRow("pole inside") << "1/(x-0.3)" << "0" << "1";
-    QTest::newRow("x^-1.5") << "x^(-1.5)" << "0" << "1";
-    QTest::newRow("pole at the upper end") << "1/(1-x)" << "0" << "1";
+    QTest::newRow("1/x at 0") << "1/x"
+                              << "0"
+                              << "1";
+    QTest::newRow("1/x^2 at 0") << "1/x^2"
+                                << "0"
+                                << "1";
+    QTest::newRow("1/x through 0") << "1/x"
+                                   << "-1"
+                                   << "1";
+    QTest::newRow("pole of tan") << "tan(x)"
+                                 << "0"
+                                 << "2";
+    QTest::newRow("pole inside") << "1/(x-0.3)"
+                                 << "0"
+                                 << "1";
+    QTest::newRow("x^-1.5") << "x^(-1.5)"
+                            << "0"
+                            << "1";
+    QTest::newRow("pole at the upper end") << "1/(1-x)"
+                                           << "0"
+                                           << "1";
 }
 
 void TestIntegral::divergentIsFlagged()
@@ -173,28 +187,65 @@ void TestIntegral::refusalClearsTheOldResult_data()
     QTest::addColumn<QString>("f");
     QTest::addColumn<QString>("n");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("count over 32767") << "0" << "1" << "x" << "40000"
+    QTest::newRow("count over 32767") << "0"
+                                      << "1"
+                                      << "x"
+                                      << "40000"
                                       << "精度必须是1到32767之间的整数（现为40000）";
-    QTest::newRow("32767.5 rounds to 32768") << "0" << "1" << "x" << "32767.5"
+    QTest::newRow("32767.5 rounds to 32768") << "0"
+                                             << "1"
+                                             << "x"
+                                             << "32767.5"
                                              << "精度必须是1到32767之间的整数（现为32767.5）";
-    QTest::newRow("count 0") << "0" << "1" << "x" << "0"
+    QTest::newRow("count 0") << "0"
+                             << "1"
+                             << "x"
+                             << "0"
                              << "精度必须是1到32767之间的整数（现为0）";
-    QTest::newRow("negative count") << "0" << "1" << "x" << "-5"
+    QTest::newRow("negative count") << "0"
+                                    << "1"
+                                    << "x"
+                                    << "-5"
                                     << "精度必须是1到32767之间的整数（现为-5）";
-    QTest::newRow("empty count") << "0" << "1" << "x" << ""
+    QTest::newRow("empty count") << "0"
+                                 << "1"
+                                 << "x"
+                                 << ""
                                  << "请输入精度（1到32767之间的整数）";
-    QTest::newRow("count unreadable") << "0" << "1" << "x" << "abc"
+    QTest::newRow("count unreadable") << "0"
+                                      << "1"
+                                      << "x"
+                                      << "abc"
                                       << "精度：“ABC”不是已定义的常数（末尾）";
-    QTest::newRow("integrand 2x") << "0" << "1" << "2x" << "100"
+    QTest::newRow("integrand 2x") << "0"
+                                  << "1"
+                                  << "2x"
+                                  << "100"
                                   << "被积函数：缺少运算符，乘号“*”不能省略（第2个字符“x”）";
-    QTest::newRow("empty integrand") << "0" << "1" << " " << "100" << "请输入被积函数";
-    QTest::newRow("unknown name") << "0" << "1" << "x*k" << "100"
+    QTest::newRow("empty integrand") << "0"
+                                     << "1"
+                                     << " "
+                                     << "100"
+                                     << "请输入被积函数";
+    QTest::newRow("unknown name") << "0"
+                                  << "1"
+                                  << "x*k"
+                                  << "100"
                                   << "被积函数：“K”不是已定义的常数（末尾）";
-    QTest::newRow("fails everywhere") << "0" << "1" << "x+1/0" << "100"
+    QTest::newRow("fails everywhere") << "0"
+                                      << "1"
+                                      << "x+1/0"
+                                      << "100"
                                       << "被积函数：除数为零（末尾）";
-    QTest::newRow("lower limit") << "1+" << "1" << "x" << "100"
+    QTest::newRow("lower limit") << "1+"
+                                 << "1"
+                                 << "x"
+                                 << "100"
                                  << "积分下限a：表达式不完整，末尾缺少数字或名称";
-    QTest::newRow("upper limit uses x") << "0" << "x" << "x" << "100"
+    QTest::newRow("upper limit uses x") << "0"
+                                        << "x"
+                                        << "x"
+                                        << "100"
                                         << "积分上限b：未知数“x”在这里没有值（末尾）";
 }
 

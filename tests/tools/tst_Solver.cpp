@@ -310,7 +310,8 @@ void TestSolver::unreadableEquationSaysWhy_data()
         QTest::newRow(equation) << QString::fromUtf8(equation) << QString::fromUtf8(message);
     };
     row("2x+1", "方程式：缺少运算符，乘号“*”不能省略（第2个字符“x”）");
-    row("x^2=4", "方程式：无法识别的字符“=”（第4个字符）。方程的右边已是0，请把等号右边的项移到左边（x^2=4 写作 x^2-4）");
+    row("x^2=4", "方程式：无法识别的字符“="
+                 "”（第4个字符）。方程的右边已是0，请把等号右边的项移到左边（x^2=4 写作 x^2-4）");
     row("zz+x", "方程式：“ZZ”不是已定义的常数（第3个字符前）");
     row("sin(x", "方程式：缺少右括号“)”（末尾）");
     row("x+y", "方程式：未知数“y”在这里没有值（末尾）");

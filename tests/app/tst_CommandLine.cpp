@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "EvalCommand.h"
+#include "GbkText.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -210,22 +211,33 @@ QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
 
 void TestCommandLine::renderWritesPicture_data()
 {
+    QTest::addColumn<QString>("function");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<int>("pad");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("png") << "png" << 300 << 300;
-    QTest::newRow("bmp") << "bmp" << 200 << 200;
-    QTest::newRow("png at 3") << "png" << 100 << 300;
+    QTest::newRow("png") << "y=x"
+                         << "png" << 300 << 300;
+    QTest::newRow("bmp") << "y=x"
+                         << "bmp" << 200 << 200;
+    QTest::newRow("png at 3") << "y=x"
+                              << "png" << 100 << 300;
+    // A file written with a Chinese input method (GBK text), and the exponent form.
+    QTest::newRow("full-width") << "y=ｘ×１"
+                                << "png" << 300 << 300;
+    QTest::newRow("exponent form") << "y=1E+00*x"
+                                   << "png" << 300 << 300;
 }
 
 void TestCommandLine::renderWritesPicture()
 {
+    QFETCH(QString, function);
     QFETCH(QString, extension);
     QFETCH(int, pad);
     QFETCH(int, pixels);
     QTemporaryDir dir;
     const QString settings = writeFile(dir, "orvane.ini", "[Setup]\r\nLineColor=255\r\n");
-    const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    const QString fun = writeFile(
+        dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=" + GbkText::encode(function) + "\r\n");
     const QString out = dir.filePath(QStringLiteral("out.") + extension);
     QCOMPARE(runProgram({"--render", fun, "--out", out, "--px", QString::number(pad), "--size",
                          "10", "--scale", QString::number(pixels / pad)},

@@ -8,7 +8,7 @@ ORVANE_PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-svg-dev qt6-translations-l10n libgl-dev
     fonts-wqy-microhei fonts-dejavu-core
-    libmuparser-dev libbenchmark-dev libgif-dev libboost-dev
+    libmuparser-dev libbenchmark-dev libgif-dev libboost-dev libgsl-dev
     xvfb xauth openbox xdotool imagemagick
     desktop-file-utils appstream
     dpkg-dev file libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl

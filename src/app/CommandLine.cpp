@@ -36,6 +36,9 @@ std::string usageText()
            "  orvane [FILE.fun]                         start the program, opening FILE.fun\n"
            "  orvane --eval EXPR [--x V] [--y V] [--const NAME=VALUE]...\n"
            "                                            evaluate one expression and print it\n"
+           "  orvane --integral EXPR A B [--n N]        integrate EXPR (in x) from A to B, the\n"
+           "                                            range cut into N pieces (5000) at first\n"
+           "  orvane --roots EXPR A B                   the roots of EXPR = 0 between A and B\n"
            "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
            "                                            plot a function file into a PNG, BMP,\n"
            "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
@@ -79,6 +82,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             while (i + 1 < arguments.size() && arguments[i + 1].rfind("--", 0) != 0)
                 cl.geometryNumbers.push_back(arguments[++i]);
             cl.mode = CommandLine::Mode::Geometry;
+        } else if (a == "--integral" || a == "--roots") {
+            if (!value(cl.expression) || !value(cl.lowerLimit) || !value(cl.upperLimit))
+                return fail(a + " needs EXPR A B");
+            cl.mode = a == "--integral" ? CommandLine::Mode::Integral : CommandLine::Mode::Roots;
+        } else if (a == "--n") {
+            if (!value(cl.pieces))
+                return fail("--n needs a count");
         } else if (a == "--x" || a == "--y") {
             if (!value(v))
                 return fail(a + " needs a value");

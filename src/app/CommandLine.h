@@ -10,10 +10,13 @@ namespace orvane {
 
 // What the program was asked to do on its command line.
 struct CommandLine {
-    enum class Mode { Gui, Eval, Render, Help, Geometry };
+    enum class Mode { Gui, Eval, Render, Integral, Roots, Geometry, Help };
 
     Mode mode = Mode::Gui;
-    std::string expression;                               // --eval
+    std::string expression;                               // --eval, --integral, --roots
+    std::string lowerLimit;                               // --integral, --roots: A
+    std::string upperLimit;                               // --integral, --roots: B
+    std::string pieces = "5000";                          // --n
     std::optional<double> x;                              // --x
     std::optional<double> y;                              // --y
     std::vector<std::pair<std::string, std::string>> constants; // --const NAME=VALUE

@@ -43,8 +43,8 @@ void installStartConstants(engine::Engine& engine, const CommandLine& commandLin
 
 } // namespace
 
-void installCommandConstants(engine::Engine& engine, const CommandLine& commandLine,
-                             std::ostream& err)
+void installCommandLineConstants(engine::Engine& engine, const CommandLine& commandLine,
+                                 std::ostream& err)
 {
     installStartConstants(engine, commandLine, err);
     for (const auto& [name, value] : commandLine.constants)
@@ -54,7 +54,7 @@ void installCommandConstants(engine::Engine& engine, const CommandLine& commandL
 int runEvalCommand(const CommandLine& commandLine, std::ostream& out, std::ostream& err)
 {
     engine::Engine engine;
-    installCommandConstants(engine, commandLine, err);
+    installCommandLineConstants(engine, commandLine, err);
 
     std::optional<engine::UnknownBinding> x;
     std::optional<engine::UnknownBinding> y;

@@ -21,7 +21,7 @@ int runGeometryCommand(const CommandLine& commandLine, std::ostream& out, std::o
         return 2;
     }
     engine::Engine engine;
-    installCommandConstants(engine, commandLine, err);
+    installCommandLineConstants(engine, commandLine, err);
     geometry::LineCurveReport lineCurve;
     const geometry::Solution solution =
         geometry::solveProblem(engine, info->problem, commandLine.geometryNumbers, lineCurve);

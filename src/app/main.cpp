@@ -3,6 +3,8 @@
 #include "EvalCommand.h"
 #include "GeometryCommand.h"
 #include "GuiMain.h"
+#include "IntegralCommand.h"
+#include "RootsCommand.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +43,10 @@ int main(int argc, char* argv[])
         return orvane::runEvalCommand(commandLine, std::cout, std::cerr);
     case orvane::CommandLine::Mode::Geometry:
         return orvane::runGeometryCommand(commandLine, std::cout, std::cerr);
+    case orvane::CommandLine::Mode::Integral:
+        return orvane::runIntegralCommand(commandLine, std::cout, std::cerr);
+    case orvane::CommandLine::Mode::Roots:
+        return orvane::runRootsCommand(commandLine, std::cout, std::cerr);
     case orvane::CommandLine::Mode::Render:
         return orvane::runHeadlessRender(argc, argv, commandLine);
     case orvane::CommandLine::Mode::Gui:

@@ -2,6 +2,7 @@
 #include "BuiltinFunctions.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace orvane::BuiltinFunctions {
 
@@ -39,6 +40,9 @@ constexpr FunctionName FunctionTable[] = {
     {"LN", Function::Ln},      {"FACT", Function::Fact},  {"RAD", Function::Rad},
 };
 
+// The double nearest to pi: angles are converted without a visible error.
+constexpr double Pi = 3.141592653589793;
+
 // The longest name of the table; anything longer is no function.
 constexpr std::size_t LongestName = 6;
 
@@ -65,6 +69,15 @@ Function lookup(std::string_view name)
     for (const auto& entry : FunctionTable)
         if (key == entry.key) return entry.function;
     return Function::None;
+}
+
+std::string_view nameOf(Function f)
+{
+    constexpr std::string_view Names[] = {"SIN", "COS", "TAN", "CTG",  "SEC", "CSC", "ATN",
+                                          "ACG", "ASN", "ACS", "ABS",  "INT", "FIX", "SQR",
+                                          "EXP", "LOG", "LN",  "FACT", "RAD"};
+    const auto i = static_cast<std::size_t>(f);
+    return i < std::size(Names) ? Names[i] : std::string_view();
 }
 
 bool power(double base, double exponent, double& result)
@@ -114,8 +127,9 @@ bool apply(Function f, double a, double& result)
         r = std::atan(a);
         break;
     case Function::Acg:
-        if (a == 0) return false;
-        r = std::atan(1 / a);
+        // The school's inverse cotangent, in (0, pi): continuous, pi/2 at 0, and above
+        // pi/2 for negative values (arccot(-1) = 3pi/4).
+        r = a == 0 ? Pi / 2 : a > 0 ? std::atan(1 / a) : Pi + std::atan(1 / a);
         break;
     case Function::Asn: {
         double root = 0;
@@ -125,8 +139,9 @@ bool apply(Function f, double a, double& result)
     }
     case Function::Acs: {
         double root = 0;
-        if (std::fabs(a) > 1 || a == -1 || !rootOfOneMinusSquare(a, root)) return false;
-        r = 2 * std::atan(root / (1 + a));
+        if (std::fabs(a) > 1 || !rootOfOneMinusSquare(a, root)) return false;
+        // The half-angle form is 0/0 at -1, where the angle is pi.
+        r = a == -1 ? Pi : 2 * std::atan(root / (1 + a));
         break;
     }
     case Function::Abs:
@@ -162,7 +177,7 @@ bool apply(Function f, double a, double& result)
         }
         break;
     case Function::Rad:
-        r = a / 3.1415926535 * 180;
+        r = a / Pi * 180;
         break;
     case Function::None:
         return false;

@@ -34,6 +34,8 @@ enum class Function : std::uint8_t {
 
 // The function of a name (blanks around it ignored, any case); None outside the table.
 Function lookup(std::string_view name);
+// The upper-case name of a function ("SQR"); empty for None.
+std::string_view nameOf(Function f);
 
 // f(a). False on a domain error, an overflow or Function::None.
 bool apply(Function f, double a, double& result);

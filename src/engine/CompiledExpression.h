@@ -2,6 +2,7 @@
 #pragma once
 
 #include "BuiltinFunctions.h"
+#include "EvaluationError.h"
 
 #include <cstdint>
 #include <memory>
@@ -32,6 +33,9 @@ public:
     explicit CompiledExpression(std::string_view text);
 
     const std::string& text() const { return text_; }
+    // One past the last character of the text (1-based, in characters): the position
+    // reported after a success.
+    int endPosition() const { return endPosition_; }
     // Steps of the program.
     std::size_t size() const { return code_.size(); }
     const auto& steps() const { return code_; }
@@ -93,6 +97,13 @@ public:
     std::size_t run(double* registers) const;
     // Where reading stops when step `step` fails, its registers as the run left them.
     int stepPosition(std::size_t step, const double* registers) const;
+    // Why step `step` failed, its registers as the run left them (the position is
+    // stepPosition's).
+    EvaluationError stepFailure(std::size_t step, const double* registers) const;
+    // The failure written into the program while translating it: a text that breaks the
+    // grammar, or arithmetic on numbers alone that fails ("1/0"); none otherwise.
+    const EvaluationError& translationFailure() const { return failure_; }
+
     // The register of the result after a run that did not fail.
     std::uint32_t resultRegister() const { return result_; }
 
@@ -100,6 +111,8 @@ private:
     friend class ProgramBuilder;
 
     std::string text_;
+    int endPosition_ = 1;
+    EvaluationError failure_;
     std::vector<Instruction> code_;
     std::vector<std::int32_t> positions_;      // one per step
     std::vector<std::int32_t> innerPositions_; // where a step's inner product or quotient fails

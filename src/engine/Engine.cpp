@@ -113,12 +113,24 @@ struct RunFrame {
         onlyY = missingName == 0 && !usesX;
         steps = p.size();
         result = p.resultRegister();
-        successPosition = static_cast<int>(p.text().size()) + 1;
+        successPosition = p.endPosition();
     }
 };
 
+// The failure of a name without a value, first met at `position`.
+EvaluationError missingNameFailure(const CompiledExpression& program, int position)
+{
+    if (program.xPosition() == position) return {FailureReason::NoValueForUnknown, position, "x"};
+    if (program.yPosition() == position) return {FailureReason::NoValueForUnknown, position, "y"};
+    for (std::size_t i = 0; i < program.names().size(); ++i)
+        if (program.namePosition(i) == position)
+            return {FailureReason::UnknownName, position, program.names()[i]};
+    return {FailureReason::UnknownName, position, {}};
+}
+
 struct Engine::State {
     ConstantTable table;
+    EvaluationError lastError;
     std::vector<std::string> constantNames;
     std::vector<std::string> constantRows;
     ProgramCache programs;
@@ -189,8 +201,11 @@ double Engine::run(const CompiledExpression& program, const Unknown* free, doubl
         lastPosition_ = frame.successPosition;
         return r[frame.result];
     }
-    lastPosition_ =
-        failed == frame.steps ? missing : earlier(missing, program.stepPosition(failed, r));
+    const int stepPosition = failed == frame.steps ? 0 : program.stepPosition(failed, r);
+    lastPosition_ = earlier(missing, stepPosition);
+    s.lastError = missing != 0 && (stepPosition == 0 || missing <= stepPosition)
+                      ? missingNameFailure(program, missing)
+                      : program.stepFailure(failed, r);
     return ErrorValue;
 }
 
@@ -236,6 +251,29 @@ double Engine::evaluate(const CompiledExpression& program)
 int Engine::lastErrorPosition() const
 {
     return lastPosition_;
+}
+
+const EvaluationError& Engine::lastError() const
+{
+    return state_->lastError;
+}
+
+EvaluationError Engine::check(std::string_view expression, bool xBound)
+{
+    const std::shared_ptr<const CompiledExpression> program = compile(expression);
+    EvaluationError first = program->translationFailure();
+    const auto consider = [&first](EvaluationError error) {
+        if (!first.failed() || error.position < first.position) first = std::move(error);
+    };
+    const ConstantTable& table = state_->table;
+    for (std::size_t i = 0; i < program->names().size(); ++i)
+        if (!table.find(program->names()[i]))
+            consider({FailureReason::UnknownName, program->namePosition(i), program->names()[i]});
+    if (program->xPosition() != 0 && !xBound && !table.isBound(Unknown::X))
+        consider({FailureReason::NoValueForUnknown, program->xPosition(), "x"});
+    if (program->yPosition() != 0 && !table.isBound(Unknown::Y))
+        consider({FailureReason::NoValueForUnknown, program->yPosition(), "y"});
+    return first;
 }
 
 double Engine::evaluateAtX(std::string_view expression, double x)

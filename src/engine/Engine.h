@@ -3,6 +3,7 @@
 
 #include "CompiledExpression.h"
 #include "ConstantTable.h"
+#include "EvaluationError.h"
 #include "MessageIcon.h"
 #include "ProgramRunner.h"
 
@@ -46,6 +47,13 @@ public:
     // 1-based character position at which the last evaluation stopped (one past the end
     // after a success).
     int lastErrorPosition() const;
+    // Why the last evaluation that failed failed (its position is lastErrorPosition's).
+    const EvaluationError& lastError() const;
+    // What keeps a text from giving a value whatever x holds: a text that breaks the
+    // grammar, arithmetic on its numbers that fails ("1/0"), a name without a value, or
+    // the unknown x itself when `xBound` is false and x is not bound. The earliest in
+    // the text; none when the text can be evaluated (it may still fail at some points).
+    EvaluationError check(std::string_view expression, bool xBound = false);
 
     // f(x) at one point: binds x, evaluates, ends the binding (see UnknownBinding).
     double evaluateAtX(std::string_view expression, double x);

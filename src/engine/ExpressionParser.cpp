@@ -20,8 +20,8 @@ using Op = CompiledExpression::Op;
 // where reading stops, and nothing after it is read.
 class ExpressionParser {
 public:
-    ExpressionParser(std::string_view text, ProgramBuilder& builder)
-        : text_(text), builder_(builder)
+    ExpressionParser(const ReadableText& text, ProgramBuilder& builder)
+        : text_(text.text), readable_(text), builder_(builder)
     {
     }
 
@@ -29,10 +29,15 @@ public:
     {
         skipBlanks();
         Operand v;
-        if (!sum(v)) {
+        if (atEnd()) {
+            builder_.fail(position(), FailureReason::Empty);
+            builder_.finishFailed();
+        } else if (!sum(v)) {
             builder_.finishFailed();
         } else if (skipBlanks(), !atEnd()) {
-            builder_.fail(position());
+            // Reading stops only before a parenthesis: ")" without its "(", or "2(3)".
+            builder_.fail(position(), peek() == Close ? FailureReason::ExtraClose
+                                                      : FailureReason::MissingOperator);
             builder_.finishFailed();
         } else {
             builder_.finish(v);
@@ -55,13 +60,22 @@ private:
         skipBlanks();
     }
 
-    // Only ASCII is ever passed over, so the byte offset counts characters (1-based).
-    int position() const { return static_cast<int>(pos_) + 1; }
+    // The character of the typed text (1-based) that the reading position stands on.
+    int position() const { return readable_.positionOf(pos_); }
 
-    bool fail()
+    bool fail(FailureReason reason)
     {
-        builder_.fail(position());
+        builder_.fail(position(), reason);
         return false;
+    }
+
+    // Where an operator should follow an operand: a letter, digit or point there means
+    // that one was left out ("2x", "1 2"); anything else cannot be read.
+    FailureReason missingOperatorAt() const
+    {
+        const char c = text_[pos_];
+        return isNameChar(c) || c == '.' ? FailureReason::MissingOperator
+                                         : FailureReason::UnexpectedCharacter;
     }
 
     static Op opOf(Operator o)
@@ -88,7 +102,7 @@ private:
         if (!operand(acc)) return false;
         while (!atEnd()) {
             const Operator o = peek();
-            if (o == NoOperator) return fail();
+            if (o == NoOperator) return fail(missingOperatorAt());
             if (o < first || o > last) break;
             skipOperator();
             Operand right;
@@ -131,10 +145,11 @@ private:
     // "(" sum ")", the opening parenthesis at the reading position.
     bool parenthesised(Operand& v)
     {
-        if (++depth_ > MaxNesting) return fail();
+        if (++depth_ > MaxNesting) return fail(FailureReason::TooDeep);
         skipOperator();
         if (!sum(v)) return false;
-        if (peek() != Close) return fail();
+        if (peek() != Close)
+            return fail(atEnd() ? FailureReason::MissingClose : FailureReason::MissingOperator);
         skipOperator();
         --depth_;
         return true;
@@ -142,18 +157,24 @@ private:
 
     bool primary(Operand& v)
     {
-        if (atEnd()) return fail();
+        if (atEnd()) return fail(FailureReason::MissingOperand);
         const char c = text_[pos_];
         if (c >= '0' && c <= '9') {
             std::size_t end = pos_;
             double value = 0;
-            if (!readNumber(text_, pos_, end, value)) return fail(); // at the first digit
+            if (!readNumber(text_, pos_, end, value))
+                return fail(FailureReason::BadNumber); // at the first digit
             pos_ = end;
             skipBlanks();
             v = ProgramBuilder::number(value);
             return true;
         }
-        if (!isLetter(c)) return fail();
+        if (!isLetter(c)) {
+            const bool operand = operatorAt(c) != NoOperator;
+            if (c == '.') return fail(FailureReason::BadNumber); // ".5"
+            return fail(operand ? FailureReason::MissingOperand
+                                : FailureReason::UnexpectedCharacter);
+        }
 
         const std::size_t start = pos_;
         while (pos_ < text_.size() && isNameChar(text_[pos_]))
@@ -165,10 +186,16 @@ private:
             return true;
         }
         if (!parenthesised(v)) return false;
-        return builder_.call(BuiltinFunctions::lookup(name), v, position());
+        const BuiltinFunctions::Function function = BuiltinFunctions::lookup(name);
+        if (function == BuiltinFunctions::Function::None) {
+            builder_.fail(position(), FailureReason::UnknownFunction, std::string(name));
+            return false;
+        }
+        return builder_.call(function, v, position());
     }
 
     std::string_view text_;
+    const ReadableText& readable_;
     ProgramBuilder& builder_;
     std::size_t pos_ = 0;
     int depth_ = 0;
@@ -178,8 +205,10 @@ private:
 
 CompiledExpression::CompiledExpression(std::string_view text) : text_(text)
 {
+    const ExpressionSyntax::ReadableText readable = ExpressionSyntax::readableText(text_);
+    endPosition_ = readable.positionOf(readable.text.size());
     ProgramBuilder builder(*this);
-    ExpressionParser(text_, builder).parse();
+    ExpressionParser(readable, builder).parse();
 }
 
 } // namespace orvane

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "NumberText.h"
 
+#include "ExpressionSyntax.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -113,8 +115,11 @@ std::string exponentText(int exponent)
 
 } // namespace
 
-double leadingNumber(std::string_view text)
+double leadingNumber(std::string_view typed)
 {
+    // Typed with a Chinese input method, "－１００" is -100 too.
+    const std::string readable = ExpressionSyntax::readableText(typed).text;
+    std::string_view text = readable;
     while (!text.empty() && isBlank(text.front()))
         text.remove_prefix(1);
     const std::size_t n = numberLength(text);
@@ -123,9 +128,10 @@ double leadingNumber(std::string_view text)
     return convert(text.substr(0, n)).value_or(0);
 }
 
-std::optional<double> parseNumber(std::string_view text)
+std::optional<double> parseNumber(std::string_view typed)
 {
-    text = trimBlanks(text);
+    const std::string readable = ExpressionSyntax::readableText(typed).text;
+    std::string_view text = trimBlanks(readable);
     const std::size_t n = numberLength(text);
     if (n == 0 || n != text.size())
         return std::nullopt;

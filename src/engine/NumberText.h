@@ -10,7 +10,8 @@
 namespace orvane::NumberText {
 
 // The longest leading decimal number of the text (leading blanks skipped; optional
-// sign, digits, decimal point, exponent); 0 when there is none or it overflows.
+// sign, digits, decimal point, exponent); 0 when there is none or it overflows. Here as
+// in the two below, full-width digits and signs read as their ASCII counterparts.
 double leadingNumber(std::string_view text);
 
 // True when the whole text, blanks around it allowed, is a decimal number: optional

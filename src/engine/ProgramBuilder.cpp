@@ -33,6 +33,16 @@ bool fold(CompiledExpression::Op op, double left, double right, double& r)
     return std::isfinite(r);
 }
 
+// Why folding failed on two numbers.
+FailureReason foldFailure(CompiledExpression::Op op, double left, double right)
+{
+    using Op = CompiledExpression::Op;
+    if (op == Op::Divide && right == 0) return FailureReason::DivisionByZero;
+    if (op == Op::Power && ((left == 0 && right < 0) || (left < 0 && std::trunc(right) != right)))
+        return FailureReason::PowerDomain;
+    return FailureReason::OutOfRange;
+}
+
 std::uint64_t bitsOf(double v)
 {
     std::uint64_t bits = 0;
@@ -127,7 +137,7 @@ bool ProgramBuilder::binary(Op op, Operand& left, const Operand& right, int posi
     if (left.isNumber && right.isNumber) {
         double r = 0;
         if (!fold(op, left.number, right.number, r)) {
-            fail(position);
+            fail(position, foldFailure(op, left.number, right.number));
             return false;
         }
         left.number = r;
@@ -218,13 +228,15 @@ void ProgramBuilder::sign(double sign, Operand& value)
 bool ProgramBuilder::call(Function function, Operand& argument, int position)
 {
     if (function == Function::None) {
-        fail(position);
+        fail(position, FailureReason::UnknownFunction);
         return false;
     }
     if (argument.isNumber) {
         double r = 0;
         if (!BuiltinFunctions::apply(function, argument.number, r)) {
-            fail(position);
+            const bool overflow = function == Function::Exp || function == Function::Fact;
+            fail(position, overflow ? FailureReason::OutOfRange : FailureReason::FunctionDomain,
+                 std::string(BuiltinFunctions::nameOf(function)));
             return false;
         }
         argument.number = r;
@@ -265,9 +277,11 @@ void ProgramBuilder::emitSineOrCosine(Function function, std::uint32_t result,
     out_.innerPositions_.back() = position;
 }
 
-void ProgramBuilder::fail(int position)
+void ProgramBuilder::fail(int position, FailureReason reason, std::string detail)
 {
     emit(Op::Fail, Function::None, 0, 0, 0, position);
+    // Reading ends at the first failure, so a program holds at most one.
+    out_.failure_ = {reason, position, std::move(detail)};
 }
 
 std::uint32_t ProgramBuilder::finalRegister(std::uint32_t reg) const

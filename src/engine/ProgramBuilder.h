@@ -38,7 +38,7 @@ public:
     // unknown, or when the argument is a number and the function fails on it.
     bool call(Function function, Operand& argument, int position);
     // A step that fails whatever the constants hold; reading ends at `position`.
-    void fail(int position);
+    void fail(int position, FailureReason reason, std::string detail = {});
     // The program is complete, with `result` its value.
     void finish(const Operand& result);
     // The program ended in a failure.

@@ -39,4 +39,45 @@ int CompiledExpression::stepPosition(std::size_t step, const double* r) const
     }
 }
 
+EvaluationError CompiledExpression::stepFailure(std::size_t step, const double* r) const
+{
+    const Instruction& in = code_[step];
+    const int position = stepPosition(step, r);
+    const auto divisionBy = [position](double divisor) {
+        return EvaluationError{
+            divisor == 0 ? FailureReason::DivisionByZero : FailureReason::OutOfRange, position, {}};
+    };
+    switch (in.op) {
+    case Op::Fail:
+        return failure_;
+    case Op::Divide:
+    case Op::QuotientAdd:
+    case Op::QuotientSubtract:
+        return divisionBy(position == positions_[step] && in.op != Op::Divide ? 1 : r[in.right]);
+    case Op::AddQuotient:
+    case Op::SubtractQuotient:
+        return divisionBy(r[in.extra]);
+    case Op::DivideSin:
+        return divisionBy(std::sin(ProgramRunner::argument(in, r[in.right], r)));
+    case Op::DivideCos:
+        return divisionBy(std::cos(ProgramRunner::argument(in, r[in.right], r)));
+    case Op::Power: {
+        const double base = r[in.left];
+        const double exponent = r[in.right];
+        const bool domain =
+            (base == 0 && exponent < 0) || (base < 0 && std::trunc(exponent) != exponent);
+        return {domain ? FailureReason::PowerDomain : FailureReason::OutOfRange, position, {}};
+    }
+    case Op::Call: {
+        const bool overflow = in.function == BuiltinFunctions::Function::Exp ||
+                              in.function == BuiltinFunctions::Function::Fact;
+        if (overflow) return {FailureReason::OutOfRange, position, {}};
+        return {FailureReason::FunctionDomain, position,
+                std::string(BuiltinFunctions::nameOf(in.function))};
+    }
+    default:
+        return {FailureReason::OutOfRange, position, {}};
+    }
+}
+
 } // namespace orvane

@@ -4,6 +4,7 @@
 #include "FlatButton.h"
 #include "PlotterHost.h"
 #include "QtText.h"
+#include "ReadingLabel.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -85,17 +86,20 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     grid->addWidget(hint(QStringLiteral("为了便于程序计算，请使用规范表达式。"), frame), row++, 0,
                     1, 6);
     grid->addWidget(hint(QStringLiteral("内定函数及使用方法请见帮助。"), frame), row++, 0, 1, 6);
-    grid->addWidget(OpY_, row, 0);
-    grid->addWidget(txtBiaoSi_, row++, 1, 1, 5);
-    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，x 为未知数，π 写作 PI。"), frame),
-                    row++, 1, 1, 5);
-    grid->addWidget(OpX_, row, 0);
-    grid->addWidget(txtXB_, row++, 1, 1, 5);
-    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，y 为未知数。"), frame), row++, 1, 1, 5);
-    grid->addWidget(OpPolar_, row, 0);
-    grid->addWidget(txtPolar_, row++, 1, 1, 5);
-    grid->addWidget(hint(QStringLiteral("乘号\"*\"不能省略，角 θ 写作 x。"), frame), row++, 1, 1,
-                    5);
+    // Under each box its hint, which gives way to the reading of the text while the
+    // program reads it otherwise than at school ("按 (6*x)^2 计算").
+    const auto boxWithHint = [&](QRadioButton* option, QLineEdit* box, const QString& text) {
+        grid->addWidget(option, row, 0);
+        grid->addWidget(box, row++, 1, 1, 5);
+        QLabel* boxHint = hint(text, frame);
+        auto* reading = new ReadingLabel(box, frame);
+        grid->addWidget(boxHint, row, 1, 1, 5);
+        grid->addWidget(reading, row++, 1, 1, 5);
+        reading->shareLineWith(boxHint);
+    };
+    boxWithHint(OpY_, txtBiaoSi_, QStringLiteral("乘号\"*\"不能省略，x 为未知数，π 写作 PI。"));
+    boxWithHint(OpX_, txtXB_, QStringLiteral("乘号\"*\"不能省略，y 为未知数。"));
+    boxWithHint(OpPolar_, txtPolar_, QStringLiteral("乘号\"*\"不能省略，角 θ 写作 x。"));
     grid->addWidget(XYMaxMin_[0], row, 0, Qt::AlignRight);
     grid->addWidget(xMin_, row, 1);
     grid->addWidget(XYMaxMin_[1], row, 2);

@@ -4,12 +4,17 @@
 #include "Colours.h"
 
 #include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 namespace orvane {
 
@@ -116,11 +121,38 @@ std::optional<Colour> QtSystemDialogs::showColourDialog(QWidget* owner, Colour c
 
 std::optional<QString> QtSystemDialogs::showInputDialog(QWidget* owner, const InputRequest& request)
 {
-    bool ok = false;
-    const QString text = QInputDialog::getText(owner, request.title, request.prompt,
-                                               QLineEdit::Normal, request.defaultText, &ok);
-    if (!ok) return std::nullopt;
-    return text;
+    if (!request.note) {
+        bool ok = false;
+        const QString text = QInputDialog::getText(owner, request.title, request.prompt,
+                                                   QLineEdit::Normal, request.defaultText, &ok);
+        if (!ok) return std::nullopt;
+        return text;
+    }
+    // The input dialog with a line under its box for the note.
+    QDialog dialog(owner);
+    dialog.setWindowTitle(request.title);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(request.prompt, &dialog));
+    auto* box = new QLineEdit(request.defaultText, &dialog);
+    layout->addWidget(box);
+    auto* note = new QLabel(&dialog);
+    note->setObjectName(QStringLiteral("InputNote"));
+    note->setToolTip(request.noteToolTip);
+    note->setStyleSheet(QStringLiteral("color: #a00000;"));
+    layout->addWidget(note);
+    const auto update = [note, &request](const QString& text) {
+        const QString shown = request.note(text);
+        note->setText(shown);
+        note->setVisible(!shown.isEmpty());
+    };
+    QObject::connect(box, &QLineEdit::textChanged, note, update);
+    update(box->text());
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return box->text();
 }
 
 bool QtSystemDialogs::showPrintDialog(QWidget* owner, QPrinter& printer)

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class QPrinter;
@@ -34,6 +35,10 @@ struct InputRequest {
     QString title;
     QString prompt;
     QString defaultText;
+    // When set, a line under the box shows what this gives for the text typed (empty:
+    // nothing to show), such as how an expression is read.
+    std::function<QString(const QString&)> note = {};
+    QString noteToolTip = {};
 };
 
 // Colours travel as the program stores them: 0x00BBGGRR, red in the low byte.

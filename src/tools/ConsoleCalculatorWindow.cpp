@@ -5,6 +5,7 @@
 #include "FormulaCatalogue.h"
 #include "FormulaMessages.h"
 #include "QtText.h"
+#include "ReadingLabel.h"
 #include "TextScreen.h"
 #include "ToolWindowSupport.h"
 
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include <algorithm>
 #include <vector>
 
 namespace orvane {
@@ -118,6 +120,13 @@ ConsoleCalculatorWindow::ConsoleCalculatorWindow(Services& services, QWidget* ow
         box->hide();
         box->installEventFilter(this);
         inputText_[i] = box;
+        // How the program reads the input, on the blank line under the box.
+        auto* reading = new ReadingLabel(box, screen_);
+        reading->resize(screen_->width(), static_cast<int>(screen_->lineHeight()));
+        reading->setStyleSheet(QStringLiteral("color: #ffff00;"));
+        reading->hide();
+        reading_[i] = reading;
+        connect(box, &QLineEdit::textChanged, this, [this, i] { placeReading(i); });
     }
 
     inTimer_ = new QTimer(this);
@@ -192,6 +201,7 @@ void ConsoleCalculatorWindow::showInputScreen(const ConsoleFormula& formula)
         box->move(QPointF(twips(600), screen_->printPosition().y() - twips(200)).toPoint());
         box->clear();
         box->show();
+        placeReading(static_cast<std::size_t>(i));
         inTimer_->start();
     }
     inputText_[0]->setFocus();
@@ -233,6 +243,7 @@ void ConsoleCalculatorWindow::inputKeyPressed(int index, int key)
     if (key == KeyEnter) {
         // The value stays on the screen where its box was.
         box->hide();
+        reading_[static_cast<std::size_t>(index)]->hide();
         screen_->setPrintPosition(box->pos());
         screen_->print(box->text());
         focusNextInput(index);
@@ -251,6 +262,18 @@ void ConsoleCalculatorWindow::computeWhenInputsDone()
     screen_->setPrintPosition(QPointF(twips(200), height() - twips(1000)));
     inTimer_->stop();
     if (pendingFormula_ == 0) return;
+    // An input that cannot be evaluated is told, never computed with.
+    const int inputs = FormulaCatalogue::inputCount(pendingFormula_);
+    for (int i = 0; i < inputs; ++i) {
+        const QString typed = inputText_[std::size_t(i)]->text();
+        const std::string text = toStdString(typed);
+        if (engine_.evaluate(text) != ErrorValue) continue;
+        const QString letter = QString(QLatin1Char(char('a' + i))) + QLatin1Char('=');
+        screen_->print(letter + typed + QStringLiteral("无法计算："));
+        screen_->print(typed.trimmed().isEmpty() ? QStringLiteral("没有输入数值")
+                                                 : toQString(describe(engine_.lastError(), text)));
+        return;
+    }
     const FormulaCatalogue::Result result =
         FormulaCatalogue::compute(engine_, pendingFormula_, values[0], values[1], values[2]);
     if (!result.ok()) {
@@ -265,6 +288,17 @@ void ConsoleCalculatorWindow::hideInputBoxes()
 {
     for (QLineEdit* box : inputText_)
         box->hide();
+    for (ReadingLabel* reading : reading_)
+        reading->hide();
+}
+
+void ConsoleCalculatorWindow::placeReading(std::size_t index)
+{
+    QLineEdit* box = inputText_[index];
+    ReadingLabel* reading = reading_[index];
+    reading->move(box->x(), box->y() + box->height());
+    reading->resize(std::max(120, screen_->width() - box->x()), reading->height());
+    if (box->isHidden()) reading->hide();
 }
 
 bool ConsoleCalculatorWindow::anyInputVisible() const

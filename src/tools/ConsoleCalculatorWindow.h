@@ -13,6 +13,7 @@ class QTimer;
 
 namespace orvane {
 
+class ReadingLabel;
 class TextScreen;
 struct ConsoleFormula;
 
@@ -51,9 +52,12 @@ private:
     void hideInputBoxes();
     bool anyInputVisible() const;
     void focusNextInput(int after);
+    // Puts the reading of input box `index` under it (hidden with the box).
+    void placeReading(std::size_t index);
 
     TextScreen* screen_ = nullptr;
     std::array<QLineEdit*, 4> inputText_{};
+    std::array<ReadingLabel*, 4> reading_{};
     QTimer* inTimer_ = nullptr;
     std::int16_t menuLevel_ = 0;
     std::int16_t pendingFormula_ = 0;

@@ -59,4 +59,36 @@ Outcome solveFunction(const RootScan::Function& f, double min, double max)
     return outcome;
 }
 
+Report report(engine::Engine& engine, std::string_view equation, std::string_view minText,
+              std::string_view maxText)
+{
+    Report r;
+    if (equation.find_first_not_of(" \t") == std::string_view::npos) {
+        r.error = "请输入方程式";
+        return r;
+    }
+    const EvaluationError unreadable = engine.check(equation, true);
+    if (unreadable.failed()) {
+        r.error = "方程式：" + describe(unreadable, equation);
+        // The right side is always 0 here.
+        if (unreadable.reason == FailureReason::UnexpectedCharacter &&
+            equation.find('=') != std::string_view::npos)
+            r.error += "。方程的右边已是0，请把等号右边的项移到左边（x^2=4 写作 x^2-4）";
+        return r;
+    }
+    const SearchRange range =
+        limitRange(NumberText::leadingNumber(minText), NumberText::leadingNumber(maxText));
+    if (range.limited) {
+        // One evaluation per unit of the range: a huge range would keep the window
+        // frozen for minutes, so the search stays within reach and says so.
+        r.rangeNotice = "X的范围太大，计算会非常慢。本次只在" +
+                        NumberText::generalForm(-RangeLimit) + "到" +
+                        NumberText::generalForm(RangeLimit) + "之间寻找方程的根。";
+    }
+    Outcome outcome = solve(engine, equation, range.min, range.max);
+    r.roots = std::move(outcome.roots);
+    if (outcome.mayBeIncomplete) r.incompleteNotice = "注意：所计算的结果可能不全。";
+    return r;
+}
+
 } // namespace orvane::EquationSolver

@@ -40,4 +40,15 @@ Outcome solve(engine::Engine& engine, std::string_view equation, double min, dou
 // The same for any function (the benchmarks compare evaluators through it).
 Outcome solveFunction(const RootScan::Function& f, double min, double max);
 
+// What the solver window and `orvane --roots` show for the texts typed: the equation's
+// left side, and the ends of the range read as leading numbers ("Pi" reads as 0).
+struct Report {
+    std::string error;       // the equation cannot be read; nothing else is set then
+    std::string rangeNotice; // the range was cut to RangeLimit
+    std::vector<std::string> roots;
+    std::string incompleteNotice; // the list may lack roots
+};
+Report report(engine::Engine& engine, std::string_view equation, std::string_view minText,
+              std::string_view maxText);
+
 } // namespace orvane::EquationSolver

@@ -3,9 +3,11 @@
 
 #include "EquationSolver.h"
 #include "QtText.h"
+#include "ReadingLabel.h"
 #include "TextScreen.h"
 #include "ToolWindowSupport.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -25,11 +27,10 @@ using tools::twipsToPixels;
 
 constexpr int WindowHeight = 300;
 constexpr int FieldHeight = 22;
+constexpr int ReadingHeight = 16;
 
 const QString ShowPanel = QStringLiteral("||>>");
 const QString HidePanel = QStringLiteral("<<||");
-// Printed under the roots when the scan cannot vouch for a complete list.
-const QString MayBeIncomplete = QStringLiteral("注意：所计算的结果可能不全。");
 
 const QString HelpText = QStringLiteral("    方程式的输入\n"
                                         "方法与画函数图像\n"
@@ -83,14 +84,21 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     Text1_ = box("Text1", QStringLiteral("x^4+x^2-16"), this, {64, 10, 172, FieldHeight});
     label(QStringLiteral("=0"), this, {240, 10, 22, FieldHeight});
 
-    label(QStringLiteral("X最小值："), this, {8, 40, 64, FieldHeight});
-    txtMin_ = box("txtMin", QStringLiteral("-100"), this, {72, 40, 70, FieldHeight});
-    label(QStringLiteral("X最大值："), this, {8, 70, 64, FieldHeight});
-    txtMax_ = box("txtMax", QStringLiteral("100"), this, {72, 70, 70, FieldHeight});
+    // How the program reads the equation, where school would read it otherwise.
+    auto* reading = new ReadingLabel(Text1_, this);
+    reading->setGeometry(64, 10 + FieldHeight, 196, ReadingHeight);
 
-    auto* command1 = button("Command1", QStringLiteral("解方程"), this, {152, 39, 108, 24});
-    auto* command2 = button("Command2", QStringLiteral("退出"), this, {152, 69, 58, 24});
-    cmdA_ = button("cmdA", ShowPanel, this, {214, 69, 46, 24});
+    label(QStringLiteral("X最小值："), this, {8, 40 + ReadingHeight, 64, FieldHeight});
+    txtMin_ =
+        box("txtMin", QStringLiteral("-100"), this, {72, 40 + ReadingHeight, 70, FieldHeight});
+    label(QStringLiteral("X最大值："), this, {8, 70 + ReadingHeight, 64, FieldHeight});
+    txtMax_ = box("txtMax", QStringLiteral("100"), this, {72, 70 + ReadingHeight, 70, FieldHeight});
+
+    auto* command1 =
+        button("Command1", QStringLiteral("解方程"), this, {152, 39 + ReadingHeight, 108, 24});
+    auto* command2 =
+        button("Command2", QStringLiteral("退出"), this, {152, 69 + ReadingHeight, 58, 24});
+    cmdA_ = button("cmdA", ShowPanel, this, {214, 69 + ReadingHeight, 46, 24});
     connect(command1, &QPushButton::clicked, this, &EquationSolverWindow::solve);
     connect(command2, &QPushButton::clicked, this, &EquationSolverWindow::closeWindow);
     connect(cmdA_, &QPushButton::clicked, this, &EquationSolverWindow::toggleInputPanel);
@@ -101,7 +109,7 @@ EquationSolverWindow::EquationSolverWindow(Services& services, QWidget* owner)
     // A long list of roots scrolls instead of running off the bottom.
     resultArea_ = new QScrollArea(this);
     resultArea_->setObjectName(QStringLiteral("ResultArea"));
-    resultArea_->setGeometry(8, 102, 252, WindowHeight - 110);
+    resultArea_->setGeometry(8, 102 + ReadingHeight, 252, WindowHeight - 110 - ReadingHeight);
     resultArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     result_ = new TextScreen;
     result_->setObjectName(QStringLiteral("Result"));
@@ -142,29 +150,43 @@ void EquationSolverWindow::printTitle()
 
 void EquationSolverWindow::solve()
 {
-    EquationSolver::SearchRange range =
-        EquationSolver::limitRange(leadingNumber(txtMin_->text()), leadingNumber(txtMax_->text()));
-    if (range.limited) {
-        // One evaluation per unit of the range: a huge range would keep the window
-        // frozen for minutes, so the search stays within reach and says so.
-        const QString limit = generalForm(EquationSolver::RangeLimit);
-        services_.dialogs.inform(this,
-                                 QStringLiteral("X的范围太大，计算会非常慢。本次只在") +
-                                     generalForm(-EquationSolver::RangeLimit) +
-                                     QStringLiteral("到") + limit +
-                                     QStringLiteral("之间寻找方程的根。"),
-                                 MessageIcon::Information);
-    }
+    const EquationSolver::Report report =
+        EquationSolver::report(services_.engine, toStdString(Text1_->text()),
+                               toStdString(txtMin_->text()), toStdString(txtMax_->text()));
+    if (!report.rangeNotice.empty())
+        services_.dialogs.inform(this, toQString(report.rangeNotice), MessageIcon::Information);
 
     result_->cls();
+    if (!report.error.empty()) {
+        // An equation that cannot be read is no equation without roots: say why.
+        result_->setForeColour(QColor(0xC0, 0x00, 0x00));
+        printWrapped(toQString(report.error));
+        result_->setForeColour(Qt::black);
+        fitResultToText();
+        return;
+    }
     result_->print(QStringLiteral("计算中...."));
-    const EquationSolver::Outcome outcome =
-        EquationSolver::solve(services_.engine, toStdString(Text1_->text()), range.min, range.max);
-    for (const std::string& root : outcome.roots)
+    for (const std::string& root : report.roots)
         result_->print(toQString(root));
-    if (outcome.mayBeIncomplete) result_->print(MayBeIncomplete);
+    if (!report.incompleteNotice.empty()) result_->print(toQString(report.incompleteNotice));
     result_->print(QStringLiteral("计算结束。"));
     fitResultToText();
+}
+
+void EquationSolverWindow::printWrapped(const QString& text)
+{
+    // The screen does not wrap by itself: break the text where the width runs out.
+    const QFontMetricsF metrics(result_->font());
+    const qreal width = resultArea_->viewport()->width() - 8;
+    QString line;
+    for (const QChar c : text) {
+        if (!line.isEmpty() && metrics.horizontalAdvance(line + c) > width) {
+            result_->print(line);
+            line.clear();
+        }
+        line += c;
+    }
+    if (!line.isEmpty()) result_->print(line);
 }
 
 void EquationSolverWindow::fitResultToText()

@@ -38,6 +38,7 @@ public slots:
 
 private:
     void printTitle();
+    void printWrapped(const QString& text);
     void fitResultToText();
 
     Services& services_;

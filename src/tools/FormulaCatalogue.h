@@ -22,7 +22,7 @@ struct Result {
     bool ok() const { return fault == Fault::None; }
 };
 
-// Degrees to radians with the fixed value 3.1415926535, whatever the constant Pi holds.
+// Degrees to radians with the double nearest to pi, whatever the constant Pi holds.
 double degToRad(double degrees);
 
 // Catalogue numbers: 1-13 areas, 101-104 volumes, 201-204 series, 301-302 counting.

@@ -7,6 +7,7 @@
 #include "FormulaMessages.h"
 #include "LinkLabel.h"
 #include "QtText.h"
+#include "SchoolReading.h"
 #include "ToolWindowSupport.h"
 
 #include <QComboBox>
@@ -129,7 +130,9 @@ void FormulaWindow::showSelectedFormula()
     if (!row) return;
 
     std::vector<double> values(static_cast<std::size_t>(FormulaCatalogue::inputCount(row->number)));
-    takeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description), values);
+    if (!takeFormula(QString::fromUtf8(row->formulaText), QString::fromUtf8(row->description),
+                     values))
+        return;
     values.resize(3, 0);
     const FormulaCatalogue::Result result =
         FormulaCatalogue::compute(services_.engine, row->number, values[0], values[1], values[2]);
@@ -140,17 +143,34 @@ void FormulaWindow::showSelectedFormula()
     services_.dialogs.inform(this, generalForm(result.value));
 }
 
-void FormulaWindow::takeFormula(const QString& formulaText, const QString& description,
+bool FormulaWindow::takeFormula(const QString& formulaText, const QString& description,
                                 std::vector<double>& values)
 {
     for (std::size_t i = 0; i < values.size(); ++i) {
+        const QString letter = QString(QLatin1Char(static_cast<char>('a' + i))) + QLatin1Char('=');
         InputRequest request;
         request.title = QStringLiteral("请输入数值");
-        request.prompt = formulaText + QLatin1Char('\n') + description + QLatin1Char('\n') +
-                         QLatin1Char(static_cast<char>('a' + i)) + QLatin1Char('=');
+        request.prompt = formulaText + QLatin1Char('\n') + description + QLatin1Char('\n') + letter;
+        request.note = [](const QString& text) {
+            return toQString(SchoolReading::note(toStdString(text)));
+        };
+        request.noteToolTip = toQString(SchoolReading::rule());
         const std::optional<QString> answer = services_.dialogs.showInputDialog(this, request);
-        values[i] = services_.engine.evaluate(toStdString(answer.value_or(QString())));
+        // Cancelled: the user changed his mind, nothing is computed.
+        if (!answer) return false;
+        const std::string typed = toStdString(*answer);
+        values[i] = services_.engine.evaluate(typed);
+        if (values[i] == ErrorValue) {
+            // Never a result computed from a value that is not there.
+            const QString why = answer->trimmed().isEmpty()
+                                    ? QStringLiteral("没有输入数值")
+                                    : toQString(describe(services_.engine.lastError(), typed));
+            services_.dialogs.inform(this, letter + *answer + QStringLiteral("：") + why,
+                                     MessageIcon::Warning);
+            return false;
+        }
     }
+    return true;
 }
 
 void FormulaWindow::openConsoleCalculator()

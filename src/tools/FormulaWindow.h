@@ -20,9 +20,10 @@ class FormulaWindow : public QWidget {
 public:
     FormulaWindow(Services& services, QWidget* owner);
 
-    // Asks values.size() inputs (a, b, c) in input dialogs and evaluates each answer;
-    // an answer that cannot be evaluated, or a cancelled dialog, gives the error value.
-    void takeFormula(const QString& formulaText, const QString& description,
+    // Asks values.size() inputs (a, b, c) in input dialogs and evaluates each answer.
+    // False when a dialog is cancelled, or when an answer cannot be evaluated (which is
+    // told, with the reason and its place).
+    bool takeFormula(const QString& formulaText, const QString& description,
                      std::vector<double>& values);
 
 signals:

@@ -5,9 +5,6 @@
 
 #include <QWidget>
 
-#include <cstdint>
-#include <optional>
-
 class QLabel;
 namespace orvane {
 class ElidedLabel;
@@ -17,18 +14,14 @@ class QPushButton;
 
 namespace orvane {
 
-// "计算定积分": the trapezoidal rule over limits, count and integrand typed as
-// expressions.
+// "计算定积分": the integral of an expression in x between two limits, all typed as
+// expressions, with the count of sub-intervals to start from; the value to the digits its
+// error estimate vouches for, or why there is none.
 class IntegralWindow : public QWidget {
     Q_OBJECT
 public:
     // The window shows no dialogs; of the services it uses the shared engine.
     IntegralWindow(Services& services, QWidget* owner);
-
-    // The integral of `integrand` from a to b with n sub-intervals; no value when the
-    // computation faulted.
-    std::optional<double> countIntegral(const QString& integrand, double a, double b,
-                                        std::int16_t n) const;
 
 public slots:
     void computeIntegral();
@@ -42,6 +35,7 @@ private:
     QLineEdit* txtN0_ = nullptr;
     QPushButton* cmdCount_ = nullptr;
     ElidedLabel* resout_ = nullptr;
+    QLabel* notice_ = nullptr;
     engine::Engine& engine_;
 };
 

@@ -18,8 +18,8 @@ constexpr int Margin = 12;
 constexpr int ButtonWidth = 88;
 constexpr int ButtonHeight = 28;
 constexpr int ButtonsTop = 52;
-// The evaluator's functions answer in radians; degrees use this fixed value of pi.
-constexpr double FixedPi = 3.1415926535;
+// The evaluator's functions answer in radians; degrees use the double nearest to pi.
+constexpr double Pi = 3.141592653589793;
 
 const QString ResultHint = QStringLiteral("结果为角度(0°~90°)");
 } // namespace
@@ -104,7 +104,7 @@ void InverseTrigWindow::compute(const char* function)
         txtRes_->setText(QStringLiteral(" Error"));
         return;
     }
-    txtRes_->setText(formatPattern(lastResult_ * 180 / FixedPi, "#0.00#") + QStringLiteral("度"));
+    txtRes_->setText(formatPattern(lastResult_ * 180 / Pi, "#0.00#") + QStringLiteral("度"));
 }
 
 } // namespace orvane

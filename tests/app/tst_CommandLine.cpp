@@ -3,6 +3,7 @@
 
 #include "CommandLine.h"
 #include "EvalCommand.h"
+#include "GbkText.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -58,6 +59,15 @@ void TestCommandLine::parses_data()
                              << render << false;
     QTest::newRow("scale 5 refused")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "5"} << render << true;
+    const int integral = int(CommandLine::Mode::Integral), roots = int(CommandLine::Mode::Roots);
+    QTest::newRow("integral") << QStringList{"--integral", "x", "0", "1"} << integral << false;
+    QTest::newRow("integral with n")
+        << QStringList{"--integral", "x", "0", "1", "--n", "3"} << integral << false;
+    QTest::newRow("integral without B") << QStringList{"--integral", "x", "0"} << integral << true;
+    QTest::newRow("n without count")
+        << QStringList{"--integral", "x", "0", "1", "--n"} << integral << true;
+    QTest::newRow("roots") << QStringList{"--roots", "x^2-4", "-10", "10"} << roots << false;
+    QTest::newRow("roots without range") << QStringList{"--roots", "x^2-4"} << roots << true;
     QTest::newRow("scale 0 refused")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "0"} << render << true;
 }
@@ -149,6 +159,44 @@ void TestCommandLine::realProgram_data()
     QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
                                   << "Error\n"
                                   << 1;
+    // Typed with a Chinese input method, and the program's own number form.
+    QTest::newRow("full-width") << QStringList{"--eval", "（１＋２）×３÷２"} << "4.5\n" << 0;
+    QTest::newRow("exponent form") << QStringList{"--eval", "2.5E+17/1E-05"} << "2.5E+22\n" << 0;
+    QTest::newRow("e stays the constant") << QStringList{"--eval", "2*e"} << "5.4365636569181\n"
+                                          << 0;
+    // What the integral window shows.
+    QTest::newRow("integral") << QStringList{"--integral", "sin(x)", "0", "Pi/2"} << "1.00\n" << 0;
+    QTest::newRow("integral singular end")
+        << QStringList{"--integral", "1/sqr(x)", "0", "1", "--n", "1"} << "2.00\n"
+        << 0;
+    QTest::newRow("integral read otherwise")
+        << QStringList{"--integral", "6*x^2", "０", "１"} << "12.00\n按 (6*x)^2 计算\n"
+        << 0;
+    QTest::newRow("integral divergent")
+        << QStringList{"--integral", "1/x^2", "0", "1"} << "积分可能发散\n"
+        << 1;
+    QTest::newRow("integral count") << QStringList{"--integral", "x", "0", "1", "--n", "0"}
+                                    << "精度必须是1到32767之间的整数（现为0）\n"
+                                    << 1;
+    QTest::newRow("integral unreadable")
+        << QStringList{"--integral", "2x", "0", "1"}
+        << "被积函数：缺少运算符，乘号“*”不能省略（第2个字符“x”）\n"
+        << 1;
+    QTest::newRow("integral usage") << QStringList{"--integral", "x"} << "" << 2;
+    // What the equation solver shows.
+    QTest::newRow("roots") << QStringList{"--roots", "x^3-6*(x^2)+11*x-6", "-100", "100"}
+                           << "1.00\n2.00\n3.00\n"
+                           << 0;
+    QTest::newRow("roots read otherwise")
+        << QStringList{"--roots", "x^2*3-12", "-10", "10"} << "2.00\n-2.00\n"
+        << 0;
+    QTest::newRow("roots told how it is read")
+        << QStringList{"--roots", "-x^2+4", "-10", "10"} << "按 (-x)^2 计算\n"
+        << 0;
+    QTest::newRow("roots unreadable") << QStringList{"--roots", "2x+1", "-10", "10"}
+                                      << "方程式：缺少运算符，乘号“*”不能省略（第2个字符“x”）\n"
+                                      << 1;
+    QTest::newRow("roots usage") << QStringList{"--roots", "x", "1"} << "" << 2;
 }
 
 void TestCommandLine::realProgram()
@@ -188,22 +236,33 @@ QString writeFile(const QTemporaryDir& dir, const char* name, const QByteArray& 
 
 void TestCommandLine::renderWritesPicture_data()
 {
+    QTest::addColumn<QString>("function");
     QTest::addColumn<QString>("extension");
     QTest::addColumn<int>("pad");
     QTest::addColumn<int>("pixels");
-    QTest::newRow("png") << "png" << 300 << 300;
-    QTest::newRow("bmp") << "bmp" << 200 << 200;
-    QTest::newRow("png at 3") << "png" << 100 << 300;
+    QTest::newRow("png") << "y=x"
+                         << "png" << 300 << 300;
+    QTest::newRow("bmp") << "y=x"
+                         << "bmp" << 200 << 200;
+    QTest::newRow("png at 3") << "y=x"
+                              << "png" << 100 << 300;
+    // A file written with a Chinese input method (GBK text), and the exponent form.
+    QTest::newRow("full-width") << "y=ｘ×１"
+                                << "png" << 300 << 300;
+    QTest::newRow("exponent form") << "y=1E+00*x"
+                                   << "png" << 300 << 300;
 }
 
 void TestCommandLine::renderWritesPicture()
 {
+    QFETCH(QString, function);
     QFETCH(QString, extension);
     QFETCH(int, pad);
     QFETCH(int, pixels);
     QTemporaryDir dir;
     const QString settings = writeFile(dir, "orvane.ini", "[Setup]\r\nLineColor=255\r\n");
-    const QString fun = writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    const QString fun = writeFile(
+        dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=" + GbkText::encode(function) + "\r\n");
     const QString out = dir.filePath(QStringLiteral("out.") + extension);
     QCOMPARE(runProgram({"--render", fun, "--out", out, "--px", QString::number(pad), "--size",
                          "10", "--scale", QString::number(pixels / pad)},

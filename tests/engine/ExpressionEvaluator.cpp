@@ -19,7 +19,8 @@ bool finite(double v)
 
 double ExpressionEvaluator::evaluate(std::string_view expression)
 {
-    text_ = expression;
+    const ReadableText readable = readableText(expression);
+    text_ = readable.text;
     pos_ = 0;
     depth_ = 0;
     double v = 0;
@@ -29,7 +30,7 @@ double ExpressionEvaluator::evaluate(std::string_view expression)
         skipBlanks();
         ok = atEnd();
     }
-    lastPosition_ = static_cast<int>(pos_) + 1;
+    lastPosition_ = readable.positionOf(pos_);
     text_ = {};
     return ok ? v : ErrorValue;
 }

@@ -5,8 +5,9 @@
 #include "tst_ConstantUse.h"
 #include "tst_Evaluator.h"
 #include "tst_NumberText.h"
+#include "tst_SchoolReading.h"
 
 #include <QCoreApplication>
 
 ORVANE_TEST_MAIN(QCoreApplication, TestEvaluator, TestConstants, TestNumberText,
-                 TestCompiledExpression, TestConstantUse)
+                 TestCompiledExpression, TestConstantUse, TestSchoolReading)

@@ -160,6 +160,8 @@ void TestEvaluator::everyByteValueIsSafe()
             QCOMPARE(v, 0.5);
         else if (b == '^')
             QCOMPARE(v, 1.0);
+        else if (b == 'e' || b == 'E')
+            QCOMPARE(v, 100.0); // the program's own exponent form
         else if (b == '.' || (b >= '0' && b <= '9'))
             QVERIFY(v != ErrorValue);
         else
@@ -203,4 +205,71 @@ void TestEvaluator::numbersReadAsTheStandardLibraryReadsThem()
                                  .arg(got, 0, 'g', 17)
                                  .arg(expected, 0, 'g', 17)));
     }
+}
+
+void TestEvaluator::describesFailure_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char* name, const char* text, const char* message) {
+        QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(message);
+    };
+    row("empty", "  ", "表达式为空");
+    row("operand missing at the end", "1+", "表达式不完整，末尾缺少数字或名称");
+    row("operand missing", "1+*2", "此处缺少数字、名称或括号（第3个字符“*”）");
+    row("implicit product", "2x+1", "缺少运算符，乘号“*”不能省略（第2个字符“x”）");
+    row("two numbers", "1 2", "缺少运算符，乘号“*”不能省略（第3个字符“2”）");
+    row("product before parenthesis", "2(3)", "缺少运算符，乘号“*”不能省略（第2个字符“(”）");
+    row("equals sign", "2^2=4", "无法识别的字符“=”（第4个字符）");
+    row("full-width comma", "（1，2）", "无法识别的字符“，”（第3个字符）");
+    row("unknown character", "1+一", "无法识别的字符“一”（第3个字符）");
+    row("missing close", "(1+2", "缺少右括号“)”（末尾）");
+    row("extra close", "1+2)", "多余的右括号“)”（第4个字符）");
+    row("bad number", "7+1.2.3", "数字写法有误或超出范围（第3个字符起）");
+    row("number too large", "1e400", "数字写法有误或超出范围（第1个字符起）");
+    row("unknown function", "foo(2)+1", "“foo”不是内定函数（第7个字符前）");
+    row("unknown name", "zz+1", "“ZZ”不是已定义的常数（第3个字符前）");
+    row("unbound x", "x+1", "未知数“x”在这里没有值（第2个字符前）");
+    row("division by zero", "1/(2-2)+5", "除数为零（第8个字符前）");
+    row("domain", "sqr(-1)", "超出函数SQR的定义域（末尾）");
+    row("power", "(-8)^(1/3)", "乘方无法计算（负数的非整数次方或0的负数次方）（末尾）");
+    row("overflow", "exp(710)*2", "计算结果超出范围（第9个字符前）");
+}
+
+void TestEvaluator::describesFailure()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    const std::string typed = text.toStdString();
+    QCOMPARE(engine_.evaluate(typed), ErrorValue);
+    QCOMPARE(engine_.lastError().position, engine_.lastErrorPosition());
+    QCOMPARE(QString::fromStdString(describe(engine_.lastError(), typed)), message);
+}
+
+void TestEvaluator::checkFindsWhatNoValueOfXMends_data()
+{
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<int>("reason");
+    QTest::addColumn<int>("position");
+    QTest::newRow("readable") << QByteArray("1/x") << int(FailureReason::None) << 0;
+    QTest::newRow("fails at points only") << QByteArray("sqr(x)") << int(FailureReason::None) << 0;
+    QTest::newRow("grammar") << QByteArray("2x") << int(FailureReason::MissingOperator) << 2;
+    QTest::newRow("numbers alone")
+        << QByteArray("x+1/0") << int(FailureReason::DivisionByZero) << 6;
+    QTest::newRow("unknown name") << QByteArray("x*k") << int(FailureReason::UnknownName) << 4;
+    QTest::newRow("y") << QByteArray("x+y") << int(FailureReason::NoValueForUnknown) << 4;
+    QTest::newRow("earliest first") << QByteArray("k+x)") << int(FailureReason::UnknownName) << 2;
+}
+
+void TestEvaluator::checkFindsWhatNoValueOfXMends()
+{
+    QFETCH(QByteArray, text);
+    QFETCH(int, reason);
+    QFETCH(int, position);
+    const EvaluationError error = engine_.check(text.toStdString(), true);
+    QCOMPARE(int(error.reason), reason);
+    if (error.failed()) QCOMPARE(error.position, position);
+    // Without x bound, x itself is what fails.
+    if (reason == int(FailureReason::None))
+        QCOMPARE(engine_.check(text.toStdString()).reason, FailureReason::NoValueForUnknown);
 }

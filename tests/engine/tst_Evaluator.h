@@ -24,6 +24,10 @@ private slots:
     void everyByteValueIsSafe();
     void constantsUntouchedByFailure();
     void numbersReadAsTheStandardLibraryReadsThem();
+    void describesFailure_data();
+    void describesFailure();
+    void checkFindsWhatNoValueOfXMends_data();
+    void checkFindsWhatNoValueOfXMends();
 
 private:
     orvane::engine::Engine engine_;

@@ -203,9 +203,13 @@ void TestGeometryWindow::reports_data()
     QTest::newRow("0, overflowing input")
         << 0 << QStringList{"txtTwoX_1=10^200"} << QStringList{"cmdDotToDot"}
         << QStringList{twoPoints, "点(0,0)到点(10^200,2)的距离为：", "错误：数值溢出，无法计算"};
-    QTest::newRow("0, 1E200 is no number")
+    // The program's own number form reads as the number it is.
+    QTest::newRow("0, 1E200 overflows like 10^200")
         << 0 << QStringList{"txtTwoX_1=1E200"} << QStringList{"cmdDotToDot"}
-        << QStringList{twoPoints, "点(0,0)到点(1E200,2)的距离为：", "数据错误,请检查！"};
+        << QStringList{twoPoints, "点(0,0)到点(1E200,2)的距离为：", "错误：数值溢出，无法计算"};
+    QTest::newRow("0, 1X200 is no number")
+        << 0 << QStringList{"txtTwoX_1=1X200"} << QStringList{"cmdDotToDot"}
+        << QStringList{twoPoints, "点(0,0)到点(1X200,2)的距离为：", "数据错误,请检查！"};
 
     QTest::newRow("1, defaults") << 1 << QStringList() << QStringList{"cmdDotToLine"}
                                  << QStringList{"点(1,1)到直线1x+1y+1=0的距离是：",

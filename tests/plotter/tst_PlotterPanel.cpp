@@ -528,3 +528,41 @@ void TestPlotterPanel::cancelledTraceAddsNothing()
     QVERIFY(!host_->padDocument.canUndo());
     QCOMPARE(host_->progress.last(), QStringLiteral("作图已取消"));
 }
+
+void TestPlotterPanel::readingUnderTheExpressionBoxes_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("reading");
+    QTest::newRow("y=") << "txtBiaoSi"
+                        << "6*x^2"
+                        << "按 (6*x)^2 计算";
+    QTest::newRow("x=") << "txtXB"
+                        << "-y^2"
+                        << "按 (-y)^2 计算";
+    QTest::newRow("polar") << "txtPolar"
+                           << "2*cos(3*x)^2"
+                           << "按 (2*cos(3*x))^2 计算";
+    QTest::newRow("agrees") << "txtBiaoSi"
+                            << "6*(x^2)"
+                            << "";
+    QTest::newRow("full-width agrees") << "txtBiaoSi"
+                                       << "６*（ｘ^2）"
+                                       << "";
+}
+
+void TestPlotterPanel::readingUnderTheExpressionBoxes()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, reading);
+    auto* edit = child<QLineEdit>(drawer_.get(), box.toLatin1().constData());
+    auto* label =
+        child<QLabel>(drawer_.get(), (box + QStringLiteral("Reading")).toLatin1().constData());
+    edit->setText(text);
+    QCOMPARE(label->text(), reading);
+    QCOMPARE(label->isHidden(), reading.isEmpty());
+    // The hint gives up its line while the reading shows, and takes it back after.
+    edit->setText(QStringLiteral("1"));
+    QVERIFY(label->isHidden());
+}

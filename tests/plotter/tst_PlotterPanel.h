@@ -12,6 +12,8 @@
 class TestPlotterPanel : public QObject {
     Q_OBJECT
 private slots:
+    void readingUnderTheExpressionBoxes_data();
+    void readingUnderTheExpressionBoxes();
     void init();
     void cleanup();
     void smoothnessEnter_data();

@@ -6,6 +6,7 @@
 #include "ToolWindowSupport.h"
 #include "ToolsTesting.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTimer>
@@ -265,4 +266,37 @@ void TestConsole::faultIsPrintedAndConsoleStaysUsable()
     c.enter(0, QStringLiteral("5"));
     c.window.computeWhenInputsDone();
     QCOMPARE(c.texts().last(), QStringLiteral("78.5398163397447"));
+}
+
+// An input that cannot be evaluated is printed with the reason, never computed with.
+void TestConsole::unreadableInputIsTold()
+{
+    Console c;
+    c.keys(QStringLiteral("14"));
+    c.enter(0, QStringLiteral("3"));
+    c.enter(1, QStringLiteral("2x"));
+    c.window.computeWhenInputsDone();
+    const QStringList texts = c.texts();
+    QCOMPARE(texts.mid(texts.size() - 2),
+             (QStringList{QStringLiteral("b=2x无法计算："),
+                          QStringLiteral("缺少运算符，乘号“*”不能省略（第2个字符“x”）")}));
+    QVERIFY(!texts.contains(QStringLiteral("结果为：")));
+}
+
+void TestConsole::readingUnderTheInputAndFullWidthInput()
+{
+    Console c;
+    c.keys(QStringLiteral("14"));
+    auto* reading = control<QLabel>(c.window, QStringLiteral("inputText_0Reading"));
+    QTest::keyClicks(c.box(0), QStringLiteral("-2^2"));
+    QVERIFY(!reading->isHidden());
+    QCOMPARE(reading->text(), QStringLiteral("按 (-2)^2 计算"));
+    QCOMPARE(reading->y(), c.box(0)->geometry().bottom() + 1);
+    QTest::keyClick(c.box(0), Qt::Key_Return);
+    QVERIFY(reading->isHidden());
+    // Typed with a Chinese input method.
+    c.box(1)->insert(QStringLiteral("（１＋２）"));
+    QTest::keyClick(c.box(1), Qt::Key_Return);
+    c.window.computeWhenInputsDone();
+    QCOMPARE(c.texts().last(), QStringLiteral("12"));
 }

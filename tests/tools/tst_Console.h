@@ -6,6 +6,8 @@
 class TestConsole : public QObject {
     Q_OBJECT
 private slots:
+    void unreadableInputIsTold();
+    void readingUnderTheInputAndFullWidthInput();
     void mainMenuAtLoad();
     void categoryMenus_data();
     void categoryMenus();

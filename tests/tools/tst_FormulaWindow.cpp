@@ -114,11 +114,10 @@ void TestFormulaWindow::results_data()
                            << "6";
     QTest::newRow("cone") << 1 << "锥形体积(已知底面积和高)" << Answers{"6", "3"} << "6";
     QTest::newRow("sum of cubes") << 2 << "立方数求和" << Answers{"10"} << "3025";
-    // An unbound x, an empty answer and a cancelled dialog all take part as -1E-30.
-    QTest::newRow("unbound x") << 0 << "矩形(已知长和宽)" << Answers{"x", "10^25"} << "-1E-05";
-    QTest::newRow("empty answer") << 0 << "梯形(已知上下底和高)" << Answers{"", "4", "2"} << "4";
-    QTest::newRow("cancelled") << 0 << "梯形(已知上下底和高)" << Answers{std::nullopt, "4", "2"}
-                               << "4";
+    // Typed with a Chinese input method, and in the program's own number form.
+    QTest::newRow("full-width answers")
+        << 0 << "矩形(已知长和宽)" << Answers{"２＾１０", "１÷２"} << "512";
+    QTest::newRow("exponent form") << 0 << "矩形(已知长和宽)" << Answers{"2.5E+3", "1E-02"} << "25";
 }
 
 void TestFormulaWindow::results()
@@ -194,4 +193,47 @@ void TestFormulaWindow::linkAsksForTheConsole()
     QTest::mouseClick(control<QLabel>(w.window, QStringLiteral("Label1")), Qt::LeftButton);
     QCOMPARE(spy.count(), 1);
     QVERIFY(!w.window.isVisible());
+}
+
+// An answer that cannot be evaluated is told with the reason and its place and nothing
+// is computed; a cancelled dialog ends the formula quietly.
+void TestFormulaWindow::unreadableAnswerIsTold_data()
+{
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<int>("asked");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("unbound x") << Answers{"x", "10"} << 1
+                               << QStringList{"a=x：未知数“x”在这里没有值（末尾）"};
+    QTest::newRow("implicit product")
+        << Answers{"3", "2Pi"} << 2
+        << QStringList{"b=2Pi：缺少运算符，乘号“*”不能省略（第2个字符“P”）"};
+    QTest::newRow("empty") << Answers{"", "4"} << 1 << QStringList{"a=：没有输入数值"};
+    QTest::newRow("cancelled") << Answers{std::nullopt, "4"} << 1 << QStringList{};
+    QTest::newRow("cancelled second") << Answers{"3", std::nullopt} << 2 << QStringList{};
+}
+
+void TestFormulaWindow::unreadableAnswerIsTold()
+{
+    QFETCH(Answers, answers);
+    QFETCH(int, asked);
+    QFETCH(QStringList, messages);
+    FormulaWindowFixture w;
+    w.chooseCategory(0);
+    w.run(QStringLiteral("矩形(已知长和宽)"), answers);
+    QCOMPARE(w.fakes.dialogs.count(FakeSystemDialogs::Call::Input), asked);
+    QCOMPARE(w.fakes.dialogs.messageTexts(), messages);
+    if (!messages.isEmpty())
+        QCOMPARE(w.fakes.dialogs.calls.last().message.icon, MessageIcon::Warning);
+}
+
+void TestFormulaWindow::inputDialogShowsTheReading()
+{
+    FormulaWindowFixture w;
+    w.chooseCategory(0);
+    w.run(QStringLiteral("圆(已知半径)"), Answers{"5"});
+    const InputRequest& request = w.fakes.dialogs.calls.first().input;
+    QVERIFY(request.note);
+    QCOMPARE(request.note(QStringLiteral("2*3^2")), QStringLiteral("按 (2*3)^2 计算"));
+    QCOMPARE(request.note(QStringLiteral("2*(3^2)")), QString());
+    QVERIFY(!request.noteToolTip.isEmpty());
 }

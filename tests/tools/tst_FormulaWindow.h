@@ -6,6 +6,9 @@
 class TestFormulaWindow : public QObject {
     Q_OBJECT
 private slots:
+    void unreadableAnswerIsTold_data();
+    void unreadableAnswerIsTold();
+    void inputDialogShowsTheReading();
     void startsWithoutCategory();
     void categoriesFillTheList_data();
     void categoriesFillTheList();

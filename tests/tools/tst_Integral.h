@@ -7,15 +7,18 @@ class TestIntegral : public QObject {
     Q_OBJECT
 private slots:
     void defaultsShowOne();
-    void results_data();
-    void results();
+    void values_data();
+    void values();
+    void divergentIsFlagged_data();
+    void divergentIsFlagged();
+    void refusalClearsTheOldResult_data();
+    void refusalClearsTheOldResult();
+    void undefinedOnAStretch();
     void enterInAnyBoxComputes_data();
     void enterInAnyBoxComputes();
-    void countOutside16BitsLeavesResult_data();
-    void countOutside16BitsLeavesResult();
-    void faultGivesNoValue_data();
-    void faultGivesNoValue();
+    void countSetsTheLeastNumberOfPieces();
     void unknownIsUnboundAfterwards();
-    void longResultShowsWholeInTooltip_data();
-    void longResultShowsWholeInTooltip();
+    void readingOfTheIntegrand();
+    void fullWidthAndExponentInput();
+    void longResultShowsWhole();
 };

@@ -52,9 +52,13 @@ void TestInverseTrig::results_data()
     QTest::newRow("acs -0.5") << "-0.5"
                               << "cmdArcCos"
                               << "120.00度";
+    // The school's ranges: arccot in (0°, 180°), arccos(-1) = 180°.
     QTest::newRow("acg -1") << "-1"
                             << "cmdArcCtg"
-                            << "-45.00度";
+                            << "135.00度";
+    QTest::newRow("acg -sqr(3)") << "-sqr(3)"
+                                 << "cmdArcCtg"
+                                 << "150.00度";
     QTest::newRow("asn sqr(3)/2") << "sqr(3)/2"
                                   << "cmdArcSin"
                                   << "60.00度";
@@ -82,13 +86,13 @@ void TestInverseTrig::results_data()
                                           << "107.458度";
     QTest::newRow("acs -1") << "-1"
                             << "cmdArcCos"
-                            << " Error";
+                            << "180.00度";
     QTest::newRow("asn 2") << "2"
                            << "cmdArcSin"
                            << " Error";
     QTest::newRow("acg 0") << "0"
                            << "cmdArcCtg"
-                           << " Error";
+                           << "90.00度";
     QTest::newRow("empty") << ""
                            << "cmdArcSin"
                            << " Error";

@@ -20,4 +20,7 @@ private slots:
     void bannerFollowsTheClock_data();
     void bannerFollowsTheClock();
     void exitCloses();
+    void unreadableEquationSaysWhy_data();
+    void unreadableEquationSaysWhy();
+    void readingAndChineseInput();
 };

@@ -54,6 +54,7 @@ public:
     WorldPoint toWorld(QPointF pixel) const;
 
     float pixelAspect() const override;
+    PixelArea pixelArea() const override { return {double(size_.width()), double(size_.height())}; }
 
     // The face used for text and numbers, at a size in points.
     static QFont textFont(double points);

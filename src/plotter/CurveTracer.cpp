@@ -3,6 +3,7 @@
 
 #include "Engine.h"
 #include "NumberText.h"
+#include "PlotRecord.h"
 
 #include <algorithm>
 #include <cmath>
@@ -171,6 +172,51 @@ TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
         }
     }
     return TraceOutcome::Traced;
+}
+
+SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& request,
+                         const PlotView& view, PixelArea area)
+{
+    const auto expression = engine.compile(request.expression);
+    const auto value = [](double v) -> std::optional<double> {
+        if (v == ErrorValue) return std::nullopt;
+        return v;
+    };
+    SamplingRequest sampling;
+    sampling.samplesPerUnit = request.step > 0 ? 1 / request.step : 100;
+    sampling.cancel = request.cancel;
+    sampling.from = request.rangeMin;
+    sampling.to = request.rangeMax;
+    CurveFunction curve;
+    switch (kind) {
+    case KindFunctionX:
+        sampling.free = SamplingRequest::Free::Y;
+        curve = [&](double y) -> std::optional<PlotPoint> {
+            if (const auto x = value(engine.evaluateAtY(*expression, y))) return PlotPoint{*x, y};
+            return std::nullopt;
+        };
+        break;
+    case KindPolar: {
+        sampling.free = SamplingRequest::Free::Parameter;
+        double pi = engine.evaluate("pi");
+        if (pi == ErrorValue) pi = 3.1415926535;
+        sampling.from = 0;
+        sampling.to = 2 * pi;
+        curve = [&](double theta) -> std::optional<PlotPoint> {
+            if (const auto r = value(engine.evaluateAtX(*expression, theta)))
+                return PlotPoint{*r * std::cos(theta), *r * std::sin(theta)};
+            return std::nullopt;
+        };
+        break;
+    }
+    default:
+        curve = [&](double x) -> std::optional<PlotPoint> {
+            if (const auto y = value(engine.evaluateAtX(*expression, x))) return PlotPoint{x, *y};
+            return std::nullopt;
+        };
+        break;
+    }
+    return sampleCurve(curve, sampling, view, area);
 }
 
 } // namespace orvane

@@ -59,6 +59,9 @@ TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour
     request.step = step.value_or(0.01);
     request.colour = colour;
     request.width = width;
+    // Traced first for what the pad shows.
+    request.view = host_.pad().view();
+    request.area = host_.pad().pixelArea();
     return request;
 }
 
@@ -106,8 +109,12 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
     }
     TraceOutcome outcome = TraceOutcome::Traced;
     auto entry = PlottedEntry::traceCurve(id, rowText, record, services_.engine, request, &outcome);
+    // A refused range draws nothing and takes no row.
+    if (outcome == TraceOutcome::RangeTooLarge) {
+        showRangeTooLarge();
+        return;
+    }
     LF_->setCurrentRow(plotter.put(entry));
-    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
 }
 
 void PlotterPanel::showRangeTooLarge()
@@ -146,9 +153,12 @@ void PlotterPanel::traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOut
         services_.dialogs.inform(window(), FullList);
         return;
     }
+    if (outcome == TraceOutcome::RangeTooLarge) {
+        showRangeTooLarge();
+        return;
+    }
     LF_->setCurrentRow(plotter.put(entry));
     host_.setProgressText(Done);
-    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
 }
 
 bool PlotterPanel::isTracing() const

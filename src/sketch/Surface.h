@@ -35,6 +35,11 @@ public:
     // The size of the drawing area in pixels; a surface without pixels of its own
     // (one that records, for instance) traces as for a pad of 800 by 800.
     virtual PixelArea pixelArea() const { return {800, 800}; }
+    // While on, a curve traced for another view may be shown as it is (a quick picture
+    // while the view moves, until the traces for the new view are ready); otherwise a
+    // curve is traced for this surface's view and pixels when it is painted.
+    void setTracePreview(bool on) { tracePreview_ = on; }
+    bool tracePreview() const { return tracePreview_; }
     float scaleLeft() const { return left_; }
     float scaleTop() const { return top_; }
     float scaleRight() const { return right_; }
@@ -120,6 +125,7 @@ private:
 
     float left_ = -10, top_ = 10, right_ = 10, bottom_ = -10;
     PlotView view_;
+    bool tracePreview_ = false;
     bool persistent_ = true;
     WorldPoint current_;
     Colour fore_ = 0;

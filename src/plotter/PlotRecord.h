@@ -45,7 +45,8 @@ public:
     // Copies every field of slot n + 1 into slot n.
     void delValue(int n)
     {
-        if (n >= 0 && n + 1 < PlotSlots) slots_[std::size_t(n)] = slots_[std::size_t(n) + 1];
+        if (n >= 0 && n + 1 < PlotSlots)
+            slots_[std::size_t(n)] = slots_[std::size_t(n) + 1];
     }
 
 private:

@@ -73,6 +73,15 @@ public:
 
     void paint(Surface& surface) const override;
     quint64 entryId() const override { return id_; }
+    bool needsTraceFor(const PlotView& view, PixelArea area) const override
+    {
+        return !hasTraceFor(view, area);
+    }
+    void prepareTrace(const PlotView& view, PixelArea area,
+                      const std::atomic<bool>* cancel) const override
+    {
+        adopt(traceFor(view, area, cancel));
+    }
 
 private:
     PlottedEntry(quint64 id, QString text, const PlotRecord& record)

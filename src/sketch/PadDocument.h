@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -24,6 +25,11 @@ public:
     // The axis size when this draws the axes: a later drawing of axes of the same size
     // covers every one of its pixels.
     virtual std::optional<int> axesSize() const { return std::nullopt; }
+    // A drawing traced for the view it is painted in (a curve): whether painting in this
+    // view needs a new trace, and making that trace (on any thread; it stops soon after
+    // `cancel` is set).
+    virtual bool needsTraceFor(const PlotView&, PixelArea) const { return false; }
+    virtual void prepareTrace(const PlotView&, PixelArea, const std::atomic<bool>*) const {}
 };
 using PadOperationPtr = std::shared_ptr<const PadOperation>;
 

@@ -202,6 +202,49 @@ void TestPlotterDocument::redrawAllTracesWithTodaysConstants()
         QVERIFY(qAbs(end.y - (end.x + k)) < 1e-3);
 }
 
+void TestPlotterDocument::entriesFollowTheView_data()
+{
+    QTest::addColumn<double>("centreX");
+    QTest::addColumn<double>("centreY");
+    QTest::addColumn<double>("halfWidth");
+    QTest::addColumn<uint>("colour");
+    // The view is centred on a point of the curve y = x (orange) or of the circle of
+    // radius 2.5 about the origin (teal): the centre pixel shows that colour.
+    QTest::newRow("curve, close up") << 7.0 << 7.0 << 0.01 << uint(Orange);
+    QTest::newRow("curve, zoomed out") << 5.0 << 5.0 << 400.0 << uint(Orange);
+    QTest::newRow("circle, zoomed in") << 2.5 << 0.0 << 0.25 << uint(Teal);
+    QTest::newRow("circle, panned") << 0.0 << -2.5 << 10.0 << uint(Teal);
+}
+
+void TestPlotterDocument::entriesFollowTheView()
+{
+    QFETCH(double, centreX);
+    QFETCH(double, centreY);
+    QFETCH(double, halfWidth);
+    QFETCH(uint, colour);
+    Pad pad;
+    pad.curve(QStringLiteral("x"), KindFunctionY, Orange);
+    pad.conic(ConicKind::Circle, 0, 0, 2.5, 0, Teal);
+    const bool couldUndo = pad.document.canUndo();
+    const QImage classic = pad.image();
+    pad.document.setView(PlotView(centreX, centreY, halfWidth));
+    const auto colourNearCentre = [&](const QImage& image) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (image.pixelColor(Pixels / 2 + dx, Pixels / 2 + dy) == toQColor(colour))
+                    return true;
+        return false;
+    };
+    QVERIFY(colourNearCentre(pad.image()));
+    // The view is no undo step, and a picture painted afresh (an export) is the same.
+    QCOMPARE(pad.document.canUndo(), couldUndo);
+    QCOMPARE(pad.replayed(), pad.image());
+    // Back to the classic view, and the picture as it was.
+    pad.document.resetView();
+    QVERIFY(pad.document.viewIsClassic());
+    QCOMPARE(pad.image(), classic);
+}
+
 void TestPlotterDocument::rowTextsCompareWithoutSurroundingBlanks_data()
 {
     QTest::addColumn<QString>("listed");

@@ -12,6 +12,8 @@ private slots:
     void redrawAllKeepsRowsAndTheirRecords();
     void redrawAllTracesWithTodaysConstants_data();
     void redrawAllTracesWithTodaysConstants();
+    void entriesFollowTheView_data();
+    void entriesFollowTheView();
     void rowTextsCompareWithoutSurroundingBlanks_data();
     void rowTextsCompareWithoutSurroundingBlanks();
 };

@@ -118,6 +118,11 @@ int runRenderCommand(const CommandLine& commandLine, std::ostream& err)
     DesktopEnvironment environment;
     FilePlotter plotter(plots, plotterSettings, environment, engine);
     openFunctionFile(input, plotter);
+    if (commandLine.view) {
+        const auto& c = *commandLine.view;
+        PlotView view;
+        if (PlotView::fromRectangle(c[0], c[1], c[2], c[3], view)) document.setView(view);
+    }
 
     const QSize size(commandLine.pixels, commandLine.pixels);
     if (!writePicture(output, document, size, commandLine.scale)) {

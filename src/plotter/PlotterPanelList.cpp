@@ -161,6 +161,15 @@ void PlotterPanel::traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOut
     host_.setProgressText(Done);
 }
 
+bool PlotterPanel::refusedWhileTracing()
+{
+    // One trace at a time: a second one is refused out loud, not dropped.
+    if (!isTracing()) return false;
+    services_.dialogs.inform(window(),
+                             QStringLiteral("正在作图，请等它完成（按 Esc 可取消）后再试。"));
+    return true;
+}
+
 bool PlotterPanel::isTracing() const
 {
     return backgroundTrace_ != nullptr;
@@ -211,7 +220,7 @@ void PlotterPanel::followDocument()
 
 void PlotterPanel::addAndDraw()
 {
-    if (isTracing()) return; // one long trace at a time; Esc ends it
+    if (refusedWhileTracing()) return;
     const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -229,7 +238,7 @@ void PlotterPanel::addAndDraw()
 
 void PlotterPanel::conicAdd()
 {
-    if (isTracing()) return;
+    if (refusedWhileTracing()) return;
     const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -309,7 +318,7 @@ void PlotterPanel::deleteConic()
 
 void PlotterPanel::redrawAll()
 {
-    if (isTracing()) return;
+    if (refusedWhileTracing()) return;
     PlotterDocument plotter = plots();
     const int rows = plotter.count();
     // Every row keeps its own colour unless "随机" gives each a new one.
@@ -325,17 +334,21 @@ void PlotterPanel::redrawAll()
 
 void PlotterPanel::clearPad()
 {
+    // A trace still running would land on the cleared pad.
+    cancelTrace();
     plots().clearPad(axesPage_->currentAxes());
     axesPage_->followDocument(axisSize(), false);
 }
 
 void PlotterPanel::clearList()
 {
+    cancelTrace();
     plots().clearList();
 }
 
 void PlotterPanel::clearAll()
 {
+    cancelTrace();
     plots().clearAll(axesPage_->currentAxes());
     axesPage_->followDocument(axisSize(), false);
 }

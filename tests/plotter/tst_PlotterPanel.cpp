@@ -528,3 +528,29 @@ void TestPlotterPanel::cancelledTraceAddsNothing()
     QVERIFY(!host_->padDocument.canUndo());
     QCOMPARE(host_->progress.last(), QStringLiteral("作图已取消"));
 }
+
+void TestPlotterPanel::busyTracerSaysSoAndClearingCancels_data()
+{
+    QTest::addColumn<QString>("clearButton");
+    QTest::newRow("clear all") << "delAll";
+    QTest::newRow("clear list") << "cleanhis";
+    QTest::newRow("clear pad") << "cleanDraw";
+}
+
+void TestPlotterPanel::busyTracerSaysSoAndClearingCancels()
+{
+    QFETCH(QString, clearButton);
+    child<QLineEdit>(drawer_.get(), "txtBiaoSi")->setText(QStringLiteral("sin(x)"));
+    child<QLineEdit>(drawer_.get(), "xMin")->setText(QStringLiteral("-3000"));
+    child<QLineEdit>(drawer_.get(), "xMax")->setText(QStringLiteral("3000"));
+    clickButton(drawer_.get(), "cmdAddDraw");
+    QVERIFY(drawer_->isTracing());
+    // A second add while the first runs is refused with a message, not dropped quietly.
+    clickButton(drawer_.get(), "cmdAddDraw");
+    QCOMPARE(dialogs_->messageTexts().size(), 1);
+    clickButton(drawer_.get(), clearButton.toLatin1().constData());
+    QTRY_VERIFY_WITH_TIMEOUT(!drawer_->isTracing(), 60000);
+    // Nothing lands on the cleared pad or list.
+    QCOMPARE(drawer_->list()->count(), 0);
+    QVERIFY(host_->padDocument.state().entries.empty());
+}

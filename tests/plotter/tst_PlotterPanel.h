@@ -44,6 +44,8 @@ private slots:
     void movingOverThePanelClearsPassingMarks();
     void longTraceRunsOnAWorkerAndJoinsTheList();
     void cancelledTraceAddsNothing();
+    void busyTracerSaysSoAndClearingCancels_data();
+    void busyTracerSaysSoAndClearingCancels();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

@@ -18,7 +18,7 @@ constexpr double StraightWithin = 0.5;
 constexpr double LongestStraightPiece = 16;
 // Below this width of the free variable (pixels) a piece is not halved any more just
 // because it bends; it is only looked at for a jump.
-constexpr double NarrowColumn = 0.25;
+constexpr double NarrowColumn = 0.5;
 // Polar and parametric curves have no column: this many halvings stand for it.
 constexpr int ParameterDepth = 12;
 // A jump is narrowed at most this many times (down to the precision of a double).
@@ -89,6 +89,10 @@ private:
     double tEpsilon_ = 0;
     long long budget_ = 0;
     bool cancelled_ = false;
+    // Whether the curve turned back within a pixel column in this grid step or the one
+    // before: a curve that keeps doing so oscillates faster than the pixels can show.
+    bool turnedBefore_ = false;
+    bool turnedNow_ = false;
     PlotPath current_;
     SampledCurve result_;
 };
@@ -171,10 +175,31 @@ SampledCurve Sampler::run()
     budget_ = (long long)(std::max(0.0, last - first) * 24) + 200'000;
 
     Sample previous = at(from);
+    // Rise of the last grid step along the dependent axis, and whether it turned back
+    // against the step before (both long).
+    double lastRise = 0;
+    bool lastFlip = false;
+    const bool columns = request_.free != SamplingRequest::Free::Parameter;
     const auto advance = [&](double t) {
         if (!(t > previous.t) || t > to) return;
         const Sample next = at(t);
-        refine(previous, next, 0);
+        const double rise = request_.free == SamplingRequest::Free::X ? next.sy - previous.sy
+                                                                      : next.sx - previous.sx;
+        const bool both = previous.ok && next.ok;
+        const bool flip = both && std::fabs(rise) > LongestStraightPiece &&
+                          std::fabs(lastRise) > LongestStraightPiece && rise * lastRise < 0;
+        if (columns && flip && lastFlip) {
+            // Long steps turning back and forth, step after step: the curve oscillates
+            // faster than the grid, which is finer than a pixel column here. Halving
+            // would only find more of the same; the samples are drawn as they are.
+            segment(previous, next);
+        } else {
+            turnedNow_ = false;
+            refine(previous, next, 0);
+            turnedBefore_ = turnedNow_;
+        }
+        lastFlip = flip;
+        lastRise = both ? rise : 0;
         previous = next;
     };
     for (double k = first; k <= last && !stopped(); ++k)
@@ -286,6 +311,23 @@ void Sampler::jumpOrSteep(const Sample& a, const Sample& m, const Sample& b)
 {
     const double left = gap(a, m);
     const double right = gap(m, b);
+    // A turn between upright ends is either a pole or an oscillation; one that follows
+    // another turn in the neighbouring column is an oscillation, drawn through its samples
+    // (a pole has a smooth curve on either side).
+    if (request_.free != SamplingRequest::Free::Parameter) {
+        const bool alongX = request_.free == SamplingRequest::Free::X;
+        const double rise1 = alongX ? m.sy - a.sy : m.sx - a.sx;
+        const double rise2 = alongX ? b.sy - m.sy : b.sx - m.sx;
+        if (rise1 * rise2 < 0) {
+            const bool oscillates = turnedBefore_ || turnedNow_;
+            turnedNow_ = true;
+            if (oscillates) {
+                segment(a, m);
+                segment(m, b);
+                return;
+            }
+        }
+    }
     Sample lo = left >= right ? a : m;
     Sample hi = left >= right ? m : b;
     for (int i = 0; i < MaxNarrowing && !stopped(); ++i) {
@@ -298,7 +340,16 @@ void Sampler::jumpOrSteep(const Sample& a, const Sample& m, const Sample& b)
         if (!(mid > lo.t && mid < hi.t)) break;
         const Sample c = at(mid);
         if (!c.ok) break; // an undefined point: the path breaks there as well
-        if (gap(lo, c) >= gap(c, hi))
+        // A sample well between the two sides: the curve passes through at this scale (a
+        // pole puts it beyond one side, a jump onto one side).
+        const double toLo = gap(lo, c);
+        const double toHi = gap(c, hi);
+        if (toLo > 1 && toHi > 1 && toLo + toHi <= 1.05 * gap(lo, hi)) {
+            segment(a, m);
+            segment(m, b);
+            return;
+        }
+        if (toLo >= toHi)
             hi = c;
         else
             lo = c;
@@ -357,13 +408,38 @@ void Sampler::breakPath()
     current_.clear();
 }
 
-// Samples closer than half a pixel to the one kept before them add nothing to the
-// picture; the ends of each path stay.
+// Samples that add nothing to the picture are dropped. Along a free x (or y) the samples
+// falling in one pixel column keep only the first, the lowest, the highest and the last:
+// the same pixels are inked. Elsewhere a sample closer than half a pixel to the one kept
+// before it goes. The ends of each path stay.
 void Sampler::thin()
 {
+    const bool alongX = request_.free == SamplingRequest::Free::X;
+    const bool columns = request_.free != SamplingRequest::Free::Parameter;
+    const auto column = [&](const PlotPoint& p) {
+        return std::floor(alongX ? view_.pixelX(p.x, area_) : view_.pixelY(p.y, area_));
+    };
+    const auto height = [&](const PlotPoint& p) { return alongX ? p.y : p.x; };
     for (PlotPath& path : result_.paths) {
         PlotPath kept;
         kept.reserve(path.size());
+        if (columns) {
+            for (std::size_t first = 0; first < path.size();) {
+                std::size_t last = first;
+                std::size_t low = first, high = first;
+                const double c = column(path[first]);
+                while (last + 1 < path.size() && column(path[last + 1]) == c) {
+                    ++last;
+                    if (height(path[last]) < height(path[low])) low = last;
+                    if (height(path[last]) > height(path[high])) high = last;
+                }
+                for (std::size_t i : {first, std::min(low, high), std::max(low, high), last})
+                    if (kept.empty() || !(kept.back() == path[i])) kept.push_back(path[i]);
+                first = last + 1;
+            }
+            path = std::move(kept);
+            continue;
+        }
         for (std::size_t i = 0; i < path.size(); ++i) {
             if (!kept.empty() && i + 1 < path.size()) {
                 const double dx = (path[i].x - kept.back().x) / unitsX_;

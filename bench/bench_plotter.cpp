@@ -343,10 +343,13 @@ void repaintAfterResize(benchmark::State& state, int strokes)
 // One step of zoom or pan on the pad with a full list: every curve traced again for the
 // new window (on the interface thread, the slowest way) and the whole pad painted. Each
 // step goes to a window not seen before, so no trace is reused.
-void viewStep(benchmark::State& state, bool zoom)
+void viewStep(benchmark::State& state, bool zoom, bool preview = false)
 {
     FullList list(true, true);
     PadDocument& document = list.host.document();
+    // As the real pad does: paint at once from the traces there are (the traces for the
+    // new window are made on worker threads).
+    list.host.padSurface().setTracePreview(preview);
     if (list.drawer.list()->count() != PlotSlots) {
         state.SkipWithError("the list was not filled as planned");
         return;
@@ -367,6 +370,8 @@ void registerRedrawAll()
             [](benchmark::State& state) { viewStep(state, true); });
     addPeer("view_step", "pan step, 33 rows traced again and painted",
             [](benchmark::State& state) { viewStep(state, false); });
+    addPeer("view_step", "zoom step as the pad takes it, painted from the traces it has",
+            [](benchmark::State& state) { viewStep(state, true, true); });
     addPeer("view_step", "33 rows painted again after a resize",
             [](benchmark::State& state) { repaintAfterResize(state, 0); });
     addPeer("redraw_all", "全部重画 of 33 rows on the pad",

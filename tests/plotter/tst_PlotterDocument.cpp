@@ -20,6 +20,7 @@ namespace {
 constexpr int Pixels = 400;
 constexpr Colour Orange = 0x0080FF;
 constexpr Colour Teal = 0x808000;
+constexpr Colour HyperbolaBlue = 0xC00000;
 
 struct Pad {
     engine::Engine engine;
@@ -214,6 +215,10 @@ void TestPlotterDocument::entriesFollowTheView_data()
     QTest::newRow("curve, zoomed out") << 5.0 << 5.0 << 400.0 << uint(Orange);
     QTest::newRow("circle, zoomed in") << 2.5 << 0.0 << 0.25 << uint(Teal);
     QTest::newRow("circle, panned") << 0.0 << -2.5 << 10.0 << uint(Teal);
+    // x² - y²/4 = 1 (blue) close up at (√5, 4): its dots stay joined.
+    QTest::newRow("hyperbola, close up") << std::sqrt(5.0) << 4.0 << 0.05 << uint(HyperbolaBlue);
+    QTest::newRow("hyperbola, far out on a branch")
+        << std::sqrt(401.0) << 40.0 << 1.0 << uint(HyperbolaBlue);
 }
 
 void TestPlotterDocument::entriesFollowTheView()
@@ -225,6 +230,7 @@ void TestPlotterDocument::entriesFollowTheView()
     Pad pad;
     pad.curve(QStringLiteral("x"), KindFunctionY, Orange);
     pad.conic(ConicKind::Circle, 0, 0, 2.5, 0, Teal);
+    pad.conic(ConicKind::Hyperbola, 1, 2, 0, 0, HyperbolaBlue);
     const bool couldUndo = pad.document.canUndo();
     const QImage classic = pad.image();
     pad.document.setView(PlotView(centreX, centreY, halfWidth));

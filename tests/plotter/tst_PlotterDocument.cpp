@@ -6,10 +6,13 @@
 #include "ConicTesting.h"
 #include "Engine.h"
 #include "PadSurface.h"
+#include "PictureFiles.h"
 #include "PixelCount.h"
 #include "PlotterDocument.h"
 #include "SketchStrokes.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvane;
@@ -249,6 +252,31 @@ void TestPlotterDocument::entriesFollowTheView()
     pad.document.resetView();
     QVERIFY(pad.document.viewIsClassic());
     QCOMPARE(pad.image(), classic);
+}
+
+void TestPlotterDocument::wideCurveKeepsWhatTheViewShows()
+{
+    // sin(x) over -10000..10000 at smoothness 100: two million steps of the sweep, of which
+    // the pad shows a thousandth.
+    Pad pad;
+    PlotRecord record;
+    TraceRequest request;
+    request.expression = "sin(x)";
+    request.rangeMin = -10000;
+    request.rangeMax = 10000;
+    request.colour = Orange;
+    request.area = {Pixels, Pixels};
+    TraceOutcome outcome = TraceOutcome::Cancelled;
+    pad.plots.put(PlottedEntry::traceCurve(pad.document.newEntryId(), "y=sin(x)", record,
+                                           pad.engine, request, &outcome));
+    QCOMPARE(outcome, TraceOutcome::Traced);
+    QVERIFY(pixelsOf(pad.image(), Orange) > 0);
+    // A few segments per pixel column of the window, not millions.
+    QVERIFY(pad.plots.entry(0).segments().size() < 4 * Pixels);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wide.svg");
+    QVERIFY(writePicture(path, pad.document, QSize(800, 800)));
+    QVERIFY(QFileInfo(path).size() < 1'000'000);
 }
 
 void TestPlotterDocument::rowTextsCompareWithoutSurroundingBlanks_data()

@@ -14,6 +14,7 @@ private slots:
     void redrawAllTracesWithTodaysConstants();
     void entriesFollowTheView_data();
     void entriesFollowTheView();
+    void wideCurveKeepsWhatTheViewShows();
     void rowTextsCompareWithoutSurroundingBlanks_data();
     void rowTextsCompareWithoutSurroundingBlanks();
 };

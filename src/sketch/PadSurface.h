@@ -90,6 +90,7 @@ private:
     bool changedInBatch_ = false;
     mutable std::unique_ptr<QPainter> batchPainter_;
     Pen batchPen_{};
+    bool batchDots_ = false; // the batch painter draws dots (its pen and brush are theirs)
 };
 
 } // namespace orvane

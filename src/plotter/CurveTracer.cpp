@@ -6,6 +6,7 @@
 #include "PlotRecord.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace orvane {
@@ -174,6 +175,28 @@ TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
     return TraceOutcome::Traced;
 }
 
+std::string parameterAsX(std::string_view expression)
+{
+    std::string out;
+    out.reserve(expression.size());
+    const auto nameChar = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    };
+    for (std::size_t i = 0; i < expression.size();) {
+        if (!nameChar(expression[i])) {
+            out += expression[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < expression.size() && nameChar(expression[end]))
+            ++end;
+        const std::string_view name = expression.substr(i, end - i);
+        out += name == "t" || name == "T" ? std::string_view("x") : name;
+        i = end;
+    }
+    return out;
+}
+
 SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& request,
                          const PlotView& view, PixelArea area)
 {
@@ -196,6 +219,18 @@ SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& r
             return std::nullopt;
         };
         break;
+    case KindParametric: {
+        sampling.free = SamplingRequest::Free::Parameter;
+        const auto second = engine.compile(parameterAsX(request.secondExpression));
+        const auto first = engine.compile(parameterAsX(request.expression));
+        curve = [&engine, first, second, value](double t) -> std::optional<PlotPoint> {
+            const auto x = value(engine.evaluateAtX(*first, t));
+            if (!x) return std::nullopt;
+            if (const auto y = value(engine.evaluateAtX(*second, t))) return PlotPoint{*x, *y};
+            return std::nullopt;
+        };
+        break;
+    }
     case KindPolar: {
         sampling.free = SamplingRequest::Free::Parameter;
         double pi = engine.evaluate("pi");

@@ -22,6 +22,8 @@ double roundToThousandths(double x);
 
 struct TraceRequest {
     std::string expression;
+    // y = g(t) of a parametric curve (`expression` is then x = f(t)).
+    std::string secondExpression;
     double rangeMin = -10;
     double rangeMax = 10;
     double step = 0.01;
@@ -57,8 +59,12 @@ TraceOutcome drawFunctionX(Surface& surface, engine::Engine& engine, const Trace
 TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
 
 // The curve of a request as a view shows it, sampled adaptively in its pixels and clipped
-// to its window: y = f(x), x = f(y) or ρ = f(θ) by `kind` (a plot kind code). The step of
-// the request is the coarsest the free variable is ever sampled at.
+// to its window: y = f(x), x = f(y), ρ = f(θ) or x = f(t), y = g(t) by `kind` (a plot kind
+// code). The step of the request is the coarsest the free variable is ever sampled at.
+// A parametric expression with its parameter t read as the unknown x, which the engine
+// binds: every name t (any case) becomes x.
+std::string parameterAsX(std::string_view expression);
+
 SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& request,
                          const PlotView& view, PixelArea area);
 

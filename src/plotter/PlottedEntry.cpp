@@ -173,6 +173,20 @@ void PlottedEntry::paint(Surface& surface) const
         surface.line(segment.first, segment.second);
 }
 
+QString parametricText(const QString& x, const QString& y)
+{
+    return QStringLiteral("x=") + x + QStringLiteral(", y=") + y;
+}
+
+std::optional<std::pair<QString, QString>> splitParametricText(const QString& text)
+{
+    const QString t = text.trimmed();
+    // The last ", y=" divides: an expression may hold commas of its own.
+    const int divide = t.lastIndexOf(QStringLiteral(", y="));
+    if (!t.startsWith(QStringLiteral("x=")) || divide < 2) return std::nullopt;
+    return std::pair{t.mid(2, divide - 2), t.mid(divide + 4)};
+}
+
 Colour randomCurveColour(const std::function<double()>& nextRandom)
 {
     Colour c = 0;

@@ -109,6 +109,11 @@ private:
     std::vector<Colour> helpColours_;
 };
 
+// The list text of a parametric curve after "t: " ("x=cos(t)*3, y=sin(t)*2"), and the two
+// expressions read back from it (nothing when it is not of that form).
+QString parametricText(const QString& x, const QString& y);
+std::optional<std::pair<QString, QString>> splitParametricText(const QString& text);
+
 // A curve colour from three random numbers in [0, 1): red, green, blue, each times 255
 // to the nearest integer.
 Colour randomCurveColour(const std::function<double()>& nextRandom);

@@ -32,6 +32,8 @@ int kindCode(PlotKind kind)
         return KindFunctionY;
     case PlotKind::X:
         return KindFunctionX;
+    case PlotKind::Parametric:
+        return KindParametric;
     case PlotKind::Polar:
         break;
     }
@@ -73,8 +75,11 @@ PlotRecord PlotterPanel::recordFromPanel(int kind) const
     r.Width = std::int16_t(strip_->lineWidth());
     conicPage_->storeInto(r);
     r.Smoothness = functionPage_->smoothness();
-    r.RangeMax = leadingNumber(functionPage_->rangeMaxText());
-    r.RangeMin = leadingNumber(functionPage_->rangeMinText());
+    const bool parametric = kind == KindParametric;
+    r.RangeMax = leadingNumber(parametric ? functionPage_->parameterMaxText()
+                                          : functionPage_->rangeMaxText());
+    r.RangeMin = leadingNumber(parametric ? functionPage_->parameterMinText()
+                                          : functionPage_->rangeMinText());
     return r;
 }
 
@@ -98,10 +103,18 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
         showConicMessage(message);
         return;
     }
-    const PlotKind plotKind = kind == KindFunctionX ? PlotKind::X
-                              : kind == KindPolar   ? PlotKind::Polar
-                                                    : PlotKind::Y;
-    const TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    const PlotKind plotKind = kind == KindFunctionX    ? PlotKind::X
+                              : kind == KindPolar      ? PlotKind::Polar
+                              : kind == KindParametric ? PlotKind::Parametric
+                                                       : PlotKind::Y;
+    TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    if (plotKind == PlotKind::Parametric) {
+        // x = f(t) and y = g(t) over the range of t.
+        request.expression = toStdString(functionPage_->parametricX());
+        request.secondExpression = toStdString(functionPage_->parametricY());
+        request.rangeMin = record.RangeMin;
+        request.rangeMax = record.RangeMax;
+    }
     if (kind != KindPolar && traceSamples(request) >= BackgroundTraceSamples &&
         traceSamples(request) <= MaxTraceSamples) {
         traceInBackground(id, rowText, record, request);
@@ -229,9 +242,10 @@ void PlotterPanel::addAndDraw()
     host_.pad().setPersistent(true);
     host_.setProgressText(Drawing);
     const PlotKind kind = functionPage_->selectedKind();
-    const QString prefix = kind == PlotKind::Y   ? QStringLiteral("y=")
-                           : kind == PlotKind::X ? QStringLiteral("x=")
-                                                 : QStringLiteral("p=");
+    const QString prefix = kind == PlotKind::Y            ? QStringLiteral("y=")
+                           : kind == PlotKind::X          ? QStringLiteral("x=")
+                           : kind == PlotKind::Parametric ? QStringLiteral("t: ")
+                                                          : QStringLiteral("p=");
     putEntry(prefix + functionPage_->expression(kind), kindCode(kind), c);
     if (!isTracing()) host_.setProgressText(Done);
 }
@@ -270,7 +284,10 @@ void PlotterPanel::loadRow()
         functionPage_->setExpression(kind, expression);
         functionPage_->deleteButton()->setEnabled(true);
         functionPage_->setSmoothnessBar(NumberText::toInt16(record.Smoothness).value_or(100));
-        if (kind != PlotKind::Polar)
+        if (kind == PlotKind::Parametric)
+            functionPage_->setParameterRange(generalForm(record.RangeMin),
+                                             generalForm(record.RangeMax));
+        else if (kind != PlotKind::Polar)
             functionPage_->setRange(generalForm(record.RangeMin), generalForm(record.RangeMax));
     };
     switch (record.Kind) {
@@ -282,6 +299,9 @@ void PlotterPanel::loadRow()
         break;
     case KindPolar:
         loadFunction(PlotKind::Polar);
+        break;
+    case KindParametric:
+        loadFunction(PlotKind::Parametric);
         break;
     default:
         showPanelTab(1);

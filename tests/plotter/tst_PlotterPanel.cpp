@@ -8,7 +8,9 @@
 #include "FakeSystemDialogs.h"
 #include "FlatButton.h"
 #include "FunctionGraphFile.h"
+#include "PlotterDocument.h"
 #include "PlotterPanel.h"
+#include "QtText.h"
 #include "TabStrip.h"
 
 #include "FunctionPage.h"
@@ -25,6 +27,8 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cmath>
 
 using namespace orvane;
 using orvane::test::child;
@@ -553,4 +557,32 @@ void TestPlotterPanel::busyTracerSaysSoAndClearingCancels()
     // Nothing lands on the cleared pad or list.
     QCOMPARE(drawer_->list()->count(), 0);
     QVERIFY(host_->padDocument.state().entries.empty());
+}
+
+void TestPlotterPanel::parametricCurveIsAFourthKind()
+{
+    child<QRadioButton>(drawer_.get(), "OpParam")->click();
+    // The ellipse x = 3cos t, y = 2sin t over the default range 0 to 2π.
+    clickButton(drawer_.get(), "cmdAddDraw");
+    QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("t: x=cos(t)*3, y=sin(t)*2")});
+    const PlotterDocument plots(host_->padDocument);
+    const auto segments = plots.entry(0).segments();
+    QVERIFY(segments.size() > 20);
+    for (const auto& [from, to] : segments) {
+        // Every point on the ellipse (x/3)² + (y/2)² = 1.
+        const double e = double(to.x) * to.x / 9 + double(to.y) * to.y / 4;
+        QVERIFY2(std::fabs(e - 1) < 1e-3, qPrintable(QString::number(e)));
+    }
+    QCOMPARE(plots.entry(0).record().Kind, std::int16_t(KindParametric));
+    QCOMPARE(plots.entry(0).record().RangeMin, 0.0);
+    // Loaded back into the boxes by a double-click on the row.
+    child<QLineEdit>(drawer_.get(), "txtParamX")->setText(QStringLiteral("t"));
+    child<QLineEdit>(drawer_.get(), "tMax")->setText(QStringLiteral("1"));
+    child<QRadioButton>(drawer_.get(), "OpY")->click();
+    drawer_->list()->setCurrentRow(0);
+    drawer_->loadRow();
+    QVERIFY(child<QRadioButton>(drawer_.get(), "OpParam")->isChecked());
+    QCOMPARE(child<QLineEdit>(drawer_.get(), "txtParamX")->text(), QStringLiteral("cos(t)*3"));
+    QCOMPARE(child<QLineEdit>(drawer_.get(), "txtParamY")->text(), QStringLiteral("sin(t)*2"));
+    QVERIFY(leadingNumber(child<QLineEdit>(drawer_.get(), "tMax")->text()) > 6.28);
 }

@@ -46,6 +46,7 @@ private slots:
     void cancelledTraceAddsNothing();
     void busyTracerSaysSoAndClearingCancels_data();
     void busyTracerSaysSoAndClearingCancels();
+    void parametricCurveIsAFourthKind();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

@@ -2,6 +2,7 @@
 #include "tst_Sampler.h"
 
 #include "AdaptiveSampler.h"
+#include "CurveTracer.h"
 #include "Engine.h"
 #include "PlotView.h"
 
@@ -342,4 +343,25 @@ void TestSampler::cancelledSamplingGivesNothing()
     const SampledCurve sampled = sampleCurve(f, request, PlotView::classic(10), Area);
     QVERIFY(sampled.cancelled);
     QVERIFY(sampled.paths.empty());
+}
+
+void TestSampler::parameterReadsAsX_data()
+{
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("in a call") << "cos(t)*3"
+                               << "cos(x)*3";
+    QTest::newRow("either case, at both ends") << "T+sqr(t)-t"
+                                               << "x+sqr(x)-x";
+    QTest::newRow("inside longer names kept") << "tan(t)+t2+ts"
+                                              << "tan(x)+t2+ts";
+    QTest::newRow("no t") << "3*pi"
+                          << "3*pi";
+}
+
+void TestSampler::parameterReadsAsX()
+{
+    QFETCH(QString, expression);
+    QFETCH(QString, read);
+    QCOMPARE(QString::fromStdString(parameterAsX(expression.toStdString())), read);
 }

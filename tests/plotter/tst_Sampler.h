@@ -18,4 +18,6 @@ private slots:
     void regressionSet();
     void hugeRangeKeepsWhatTheWindowShows();
     void cancelledSamplingGivesNothing();
+    void parameterReadsAsX_data();
+    void parameterReadsAsX();
 };

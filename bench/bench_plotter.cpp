@@ -10,6 +10,7 @@
 #include "CurveTracer.h"
 #include "Engine.h"
 #include "FunctionPage.h"
+#include "PlotRecord.h"
 #include "PlotterPanel.h"
 #include "SketchStrokes.h"
 
@@ -106,6 +107,25 @@ void registerOneCurve()
         const TraceRequest request = defaultCurve();
         for (auto _ : state)
             textSweep(pad, engine, request);
+        perUnit(state, 1);
+    });
+    addPeer("one_curve", "traced adaptively for the view and drawn", [](benchmark::State& state) {
+        engine::Engine engine = engineWithDefaults();
+        std::unique_ptr<BenchPlotterHost> host;
+        PadSurface& pad = freshPad(host);
+        const TraceRequest request = defaultCurve();
+        for (auto _ : state) {
+            const SampledCurve curve =
+                traceInView(engine, KindFunctionY, request, PlotView::classic(10), pad.pixelArea());
+            const Surface::Batch batch(pad);
+            pad.setPenWidth(request.width);
+            pad.setForeColour(request.colour);
+            for (const PlotPath& path : curve.paths)
+                for (std::size_t i = 1; i < path.size(); ++i)
+                    pad.line({float(path[i - 1].x), float(path[i - 1].y)},
+                             {float(path[i].x), float(path[i].y)});
+            state.counters["evaluations"] = double(curve.evaluations);
+        }
         perUnit(state, 1);
     });
     addPeer("one_curve", "traced only (nothing painted)", [](benchmark::State& state) {
@@ -320,8 +340,40 @@ void repaintAfterResize(benchmark::State& state, int strokes)
     state.counters["operations"] = double(document.state().picture.size());
 }
 
+// One step of zoom or pan on the pad with a full list: every curve traced again for the
+// new window (on the interface thread, the slowest way) and the whole pad painted. Each
+// step goes to a window not seen before, so no trace is reused.
+void viewStep(benchmark::State& state, bool zoom, bool preview = false)
+{
+    FullList list(true, true);
+    PadDocument& document = list.host.document();
+    // As the real pad does: paint at once from the traces there are (the traces for the
+    // new window are made on worker threads).
+    list.host.padSurface().setTracePreview(preview);
+    if (list.drawer.list()->count() != PlotSlots) {
+        state.SkipWithError("the list was not filled as planned");
+        return;
+    }
+    double step = 0;
+    for (auto _ : state) {
+        step += 1;
+        const double wobble = 1e-4 * std::fmod(step, 1000);
+        document.setView(zoom ? PlotView(1, 1, (std::fmod(step, 2) ? 8 : 10) * (1 + wobble))
+                              : PlotView(wobble + std::fmod(step, 2), 1, 10));
+    }
+    perUnit(state, 1);
+}
+
 void registerRedrawAll()
 {
+    addPeer("view_step", "zoom step, 33 rows traced again and painted",
+            [](benchmark::State& state) { viewStep(state, true); });
+    addPeer("view_step", "pan step, 33 rows traced again and painted",
+            [](benchmark::State& state) { viewStep(state, false); });
+    addPeer("view_step", "zoom step as the pad takes it, painted from the traces it has",
+            [](benchmark::State& state) { viewStep(state, true, true); });
+    addPeer("view_step", "33 rows painted again after a resize",
+            [](benchmark::State& state) { repaintAfterResize(state, 0); });
     addPeer("redraw_all", "全部重画 of 33 rows on the pad",
             [](benchmark::State& state) { redrawAll(state, true, true); });
     addPeer("redraw_all", "全部重画 of 32 entries on the pad",
@@ -352,6 +404,10 @@ int main(int argc, char** argv)
           "全部重画 of a full list: 33 rows (26 functions of three kinds, 7 conics) at "
           "smoothness 100, 800x800 pad",
           "全部重画 of 33 rows on the pad"},
+         {"view_step",
+          "One zoom or pan step with a full list (33 rows), 800x800 pad, the curves traced "
+          "again for the new window on the interface thread",
+          "33 rows painted again after a resize"},
          {"repaint",
           "The pad painted again from its document after a resize (33 rows, 500 strokes of "
           "hand drawing: lines, perpendiculars, circles, points, texts, eraser strokes)",

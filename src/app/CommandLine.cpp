@@ -12,8 +12,7 @@ namespace {
 
 bool endsWithFun(const std::string& path)
 {
-    if (path.size() < 3)
-        return false;
+    if (path.size() < 3) return false;
     std::string tail = path.substr(path.size() - 3);
     std::transform(tail.begin(), tail.end(), tail.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
@@ -40,8 +39,9 @@ std::string usageText()
            "                                            range cut into N pieces (5000) at first\n"
            "  orvane --roots EXPR A B                   the roots of EXPR = 0 between A and B\n"
            "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
-           "                                            plot a function file into a PNG, BMP,\n"
-           "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
+           "         [--view X0,X1,Y0,Y1]               plot a function file into a PNG, BMP,\n"
+           "                                            SVG or PDF (PNG at K times, 1 to 4),\n"
+           "                                            showing that window of the plane\n"
            "  orvane --geometry PROBLEM NUMBERS...      print a geometry problem's report and its\n"
            "                                            steps; PROBLEM and NUMBERS are one of\n"
            "                                              two-points x1 y1 x2 y2\n"
@@ -64,8 +64,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& a = arguments[i];
         auto value = [&](std::string& out) {
-            if (i + 1 >= arguments.size())
-                return false;
+            if (i + 1 >= arguments.size()) return false;
             out = arguments[++i];
             return true;
         };
@@ -73,8 +72,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         if (a == "--help" || a == "-h") {
             cl.mode = CommandLine::Mode::Help;
         } else if (a == "--eval") {
-            if (!value(cl.expression))
-                return fail("--eval needs an expression");
+            if (!value(cl.expression)) return fail("--eval needs an expression");
             cl.mode = CommandLine::Mode::Eval;
         } else if (a == "--geometry") {
             if (!value(cl.geometryProblem)) return fail("--geometry needs a problem");
@@ -90,49 +88,56 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             if (!value(cl.pieces))
                 return fail("--n needs a count");
         } else if (a == "--x" || a == "--y") {
-            if (!value(v))
-                return fail(a + " needs a value");
+            if (!value(v)) return fail(a + " needs a value");
             const std::optional<double> number = NumberText::parseNumber(v);
-            if (!number)
-                return fail(a + " needs a number, not \"" + v + "\"");
+            if (!number) return fail(a + " needs a number, not \"" + v + "\"");
             (a == "--x" ? cl.x : cl.y) = *number;
         } else if (a == "--const") {
-            if (!value(v))
-                return fail("--const needs NAME=VALUE");
+            if (!value(v)) return fail("--const needs NAME=VALUE");
             const std::size_t eq = v.find('=');
-            if (eq == std::string::npos)
-                return fail("--const needs NAME=VALUE, not \"" + v + "\"");
+            if (eq == std::string::npos) return fail("--const needs NAME=VALUE, not \"" + v + "\"");
             cl.constants.emplace_back(v.substr(0, eq), v.substr(eq + 1));
         } else if (a == "--settings") {
-            if (!value(v))
-                return fail("--settings needs a path");
+            if (!value(v)) return fail("--settings needs a path");
             cl.settingsPath = v;
         } else if (a == "--render") {
-            if (!value(cl.renderFile))
-                return fail("--render needs a function file");
+            if (!value(cl.renderFile)) return fail("--render needs a function file");
             cl.mode = CommandLine::Mode::Render;
         } else if (a == "--out") {
-            if (!value(cl.outputImage))
-                return fail("--out needs an image path");
+            if (!value(cl.outputImage)) return fail("--out needs an image path");
+        } else if (a == "--view") {
+            if (!value(v)) return fail("--view needs X0,X1,Y0,Y1");
+            std::array<double, 4> corners{};
+            std::size_t start = 0;
+            for (std::size_t k = 0; k < 4; ++k) {
+                const std::size_t comma = k < 3 ? v.find(',', start) : v.size();
+                const std::optional<double> number =
+                    comma == std::string::npos
+                        ? std::nullopt
+                        : NumberText::parseNumber(v.substr(start, comma - start));
+                if (!number)
+                    return fail("--view needs four numbers X0,X1,Y0,Y1, not \"" + v + "\"");
+                corners[k] = *number;
+                start = comma + 1;
+            }
+            if (!(corners[1] > corners[0]) || !(corners[3] > corners[2]))
+                return fail("--view needs X0 < X1 and Y0 < Y1");
+            cl.view = corners;
         } else if (a == "--size" || a == "--px" || a == "--scale") {
-            if (!value(v))
-                return fail(a + " needs a whole number");
+            if (!value(v)) return fail(a + " needs a whole number");
             const std::optional<double> number = NumberText::parseNumber(v);
             const std::optional<std::int32_t> whole =
                 number ? NumberText::toInt32(*number) : std::nullopt;
             if (!whole || *whole != *number)
                 return fail(a + " needs a whole number, not \"" + v + "\"");
             if (a == "--size") {
-                if (*whole < 6 || *whole > 30)
-                    return fail("--size must lie between 6 and 30");
+                if (*whole < 6 || *whole > 30) return fail("--size must lie between 6 and 30");
                 cl.axisSize = *whole;
             } else if (a == "--scale") {
-                if (*whole < 1 || *whole > 4)
-                    return fail("--scale must lie between 1 and 4");
+                if (*whole < 1 || *whole > 4) return fail("--scale must lie between 1 and 4");
                 cl.scale = *whole;
             } else {
-                if (*whole < 16 || *whole > 8192)
-                    return fail("--px must lie between 16 and 8192");
+                if (*whole < 16 || *whole > 8192) return fail("--px must lie between 16 and 8192");
                 cl.pixels = *whole;
             }
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,6 +25,7 @@ struct CommandLine {
     std::string renderFile;                               // --render
     std::string outputImage;                              // --out
     std::optional<int> axisSize;                          // --size
+    std::optional<std::array<double, 4>> view;            // --view X0,X1,Y0,Y1
     int pixels = 800;                                     // --px
     int scale = 1;                                        // --scale, 1 to 4 (PNG only)
     std::string functionFile;                             // a *.fun path for the GUI

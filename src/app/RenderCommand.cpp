@@ -45,25 +45,33 @@ public:
     void addAndDraw() override
     {
         if (plots_.count() >= PlotSlots) return;
-        const QString prefix = kind_ == PlotKind::Y   ? QStringLiteral("y=")
-                               : kind_ == PlotKind::X ? QStringLiteral("x=")
-                                                      : QStringLiteral("p=");
-        const QString text = prefix + expression(kind_);
+        const QString prefix = kind_ == PlotKind::Y            ? QStringLiteral("y=")
+                               : kind_ == PlotKind::X          ? QStringLiteral("x=")
+                               : kind_ == PlotKind::Parametric ? QStringLiteral("t: ")
+                                                               : QStringLiteral("p=");
+        const std::optional<std::pair<QString, QString>> parametric =
+            kind_ == PlotKind::Parametric ? splitParametricText(expression(kind_)) : std::nullopt;
+        if (kind_ == PlotKind::Parametric && !parametric) return;
+        const QString text =
+            prefix + (parametric ? parametricText(parametric->first, parametric->second)
+                                 : expression(kind_));
         PlotRecord record;
-        record.Kind = kind_ == PlotKind::Y   ? KindFunctionY
-                      : kind_ == PlotKind::X ? KindFunctionX
-                                             : KindPolar;
+        record.Kind = kind_ == PlotKind::Y            ? KindFunctionY
+                      : kind_ == PlotKind::X          ? KindFunctionX
+                      : kind_ == PlotKind::Parametric ? KindParametric
+                                                      : KindPolar;
         record.Color = settings_.randomCurveColours
                            ? randomCurveColour([this] { return environment_.nextRandom(); })
                            : settings_.lineColour;
         record.Width = std::int16_t(std::max(1, settings_.lineWidth));
         const double smoothness = leadingNumber(settings_.smoothnessText);
         record.Smoothness = stepFromSmoothness(smoothness) ? smoothness : 100;
-        record.RangeMin = -10;
-        record.RangeMax = 10;
+        record.RangeMin = parametric ? 0 : -10;
+        record.RangeMax = parametric ? 2 * 3.14159265358979323846 : 10;
 
         TraceRequest request;
-        request.expression = toStdString(expression(kind_));
+        request.expression = toStdString(parametric ? parametric->first : expression(kind_));
+        if (parametric) request.secondExpression = toStdString(parametric->second);
         request.rangeMin = record.RangeMin;
         request.rangeMax = record.RangeMax;
         request.step = stepFromSmoothness(record.Smoothness).value_or(0.01);
@@ -81,7 +89,7 @@ private:
     Environment& environment_;
     engine::Engine& engine_;
     PlotKind kind_ = PlotKind::Y;
-    QString expressions_[3];
+    QString expressions_[4];
 };
 
 } // namespace
@@ -118,6 +126,11 @@ int runRenderCommand(const CommandLine& commandLine, std::ostream& err)
     DesktopEnvironment environment;
     FilePlotter plotter(plots, plotterSettings, environment, engine);
     openFunctionFile(input, plotter);
+    if (commandLine.view) {
+        const auto& c = *commandLine.view;
+        PlotView view;
+        if (PlotView::fromRectangle(c[0], c[1], c[2], c[3], view)) document.setView(view);
+    }
 
     const QSize size(commandLine.pixels, commandLine.pixels);
     if (!writePicture(output, document, size, commandLine.scale)) {

@@ -31,6 +31,44 @@ template <typename Plot> void hyperbolaSweep(double centre, Plot plot)
     }
 }
 
+// A view of the axis-size scroll bar (−S…S for a whole S): the conics are drawn as they
+// always were there. A zoomed or panned view gets its auxiliary lines across its own
+// window and the hyperbola's dots close enough to join.
+bool classicView(const PlotView& view)
+{
+    const double h = view.halfWidth();
+    return view.centreX() == 0 && view.centreY() == 0 && !view.piLabels() && h >= 6 && h <= 30 &&
+           h == std::floor(h);
+}
+
+// The ends of a line across the view: `fixed` in a classic view, else the window and a
+// little more.
+std::pair<double, double> lineEnds(const Surface& s, bool alongX, double fixed)
+{
+    const PlotView& v = s.view();
+    if (classicView(v)) return {-fixed, fixed};
+    const double margin = 0.1 * v.halfWidth();
+    return alongX ? std::pair{v.left() - margin, v.right() + margin}
+                  : std::pair{v.bottom() - margin, v.top() + margin};
+}
+
+// The hyperbola's parameter over the window of a zoomed or panned view: the offset from the
+// centre along the axis that crosses both branches, half a pixel apart on the pad (closer
+// where the branches run flat).
+template <typename Plot>
+void hyperbolaSweepInView(const Surface& s, double centre, bool alongY, double slope, Plot plot)
+{
+    const PlotView& v = s.view();
+    const PixelArea area = s.pixelArea();
+    const double units = std::min(v.unitsPerPixelX(area), v.unitsPerPixelY(area));
+    const double from = (alongY ? v.bottom() : v.left()) - centre - 0.1 * v.halfWidth();
+    const double to = (alongY ? v.top() : v.right()) - centre + 0.1 * v.halfWidth();
+    double step = 0.5 * units / std::max(1.0, std::fabs(slope));
+    step = std::max(step, (to - from) / 200'000);
+    for (double k = std::ceil(from / step); k * step <= to; ++k)
+        plot(k * step);
+}
+
 } // namespace
 
 QString conicRowText(const ConicParameters& p)
@@ -72,8 +110,9 @@ std::optional<ConicMessage> drawEllipse(Surface& s, const ConicParameters& p, Co
         const double f = std::sqrt(a * a - b * b);
         if (p.directrices) {
             s.setPenWidth(1);
+            const auto [y0, y1] = lineEnds(s, false, 10);
             for (const double x : {X + a * a / f, X - a * a / f})
-                s.line(at(x, 10), at(x, -10), helpColor(c));
+                s.line(at(x, y1), at(x, y0), helpColor(c));
         }
         s.setPenWidth(2);
         s.line(at(X - f, Y - 0.1), at(X - f, Y + 0.1), helpColor(c));
@@ -83,8 +122,9 @@ std::optional<ConicMessage> drawEllipse(Surface& s, const ConicParameters& p, Co
         const double f = std::sqrt(b * b - a * a);
         if (p.directrices && f != 0) {
             s.setPenWidth(1);
+            const auto [x0, x1] = lineEnds(s, true, 10);
             for (const double y : {Y + b * b / f, Y - b * b / f})
-                s.line(at(10, y), at(-10, y), helpColor(c));
+                s.line(at(x1, y), at(x0, y), helpColor(c));
         }
         s.setPenWidth(2);
         s.line(at(X - 0.1, Y + f), at(X + 0.1, Y + f), helpColor(c));
@@ -104,7 +144,7 @@ std::optional<ConicMessage> drawHyperbola(Surface& s, const ConicParameters& p, 
     s.point(at(X, Y), Magenta);
     const double h = std::sqrt(a * a + b * b);
 
-    hyperbolaSweep(X, [&](double t) {
+    const auto dots = [&](double t) {
         if (p.alongX) {
             const double u = (a / b) * std::sqrt(t * t + b * b);
             s.point(at(X + u, Y + t), c);
@@ -114,22 +154,29 @@ std::optional<ConicMessage> drawHyperbola(Surface& s, const ConicParameters& p, 
             s.point(at(X + t, Y + v), c);
             s.point(at(X + t, Y - v), c);
         }
-    });
+    };
+    if (classicView(s.view()))
+        hyperbolaSweep(X, dots);
+    else
+        hyperbolaSweepInView(s, p.alongX ? Y : X, p.alongX, p.alongX ? a / b : b / a, dots);
 
     if (p.asymptotes) {
         s.setPenWidth(width);
         const double k = b / a;
-        s.line(at(-9, Y + k * (-9 - X)), at(9, Y + k * (9 - X)), helpColor(c));
-        s.line(at(-9, Y - k * (-9 - X)), at(9, Y - k * (9 - X)), helpColor(c));
+        const auto [x0, x1] = lineEnds(s, true, 9);
+        s.line(at(x0, Y + k * (x0 - X)), at(x1, Y + k * (x1 - X)), helpColor(c));
+        s.line(at(x0, Y - k * (x0 - X)), at(x1, Y - k * (x1 - X)), helpColor(c));
     }
     if (p.directrices) {
         s.setPenWidth(1);
         if (p.alongX) {
+            const auto [y0, y1] = lineEnds(s, false, 10);
             for (const double x : {X + a * a / h, X - a * a / h})
-                s.line(at(x, 10), at(x, -10), helpColor(c));
+                s.line(at(x, y1), at(x, y0), helpColor(c));
         } else {
+            const auto [x0, x1] = lineEnds(s, true, 10);
             for (const double y : {Y + b * b / h, Y - b * b / h})
-                s.line(at(10, y), at(-10, y), helpColor(c));
+                s.line(at(x1, y), at(x0, y), helpColor(c));
         }
     }
     if (p.alongX) {

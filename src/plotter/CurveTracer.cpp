@@ -3,8 +3,10 @@
 
 #include "Engine.h"
 #include "NumberText.h"
+#include "PlotRecord.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 
 namespace orvane {
@@ -171,6 +173,85 @@ TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequ
         }
     }
     return TraceOutcome::Traced;
+}
+
+std::string parameterAsX(std::string_view expression)
+{
+    std::string out;
+    out.reserve(expression.size());
+    const auto nameChar = [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) || c == '_';
+    };
+    for (std::size_t i = 0; i < expression.size();) {
+        if (!nameChar(expression[i])) {
+            out += expression[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < expression.size() && nameChar(expression[end]))
+            ++end;
+        const std::string_view name = expression.substr(i, end - i);
+        out += name == "t" || name == "T" ? std::string_view("x") : name;
+        i = end;
+    }
+    return out;
+}
+
+SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& request,
+                         const PlotView& view, PixelArea area)
+{
+    const auto expression = engine.compile(request.expression);
+    const auto value = [](double v) -> std::optional<double> {
+        if (v == ErrorValue) return std::nullopt;
+        return v;
+    };
+    SamplingRequest sampling;
+    sampling.samplesPerUnit = request.step > 0 ? 1 / request.step : 100;
+    sampling.cancel = request.cancel;
+    sampling.from = request.rangeMin;
+    sampling.to = request.rangeMax;
+    CurveFunction curve;
+    switch (kind) {
+    case KindFunctionX:
+        sampling.free = SamplingRequest::Free::Y;
+        curve = [&](double y) -> std::optional<PlotPoint> {
+            if (const auto x = value(engine.evaluateAtY(*expression, y))) return PlotPoint{*x, y};
+            return std::nullopt;
+        };
+        break;
+    case KindParametric: {
+        sampling.free = SamplingRequest::Free::Parameter;
+        const auto second = engine.compile(parameterAsX(request.secondExpression));
+        const auto first = engine.compile(parameterAsX(request.expression));
+        curve = [&engine, first, second, value](double t) -> std::optional<PlotPoint> {
+            const auto x = value(engine.evaluateAtX(*first, t));
+            if (!x) return std::nullopt;
+            if (const auto y = value(engine.evaluateAtX(*second, t))) return PlotPoint{*x, *y};
+            return std::nullopt;
+        };
+        break;
+    }
+    case KindPolar: {
+        sampling.free = SamplingRequest::Free::Parameter;
+        double pi = engine.evaluate("pi");
+        if (pi == ErrorValue) pi = 3.1415926535;
+        sampling.from = 0;
+        sampling.to = 2 * pi;
+        curve = [&](double theta) -> std::optional<PlotPoint> {
+            if (const auto r = value(engine.evaluateAtX(*expression, theta)))
+                return PlotPoint{*r * std::cos(theta), *r * std::sin(theta)};
+            return std::nullopt;
+        };
+        break;
+    }
+    default:
+        curve = [&](double x) -> std::optional<PlotPoint> {
+            if (const auto y = value(engine.evaluateAtX(*expression, x))) return PlotPoint{x, *y};
+            return std::nullopt;
+        };
+        break;
+    }
+    return sampleCurve(curve, sampling, view, area);
 }
 
 } // namespace orvane

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "AdaptiveSampler.h"
 #include "Engine.h"
+#include "PlotView.h"
 #include "Surface.h"
 
 #include <atomic>
@@ -20,6 +22,8 @@ double roundToThousandths(double x);
 
 struct TraceRequest {
     std::string expression;
+    // y = g(t) of a parametric curve (`expression` is then x = f(t)).
+    std::string secondExpression;
     double rangeMin = -10;
     double rangeMax = 10;
     double step = 0.01;
@@ -29,6 +33,9 @@ struct TraceRequest {
     // hears the share of the range done (0 to 1), on the thread that traces.
     const std::atomic<bool>* cancel = nullptr;
     std::function<void(double)> progress;
+    // The window and pixels the curve is first traced for (the pad's, as a rule).
+    PlotView view;
+    PixelArea area{800, 800};
 };
 
 // A sweep never runs longer than this many samples; a wider range is refused whole.
@@ -50,5 +57,15 @@ TraceOutcome drawFunctionX(Surface& surface, engine::Engine& engine, const Trace
 // rho = f(theta) for theta in 0..2*pi; undefined samples are bridged by a chord.
 // The range of the request is not used.
 TraceOutcome drawPolar(Surface& surface, engine::Engine& engine, const TraceRequest& request);
+
+// The curve of a request as a view shows it, sampled adaptively in its pixels and clipped
+// to its window: y = f(x), x = f(y), ρ = f(θ) or x = f(t), y = g(t) by `kind` (a plot kind
+// code). The step of the request is the coarsest the free variable is ever sampled at.
+// A parametric expression with its parameter t read as the unknown x, which the engine
+// binds: every name t (any case) becomes x.
+std::string parameterAsX(std::string_view expression);
+
+SampledCurve traceInView(engine::Engine& engine, int kind, const TraceRequest& request,
+                         const PlotView& view, PixelArea area);
 
 } // namespace orvane

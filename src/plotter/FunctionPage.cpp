@@ -2,6 +2,7 @@
 #include "FunctionPage.h"
 
 #include "FlatButton.h"
+#include "PlottedEntry.h"
 #include "PlotterHost.h"
 #include "QtText.h"
 #include "ReadingLabel.h"
@@ -59,6 +60,12 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
         "txtBiaoSi", "2*cos((20000000-19999999)/2*x)*cos((20000000+19999999)/2*x+pi)", frame);
     txtXB_ = expressionBox("txtXB", "0.5*(y^2)*cos(y)", frame);
     txtPolar_ = expressionBox("txtPolar", "4/(3-2*cos(x))", frame);
+    OpParam_ = new QRadioButton(QStringLiteral("参数方程 x="), frame);
+    OpParam_->setObjectName(QStringLiteral("OpParam"));
+    txtParamX_ = expressionBox("txtParamX", "cos(t)*3", frame);
+    txtParamY_ = expressionBox("txtParamY", "sin(t)*2", frame);
+    tMin_ = expressionBox("tMin", "0", frame);
+    tMax_ = expressionBox("tMax", "6.283185307", frame);
 
     xMin_ = expressionBox("xMin", "-10", frame);
     xMax_ = expressionBox("xMax", "10", frame);
@@ -100,6 +107,16 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     boxWithHint(OpY_, txtBiaoSi_, QStringLiteral("乘号\"*\"不能省略，x 为未知数，π 写作 PI。"));
     boxWithHint(OpX_, txtXB_, QStringLiteral("乘号\"*\"不能省略，y 为未知数。"));
     boxWithHint(OpPolar_, txtPolar_, QStringLiteral("乘号\"*\"不能省略，角 θ 写作 x。"));
+    grid->addWidget(OpParam_, row, 0);
+    grid->addWidget(txtParamX_, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("y="), frame), row, 2);
+    grid->addWidget(txtParamY_, row++, 3, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("t∈("), frame), row, 0, Qt::AlignRight);
+    grid->addWidget(tMin_, row, 1);
+    grid->addWidget(new QLabel(QStringLiteral("，"), frame), row, 2);
+    grid->addWidget(tMax_, row, 3);
+    grid->addWidget(new QLabel(QStringLiteral(")  参数为 t"), frame), row++, 4, 1, 2,
+                    Qt::AlignLeft);
     grid->addWidget(XYMaxMin_[0], row, 0, Qt::AlignRight);
     grid->addWidget(xMin_, row, 1);
     grid->addWidget(XYMaxMin_[1], row, 2);
@@ -133,8 +150,9 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     connect(OpY_, &QRadioButton::clicked, this, [this] { selectKind(PlotKind::Y); });
     connect(OpX_, &QRadioButton::clicked, this, [this] { selectKind(PlotKind::X); });
     connect(OpPolar_, &QRadioButton::clicked, this, [this] { selectKind(PlotKind::Polar); });
+    connect(OpParam_, &QRadioButton::clicked, this, [this] { selectKind(PlotKind::Parametric); });
     connect(HSPHD_, &QScrollBar::valueChanged, this, &FunctionPage::smoothnessBarChanged);
-    for (QLineEdit* edit : {txtBiaoSi_, txtXB_, txtPolar_, PingHuaDu_})
+    for (QLineEdit* edit : {txtBiaoSi_, txtXB_, txtPolar_, txtParamX_, txtParamY_, PingHuaDu_})
         edit->installEventFilter(this);
     selectKind(PlotKind::Y);
 }
@@ -163,6 +181,7 @@ PlotKind FunctionPage::selectedKind() const
 {
     if (OpY_->isChecked()) return PlotKind::Y;
     if (OpX_->isChecked()) return PlotKind::X;
+    if (OpParam_->isChecked()) return PlotKind::Parametric;
     return PlotKind::Polar;
 }
 
@@ -171,10 +190,13 @@ void FunctionPage::selectKind(PlotKind kind)
     OpY_->setChecked(kind == PlotKind::Y);
     OpX_->setChecked(kind == PlotKind::X);
     OpPolar_->setChecked(kind == PlotKind::Polar);
+    OpParam_->setChecked(kind == PlotKind::Parametric);
     txtBiaoSi_->setEnabled(kind == PlotKind::Y);
     txtXB_->setEnabled(kind == PlotKind::X);
     txtPolar_->setEnabled(kind == PlotKind::Polar);
-    const bool usesRange = kind != PlotKind::Polar;
+    for (QLineEdit* edit : {txtParamX_, txtParamY_, tMin_, tMax_})
+        edit->setEnabled(kind == PlotKind::Parametric);
+    const bool usesRange = kind == PlotKind::Y || kind == PlotKind::X;
     xMin_->setEnabled(usesRange);
     xMax_->setEnabled(usesRange);
     if (kind == PlotKind::Y)
@@ -190,6 +212,8 @@ QString FunctionPage::expression(PlotKind kind) const
         return txtBiaoSi_->text();
     case PlotKind::X:
         return txtXB_->text();
+    case PlotKind::Parametric:
+        return parametricText(txtParamX_->text(), txtParamY_->text());
     case PlotKind::Polar:
         break;
     }
@@ -208,7 +232,40 @@ void FunctionPage::setExpression(PlotKind kind, const QString& text)
     case PlotKind::Polar:
         txtPolar_->setText(text);
         break;
+    case PlotKind::Parametric:
+        // "x=…, y=…"; another text leaves the boxes as they are.
+        if (const auto parts = splitParametricText(text)) {
+            txtParamX_->setText(parts->first);
+            txtParamY_->setText(parts->second);
+        }
+        break;
     }
+}
+
+QString FunctionPage::parameterMinText() const
+{
+    return tMin_->text();
+}
+
+QString FunctionPage::parameterMaxText() const
+{
+    return tMax_->text();
+}
+
+void FunctionPage::setParameterRange(const QString& min, const QString& max)
+{
+    tMin_->setText(min);
+    tMax_->setText(max);
+}
+
+QString FunctionPage::parametricX() const
+{
+    return txtParamX_->text();
+}
+
+QString FunctionPage::parametricY() const
+{
+    return txtParamY_->text();
 }
 
 QString FunctionPage::rangeMinText() const

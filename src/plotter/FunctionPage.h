@@ -32,6 +32,13 @@ public:
     QString rangeMinText() const;
     QString rangeMaxText() const;
     void setRange(const QString& min, const QString& max);
+    // The range of t of a parametric curve (its own boxes, 0 to 2π at first).
+    QString parameterMinText() const;
+    QString parameterMaxText() const;
+    void setParameterRange(const QString& min, const QString& max);
+    // The two boxes of a parametric curve.
+    QString parametricX() const;
+    QString parametricY() const;
 
     // The last accepted smoothness.
     double smoothness() const { return smoothness_; }
@@ -60,6 +67,11 @@ private:
     QRadioButton* OpY_;
     QRadioButton* OpX_;
     QRadioButton* OpPolar_;
+    QRadioButton* OpParam_;
+    QLineEdit* txtParamX_;
+    QLineEdit* txtParamY_;
+    QLineEdit* tMin_;
+    QLineEdit* tMax_;
     QLineEdit* txtBiaoSi_;
     QLineEdit* txtXB_;
     QLineEdit* txtPolar_;

@@ -13,6 +13,7 @@ enum PlotKindCode : std::int16_t {
     KindFunctionY = 0,
     KindFunctionX = -1,
     KindPolar = -2,
+    KindParametric = -3,
     KindCircle = 1,
     KindEllipse = 2,
     KindHyperbola = 3,

@@ -8,34 +8,15 @@ namespace orvane {
 
 namespace {
 
-// Takes the segments a tracer draws, painting nothing.
-class SegmentRecorder : public Surface {
-public:
-    std::vector<PlottedEntry::Segment> segments;
-
+// Runs a drawing for its side effects (the colours it asks for), painting nothing.
+class DrawingIgnored : public Surface {
 protected:
-    void paintLine(WorldPoint from, WorldPoint to, const Pen&) override
-    {
-        segments.emplace_back(from, to);
-    }
+    void paintLine(WorldPoint, WorldPoint, const Pen&) override {}
     void paintPoint(WorldPoint, const Pen&) override {}
     void paintEllipse(WorldPoint, float, float, const Pen&) override {}
     void paintText(WorldPoint, const QString&, double, const Pen&) override {}
     void clearLayer(bool) override {}
 };
-
-TraceOutcome traceInto(Surface& surface, engine::Engine& engine, int kind,
-                       const TraceRequest& request)
-{
-    switch (kind) {
-    case KindFunctionX:
-        return drawFunctionX(surface, engine, request);
-    case KindPolar:
-        return drawPolar(surface, engine, request);
-    default:
-        return drawFunctionY(surface, engine, request);
-    }
-}
 
 } // namespace
 
@@ -45,13 +26,69 @@ PlottedEntry::traceCurve(quint64 id, QString text, const PlotRecord& record, eng
 {
     std::shared_ptr<PlottedEntry> entry(new PlottedEntry(id, std::move(text), record));
     entry->request_ = request;
+    entry->request_.cancel = nullptr;
+    entry->request_.progress = nullptr;
     entry->colour_ = request.colour;
     entry->width_ = request.width;
-    SegmentRecorder recorder;
-    const TraceOutcome traced = traceInto(recorder, engine, record.Kind, request);
+    entry->tracing_ = std::make_shared<Tracing>();
+    entry->tracing_->engine = engine;
+    TraceOutcome traced = TraceOutcome::Traced;
+    if (record.Kind != KindPolar && traceSamples(request) > MaxTraceSamples) {
+        entry->refused_ = true;
+        traced = TraceOutcome::RangeTooLarge;
+    } else if (auto trace = entry->traceFor(request.view, request.area, request.cancel)) {
+        entry->adopt(std::move(trace));
+    } else {
+        traced = TraceOutcome::Cancelled;
+    }
     if (outcome) *outcome = traced;
-    entry->segments_ = std::make_shared<const std::vector<Segment>>(std::move(recorder.segments));
     return entry;
+}
+
+std::shared_ptr<const PlottedEntry::Trace>
+PlottedEntry::traceFor(const PlotView& view, PixelArea area, const std::atomic<bool>* cancel) const
+{
+    if (isConic() || refused_ || !tracing_) return nullptr;
+    TraceRequest request = request_;
+    request.cancel = cancel;
+    SampledCurve sampled;
+    {
+        const std::lock_guard<std::mutex> lock(tracing_->engineMutex);
+        sampled = traceInView(tracing_->engine, record_.Kind, request, view, area);
+    }
+    if (sampled.cancelled) return nullptr;
+    auto trace = std::make_shared<Trace>();
+    trace->view = view;
+    trace->area = area;
+    for (const PlotPath& path : sampled.paths)
+        for (std::size_t i = 1; i < path.size(); ++i)
+            trace->segments.emplace_back(WorldPoint{float(path[i - 1].x), float(path[i - 1].y)},
+                                         WorldPoint{float(path[i].x), float(path[i].y)});
+    return trace;
+}
+
+void PlottedEntry::adopt(std::shared_ptr<const Trace> trace) const
+{
+    if (!tracing_ || !trace) return;
+    const std::lock_guard<std::mutex> lock(tracing_->tracesMutex);
+    tracing_->traces[1] = std::move(tracing_->traces[0]);
+    tracing_->traces[0] = std::move(trace);
+}
+
+bool PlottedEntry::hasTraceFor(const PlotView& view, PixelArea area) const
+{
+    if (!tracing_) return true;
+    const std::lock_guard<std::mutex> lock(tracing_->tracesMutex);
+    for (const auto& trace : tracing_->traces)
+        if (trace && trace->fits(view, area)) return true;
+    return refused_;
+}
+
+std::vector<PlottedEntry::Segment> PlottedEntry::segments() const
+{
+    if (!tracing_) return {};
+    const std::lock_guard<std::mutex> lock(tracing_->tracesMutex);
+    return tracing_->traces[0] ? tracing_->traces[0]->segments : std::vector<Segment>{};
 }
 
 std::shared_ptr<const PlottedEntry>
@@ -63,9 +100,8 @@ PlottedEntry::drawConic(quint64 id, QString text, const PlotRecord& record,
     entry->conic_ = conic;
     entry->colour_ = colour;
     entry->width_ = width;
-    entry->segments_ = std::make_shared<const std::vector<Segment>>();
     // The colours of the auxiliary lines are chosen once and kept.
-    SegmentRecorder ignored;
+    DrawingIgnored ignored;
     const std::optional<ConicMessage> refused =
         orvane::drawConic(ignored, conic, colour, width, [&](Colour c) {
             const Colour chosen = helpColor ? helpColor(c) : c;
@@ -87,8 +123,17 @@ std::shared_ptr<const PlottedEntry> PlottedEntry::redrawn(Colour colour,
         record.Color = colour;
         TraceRequest request = request_;
         request.colour = colour;
+        {
+            // Traced again where it was last traced.
+            const std::lock_guard<std::mutex> lock(tracing_->tracesMutex);
+            if (const auto& latest = tracing_->traces[0]) {
+                request.view = latest->view;
+                request.area = latest->area;
+            }
+        }
         return traceCurve(id_, text_, record, engine, request);
     }
+    // Keeps its constants and its traces.
     auto entry = std::make_shared<PlottedEntry>(*this);
     entry->colour_ = colour;
     entry->record_.Color = colour;
@@ -104,12 +149,42 @@ void PlottedEntry::paint(Surface& surface) const
         });
         return;
     }
+    if (!tracing_) return;
+    const PlotView& view = surface.view();
+    const PixelArea area = surface.pixelArea();
+    std::shared_ptr<const Trace> trace;
+    {
+        const std::lock_guard<std::mutex> lock(tracing_->tracesMutex);
+        for (const auto& candidate : tracing_->traces)
+            if (candidate && candidate->fits(view, area)) trace = candidate;
+        // A quick picture from the latest trace while the right one is being made.
+        if (!trace && surface.tracePreview()) trace = tracing_->traces[0];
+    }
+    if (!trace && !refused_) {
+        trace = traceFor(view, area);
+        adopt(trace);
+    }
+    if (!trace) return;
     // What the tracer does on the pad: pen and colour, then the segments in one batch.
     surface.setPenWidth(width_);
     surface.setForeColour(colour_);
     const Surface::Batch batch(surface);
-    for (const Segment& segment : *segments_)
+    for (const Segment& segment : trace->segments)
         surface.line(segment.first, segment.second);
+}
+
+QString parametricText(const QString& x, const QString& y)
+{
+    return QStringLiteral("x=") + x + QStringLiteral(", y=") + y;
+}
+
+std::optional<std::pair<QString, QString>> splitParametricText(const QString& text)
+{
+    const QString t = text.trimmed();
+    // The last ", y=" divides: an expression may hold commas of its own.
+    const int divide = t.lastIndexOf(QStringLiteral(", y="));
+    if (!t.startsWith(QStringLiteral("x=")) || divide < 2) return std::nullopt;
+    return std::pair{t.mid(2, divide - 2), t.mid(divide + 4)};
 }
 
 Colour randomCurveColour(const std::function<double()>& nextRandom)
@@ -122,7 +197,11 @@ Colour randomCurveColour(const std::function<double()>& nextRandom)
 
 void AxesDrawing::paint(Surface& surface) const
 {
-    AxesPainter::drawAxes(surface, colour_, size_, padFontSize_);
+    // The classic view keeps the classic axes, label sizes and all.
+    if (surface.view().isClassic(size_))
+        AxesPainter::drawAxes(surface, colour_, size_, padFontSize_);
+    else
+        AxesPainter::drawAxesInView(surface, colour_, surface.view(), padFontSize_);
 }
 
 } // namespace orvane

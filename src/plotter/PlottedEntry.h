@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -24,7 +25,11 @@ class PlottedEntry : public PadOperation {
 public:
     using Segment = std::pair<WorldPoint, WorldPoint>;
 
-    // y = f(x), x = f(y) or a polar curve (by record.Kind), traced now with `engine`.
+    // y = f(x), x = f(y) or a polar curve (by record.Kind), traced now with a copy of
+    // `engine` for the view and pixels of the request. The entry keeps its parameters and
+    // that copy (the constants as they are now), and traces itself again for whatever
+    // view it is painted in. A range with more samples than MaxTraceSamples is refused
+    // (RangeTooLarge) and the entry draws nothing.
     static std::shared_ptr<const PlottedEntry>
     traceCurve(quint64 id, QString text, const PlotRecord& record, engine::Engine& engine,
                const TraceRequest& request, TraceOutcome* outcome = nullptr);
@@ -44,10 +49,39 @@ public:
     const QString& text() const { return text_; }
     const PlotRecord& record() const { return record_; }
     bool isConic() const { return record_.Kind >= KindCircle && record_.Kind <= KindHyperbola; }
-    const std::vector<Segment>& segments() const { return *segments_; }
+    // The segments of the latest trace (nothing for a conic).
+    std::vector<Segment> segments() const;
+    const TraceRequest& request() const { return request_; }
+
+    // What a curve draws in one view on an area of so many pixels.
+    struct Trace {
+        PlotView view;
+        PixelArea area;
+        std::vector<Segment> segments;
+        bool fits(const PlotView& v, PixelArea a) const
+        {
+            return view == v && area.width == a.width && area.height == a.height;
+        }
+    };
+    // The curve traced for a view (any thread; traces of one entry take turns); null when
+    // `cancel` stopped it, or for a conic or a refused range.
+    std::shared_ptr<const Trace> traceFor(const PlotView& view, PixelArea area,
+                                          const std::atomic<bool>* cancel = nullptr) const;
+    // Keeps a trace made by traceFor, so that painting in its view needs no new one.
+    void adopt(std::shared_ptr<const Trace> trace) const;
+    bool hasTraceFor(const PlotView& view, PixelArea area) const;
 
     void paint(Surface& surface) const override;
     quint64 entryId() const override { return id_; }
+    bool needsTraceFor(const PlotView& view, PixelArea area) const override
+    {
+        return !hasTraceFor(view, area);
+    }
+    void prepareTrace(const PlotView& view, PixelArea area,
+                      const std::atomic<bool>* cancel) const override
+    {
+        adopt(traceFor(view, area, cancel));
+    }
 
 private:
     PlottedEntry(quint64 id, QString text, const PlotRecord& record)
@@ -61,10 +95,24 @@ private:
     Colour colour_ = 0;
     int width_ = 1;
     TraceRequest request_;
-    std::shared_ptr<const std::vector<Segment>> segments_;
+    bool refused_ = false;
+    // Shared by copies of the entry (a redraw in another colour keeps the constants).
+    struct Tracing {
+        std::mutex engineMutex;
+        engine::Engine engine;
+        mutable std::mutex tracesMutex;
+        // The latest two traces (the pad's and an export's, say).
+        std::shared_ptr<const Trace> traces[2];
+    };
+    std::shared_ptr<Tracing> tracing_;
     ConicParameters conic_;
     std::vector<Colour> helpColours_;
 };
+
+// The list text of a parametric curve after "t: " ("x=cos(t)*3, y=sin(t)*2"), and the two
+// expressions read back from it (nothing when it is not of that form).
+QString parametricText(const QString& x, const QString& y);
+std::optional<std::pair<QString, QString>> splitParametricText(const QString& text);
 
 // A curve colour from three random numbers in [0, 1): red, green, blue, each times 255
 // to the nearest integer.

@@ -120,6 +120,8 @@ private:
                            const TraceRequest& request);
     void traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOutcome outcome);
     void showRangeTooLarge();
+    // Shows why nothing happens while a trace runs; true then.
+    bool refusedWhileTracing();
     void showConicMessage(const std::optional<ConicMessage>& message);
     void removeSelectedRow(FlatButton* deleteButton);
     void rowSelectionChanged();

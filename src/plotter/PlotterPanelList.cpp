@@ -32,6 +32,8 @@ int kindCode(PlotKind kind)
         return KindFunctionY;
     case PlotKind::X:
         return KindFunctionX;
+    case PlotKind::Parametric:
+        return KindParametric;
     case PlotKind::Polar:
         break;
     }
@@ -59,6 +61,9 @@ TraceRequest PlotterPanel::traceRequest(const QString& expression, Colour colour
     request.step = step.value_or(0.01);
     request.colour = colour;
     request.width = width;
+    // Traced first for what the pad shows.
+    request.view = host_.pad().view();
+    request.area = host_.pad().pixelArea();
     return request;
 }
 
@@ -70,8 +75,11 @@ PlotRecord PlotterPanel::recordFromPanel(int kind) const
     r.Width = std::int16_t(strip_->lineWidth());
     conicPage_->storeInto(r);
     r.Smoothness = functionPage_->smoothness();
-    r.RangeMax = leadingNumber(functionPage_->rangeMaxText());
-    r.RangeMin = leadingNumber(functionPage_->rangeMinText());
+    const bool parametric = kind == KindParametric;
+    r.RangeMax = leadingNumber(parametric ? functionPage_->parameterMaxText()
+                                          : functionPage_->rangeMaxText());
+    r.RangeMin = leadingNumber(parametric ? functionPage_->parameterMinText()
+                                          : functionPage_->rangeMinText());
     return r;
 }
 
@@ -95,10 +103,18 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
         showConicMessage(message);
         return;
     }
-    const PlotKind plotKind = kind == KindFunctionX ? PlotKind::X
-                              : kind == KindPolar   ? PlotKind::Polar
-                                                    : PlotKind::Y;
-    const TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    const PlotKind plotKind = kind == KindFunctionX    ? PlotKind::X
+                              : kind == KindPolar      ? PlotKind::Polar
+                              : kind == KindParametric ? PlotKind::Parametric
+                                                       : PlotKind::Y;
+    TraceRequest request = traceRequest(functionPage_->expression(plotKind), colour, width);
+    if (plotKind == PlotKind::Parametric) {
+        // x = f(t) and y = g(t) over the range of t.
+        request.expression = toStdString(functionPage_->parametricX());
+        request.secondExpression = toStdString(functionPage_->parametricY());
+        request.rangeMin = record.RangeMin;
+        request.rangeMax = record.RangeMax;
+    }
     if (kind != KindPolar && traceSamples(request) >= BackgroundTraceSamples &&
         traceSamples(request) <= MaxTraceSamples) {
         traceInBackground(id, rowText, record, request);
@@ -106,8 +122,12 @@ void PlotterPanel::putEntry(const QString& text, int kind, Colour colour)
     }
     TraceOutcome outcome = TraceOutcome::Traced;
     auto entry = PlottedEntry::traceCurve(id, rowText, record, services_.engine, request, &outcome);
+    // A refused range draws nothing and takes no row.
+    if (outcome == TraceOutcome::RangeTooLarge) {
+        showRangeTooLarge();
+        return;
+    }
     LF_->setCurrentRow(plotter.put(entry));
-    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
 }
 
 void PlotterPanel::showRangeTooLarge()
@@ -146,9 +166,21 @@ void PlotterPanel::traceDone(std::shared_ptr<const PlottedEntry> entry, TraceOut
         services_.dialogs.inform(window(), FullList);
         return;
     }
+    if (outcome == TraceOutcome::RangeTooLarge) {
+        showRangeTooLarge();
+        return;
+    }
     LF_->setCurrentRow(plotter.put(entry));
     host_.setProgressText(Done);
-    if (outcome == TraceOutcome::RangeTooLarge) showRangeTooLarge();
+}
+
+bool PlotterPanel::refusedWhileTracing()
+{
+    // One trace at a time: a second one is refused out loud, not dropped.
+    if (!isTracing()) return false;
+    services_.dialogs.inform(window(),
+                             QStringLiteral("正在作图，请等它完成（按 Esc 可取消）后再试。"));
+    return true;
 }
 
 bool PlotterPanel::isTracing() const
@@ -201,7 +233,7 @@ void PlotterPanel::followDocument()
 
 void PlotterPanel::addAndDraw()
 {
-    if (isTracing()) return; // one long trace at a time; Esc ends it
+    if (refusedWhileTracing()) return;
     const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -210,16 +242,17 @@ void PlotterPanel::addAndDraw()
     host_.pad().setPersistent(true);
     host_.setProgressText(Drawing);
     const PlotKind kind = functionPage_->selectedKind();
-    const QString prefix = kind == PlotKind::Y   ? QStringLiteral("y=")
-                           : kind == PlotKind::X ? QStringLiteral("x=")
-                                                 : QStringLiteral("p=");
+    const QString prefix = kind == PlotKind::Y            ? QStringLiteral("y=")
+                           : kind == PlotKind::X          ? QStringLiteral("x=")
+                           : kind == PlotKind::Parametric ? QStringLiteral("t: ")
+                                                          : QStringLiteral("p=");
     putEntry(prefix + functionPage_->expression(kind), kindCode(kind), c);
     if (!isTracing()) host_.setProgressText(Done);
 }
 
 void PlotterPanel::conicAdd()
 {
-    if (isTracing()) return;
+    if (refusedWhileTracing()) return;
     const Colour c = pickCurveColor(strip_->lineColour());
     if (LF_->count() >= PlotSlots) {
         services_.dialogs.inform(window(), FullList);
@@ -251,7 +284,10 @@ void PlotterPanel::loadRow()
         functionPage_->setExpression(kind, expression);
         functionPage_->deleteButton()->setEnabled(true);
         functionPage_->setSmoothnessBar(NumberText::toInt16(record.Smoothness).value_or(100));
-        if (kind != PlotKind::Polar)
+        if (kind == PlotKind::Parametric)
+            functionPage_->setParameterRange(generalForm(record.RangeMin),
+                                             generalForm(record.RangeMax));
+        else if (kind != PlotKind::Polar)
             functionPage_->setRange(generalForm(record.RangeMin), generalForm(record.RangeMax));
     };
     switch (record.Kind) {
@@ -263,6 +299,9 @@ void PlotterPanel::loadRow()
         break;
     case KindPolar:
         loadFunction(PlotKind::Polar);
+        break;
+    case KindParametric:
+        loadFunction(PlotKind::Parametric);
         break;
     default:
         showPanelTab(1);
@@ -299,7 +338,7 @@ void PlotterPanel::deleteConic()
 
 void PlotterPanel::redrawAll()
 {
-    if (isTracing()) return;
+    if (refusedWhileTracing()) return;
     PlotterDocument plotter = plots();
     const int rows = plotter.count();
     // Every row keeps its own colour unless "随机" gives each a new one.
@@ -315,17 +354,21 @@ void PlotterPanel::redrawAll()
 
 void PlotterPanel::clearPad()
 {
+    // A trace still running would land on the cleared pad.
+    cancelTrace();
     plots().clearPad(axesPage_->currentAxes());
     axesPage_->followDocument(axisSize(), false);
 }
 
 void PlotterPanel::clearList()
 {
+    cancelTrace();
     plots().clearList();
 }
 
 void PlotterPanel::clearAll()
 {
+    cancelTrace();
     plots().clearAll(axesPage_->currentAxes());
     axesPage_->followDocument(axisSize(), false);
 }

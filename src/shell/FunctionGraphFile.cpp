@@ -32,6 +32,8 @@ std::optional<PlotKind> kindOfPrefix(QChar first)
         return PlotKind::X;
     case 'p':
         return PlotKind::Polar;
+    case 't': // "t: x=…, y=…", which readers of the older kinds skip
+        return PlotKind::Parametric;
     default:
         return std::nullopt;
     }
@@ -43,6 +45,7 @@ std::optional<PlotKind> kindOfLetter(const QString& letter)
     if (letter == QLatin1String("Y")) return PlotKind::Y;
     if (letter == QLatin1String("X")) return PlotKind::X;
     if (letter == QLatin1String("P")) return PlotKind::Polar;
+    if (letter == QLatin1String("T")) return PlotKind::Parametric;
     return std::nullopt;
 }
 
@@ -53,6 +56,8 @@ QString letterOf(PlotKind kind)
         return QStringLiteral("Y");
     case PlotKind::X:
         return QStringLiteral("X");
+    case PlotKind::Parametric:
+        return QStringLiteral("T");
     case PlotKind::Polar:
         break;
     }

@@ -80,6 +80,13 @@ void MainMenu::build(QMenuBar* bar, QWidget* owner)
     mnuDrawer = tickedItem(mnuView, "mnuDrawer", "画图栏(&D)");
     mnuOption = tickedItem(mnuView, "mnuOption", "属性栏(&O)");
     mnuToolsBox = tickedItem(mnuView, "mnuToolsBox", "工具箱(&B)");
+    separator(mnuView, "mnuViewBar");
+    mnuZoomIn = item(mnuView, "mnuZoomIn", "放大", "Ctrl+=");
+    mnuZoomIn->setShortcuts({QKeySequence(QStringLiteral("Ctrl+=")),
+                             QKeySequence(QStringLiteral("Ctrl++"))});
+    mnuZoomOut = item(mnuView, "mnuZoomOut", "缩小", "Ctrl+-");
+    mnuZoomReset = item(mnuView, "mnuZoomReset", "原始大小", "Ctrl+0");
+    mnuTrigView = item(mnuView, "mnuTrigView", "三角函数视图");
 
     mnuTools = heading(bar, "mnuTools", "工具(&T)");
     mnuJFCheng = item(mnuTools, "mnuJFCheng", "解方程(&J)");

@@ -32,6 +32,10 @@ struct MainMenu {
     QAction* mnuDrawer = nullptr;
     QAction* mnuOption = nullptr;
     QAction* mnuToolsBox = nullptr;
+    QAction* mnuZoomIn = nullptr;
+    QAction* mnuZoomOut = nullptr;
+    QAction* mnuZoomReset = nullptr;
+    QAction* mnuTrigView = nullptr;
 
     QMenu* mnuTools = nullptr;
     QAction* mnuJFCheng = nullptr;

@@ -155,6 +155,11 @@ void MainWindow::connectMenu()
 
     for (QAction* item : {m.mnuDrawer, m.mnuOption, m.mnuToolsBox})
         connect(item, &QAction::triggered, this, [this, item] { toggleWindow(item); });
+    // The window of the plane the pad shows; not undo steps.
+    connect(m.mnuZoomIn, &QAction::triggered, this, [this] { pad_->zoomBy(0.8); });
+    connect(m.mnuZoomOut, &QAction::triggered, this, [this] { pad_->zoomBy(1.25); });
+    connect(m.mnuZoomReset, &QAction::triggered, this, [this] { pad_->showClassicView(); });
+    connect(m.mnuTrigView, &QAction::triggered, this, [this] { pad_->showTrigonometricView(); });
 
     connect(m.mnuJFCheng, &QAction::triggered, this,
             [this] { openToolWindow(ToolWindow::Solver); });

@@ -3,7 +3,8 @@
 
 namespace orvane {
 
-// The three kinds of plotted function: y = f(x), x = f(y) and polar rho = f(theta).
-enum class PlotKind { Y, X, Polar };
+// The kinds of plotted function: y = f(x), x = f(y), polar rho = f(theta), and the
+// parametric curve x = f(t), y = g(t).
+enum class PlotKind { Y, X, Polar, Parametric };
 
 } // namespace orvane

@@ -38,12 +38,6 @@ private:
     DrawStyle style_;
 };
 
-void setWorldScale(Surface& s, int axisSize)
-{
-    const auto size = float(axisSize);
-    s.setScale(-size, size, size, -size);
-}
-
 } // namespace
 
 PadDocument::PadDocument(Surface* surface) : surface_(surface) {}
@@ -72,7 +66,11 @@ void PadDocument::append(const std::vector<PadOperationPtr>& ops, std::size_t al
     recordUndoStep();
     for (const PadOperationPtr& op : ops) {
         if (const std::optional<int> size = op->axesSize()) {
-            // Axes set the world scale of what follows them.
+            // Axes of a new size set the classic view of that size for what follows them.
+            if (*size != state_.axisSize || !view_) {
+                view_.reset();
+                if (surface_) surface_->setView(PlotView::classic(*size));
+            }
             state_.axisSize = *size;
             auto& picture = state_.picture;
             picture.erase(std::remove_if(picture.begin(), picture.end(),
@@ -116,6 +114,25 @@ void PadDocument::setBackground(Colour colour)
     next.background = colour;
     next.picture.clear();
     replace(std::move(next));
+}
+
+void PadDocument::setView(const PlotView& view)
+{
+    if (view == this->view()) return;
+    if (view == PlotView::classic(state_.axisSize))
+        view_.reset();
+    else
+        view_ = view;
+    repaint();
+    emit viewChanged();
+}
+
+void PadDocument::resetView()
+{
+    const bool changed = view_.has_value();
+    view_.reset();
+    repaint();
+    if (changed) emit viewChanged();
 }
 
 void PadDocument::startHistoryHere()
@@ -165,7 +182,7 @@ void PadDocument::replay(Surface& target) const
     if (target.backColour() != state_.background) target.setBackColour(state_.background);
     target.setPersistent(true);
     target.clear();
-    setWorldScale(target, state_.axisSize);
+    target.setView(view());
     const Surface::Batch batch(target);
     for (const PadOperationPtr& op : state_.picture)
         paintOperation(target, *op);

@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include <atomic>
 #include <deque>
 #include <memory>
 #include <optional>
@@ -24,6 +25,11 @@ public:
     // The axis size when this draws the axes: a later drawing of axes of the same size
     // covers every one of its pixels.
     virtual std::optional<int> axesSize() const { return std::nullopt; }
+    // A drawing traced for the view it is painted in (a curve): whether painting in this
+    // view needs a new trace, and making that trace (on any thread; it stops soon after
+    // `cancel` is set).
+    virtual bool needsTraceFor(const PlotView&, PixelArea) const { return false; }
+    virtual void prepareTrace(const PlotView&, PixelArea, const std::atomic<bool>*) const {}
 };
 using PadOperationPtr = std::shared_ptr<const PadOperation>;
 
@@ -64,6 +70,14 @@ public:
     // A new background colour clears the pad.
     void setBackground(Colour colour);
 
+    // The window of the plane the pad shows: the classic view of the axis size unless it
+    // was zoomed or panned. Changing it repaints the pad and is not an undo step; axes of
+    // a new size bring the classic view back.
+    PlotView view() const { return view_ ? *view_ : PlotView::classic(state_.axisSize); }
+    bool viewIsClassic() const { return !view_; }
+    void setView(const PlotView& view);
+    void resetView();
+
     // What the pad shows now becomes the start of the history: nothing before it can be
     // undone (the program's start-up drawing, for instance).
     void startHistoryHere();
@@ -100,6 +114,8 @@ public:
     static void paintOperation(Surface& surface, const PadOperation& op);
 
 signals:
+    // The view changed (the pad has been painted again in it).
+    void viewChanged();
     // Anything changed: the list follows the entries.
     void stateChanged();
     // An undo or redo brought back an earlier state: the axis size, the hiding of the
@@ -113,6 +129,7 @@ private:
 
     Surface* surface_;
     PadState state_;
+    std::optional<PlotView> view_;
     std::deque<PadState> undo_;
     std::deque<PadState> redo_;
     quint64 lastEntryId_ = 0;

@@ -119,7 +119,7 @@ QImage* PadSurface::target(const Pen& pen)
 
 void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
 {
-    if (!batchPainter_ || !samePen(pen, batchPen_)) {
+    if (!batchPainter_ || batchDots_ || !samePen(pen, batchPen_)) {
         QImage* layer = target(pen);
         if (!layer) return;
         if (batchDepth_ == 0) {
@@ -135,6 +135,7 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
         batchPainter_ = std::make_unique<QPainter>(layer);
         batchPainter_->setPen(surfacePen(pen));
         batchPen_ = pen;
+        batchDots_ = false;
     }
     batchPainter_->drawLine(toPixel(from), toPixel(to));
     notify();
@@ -142,6 +143,19 @@ void PadSurface::paintLine(WorldPoint from, WorldPoint to, const Pen& pen)
 
 void PadSurface::paintPoint(WorldPoint at, const Pen& pen)
 {
+    if (batchDepth_ > 0) {
+        // Dot after dot (the points of a hyperbola) share one painter, as lines do.
+        if (!batchPainter_ || !batchDots_ || !samePen(pen, batchPen_)) {
+            QImage* layer = target(pen);
+            if (!layer) return;
+            batchPainter_ = std::make_unique<QPainter>(layer);
+            batchPen_ = pen;
+            batchDots_ = true;
+        }
+        paintDot(*batchPainter_, toPixel(at), pen);
+        notify();
+        return;
+    }
     QImage* layer = target(pen);
     if (!layer) return;
     QPainter painter(layer);

@@ -54,6 +54,7 @@ public:
     WorldPoint toWorld(QPointF pixel) const;
 
     float pixelAspect() const override;
+    PixelArea pixelArea() const override { return {double(size_.width()), double(size_.height())}; }
 
     // The face used for text and numbers, at a size in points.
     static QFont textFont(double points);
@@ -89,6 +90,7 @@ private:
     bool changedInBatch_ = false;
     mutable std::unique_ptr<QPainter> batchPainter_;
     Pen batchPen_{};
+    bool batchDots_ = false; // the batch painter draws dots (its pen and brush are theirs)
 };
 
 } // namespace orvane

@@ -23,6 +23,7 @@ public:
     // Draws the polyline still being gathered.
     void flush();
     float pixelAspect() const override;
+    PixelArea pixelArea() const override { return {area_.width(), area_.height()}; }
 
 protected:
     void paintLine(WorldPoint from, WorldPoint to, const Pen& pen) override;

@@ -7,12 +7,16 @@
 #include "SketchContext.h"
 #include "SketchStrokes.h"
 #include "SketchTexts.h"
+#include "ViewRetracer.h"
 
 #include <QEvent>
+#include <QGestureEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPinchGesture>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -23,6 +27,10 @@ namespace {
 
 constexpr double DefaultFontSize = 9;
 constexpr int InputWordWidth = 160;
+// One notch of the wheel, one Ctrl+= or one Ctrl+-.
+constexpr double ZoomStep = 0.8;
+// An arrow key moves the window by this share of its width.
+constexpr double ArrowPanShare = 0.1;
 
 double distance(WorldPoint a, WorldPoint b)
 {
@@ -35,7 +43,7 @@ double distance(WorldPoint a, WorldPoint b)
 
 SketchPad::SketchPad(SketchContext& context, QWidget* parent)
     : QWidget(parent), context_(context), document_(context.document()),
-      inputWord_(new QLineEdit(this))
+      inputWord_(new QLineEdit(this)), retracer_(new ViewRetracer(this))
 {
     documentAlive_ = &document_;
     document_.setSurface(&surface_);
@@ -52,7 +60,112 @@ SketchPad::SketchPad(SketchContext& context, QWidget* parent)
 
     surface_.setChangedHandler([this] { update(); });
     surface_.setPersistent(true);
+    // The pad never waits for a trace: it shows what it has, and the traces for a new
+    // view follow from worker threads.
+    surface_.setTracePreview(true);
     applyPointer();
+
+    setFocusPolicy(Qt::ClickFocus);
+    grabGesture(Qt::PinchGesture);
+    connect(&document_, &PadDocument::viewChanged, this, &SketchPad::retraceForView);
+    connect(&document_, &PadDocument::stateChanged, this, &SketchPad::retraceForView);
+    connect(retracer_, &ViewRetracer::ready, this, [this] {
+        if (documentAlive_) document_.repaint();
+    });
+}
+
+void SketchPad::retraceForView()
+{
+    if (documentAlive_)
+        retracer_->start(document_.state().picture, document_.view(), surface_.pixelArea());
+}
+
+bool SketchPad::isRetracing() const
+{
+    return retracer_->isRunning();
+}
+
+void SketchPad::zoomBy(double factor)
+{
+    document_.setView(document_.view().zoomed(factor));
+}
+
+void SketchPad::zoomAboutPixel(QPointF pixel, double factor)
+{
+    const PlotView view = document_.view();
+    const PixelArea area = surface_.pixelArea();
+    document_.setView(
+        view.zoomedAbout(view.plotX(pixel.x(), area), view.plotY(pixel.y(), area), factor));
+}
+
+void SketchPad::panByPixels(double dx, double dy)
+{
+    const PlotView view = document_.view();
+    const PixelArea area = surface_.pixelArea();
+    document_.setView(view.panned(-dx * view.unitsPerPixelX(area), dy * view.unitsPerPixelY(area)));
+}
+
+void SketchPad::showClassicView()
+{
+    document_.resetView();
+}
+
+void SketchPad::showTrigonometricView()
+{
+    document_.setView(PlotView::trigonometric());
+}
+
+void SketchPad::wheelEvent(QWheelEvent* event)
+{
+    const double notches = event->angleDelta().y() / 120.0;
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    zoomAboutPixel(event->position(), std::pow(ZoomStep, notches));
+    event->accept();
+}
+
+void SketchPad::keyPressEvent(QKeyEvent* event)
+{
+    const PixelArea area = surface_.pixelArea();
+    switch (event->key()) {
+    case Qt::Key_Left:
+        panByPixels(ArrowPanShare * area.width, 0);
+        break;
+    case Qt::Key_Right:
+        panByPixels(-ArrowPanShare * area.width, 0);
+        break;
+    case Qt::Key_Up:
+        panByPixels(0, ArrowPanShare * area.height);
+        break;
+    case Qt::Key_Down:
+        panByPixels(0, -ArrowPanShare * area.height);
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+bool SketchPad::event(QEvent* event)
+{
+    if (event->type() != QEvent::Gesture) return QWidget::event(event);
+    auto* gestures = static_cast<QGestureEvent*>(event);
+    if (auto* pinch = static_cast<QPinchGesture*>(gestures->gesture(Qt::PinchGesture))) {
+        const QPointF centre = mapFromGlobal(pinch->centerPoint());
+        if (pinch->changeFlags() & QPinchGesture::CenterPointChanged) {
+            const QPointF moved = pinch->centerPoint() - pinch->lastCenterPoint();
+            panByPixels(moved.x(), moved.y());
+        }
+        // Fingers apart (a factor above 1) bring the plane closer.
+        if ((pinch->changeFlags() & QPinchGesture::ScaleFactorChanged) && pinch->scaleFactor() > 0)
+            zoomAboutPixel(centre, 1 / pinch->scaleFactor());
+        gestures->accept(pinch);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 SketchPad::~SketchPad()
@@ -133,6 +246,7 @@ void SketchPad::resizeEvent(QResizeEvent* event)
     surface_.resize(size(), devicePixelRatioF());
     surface_.setPersistent(true);
     document_.repaint();
+    retraceForView();
 }
 
 WorldPoint SketchPad::worldAt(const QMouseEvent* event) const
@@ -167,6 +281,14 @@ void SketchPad::guideLines(WorldPoint at, Colour colour, DrawStyle style)
 void SketchPad::mousePressEvent(QMouseEvent* event)
 {
     const WorldPoint p = worldAt(event);
+    if (event->button() == Qt::MiddleButton ||
+        (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ShiftModifier))) {
+        panning_ = true;
+        panStart_ = event->position();
+        panView_ = document_.view();
+        setCursor(Qt::ClosedHandCursor);
+        return;
+    }
     if (event->button() != Qt::LeftButton) {
         // The pop-up menu takes the release, as a modal menu does.
         menuPress_ = true;
@@ -223,6 +345,13 @@ void SketchPad::mousePressEvent(QMouseEvent* event)
 
 void SketchPad::mouseMoveEvent(QMouseEvent* event)
 {
+    if (panning_) {
+        const PixelArea area = surface_.pixelArea();
+        const QPointF moved = event->position() - panStart_;
+        document_.setView(panView_.panned(-moved.x() * panView_.unitsPerPixelX(area),
+                                          moved.y() * panView_.unitsPerPixelY(area)));
+        return;
+    }
     const WorldPoint p = worldAt(event);
     surface_.setPersistent(false);
     surface_.setPenWidth(1);
@@ -250,6 +379,11 @@ void SketchPad::mouseMoveEvent(QMouseEvent* event)
 
 void SketchPad::mouseReleaseEvent(QMouseEvent* event)
 {
+    if (panning_) {
+        panning_ = false;
+        applyPointer();
+        return;
+    }
     if (menuPress_) {
         menuPress_ = false;
         return;

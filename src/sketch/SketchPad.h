@@ -16,6 +16,7 @@ namespace orvane {
 
 class SketchContext;
 class EraserStroke;
+class ViewRetracer;
 
 // The sketch pad: the one drawing surface of the program (the plotter draws its axes and
 // curves here) and the canvas on which the user draws by hand in the current drawing mode.
@@ -72,6 +73,16 @@ public:
     // Hides `InputWord` without printing its text.
     void hideInputWord();
 
+    // The window of the plane shown (see PadDocument::view). The wheel zooms about the
+    // pointer, a middle or Shift+left drag pans, the arrow keys pan, two fingers pinch.
+    // Not undo steps; curves are traced again for the new window on worker threads.
+    void zoomBy(double factor); // about the centre; < 1 zooms in
+    void panByPixels(double dx, double dy);
+    void showClassicView();
+    void showTrigonometricView();
+    // Whether curves are still being traced for the present view.
+    bool isRetracing() const;
+
 signals:
     // The status box's coordinate label `L2` should show this text.
     void coordinatesChanged(const QString& text);
@@ -84,6 +95,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -94,6 +108,8 @@ private:
     void guideLines(WorldPoint at, Colour colour, DrawStyle style);
     void placeText();
     void applyPointer();
+    void retraceForView();
+    void zoomAboutPixel(QPointF pixel, double factor);
 
     SketchContext& context_;
     PadSurface surface_;
@@ -115,6 +131,12 @@ private:
     QString pendingText_;
     // A press of another button popped up the drawing menu; its release does nothing.
     bool menuPress_ = false;
+
+    ViewRetracer* retracer_;
+    // A pan by dragging: where it began and the view then.
+    bool panning_ = false;
+    QPointF panStart_;
+    PlotView panView_;
 
     Pointer pointer_ = Pointer::Arrow;
     QCursor customPointer_;

@@ -11,6 +11,14 @@ void Surface::setScale(float left, float top, float right, float bottom)
     top_ = top;
     right_ = right;
     bottom_ = bottom;
+    view_ = PlotView((double(left) + right) / 2, (double(top) + bottom) / 2,
+                     (double(right) - left) / 2);
+}
+
+void Surface::setView(const PlotView& view)
+{
+    setScale(float(view.left()), float(view.top()), float(view.right()), float(view.bottom()));
+    view_ = view;
 }
 
 void Surface::clear()

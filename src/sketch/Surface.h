@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "PlotView.h"
 #include "SystemDialogs.h"
 
 #include <QString>
@@ -27,6 +28,18 @@ public:
     virtual ~Surface() = default;
 
     void setScale(float left, float top, float right, float bottom);
+    // The scale of a view's window; the view itself is kept in double precision for
+    // whatever traces curves for this surface.
+    void setView(const PlotView& view);
+    const PlotView& view() const { return view_; }
+    // The size of the drawing area in pixels; a surface without pixels of its own
+    // (one that records, for instance) traces as for a pad of 800 by 800.
+    virtual PixelArea pixelArea() const { return {800, 800}; }
+    // While on, a curve traced for another view may be shown as it is (a quick picture
+    // while the view moves, until the traces for the new view are ready); otherwise a
+    // curve is traced for this surface's view and pixels when it is painted.
+    void setTracePreview(bool on) { tracePreview_ = on; }
+    bool tracePreview() const { return tracePreview_; }
     float scaleLeft() const { return left_; }
     float scaleTop() const { return top_; }
     float scaleRight() const { return right_; }
@@ -111,6 +124,8 @@ private:
     }
 
     float left_ = -10, top_ = 10, right_ = 10, bottom_ = -10;
+    PlotView view_;
+    bool tracePreview_ = false;
     bool persistent_ = true;
     WorldPoint current_;
     Colour fore_ = 0;

@@ -70,6 +70,14 @@ void TestCommandLine::parses_data()
     QTest::newRow("roots without range") << QStringList{"--roots", "x^2-4"} << roots << true;
     QTest::newRow("scale 0 refused")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--scale", "0"} << render << true;
+    const QStringList out{"--render", "a.fun", "--out", "a.png", "--view"};
+    QTest::newRow("view") << out + QStringList{"-0.5,0.5,-0.5,0.5"} << render << false;
+    QTest::newRow("view, exponents") << out + QStringList{"1e3,2e3,-1,1"} << render << false;
+    QTest::newRow("view, three numbers") << out + QStringList{"0,1,0"} << render << true;
+    QTest::newRow("view, five numbers") << out + QStringList{"0,1,0,1,2"} << render << true;
+    QTest::newRow("view, ends swapped") << out + QStringList{"1,0,0,1"} << render << true;
+    QTest::newRow("view, empty width") << out + QStringList{"0,1,2,2"} << render << true;
+    QTest::newRow("view, no value") << out << render << true;
 }
 
 void TestCommandLine::parses()

@@ -4,9 +4,10 @@
 #include "tst_Conics.h"
 #include "tst_PlotterDocument.h"
 #include "tst_PlotterPanel.h"
+#include "tst_Sampler.h"
 #include "tst_Tracer.h"
 
 #include <QApplication>
 
 ORVANE_TEST_MAIN(QApplication, TestAxes, TestTracer, TestConics, TestPlotterPanel,
-                 TestPlotterDocument)
+                 TestPlotterDocument, TestSampler)

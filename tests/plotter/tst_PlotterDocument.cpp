@@ -6,10 +6,13 @@
 #include "ConicTesting.h"
 #include "Engine.h"
 #include "PadSurface.h"
+#include "PictureFiles.h"
 #include "PixelCount.h"
 #include "PlotterDocument.h"
 #include "SketchStrokes.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvane;
@@ -20,6 +23,7 @@ namespace {
 constexpr int Pixels = 400;
 constexpr Colour Orange = 0x0080FF;
 constexpr Colour Teal = 0x808000;
+constexpr Colour HyperbolaBlue = 0xC00000;
 
 struct Pad {
     engine::Engine engine;
@@ -194,12 +198,85 @@ void TestPlotterDocument::redrawAllTracesWithTodaysConstants()
     const auto& segments = pad.plots.entry(0).segments();
     QVERIFY(!segments.empty());
     const WorldPoint end = segments.back().second;
-    if (kind == KindPolar) // rho = theta + k: the sweep ends at theta = 2*pi on the x axis
-        QVERIFY(qAbs(end.x - (2 * 3.14159265358979 + k)) < 1e-3);
+    if (kind == KindPolar) // rho = theta + k: the sweep starts at theta = 0 on the x axis
+        QVERIFY(qAbs(segments.front().first.x - k) < 1e-3);
     else if (kind == KindFunctionX)
         QVERIFY(qAbs(end.x - (end.y + k)) < 1e-3);
     else
         QVERIFY(qAbs(end.y - (end.x + k)) < 1e-3);
+}
+
+void TestPlotterDocument::entriesFollowTheView_data()
+{
+    QTest::addColumn<double>("centreX");
+    QTest::addColumn<double>("centreY");
+    QTest::addColumn<double>("halfWidth");
+    QTest::addColumn<uint>("colour");
+    // The view is centred on a point of the curve y = x (orange) or of the circle of
+    // radius 2.5 about the origin (teal): the centre pixel shows that colour.
+    QTest::newRow("curve, close up") << 7.0 << 7.0 << 0.01 << uint(Orange);
+    QTest::newRow("curve, zoomed out") << 5.0 << 5.0 << 400.0 << uint(Orange);
+    QTest::newRow("circle, zoomed in") << 2.5 << 0.0 << 0.25 << uint(Teal);
+    QTest::newRow("circle, panned") << 0.0 << -2.5 << 10.0 << uint(Teal);
+    // x² - y²/4 = 1 (blue) close up at (√5, 4): its dots stay joined.
+    QTest::newRow("hyperbola, close up") << std::sqrt(5.0) << 4.0 << 0.05 << uint(HyperbolaBlue);
+    QTest::newRow("hyperbola, far out on a branch")
+        << std::sqrt(401.0) << 40.0 << 1.0 << uint(HyperbolaBlue);
+}
+
+void TestPlotterDocument::entriesFollowTheView()
+{
+    QFETCH(double, centreX);
+    QFETCH(double, centreY);
+    QFETCH(double, halfWidth);
+    QFETCH(uint, colour);
+    Pad pad;
+    pad.curve(QStringLiteral("x"), KindFunctionY, Orange);
+    pad.conic(ConicKind::Circle, 0, 0, 2.5, 0, Teal);
+    pad.conic(ConicKind::Hyperbola, 1, 2, 0, 0, HyperbolaBlue);
+    const bool couldUndo = pad.document.canUndo();
+    const QImage classic = pad.image();
+    pad.document.setView(PlotView(centreX, centreY, halfWidth));
+    const auto colourNearCentre = [&](const QImage& image) {
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if (image.pixelColor(Pixels / 2 + dx, Pixels / 2 + dy) == toQColor(colour))
+                    return true;
+        return false;
+    };
+    QVERIFY(colourNearCentre(pad.image()));
+    // The view is no undo step, and a picture painted afresh (an export) is the same.
+    QCOMPARE(pad.document.canUndo(), couldUndo);
+    QCOMPARE(pad.replayed(), pad.image());
+    // Back to the classic view, and the picture as it was.
+    pad.document.resetView();
+    QVERIFY(pad.document.viewIsClassic());
+    QCOMPARE(pad.image(), classic);
+}
+
+void TestPlotterDocument::wideCurveKeepsWhatTheViewShows()
+{
+    // sin(x) over -10000..10000 at smoothness 100: two million steps of the sweep, of which
+    // the pad shows a thousandth.
+    Pad pad;
+    PlotRecord record;
+    TraceRequest request;
+    request.expression = "sin(x)";
+    request.rangeMin = -10000;
+    request.rangeMax = 10000;
+    request.colour = Orange;
+    request.area = {Pixels, Pixels};
+    TraceOutcome outcome = TraceOutcome::Cancelled;
+    pad.plots.put(PlottedEntry::traceCurve(pad.document.newEntryId(), "y=sin(x)", record,
+                                           pad.engine, request, &outcome));
+    QCOMPARE(outcome, TraceOutcome::Traced);
+    QVERIFY(pixelsOf(pad.image(), Orange) > 0);
+    // A few segments per pixel column of the window, not millions.
+    QVERIFY(pad.plots.entry(0).segments().size() < 4 * Pixels);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("wide.svg");
+    QVERIFY(writePicture(path, pad.document, QSize(800, 800)));
+    QVERIFY(QFileInfo(path).size() < 1'000'000);
 }
 
 void TestPlotterDocument::rowTextsCompareWithoutSurroundingBlanks_data()

@@ -12,6 +12,9 @@ private slots:
     void redrawAllKeepsRowsAndTheirRecords();
     void redrawAllTracesWithTodaysConstants_data();
     void redrawAllTracesWithTodaysConstants();
+    void entriesFollowTheView_data();
+    void entriesFollowTheView();
+    void wideCurveKeepsWhatTheViewShows();
     void rowTextsCompareWithoutSurroundingBlanks_data();
     void rowTextsCompareWithoutSurroundingBlanks();
 };

@@ -46,6 +46,9 @@ private slots:
     void movingOverThePanelClearsPassingMarks();
     void longTraceRunsOnAWorkerAndJoinsTheList();
     void cancelledTraceAddsNothing();
+    void busyTracerSaysSoAndClearingCancels_data();
+    void busyTracerSaysSoAndClearingCancels();
+    void parametricCurveIsAFourthKind();
 
 private:
     std::unique_ptr<orvane::FakePlotterHost> host_;

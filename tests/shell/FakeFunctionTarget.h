@@ -25,7 +25,9 @@ public:
     void addAndDraw() override
     {
         if (!kind) return;
-        const QString text = prefix(*kind) + QLatin1Char('=') + boxes[index(*kind)];
+        // A parametric row reads "t: x=…, y=…"; its box holds what follows "t:".
+        const QChar separator = *kind == PlotKind::Parametric ? QLatin1Char(':') : QLatin1Char('=');
+        const QString text = prefix(*kind) + separator + boxes[index(*kind)];
         if (!rows.contains(text)) rows << text;
         log << QStringLiteral("draw ") + text;
     }
@@ -33,16 +35,17 @@ public:
     QStringList rows;
     int selectedRow = -1;
     std::optional<PlotKind> kind;
-    QString boxes[3];
+    QString boxes[4];
     QStringList log;
 
 private:
     static int index(PlotKind k) { return int(k); }
     static QString prefix(PlotKind k)
     {
-        return k == PlotKind::Y   ? QStringLiteral("y")
-               : k == PlotKind::X ? QStringLiteral("x")
-                                  : QStringLiteral("p");
+        return k == PlotKind::Y            ? QStringLiteral("y")
+               : k == PlotKind::X          ? QStringLiteral("x")
+               : k == PlotKind::Parametric ? QStringLiteral("t")
+                                           : QStringLiteral("p");
     }
 };
 

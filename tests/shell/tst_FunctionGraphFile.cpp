@@ -114,6 +114,9 @@ void TestFunctionGraphFile::opens_data()
                                     << QStringList{"select y", "draw y=x+1"};
     QTest::newRow("leading blank dropped") << head + "Count=1\r\nFunction0= y=x\r\n"
                                            << QStringList{"select y", "draw y=x"};
+    QTest::newRow("parametric row")
+        << head + "Count=2\r\nFunction0=t: x=cos(t)*3, y=sin(t)*2\r\nFunction1=y=1\r\n"
+        << QStringList{"select t", "draw t: x=cos(t)*3, y=sin(t)*2", "select y", "draw y=1"};
     QTest::newRow("other first letter skipped")
         << head + "Count=2\r\nFunction0=q=x\r\nFunction1=x=y\r\n"
         << QStringList{"select x", "draw x=y"};

@@ -7,11 +7,14 @@
 #include "PictureFiles.h"
 #include "SketchStrokes.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <QTest>
+#include <QWheelEvent>
 
+#include <cmath>
 #include <memory>
 
 using namespace orvane;
@@ -297,4 +300,102 @@ void TestPadDocument::formatByExtension()
     QFETCH(QString, path);
     QFETCH(int, format);
     QCOMPARE(int(pictureFormatOf(path)), format);
+}
+
+void TestPadDocument::wheelZoomKeepsThePointUnderThePointer_data()
+{
+    QTest::addColumn<QPoint>("pixel");
+    QTest::addColumn<QList<int>>("notches");
+    QTest::newRow("one in, off centre") << QPoint(100, 300) << QList<int>{1};
+    QTest::newRow("in, in, out at a corner") << QPoint(0, 0) << QList<int>{1, 1, -1};
+    QTest::newRow("far out at the last pixel") << QPoint(399, 399) << QList<int>{-5, -5};
+    QTest::newRow("two in one turn") << QPoint(250, 120) << QList<int>{2};
+}
+
+void TestPadDocument::wheelZoomKeepsThePointUnderThePointer()
+{
+    QFETCH(QPoint, pixel);
+    QFETCH(QList<int>, notches);
+    Pad pad;
+    PadDocument& document = pad.dp->document();
+    const PixelArea area{PadPixels, PadPixels};
+    const double x = document.view().plotX(pixel.x(), area);
+    const double y = document.view().plotY(pixel.y(), area);
+    for (int n : notches) {
+        QWheelEvent wheel(pixel, pad.dp->mapToGlobal(pixel), {}, QPoint(0, 120 * n), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(pad.dp.get(), &wheel);
+    }
+    const PlotView view = document.view();
+    int net = 0;
+    for (int n : notches)
+        net += n;
+    QVERIFY(std::fabs(view.halfWidth() - 10 * std::pow(0.8, net)) < 1e-9);
+    QVERIFY(std::fabs(view.pixelX(x, area) - pixel.x()) < 1e-6);
+    QVERIFY(std::fabs(view.pixelY(y, area) - pixel.y()) < 1e-6);
+    // The mouse read-out follows: the world point under the pointer is the same.
+    QVERIFY(std::fabs(pad.dp->surface().toWorld(pixel).x - x) < 1e-3 * view.halfWidth());
+    QVERIFY(!document.canUndo());
+}
+
+void TestPadDocument::panningMovesTheWindow_data()
+{
+    QTest::addColumn<int>("how"); // 0 middle drag, 1 Shift+left drag, 2 arrow key
+    QTest::addColumn<QPoint>("move");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<double>("centreX");
+    QTest::addColumn<double>("centreY");
+    // 20 pixels a unit: the plane follows the pointer.
+    QTest::newRow("middle drag") << 0 << QPoint(40, 20) << 0 << -2.0 << 1.0;
+    QTest::newRow("Shift drag") << 1 << QPoint(-100, -60) << 0 << 5.0 << -3.0;
+    QTest::newRow("left arrow") << 2 << QPoint() << int(Qt::Key_Left) << -2.0 << 0.0;
+    QTest::newRow("up arrow") << 2 << QPoint() << int(Qt::Key_Up) << 0.0 << 2.0;
+}
+
+void TestPadDocument::panningMovesTheWindow()
+{
+    QFETCH(int, how);
+    QFETCH(QPoint, move);
+    QFETCH(int, key);
+    QFETCH(double, centreX);
+    QFETCH(double, centreY);
+    Pad pad;
+    const QPoint from(200, 200);
+    if (how == 2) {
+        QTest::keyClick(pad.dp.get(), Qt::Key(key));
+    } else {
+        const Qt::MouseButton button = how == 0 ? Qt::MiddleButton : Qt::LeftButton;
+        const Qt::KeyboardModifiers modifiers = how == 0 ? Qt::NoModifier : Qt::ShiftModifier;
+        QTest::mousePress(pad.dp.get(), button, modifiers, from);
+        QMouseEvent drag(QEvent::MouseMove, from + move, pad.dp->mapToGlobal(from + move),
+                         Qt::NoButton, button, modifiers);
+        QApplication::sendEvent(pad.dp.get(), &drag);
+        QTest::mouseRelease(pad.dp.get(), button, modifiers, from + move);
+    }
+    const PlotView view = pad.dp->document().view();
+    QVERIFY(std::fabs(view.centreX() - centreX) < 1e-9);
+    QVERIFY(std::fabs(view.centreY() - centreY) < 1e-9);
+    QCOMPARE(view.halfWidth(), 10.0);
+    // Panning draws nothing and no menu came up.
+    QVERIFY(pad.dp->document().state().picture.empty());
+    QVERIFY(pad.context.drawingMenus.isEmpty());
+}
+
+void TestPadDocument::sketchFollowsTheView()
+{
+    Pad pad;
+    PadDocument& document = pad.dp->document();
+    document.append(line({1, 1}, {2, 1}, Red));
+    // The window 0..2 on both axes, 200 pixels a unit: the line starts at the centre pixel.
+    document.setView(PlotView(1, 1, 1));
+    QCOMPARE(pad.kept().pixelColor(250, 200), toQColor(Red));
+    QCOMPARE(pad.kept().pixelColor(150, 200), toQColor(White));
+    QCOMPARE(pad.replayed(), pad.kept());
+    // An undo keeps the view; the line is gone from it.
+    QVERIFY(document.undo());
+    QCOMPARE(document.view(), PlotView(1, 1, 1));
+    QVERIFY(document.redo());
+    pad.dp->showClassicView();
+    const QPoint middle = pixelOf(1.5, 1);
+    QCOMPARE(pad.kept().pixelColor(middle), toQColor(Red));
 }

@@ -20,4 +20,9 @@ private slots:
     void pngScale();
     void formatByExtension_data();
     void formatByExtension();
+    void wheelZoomKeepsThePointUnderThePointer_data();
+    void wheelZoomKeepsThePointUnderThePointer();
+    void panningMovesTheWindow_data();
+    void panningMovesTheWindow();
+    void sketchFollowsTheView();
 };

@@ -111,12 +111,15 @@ FunctionPage::FunctionPage(PlotterHost& host, Services& services, QWidget* paren
     grid->addWidget(txtParamX_, row, 1);
     grid->addWidget(new QLabel(QStringLiteral("y="), frame), row, 2);
     grid->addWidget(txtParamY_, row++, 3, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("t∈("), frame), row, 0, Qt::AlignRight);
+    // The t range takes the place of the x (or y) range while a parametric curve is
+    // chosen: one row for both keeps the page short enough for a 768-pixel screen.
+    tRange_ = {new QLabel(QStringLiteral("t∈("), frame), new QLabel(QStringLiteral("，"), frame),
+               new QLabel(QStringLiteral(")  参数为 t"), frame)};
+    grid->addWidget(tRange_[0], row, 0, Qt::AlignRight);
     grid->addWidget(tMin_, row, 1);
-    grid->addWidget(new QLabel(QStringLiteral("，"), frame), row, 2);
+    grid->addWidget(tRange_[1], row, 2);
     grid->addWidget(tMax_, row, 3);
-    grid->addWidget(new QLabel(QStringLiteral(")  参数为 t"), frame), row++, 4, 1, 2,
-                    Qt::AlignLeft);
+    grid->addWidget(tRange_[2], row, 4, 1, 2, Qt::AlignLeft);
     grid->addWidget(XYMaxMin_[0], row, 0, Qt::AlignRight);
     grid->addWidget(xMin_, row, 1);
     grid->addWidget(XYMaxMin_[1], row, 2);
@@ -199,6 +202,12 @@ void FunctionPage::selectKind(PlotKind kind)
     const bool usesRange = kind == PlotKind::Y || kind == PlotKind::X;
     xMin_->setEnabled(usesRange);
     xMax_->setEnabled(usesRange);
+    const bool parametric = kind == PlotKind::Parametric;
+    using Widgets = std::initializer_list<QWidget*>;
+    for (QWidget* w : Widgets{tMin_, tMax_, tRange_[0], tRange_[1], tRange_[2]})
+        w->setVisible(parametric);
+    for (QWidget* w : Widgets{xMin_, xMax_, XYMaxMin_[0], XYMaxMin_[1], XYMaxMin_[2]})
+        w->setVisible(!parametric);
     if (kind == PlotKind::Y)
         XYMaxMin_[0]->setText(QStringLiteral("x∈("));
     else if (kind == PlotKind::X)

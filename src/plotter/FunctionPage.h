@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <array>
+
 #include "PlotKind.h"
 #include "Services.h"
 
@@ -72,6 +74,7 @@ private:
     QLineEdit* txtParamY_;
     QLineEdit* tMin_;
     QLineEdit* tMax_;
+    std::array<QLabel*, 3> tRange_{};
     QLineEdit* txtBiaoSi_;
     QLineEdit* txtXB_;
     QLineEdit* txtPolar_;

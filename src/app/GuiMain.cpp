@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <fstream>
@@ -68,12 +69,17 @@ int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
     engine::Engine engine;
     Services services{dialogs, environment, engine};
     const QString programFolder = QApplication::applicationDirPath();
+    const ProgramFolder folder = inspectProgramFolder(programFolder);
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    Settings settings(resolveSettingsPath(programFolder, overridePath));
+    Settings settings(settingsPath(
+        folder, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        overridePath));
 
     MainWindow mainWindow(services, settings, helpFilePath(programFolder));
-    startProgram(mainWindow, QString::fromStdString(commandLine.functionFile));
+    StartupOptions options;
+    options.offerShortcutsOnFirstRun = !isInstalledProgram(folder);
+    startProgram(mainWindow, QString::fromStdString(commandLine.functionFile), options);
     if (startupProbe) return reportStartup();
     return app.exec();
 }

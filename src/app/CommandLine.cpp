@@ -40,12 +40,16 @@ std::string usageText()
            "                                            plot a function file into a PNG, BMP,\n"
            "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
            "  --settings PATH                           use this settings file\n"
-           "  --help                                    show this text\n";
+           "  -h, --help                                show this text\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine cl;
+    // --render draws one file: a second one (named again or left over) is refused rather
+    // than silently dropped.
+    int renderFiles = 0;
+    int positionals = 0;
     auto fail = [&cl](std::string message) {
         cl.error = std::move(message);
         return cl;
@@ -87,6 +91,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             if (!value(cl.renderFile))
                 return fail("--render needs a function file");
             cl.mode = CommandLine::Mode::Render;
+            ++renderFiles;
         } else if (a == "--out") {
             if (!value(cl.outputImage))
                 return fail("--out needs an image path");
@@ -113,11 +118,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             }
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             return fail("unknown option " + a);
-        } else if (cl.functionFile.empty()) {
+        } else {
+            ++positionals;
             // Like the original launcher: anything not ending in "fun" is ignored.
-            cl.functionFile = functionFileArgument(a);
+            if (cl.functionFile.empty())
+                cl.functionFile = functionFileArgument(a);
         }
     }
+    if (cl.mode == CommandLine::Mode::Render && renderFiles + positionals > 1)
+        return fail("--render draws one function file at a time");
     if (cl.mode == CommandLine::Mode::Render && cl.outputImage.empty())
         return fail("--render needs --out IMAGE");
     return cl;

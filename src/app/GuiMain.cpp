@@ -54,6 +54,19 @@ int reportStartup()
     return 0;
 }
 
+QtMessageHandler previousMessageHandler = nullptr;
+
+// A command-line run needs no runtime folder (sessions, sockets); Qt's warning that
+// XDG_RUNTIME_DIR is unset, as under cron, su or ssh, would only look like a fault.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousMessageHandler) previousMessageHandler(type, context, message);
+}
+
 } // namespace
 
 int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
@@ -87,6 +100,7 @@ int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 int runHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousMessageHandler = qInstallMessageHandler(dropRuntimeDirWarning);
     // Pictures need fonts and images, never a widget.
     QGuiApplication app(argc, argv);
     return runRenderCommand(commandLine, std::cerr);

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -33,6 +34,7 @@ void TestCommandLine::parses_data()
               help = int(CommandLine::Mode::Help), render = int(CommandLine::Mode::Render);
     QTest::newRow("nothing starts the window") << QStringList{} << gui << false;
     QTest::newRow("help") << QStringList{"--help"} << help << false;
+    QTest::newRow("-h") << QStringList{"-h"} << help << false;
     QTest::newRow("eval") << QStringList{"--eval", "1+1"} << eval << false;
     QTest::newRow("eval with x") << QStringList{"--eval", "x", "--x", "2"} << eval << false;
     QTest::newRow("eval without text") << QStringList{"--eval"} << eval << true;
@@ -42,6 +44,15 @@ void TestCommandLine::parses_data()
     QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render
                             << false;
     QTest::newRow("render without out") << QStringList{"--render", "a.fun"} << render << true;
+    QTest::newRow("render two files")
+        << QStringList{"--render", "a.fun", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("render, a file after out")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "b.txt"} << render << true;
+    QTest::newRow("render, a file before it")
+        << QStringList{"a.fun", "--render", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("render twice")
+        << QStringList{"--render", "a.fun", "--render", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("window, a second file ignored") << QStringList{"a.fun", "b.fun"} << gui << false;
     QTest::newRow("size out of range")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--size", "40"} << render << true;
     QTest::newRow("px not whole") << QStringList{"--render", "a.fun", "--out",
@@ -121,6 +132,8 @@ void TestCommandLine::realProgram_data()
     QTest::newRow("value") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
     QTest::newRow("error") << QStringList{"--eval", "--3"} << "Error\n" << 1;
     QTest::newRow("usage") << QStringList{"--eval"} << "" << 2;
+    QTest::newRow("two files to render") << QStringList{"--render", "a.fun", "b.fun", "--out", "x.png"}
+                                         << "" << 2;
     QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
                                   << "Error\n"
                                   << 1;
@@ -227,4 +240,49 @@ void TestCommandLine::renderRefusesBadOutput()
     QCOMPARE(runProgram({"--render", dir.filePath("missing.fun"), "--out", dir.filePath("x.png")},
                         dir.filePath("s.ini")),
              1);
+}
+
+void TestCommandLine::helpListsBothSpellings()
+{
+    QString texts[2];
+    const char* spellings[2] = {"-h", "--help"};
+    for (int i = 0; i < 2; ++i) {
+        QProcess process;
+        process.start(QStringLiteral(ORVANE_EXECUTABLE), {QLatin1String(spellings[i])});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        texts[i] = QString::fromUtf8(process.readAllStandardOutput());
+    }
+    QCOMPARE(texts[0], texts[1]);
+    const QStringList words = texts[0].split(QRegularExpression(QStringLiteral("[\\s,]+")));
+    QVERIFY(words.contains(QStringLiteral("-h")));
+    QVERIFY(words.contains(QStringLiteral("--help")));
+}
+
+void TestCommandLine::quietWithoutRuntimeFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("eval") << QStringList{"--eval", "1+1"};
+    QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"};
+    QTest::newRow("render to svg") << QStringList{"--render", "a.fun", "--out", "a.svg"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+// As under cron, su or ssh: no XDG_RUNTIME_DIR, and the run prints nothing on stderr.
+void TestCommandLine::quietWithoutRuntimeFolder()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(ORVANE_EXECUTABLE),
+                  QStringList(arguments) << QStringLiteral("--settings") << dir.filePath("s.ini"));
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+    QCOMPARE(process.exitCode(), 0);
 }

@@ -33,11 +33,10 @@ class StartupWindows : public StartupHooks {
 public:
     StartupWindows(MainWindow& w, const StartupOptions& options) : w_(w), options_(options) {}
 
-    void offerShortcuts() override
-    {
-        if (options_.offerShortcutsOnFirstRun)
-            orvane::offerShortcuts(w_.services(), &w_, w_.helpFilePath());
-    }
+    // The question and the tip come from startProgram once the window is complete, so
+    // that neither covers a half-built one.
+    void offerShortcuts() override { shortcutsWanted_ = options_.offerShortcutsOnFirstRun; }
+    bool shortcutsWanted() const { return shortcutsWanted_; }
 
     void placeStatusBox(double topTwips) override
     {
@@ -46,8 +45,6 @@ public:
         w_.setStoredStatusTop(int(pixels));
     }
 
-    // Shown by startProgram once the window is complete, so that it never covers a
-    // half-built one.
     void showTip() override { tipWanted_ = true; }
     bool tipWanted() const { return tipWanted_; }
 
@@ -75,6 +72,7 @@ public:
 private:
     MainWindow& w_;
     const StartupOptions& options_;
+    bool shortcutsWanted_ = false;
     bool tipWanted_ = false;
 };
 
@@ -105,8 +103,8 @@ void startProgram(MainWindow& w, const QString& functionFile, const StartupOptio
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     w.arrangeWindows(environment.screenSize());
 
-    // Laid out before the settings are read, so that the first-run question appears over
-    // windows in their places; again once the status box's place is known.
+    // Laid out before the settings are read, and again once the status box's place is
+    // known.
     w.layoutWindows();
     StartupWindows hooks(w, options);
     loadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
@@ -117,11 +115,11 @@ void startProgram(MainWindow& w, const QString& functionFile, const StartupOptio
     // without its axes.
     w.document().startHistoryHere();
 
-    if (hooks.tipWanted()) {
-        // The window paints its final state first; the tip comes over it.
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        showTipWindow(w.services(), w.settings(), &w);
-    }
+    if (!hooks.shortcutsWanted() && !hooks.tipWanted()) return;
+    // The window paints its final state first; the question and the tip come over it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (hooks.shortcutsWanted()) offerShortcuts(w.services(), &w, w.helpFilePath());
+    if (hooks.tipWanted()) showTipWindow(w.services(), w.settings(), &w);
 }
 
 } // namespace orvane

@@ -23,7 +23,8 @@ struct StartupOptions {
 // The start-up of the program on its main window: size and place the windows by the
 // screen, apply the settings file (defaults first), load the constants, open a
 // function-graph file named on the command line (empty: none), and last, over the
-// complete window, the tip of the day when it is enabled.
+// complete window, the first-run shortcut question and the tip of the day when it is
+// enabled.
 void startProgram(MainWindow& mainWindow, const QString& functionFile,
                   const StartupOptions& options = {});
 

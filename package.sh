@@ -9,5 +9,8 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 
 orvane_install_packages
-export DEB_BUILD_OPTIONS=${DEB_BUILD_OPTIONS:-parallel=$(nproc)}
+case " ${DEB_BUILD_OPTIONS:-} " in
+    *" parallel="*) ;;
+    *) export DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:+$DEB_BUILD_OPTIONS }parallel=$(nproc)" ;;
+esac
 packaging/build-package.sh . build/package

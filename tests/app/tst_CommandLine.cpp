@@ -50,8 +50,9 @@ void TestCommandLine::parses_data()
         << QStringList{"--render", "a.fun", "--out", "a.png", "b.txt"} << render << true;
     QTest::newRow("render, a file before it")
         << QStringList{"a.fun", "--render", "b.fun", "--out", "a.png"} << render << true;
-    QTest::newRow("render twice")
-        << QStringList{"--render", "a.fun", "--render", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("render twice") << QStringList{"--render", "a.fun", "--render",
+                                                 "b.fun",    "--out", "a.png"}
+                                  << render << true;
     QTest::newRow("window, a second file ignored") << QStringList{"a.fun", "b.fun"} << gui << false;
     QTest::newRow("size out of range")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--size", "40"} << render << true;
@@ -132,8 +133,8 @@ void TestCommandLine::realProgram_data()
     QTest::newRow("value") << QStringList{"--eval", "2*3^2"} << "36\n" << 0;
     QTest::newRow("error") << QStringList{"--eval", "--3"} << "Error\n" << 1;
     QTest::newRow("usage") << QStringList{"--eval"} << "" << 2;
-    QTest::newRow("two files to render") << QStringList{"--render", "a.fun", "b.fun", "--out", "x.png"}
-                                         << "" << 2;
+    QTest::newRow("two files to render")
+        << QStringList{"--render", "a.fun", "b.fun", "--out", "x.png"} << "" << 2;
     QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
                                   << "Error\n"
                                   << 1;

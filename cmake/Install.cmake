@@ -2,7 +2,8 @@
 # What `cmake --install` puts besides the program and its help (installed by src/app and
 # src/shell), in the freedesktop places under the prefix: the desktop entry, the icons of
 # the program and of its function-graph files, the `.fun` file type, the AppStream data,
-# the manual pages, the example files and the copyright and change notes.
+# the manual pages and the example files. The copyright and change notes come from
+# debian/ in the package build.
 # The desktop entry, AppStream data and file type are named by ORVANE_APP_ID (see the
 # top-level CMakeLists.txt).
 
@@ -49,8 +50,8 @@ orvane_icon(${PROJECT_SOURCE_DIR}/resources/app/orvane.svg orvane apps)
 orvane_icon(${PROJECT_SOURCE_DIR}/resources/app/application-x-orvane-fun.svg
             application-x-orvane-fun mimetypes)
 
-# Manual pages (English and Chinese) and the change notes, compressed as Debian wants
-# them: gzip -9 without a time stamp, so that equal sources give equal files.
+# Manual pages (English and Chinese), compressed as Debian wants them: gzip -9 without a
+# time stamp, so that equal sources give equal files.
 find_program(ORVANE_GZIP gzip REQUIRED)
 function(orvane_gzip source output)
     add_custom_command(
@@ -63,26 +64,20 @@ set(ORVANE_MAN_OUT ${ORVANE_PACKAGING_OUT}/man)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/man/orvane.1 ${ORVANE_MAN_OUT}/en/orvane.1 @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/man/orvane.zh_CN.1 ${ORVANE_MAN_OUT}/zh_CN/orvane.1
                @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog ${ORVANE_PACKAGING_OUT}/changelog
-               @ONLY)
 orvane_gzip(${ORVANE_MAN_OUT}/en/orvane.1 ${ORVANE_MAN_OUT}/en/orvane.1.gz)
 orvane_gzip(${ORVANE_MAN_OUT}/zh_CN/orvane.1 ${ORVANE_MAN_OUT}/zh_CN/orvane.1.gz)
-orvane_gzip(${ORVANE_PACKAGING_OUT}/changelog ${ORVANE_PACKAGING_OUT}/changelog.gz)
 add_custom_target(orvane_desktop_files ALL
     DEPENDS ${ORVANE_ICON_OUTPUTS} ${ORVANE_MAN_OUT}/en/orvane.1.gz
-            ${ORVANE_MAN_OUT}/zh_CN/orvane.1.gz ${ORVANE_PACKAGING_OUT}/changelog.gz)
+            ${ORVANE_MAN_OUT}/zh_CN/orvane.1.gz)
 install(FILES ${ORVANE_MAN_OUT}/en/orvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${ORVANE_MAN_OUT}/zh_CN/orvane.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/zh_CN/man1)
-install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright
-              ${ORVANE_PACKAGING_OUT}/changelog.gz
-        DESTINATION ${ORVANE_DOC_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/examples/school-curves.fun
               ${PROJECT_SOURCE_DIR}/examples/trigonometry.fun
         DESTINATION ${ORVANE_DOC_DIR}/examples)
 
 # Installs into a fresh prefix and checks the layout, the validators (when present)
 # and that the installed program runs and keeps its settings in the user's folder.
-if(TARGET orvane)
+if(TARGET orvane AND BUILD_TESTING)
     add_test(NAME install_layout
              COMMAND bash ${PROJECT_SOURCE_DIR}/packaging/check-install.sh
                      ${PROJECT_BINARY_DIR} ${ORVANE_APP_ID})

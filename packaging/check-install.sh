@@ -5,7 +5,7 @@
 # - the program, its help, the desktop entry, the icon and the AppStream data are in
 #   the freedesktop places, and pass desktop-file-validate / appstreamcli when present;
 # - the installed program runs, and keeps its settings in $XDG_CONFIG_HOME/orvane
-#   because its own folder is not writable;
+#   although it could write into its own folder;
 # - a program in a writable folder (as in the build tree) keeps them beside itself.
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -47,17 +47,14 @@ grep -q "^Exec=orvane " "$prefix/share/applications/$app_id.desktop" || fail "de
 result=$(cd / && "$prefix/bin/orvane" --eval "2*3^2") || fail "installed orvane --eval"
 [ "$result" = "36" ] || fail "installed orvane --eval gave '$result'"
 
-# Starts the window offscreen (as user $1, or "" for this one) until the settings file
-# $3 appears: the first start writes its defaults before anything else.
+# Starts the window offscreen until the settings file $2 appears: the first start writes
+# its defaults before anything else.
 first_start() {
-    local user=$1 program=$2 settings=$3 home=$4
+    local program=$1 settings=$2 home=$3
     local run=(env -i PATH=/usr/bin:/bin HOME="$home" XDG_CONFIG_HOME="$home/.config"
                XDG_DATA_HOME="$home/.local/share" XDG_RUNTIME_DIR="$home/run"
                QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-}"
                LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$program")
-    if [ -n "$user" ]; then
-        run=(setpriv --reuid="$user" --regid="$(id -g "$user")" --clear-groups "${run[@]}")
-    fi
     "${run[@]}" >"$home/out.log" 2>&1 &
     local pid=$!
     started+=("$pid")
@@ -76,22 +73,16 @@ first_start() {
 }
 
 make_home() {
-    local home=$1 user=$2
+    local home=$1
     mkdir -p "$home/.config" "$home/run"
     chmod 700 "$home/run"
-    [ -z "$user" ] || chown -R "$user" "$home"
 }
 
-# Installed: the program folder is not writable for the user.
-if [ "$(id -u)" -eq 0 ]; then
-    user=nobody
-else
-    user=""
-    chmod 555 "$prefix/bin"
-fi
+# Installed: the program keeps its settings in the user's folder even where it may write
+# beside itself (as root, or in a prefix the user owns).
 home=$work/home-installed
-make_home "$home" "$user"
-first_start "$user" "$prefix/bin/orvane" "$home/.config/orvane/orvane.ini" "$home"
+make_home "$home"
+first_start "$prefix/bin/orvane" "$home/.config/orvane/orvane.ini" "$home"
 [ ! -e "$prefix/bin/orvane.ini" ] || fail "the installed program wrote into its own folder"
 
 # Portable: a program in a writable folder keeps its settings beside it.
@@ -99,8 +90,8 @@ portable=$work/portable
 mkdir -p "$portable"
 cp "$build/src/app/orvane" "$portable/"
 home=$work/home-portable
-make_home "$home" ""
-first_start "" "$portable/orvane" "$portable/orvane.ini" "$home"
+make_home "$home"
+first_start "$portable/orvane" "$portable/orvane.ini" "$home"
 [ ! -e "$home/.config/orvane/orvane.ini" ] || fail "the portable program wrote into the user's folder"
 
 echo "install layout: ok ($prefix)"

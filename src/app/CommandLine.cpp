@@ -51,12 +51,16 @@ std::string usageText()
            "                                              point-curve x0 y0 A B C D E F\n"
            "                                              two-circles h1 k1 r1 h2 k2 r2\n"
            "  --settings PATH                           use this settings file\n"
-           "  --help                                    show this text\n";
+           "  -h, --help                                show this text\n";
 }
 
 CommandLine parseCommandLine(const std::vector<std::string>& arguments)
 {
     CommandLine cl;
+    // --render draws one file: a second one (named again or left over) is refused rather
+    // than silently dropped.
+    int renderFiles = 0;
+    int positionals = 0;
     auto fail = [&cl](std::string message) {
         cl.error = std::move(message);
         return cl;
@@ -103,6 +107,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
         } else if (a == "--render") {
             if (!value(cl.renderFile)) return fail("--render needs a function file");
             cl.mode = CommandLine::Mode::Render;
+            ++renderFiles;
         } else if (a == "--out") {
             if (!value(cl.outputImage)) return fail("--out needs an image path");
         } else if (a == "--view") {
@@ -142,11 +147,15 @@ CommandLine parseCommandLine(const std::vector<std::string>& arguments)
             }
         } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
             return fail("unknown option " + a);
-        } else if (cl.functionFile.empty()) {
+        } else {
+            ++positionals;
             // Like the original launcher: anything not ending in "fun" is ignored.
-            cl.functionFile = functionFileArgument(a);
+            if (cl.functionFile.empty())
+                cl.functionFile = functionFileArgument(a);
         }
     }
+    if (cl.mode == CommandLine::Mode::Render && renderFiles + positionals > 1)
+        return fail("--render draws one function file at a time");
     if (cl.mode == CommandLine::Mode::Render && cl.outputImage.empty())
         return fail("--render needs --out IMAGE");
     return cl;

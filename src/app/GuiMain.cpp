@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QStandardPaths>
 #include <QTranslator>
 
 #include <fstream>
@@ -53,6 +54,19 @@ int reportStartup()
     return 0;
 }
 
+QtMessageHandler previousMessageHandler = nullptr;
+
+// A command-line run needs no runtime folder (sessions, sockets); Qt's warning that
+// XDG_RUNTIME_DIR is unset, as under cron, su or ssh, would only look like a fault.
+void dropRuntimeDirWarning(QtMsgType type, const QMessageLogContext& context,
+                           const QString& message)
+{
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    if (previousMessageHandler) previousMessageHandler(type, context, message);
+}
+
 } // namespace
 
 int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupProbe)
@@ -68,12 +82,17 @@ int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
     engine::Engine engine;
     Services services{dialogs, environment, engine};
     const QString programFolder = QApplication::applicationDirPath();
+    const ProgramFolder folder = inspectProgramFolder(programFolder);
     const QString overridePath =
         commandLine.settingsPath ? QString::fromStdString(*commandLine.settingsPath) : QString();
-    Settings settings(resolveSettingsPath(programFolder, overridePath));
+    Settings settings(settingsPath(
+        folder, QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        overridePath));
 
     MainWindow mainWindow(services, settings, helpFilePath(programFolder));
-    startProgram(mainWindow, QString::fromStdString(commandLine.functionFile));
+    StartupOptions options;
+    options.offerShortcutsOnFirstRun = !isInstalledProgram(folder);
+    startProgram(mainWindow, QString::fromStdString(commandLine.functionFile), options);
     if (startupProbe) return reportStartup();
     return app.exec();
 }
@@ -81,6 +100,7 @@ int runGui(int& argc, char** argv, const CommandLine& commandLine, bool startupP
 int runHeadlessRender(int& argc, char** argv, const CommandLine& commandLine)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    previousMessageHandler = qInstallMessageHandler(dropRuntimeDirWarning);
     // Pictures need fonts and images, never a widget.
     QGuiApplication app(argc, argv);
     return runRenderCommand(commandLine, std::cerr);

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -17,6 +18,25 @@
 namespace orvane {
 
 const QString MakerAddress = QStringLiteral("https://orvane.example.org/");
+
+const QString LicenceNotice = QStringLiteral(
+    "Orvane 3.0 Final\n"
+    "Copyright © 2026 The Orvane developers\n"
+    "SPDX-License-Identifier: GPL-3.0-or-later\n"
+    "\n"
+    "本程序是自由软件：您可以依据自由软件基金会发布的 GNU 通用公共许可证第 3 版，"
+    "或（由您选择）任何更新的版本，再分发和/或修改本程序。\n"
+    "发布本程序是希望它有用，但不提供任何担保，亦无对适销性或特定用途适用性的默示担保。"
+    "详情请见 GNU 通用公共许可证。\n"
+    "\n"
+    "This program is free software: you can redistribute it and/or modify it under the "
+    "terms of the GNU General Public License as published by the Free Software "
+    "Foundation, either version 3 of the License, or (at your option) any later "
+    "version.\n"
+    "This program is distributed in the hope that it will be useful, but WITHOUT ANY "
+    "WARRANTY; without even the implied warranty of MERCHANTABILITY or FITNESS FOR A "
+    "PARTICULAR PURPOSE. See the GNU General Public License for more details: "
+    "https://www.gnu.org/licenses/gpl-3.0.html\n");
 
 namespace {
 
@@ -113,7 +133,14 @@ AboutDialog::AboutDialog(Services& services, QWidget* owner) : QDialog(owner, Sm
     layout->addWidget(line("Line1", this));
     layout->addWidget(Label1, 0, Qt::AlignLeft);
     layout->addWidget(line("Line2", this));
-    setFixedSize(380, 190);
+
+    // Read-only but selectable; it takes its own clicks, so selecting text keeps the box.
+    auto* licence = new QPlainTextEdit(LicenceNotice, this);
+    licence->setObjectName(QStringLiteral("txtLicence"));
+    licence->setReadOnly(true);
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(licence, 1);
+    setFixedSize(460, 360);
 }
 
 void AboutDialog::mousePressEvent(QMouseEvent* event)

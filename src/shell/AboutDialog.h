@@ -9,9 +9,11 @@ struct Services;
 
 // The maker's web address shown and opened by the About box.
 extern const QString MakerAddress;
+// The copyright and licence notice in the About box's text area (Chinese and English).
+extern const QString LicenceNotice;
 
-// The About box: title, description and the maker's web address as a link. A click
-// anywhere outside the link closes it. Always on top, not modal, destroyed when closed.
+// The About box: title, description, the maker's web address as a link and the licence
+// in a text area. A click anywhere outside the link and the text area closes it. Always on top, not modal, destroyed when closed.
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:

@@ -11,6 +11,13 @@ namespace {
 const QString SettingsFileName = QStringLiteral("orvane.ini");
 const QString HelpIndex = QStringLiteral("help/index.html");
 const QString InstalledHelpIndex = QStringLiteral("../share/orvane/help/index.html");
+const QString InstalledDataFolder = QStringLiteral("../share/orvane");
+
+bool isWithin(const QString& path, const QString& folder)
+{
+    return path == folder || path.startsWith(folder + QLatin1Char('/'));
+}
+
 } // namespace
 
 QString joinPath(const QString& folder, const QString& name)
@@ -19,18 +26,39 @@ QString joinPath(const QString& folder, const QString& name)
     return folder + QLatin1Char('/') + name;
 }
 
-QString settingsPath(const QString& programFolder, bool programFolderWritable,
-                     const QString& userConfigFolder, const QString& overridePath)
+ProgramFolder inspectProgramFolder(const QString& path)
+{
+    const QFileInfo info(path);
+    ProgramFolder folder;
+    folder.path = info.exists() ? info.canonicalFilePath() : QDir::cleanPath(path);
+    folder.writable = info.isDir() && info.isWritable();
+    folder.holdsSettings = QFileInfo(joinPath(folder.path, SettingsFileName)).isFile();
+    folder.installedLayout = QFileInfo(joinPath(folder.path, InstalledDataFolder)).isDir();
+    return folder;
+}
+
+bool isInstalledProgram(const ProgramFolder& folder)
+{
+    const QString path = QDir::cleanPath(folder.path);
+    for (const char* source : {"/usr/src", "/usr/local/src"})
+        if (isWithin(path, QLatin1String(source))) return folder.installedLayout;
+    for (const char* system : {"/usr", "/opt", "/bin", "/sbin", "/snap", "/app"})
+        if (isWithin(path, QLatin1String(system))) return true;
+    return folder.installedLayout;
+}
+
+QString settingsPath(const ProgramFolder& folder, const QString& userConfigFolder,
+                     const QString& overridePath)
 {
     if (!overridePath.isEmpty()) return overridePath;
-    if (programFolderWritable) return joinPath(programFolder, SettingsFileName);
+    if (!isInstalledProgram(folder) && (folder.holdsSettings || folder.writable))
+        return joinPath(folder.path, SettingsFileName);
     return joinPath(joinPath(userConfigFolder, QStringLiteral("orvane")), SettingsFileName);
 }
 
 QString resolveSettingsPath(const QString& programFolder, const QString& overridePath)
 {
-    const QFileInfo folder(programFolder);
-    return settingsPath(programFolder, folder.isDir() && folder.isWritable(),
+    return settingsPath(inspectProgramFolder(programFolder),
                         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                         overridePath);
 }

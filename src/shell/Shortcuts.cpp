@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Shortcuts.h"
 
+#include "DesktopEntryFields.h"
 #include "ProgramPaths.h"
 #include "Services.h"
 
@@ -16,6 +17,7 @@ namespace {
 const QString ProgramName = QStringLiteral("奥维恩");
 const QString HelpName = QStringLiteral("帮助");
 const QString EntrySuffix = QStringLiteral(".desktop");
+const QString HelpIcon = QStringLiteral("help-browser");
 
 // Escapes of the format's string values (applied after the Exec quoting).
 QString stringValue(QString text)
@@ -56,20 +58,34 @@ bool writeEntry(const QString& path, const QByteArray& text)
 
 } // namespace
 
+DesktopEntryLook programEntryLook()
+{
+    return {QStringLiteral(ORVANE_DESKTOP_ICON), QStringLiteral(ORVANE_DESKTOP_CATEGORIES),
+            QStringLiteral(ORVANE_DESKTOP_MIME_TYPES)};
+}
+
 QByteArray desktopEntryText(const QString& name, const QStringList& command,
-                            const QString& workingFolder)
+                            const QString& workingFolder, const DesktopEntryLook& look)
 {
     QStringList exec;
     for (const QString& argument : command)
         exec << execArgument(argument);
-    const QString text = QStringLiteral("[Desktop Entry]\n"
-                                        "Type=Application\n"
-                                        "Name=%1\n"
-                                        "Exec=%2\n"
-                                        "Path=%3\n"
-                                        "Terminal=false\n")
-                             .arg(stringValue(name), stringValue(exec.join(QLatin1Char(' '))),
-                                  stringValue(workingFolder));
+    // Opened files come as the last argument ("%f": one local file at a time, as the
+    // program takes them).
+    if (!look.mimeTypes.isEmpty()) exec << QStringLiteral("%f");
+    QString text = QStringLiteral("[Desktop Entry]\n"
+                                  "Type=Application\n"
+                                  "Name=%1\n"
+                                  "Exec=%2\n"
+                                  "Path=%3\n")
+                       .arg(stringValue(name), stringValue(exec.join(QLatin1Char(' '))),
+                            stringValue(workingFolder));
+    if (!look.icon.isEmpty()) text += QStringLiteral("Icon=%1\n").arg(stringValue(look.icon));
+    if (!look.categories.isEmpty())
+        text += QStringLiteral("Categories=%1\n").arg(stringValue(look.categories));
+    if (!look.mimeTypes.isEmpty())
+        text += QStringLiteral("MimeType=%1\n").arg(stringValue(look.mimeTypes));
+    text += QStringLiteral("Terminal=false\n");
     return text.toUtf8();
 }
 
@@ -77,9 +93,12 @@ QStringList writeShortcutFiles(const QString& desktopFolder, const QString& appl
                                const QString& programPath, const QString& helpPath)
 {
     const QString workingFolder = QFileInfo(programPath).absolutePath();
-    const QByteArray programEntry = desktopEntryText(ProgramName, {programPath}, workingFolder);
+    const DesktopEntryLook programLook = programEntryLook();
+    const QByteArray programEntry =
+        desktopEntryText(ProgramName, {programPath}, workingFolder, programLook);
     const QByteArray helpEntry =
-        desktopEntryText(HelpName, {QStringLiteral("xdg-open"), helpPath}, workingFolder);
+        desktopEntryText(HelpName, {QStringLiteral("xdg-open"), helpPath}, workingFolder,
+                         {HelpIcon, programLook.categories, QString()});
 
     QStringList written;
     auto write = [&written](const QString& path, const QByteArray& text) {

@@ -31,12 +31,12 @@ QString valueOr(const Settings& s, const char* key, const char* fallback)
 // Applies the settings file to the windows at the places the start-up sequence asks.
 class StartupWindows : public StartupHooks {
 public:
-    explicit StartupWindows(MainWindow& w) : w_(w) {}
+    StartupWindows(MainWindow& w, const StartupOptions& options) : w_(w), options_(options) {}
 
-    void offerShortcuts() override
-    {
-        orvane::offerShortcuts(w_.services(), &w_, w_.helpFilePath());
-    }
+    // The question and the tip come from startProgram once the window is complete, so
+    // that neither covers a half-built one.
+    void offerShortcuts() override { shortcutsWanted_ = options_.offerShortcutsOnFirstRun; }
+    bool shortcutsWanted() const { return shortcutsWanted_; }
 
     void placeStatusBox(double topTwips) override
     {
@@ -45,7 +45,8 @@ public:
         w_.setStoredStatusTop(int(pixels));
     }
 
-    void showTip() override { showTipWindow(w_.services(), w_.settings(), &w_); }
+    void showTip() override { tipWanted_ = true; }
+    bool tipWanted() const { return tipWanted_; }
 
     void applySettingsToWindows() override
     {
@@ -70,6 +71,9 @@ public:
 
 private:
     MainWindow& w_;
+    const StartupOptions& options_;
+    bool shortcutsWanted_ = false;
+    bool tipWanted_ = false;
 };
 
 } // namespace
@@ -87,7 +91,7 @@ PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& s)
     return settings;
 }
 
-void startProgram(MainWindow& w, const QString& functionFile)
+void startProgram(MainWindow& w, const QString& functionFile, const StartupOptions& options)
 {
     Environment& environment = w.services().environment;
     const QRect available = environment.availableScreenArea();
@@ -99,10 +103,10 @@ void startProgram(MainWindow& w, const QString& functionFile)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     w.arrangeWindows(environment.screenSize());
 
-    // Laid out before the settings are read, so that the first-run question and the tip
-    // appear over windows in their places; again once the status box's place is known.
+    // Laid out before the settings are read, and again once the status box's place is
+    // known.
     w.layoutWindows();
-    StartupWindows hooks(w);
+    StartupWindows hooks(w, options);
     loadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
     w.layoutWindows();
 
@@ -110,6 +114,12 @@ void startProgram(MainWindow& w, const QString& functionFile)
     // Undo goes back as far as the picture the program opened with, never to a pad
     // without its axes.
     w.document().startHistoryHere();
+
+    if (!hooks.shortcutsWanted() && !hooks.tipWanted()) return;
+    // The window paints its final state first; the question and the tip come over it.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (hooks.shortcutsWanted()) offerShortcuts(w.services(), &w, w.helpFilePath());
+    if (hooks.tipWanted()) showTipWindow(w.services(), w.settings(), &w);
 }
 
 } // namespace orvane

@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -35,6 +36,7 @@ void TestCommandLine::parses_data()
               geometry = int(CommandLine::Mode::Geometry);
     QTest::newRow("nothing starts the window") << QStringList{} << gui << false;
     QTest::newRow("help") << QStringList{"--help"} << help << false;
+    QTest::newRow("-h") << QStringList{"-h"} << help << false;
     QTest::newRow("eval") << QStringList{"--eval", "1+1"} << eval << false;
     QTest::newRow("eval with x") << QStringList{"--eval", "x", "--x", "2"} << eval << false;
     QTest::newRow("eval without text") << QStringList{"--eval"} << eval << true;
@@ -50,6 +52,16 @@ void TestCommandLine::parses_data()
     QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"} << render
                             << false;
     QTest::newRow("render without out") << QStringList{"--render", "a.fun"} << render << true;
+    QTest::newRow("render two files")
+        << QStringList{"--render", "a.fun", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("render, a file after out")
+        << QStringList{"--render", "a.fun", "--out", "a.png", "b.txt"} << render << true;
+    QTest::newRow("render, a file before it")
+        << QStringList{"a.fun", "--render", "b.fun", "--out", "a.png"} << render << true;
+    QTest::newRow("render twice") << QStringList{"--render", "a.fun", "--render",
+                                                 "b.fun",    "--out", "a.png"}
+                                  << render << true;
+    QTest::newRow("window, a second file ignored") << QStringList{"a.fun", "b.fun"} << gui << false;
     QTest::newRow("size out of range")
         << QStringList{"--render", "a.fun", "--out", "a.png", "--size", "40"} << render << true;
     QTest::newRow("px not whole") << QStringList{"--render", "a.fun", "--out",
@@ -164,6 +176,8 @@ void TestCommandLine::realProgram_data()
            "圆C₁：x²+y²=1，圆心C₁(0,0)，半径r₁=1\n圆C₂：(x−5)²+y²=4，圆心C₂(5,0)，半径r₂=2\n"
            "圆心距d=|C₁C₂|=√((5−0)²+(0−0)²)=5\nr₁+r₂=3，|r₁−r₂|=1\n∵d>r₁+r₂，∴两圆外离\n"
         << 0;
+    QTest::newRow("two files to render")
+        << QStringList{"--render", "a.fun", "b.fun", "--out", "x.png"} << "" << 2;
     QTest::newRow("deep nesting") << QStringList{"--eval", QString(100000, QLatin1Char('('))}
                                   << "Error\n"
                                   << 1;
@@ -319,4 +333,49 @@ void TestCommandLine::renderRefusesBadOutput()
     QCOMPARE(runProgram({"--render", dir.filePath("missing.fun"), "--out", dir.filePath("x.png")},
                         dir.filePath("s.ini")),
              1);
+}
+
+void TestCommandLine::helpListsBothSpellings()
+{
+    QString texts[2];
+    const char* spellings[2] = {"-h", "--help"};
+    for (int i = 0; i < 2; ++i) {
+        QProcess process;
+        process.start(QStringLiteral(ORVANE_EXECUTABLE), {QLatin1String(spellings[i])});
+        QVERIFY(process.waitForFinished(10000));
+        QCOMPARE(process.exitCode(), 0);
+        texts[i] = QString::fromUtf8(process.readAllStandardOutput());
+    }
+    QCOMPARE(texts[0], texts[1]);
+    const QStringList words = texts[0].split(QRegularExpression(QStringLiteral("[\\s,]+")));
+    QVERIFY(words.contains(QStringLiteral("-h")));
+    QVERIFY(words.contains(QStringLiteral("--help")));
+}
+
+void TestCommandLine::quietWithoutRuntimeFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("eval") << QStringList{"--eval", "1+1"};
+    QTest::newRow("render") << QStringList{"--render", "a.fun", "--out", "a.png"};
+    QTest::newRow("render to svg") << QStringList{"--render", "a.fun", "--out", "a.svg"};
+    QTest::newRow("help") << QStringList{"--help"};
+}
+
+// As under cron, su or ssh: no XDG_RUNTIME_DIR, and the run prints nothing on stderr.
+void TestCommandLine::quietWithoutRuntimeFolder()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir dir;
+    writeFile(dir, "a.fun", "[Image]\r\nCount=1\r\nFunction0=y=x\r\n");
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(ORVANE_EXECUTABLE),
+                  QStringList(arguments) << QStringLiteral("--settings") << dir.filePath("s.ini"));
+    QVERIFY(process.waitForFinished(20000));
+    QCOMPARE(QString::fromUtf8(process.readAllStandardError()), QString());
+    QCOMPARE(process.exitCode(), 0);
 }

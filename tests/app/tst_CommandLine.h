@@ -18,4 +18,7 @@ private slots:
     void renderWritesPicture();
     void renderWritesVectorPictures();
     void renderRefusesBadOutput();
+    void helpListsBothSpellings();
+    void quietWithoutRuntimeFolder_data();
+    void quietWithoutRuntimeFolder();
 };

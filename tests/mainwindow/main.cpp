@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OffscreenScreens.h"
 #include "TestMain.h"
+#include "tst_FirstStart.h"
 #include "tst_Keyboard.h"
 #include "tst_MainWindow.h"
 #include "tst_PadCommands.h"
@@ -15,5 +16,5 @@ int main(int argc, char** argv)
     orvane::test::useTestScreens(folder.path());
     QApplication app(argc, argv);
     return runTests<TestArrangement, TestMainWindow, TestPadCommands, TestScreenLayout,
-                    TestKeyboard>(argc, argv);
+                    TestKeyboard, TestFirstStart>(argc, argv);
 }

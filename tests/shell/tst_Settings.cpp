@@ -176,40 +176,68 @@ void TestSettings::settingsPath_data()
 {
     QTest::addColumn<QString>("programFolder");
     QTest::addColumn<bool>("writable");
-    QTest::addColumn<QString>("configFolder");
+    QTest::addColumn<bool>("holdsSettings");
+    QTest::addColumn<bool>("installedLayout");
     QTest::addColumn<QString>("overridePath");
+    QTest::addColumn<bool>("installed");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("writable program folder") << "/opt/orvane" << true << "/home/u/.config"
-                                             << ""
-                                             << "/opt/orvane/orvane.ini";
-    QTest::newRow("program folder ending in /") << "/opt/orvane/" << true << "/home/u/.config"
-                                                << ""
-                                                << "/opt/orvane/orvane.ini";
-    QTest::newRow("root folder") << "/" << true << "/home/u/.config"
-                                 << ""
-                                 << "/orvane.ini";
-    QTest::newRow("read-only program folder") << "/usr/bin" << false << "/home/u/.config"
-                                              << ""
-                                              << "/home/u/.config/orvane/orvane.ini";
-    QTest::newRow("config folder ending in /") << "/usr/bin" << false << "/home/u/.config/"
-                                               << ""
-                                               << "/home/u/.config/orvane/orvane.ini";
-    QTest::newRow("override over the program folder") << "/opt/orvane" << true << "/home/u/.config"
-                                                      << "/tmp/x.ini"
-                                                      << "/tmp/x.ini";
-    QTest::newRow("override over the config folder") << "/usr/bin" << false << "/home/u/.config"
-                                                     << "/tmp/x.ini"
-                                                     << "/tmp/x.ini";
+    const QString user = QStringLiteral("/home/u/.config/orvane/orvane.ini");
+    // Installed: never beside the program, whatever the folder allows or holds.
+    QTest::newRow("/usr/bin as root") << "/usr/bin" << true << false << true << "" << true << user;
+    QTest::newRow("/usr/bin as a user")
+        << "/usr/bin" << false << false << true << "" << true << user;
+    QTest::newRow("/usr/bin with an old orvane.ini")
+        << "/usr/bin" << true << true << true << "" << true << user;
+    QTest::newRow("/usr/local/bin")
+        << "/usr/local/bin" << true << false << true << "" << true << user;
+    QTest::newRow("/usr itself") << "/usr" << true << false << false << "" << true << user;
+    QTest::newRow("/opt with orvane.ini")
+        << "/opt/orvane" << true << true << false << "" << true << user;
+    QTest::newRow("/bin (merged or not)") << "/bin" << true << false << false << "" << true << user;
+    QTest::newRow("installed tree in the home")
+        << "/home/u/.local/bin" << true << false << true << "" << true << user;
+    // Portable and build trees keep the file beside the program.
+    QTest::newRow("build tree") << "/home/u/orvane/build/src/app" << true << false << false << ""
+                                << false << "/home/u/orvane/build/src/app/orvane.ini";
+    QTest::newRow("build tree under /usr/src")
+        << "/usr/src/orvane/build/src/app" << true << false << false << "" << false
+        << "/usr/src/orvane/build/src/app/orvane.ini";
+    QTest::newRow("portable folder with orvane.ini, read-only")
+        << "/media/u/STICK/orvane" << false << true << false << "" << false
+        << "/media/u/STICK/orvane/orvane.ini";
+    QTest::newRow("writable portable folder ending in /")
+        << "/media/u/STICK/orvane/" << true << false << false << "" << false
+        << "/media/u/STICK/orvane/orvane.ini";
+    QTest::newRow("root folder") << "/" << true << false << false << "" << false << "/orvane.ini";
+    QTest::newRow("/usrlocal is no system folder")
+        << "/usrlocal" << true << false << false << "" << false << "/usrlocal/orvane.ini";
+    // A folder the user cannot write and that holds no settings.
+    QTest::newRow("read-only folder")
+        << "/srv/orvane" << false << false << false << "" << false << user;
+    // --settings wins over everything.
+    QTest::newRow("override over a portable folder")
+        << "/media/u/STICK/orvane" << true << true << false << "/tmp/x.ini" << false
+        << "/tmp/x.ini";
+    QTest::newRow("override over an installed program")
+        << "/usr/bin" << true << false << true << "/tmp/x.ini" << true << "/tmp/x.ini";
 }
 
 void TestSettings::settingsPath()
 {
     QFETCH(QString, programFolder);
     QFETCH(bool, writable);
-    QFETCH(QString, configFolder);
+    QFETCH(bool, holdsSettings);
+    QFETCH(bool, installedLayout);
     QFETCH(QString, overridePath);
+    QFETCH(bool, installed);
     QFETCH(QString, expected);
-    QCOMPARE(orvane::settingsPath(programFolder, writable, configFolder, overridePath), expected);
+    const ProgramFolder folder{programFolder, writable, holdsSettings, installedLayout};
+    QCOMPARE(isInstalledProgram(folder), installed);
+    QCOMPARE(orvane::settingsPath(folder, QStringLiteral("/home/u/.config"), overridePath),
+             expected);
+    // The configuration folder may end in "/" too.
+    QCOMPARE(orvane::settingsPath(folder, QStringLiteral("/home/u/.config/"), overridePath),
+             expected);
 }
 
 void TestSettings::resolvesForThisMachine()
@@ -221,6 +249,24 @@ void TestSettings::resolvesForThisMachine()
              dir_.filePath(QStringLiteral("cfg/orvane/orvane.ini")));
     QCOMPARE(resolveSettingsPath(dir_.path(), QStringLiteral("/tmp/other.ini")),
              QStringLiteral("/tmp/other.ini"));
+    // An installed tree: bin beside share/orvane keeps its settings in the user's folder.
+    QDir root(dir_.path());
+    QVERIFY(root.mkpath(QStringLiteral("prefix/bin")));
+    QVERIFY(root.mkpath(QStringLiteral("prefix/share/orvane/help")));
+    const QString bin = dir_.filePath(QStringLiteral("prefix/bin"));
+    QVERIFY(inspectProgramFolder(bin).installedLayout);
+    QCOMPARE(resolveSettingsPath(bin), dir_.filePath(QStringLiteral("cfg/orvane/orvane.ini")));
+    // A portable folder made read-only keeps using the orvane.ini it holds.
+    QVERIFY(root.mkpath(QStringLiteral("stick")));
+    const QString stick = dir_.filePath(QStringLiteral("stick"));
+    writeBytes(stick + QStringLiteral("/orvane.ini"), "[Setup]\r\n");
+    QFile::setPermissions(stick, QFile::ReadOwner | QFile::ExeOwner);
+    const ProgramFolder facts = inspectProgramFolder(stick);
+    QFile::setPermissions(stick, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QVERIFY(facts.holdsSettings);
+    QVERIFY(!facts.installedLayout);
+    QCOMPARE(orvane::settingsPath(facts, QStringLiteral("/home/u/.config")),
+             stick + QStringLiteral("/orvane.ini"));
     qputenv("XDG_CONFIG_HOME", oldConfig);
 }
 

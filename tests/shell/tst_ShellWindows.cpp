@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -214,6 +215,12 @@ void TestShellWindows::aboutBoxShowsTheProduct()
     QCOMPARE(child<QLabel>(&about, "Label1")->text(), MakerAddress);
     QCOMPARE(child<QLabel>(&about, "Label1")->cursor().shape(), Qt::PointingHandCursor);
     QVERIFY(child<QWidget>(&about, "Line1") && child<QWidget>(&about, "Line2"));
+    const auto* licence = child<QPlainTextEdit>(&about, "txtLicence");
+    QVERIFY(licence->isReadOnly());
+    QVERIFY(licence->toPlainText().contains(QStringLiteral("GPL-3.0-or-later")));
+    QVERIFY(licence->toPlainText().simplified().contains(
+        QStringLiteral("either version 3 of the License, or (at your option) any later version")));
+    QVERIFY(licence->toPlainText().contains(QStringLiteral("GNU 通用公共许可证第 3 版")));
     QVERIFY(!about.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     QVERIFY(!about.isModal());
 }
@@ -242,6 +249,19 @@ void TestShellWindows::aboutClosesOnClick()
         QTRY_VERIFY2(about.isNull(), target);
     }
     QCOMPARE(f.environment.openedDocuments, QStringList());
+}
+
+void TestShellWindows::aboutStaysOpenOnClickInTheLicence()
+{
+    Fixture f;
+    QPointer<AboutDialog> about = showAboutBox(f.services, nullptr);
+    auto* licence = child<QPlainTextEdit>(about, "txtLicence");
+    QTest::mouseClick(licence->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseDClick(licence->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    QCoreApplication::processEvents();
+    QVERIFY(about && about->isVisible());
+    QVERIFY(licence->textCursor().hasSelection());
+    delete about;
 }
 
 void TestShellWindows::openAboutBoxIsOnlyBroughtForward()

@@ -20,6 +20,7 @@ private slots:
     void aboutBoxShowsTheProduct();
     void aboutLinkOpensTheAddress();
     void aboutClosesOnClick();
+    void aboutStaysOpenOnClickInTheLicence();
     void openAboutBoxIsOnlyBroughtForward();
     void aboutLinkWithoutBrowserShowsTheAddress();
     void helpLinks_data();

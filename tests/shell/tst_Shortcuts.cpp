@@ -53,18 +53,37 @@ struct TemporaryHome {
 const QString Program = QStringLiteral("/opt/orvane/bin/orvane");
 const QString Help = QStringLiteral("/opt/orvane/bin/help/index.html");
 
-const QByteArray ProgramEntry = "[Desktop Entry]\n"
-                                "Type=Application\n"
-                                "Name=奥维恩\n"
-                                "Exec=\"/opt/orvane/bin/orvane\"\n"
-                                "Path=/opt/orvane/bin\n"
-                                "Terminal=false\n";
-const QByteArray HelpEntry = "[Desktop Entry]\n"
-                             "Type=Application\n"
-                             "Name=帮助\n"
-                             "Exec=\"xdg-open\" \"/opt/orvane/bin/help/index.html\"\n"
-                             "Path=/opt/orvane/bin\n"
-                             "Terminal=false\n";
+// The line of `key` in the installed desktop entry, which the written entries follow.
+QByteArray installedEntryLine(const QByteArray& key)
+{
+    const QList<QByteArray> lines =
+        readBytes(QStringLiteral(ORVANE_DESKTOP_ENTRY_TEMPLATE)).split('\n');
+    for (const QByteArray& line : lines)
+        if (line.startsWith(key + '=')) return line + '\n';
+    qFatal("the installed desktop entry has no %s", key.constData());
+}
+
+QByteArray programEntry()
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=奥维恩\n"
+           "Exec=\"/opt/orvane/bin/orvane\" %f\n"
+           "Path=/opt/orvane/bin\n" +
+           installedEntryLine("Icon") + installedEntryLine("Categories") +
+           installedEntryLine("MimeType") + "Terminal=false\n";
+}
+
+QByteArray helpEntry()
+{
+    return "[Desktop Entry]\n"
+           "Type=Application\n"
+           "Name=帮助\n"
+           "Exec=\"xdg-open\" \"/opt/orvane/bin/help/index.html\"\n"
+           "Path=/opt/orvane/bin\n"
+           "Icon=help-browser\n" +
+           installedEntryLine("Categories") + "Terminal=false\n";
+}
 
 } // namespace
 
@@ -90,9 +109,9 @@ void TestShortcuts::yesWritesThreeEntries()
     offerShortcuts(home.services, nullptr, Help, Program);
     QCOMPARE(home.allFiles(),
              (QStringList{home.menuEntry(), home.helpEntry(), home.desktopEntry()}));
-    QCOMPARE(readBytes(home.desktopEntry()), ProgramEntry);
-    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
-    QCOMPARE(readBytes(home.helpEntry()), HelpEntry);
+    QCOMPARE(readBytes(home.desktopEntry()), programEntry());
+    QCOMPARE(readBytes(home.menuEntry()), programEntry());
+    QCOMPARE(readBytes(home.helpEntry()), helpEntry());
     QVERIFY(QFileInfo(home.desktopEntry()).isExecutable());
 }
 
@@ -105,7 +124,7 @@ void TestShortcuts::yesTwiceLeavesTheSameThree()
     offerShortcuts(home.services, nullptr, Help, Program);
     QCOMPARE(home.allFiles(), first);
     QCOMPARE(first.size(), 3);
-    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
+    QCOMPARE(readBytes(home.menuEntry()), programEntry());
 }
 
 void TestShortcuts::deletedMenuEntryIsRecreated()
@@ -116,8 +135,8 @@ void TestShortcuts::deletedMenuEntryIsRecreated()
     QCOMPARE(
         writeShortcutFiles(home.environment.desktop, home.environment.applications, Program, Help),
         (QStringList{home.desktopEntry(), home.menuEntry(), home.helpEntry()}));
-    QCOMPARE(readBytes(home.menuEntry()), ProgramEntry);
-    QCOMPARE(readBytes(home.helpEntry()), HelpEntry);
+    QCOMPARE(readBytes(home.menuEntry()), programEntry());
+    QCOMPARE(readBytes(home.helpEntry()), helpEntry());
 }
 
 void TestShortcuts::failedFolderLookupSkipsThatEntry()
@@ -158,7 +177,7 @@ void TestShortcuts::execQuoting()
     QFETCH(QString, pathLine);
     const QStringList lines =
         QString::fromUtf8(desktopEntryText(QStringLiteral("奥维恩"), {program},
-                                           QFileInfo(program).absolutePath()))
+                                           QFileInfo(program).absolutePath(), {}))
             .split(QLatin1Char('\n'));
     QVERIFY2(lines.contains(execLine), qPrintable(lines.join(QLatin1Char('|'))));
     QVERIFY2(lines.contains(pathLine), qPrintable(lines.join(QLatin1Char('|'))));

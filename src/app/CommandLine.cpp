@@ -10,14 +10,18 @@ namespace orvane {
 
 namespace {
 
+// A function-graph file ("fun", as the original launcher checked) or a document
+// (".ovd"), in any case.
 bool endsWithFun(const std::string& path)
 {
-    if (path.size() < 3)
-        return false;
-    std::string tail = path.substr(path.size() - 3);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == "fun";
+    const auto tailIs = [&](const std::string& wanted) {
+        if (path.size() < wanted.size()) return false;
+        std::string tail = path.substr(path.size() - wanted.size());
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return tail == wanted;
+    };
+    return tailIs("fun") || tailIs(".ovd");
 }
 
 } // namespace
@@ -33,11 +37,12 @@ std::string functionFileArgument(const std::string& argument)
 std::string usageText()
 {
     return "用法 / Usage:\n"
-           "  orvane [FILE.fun]                         start the program, opening FILE.fun\n"
+           "  orvane [FILE.fun | FILE.ovd]              start the program, opening FILE\n"
            "  orvane --eval EXPR [--x V] [--y V] [--const NAME=VALUE]...\n"
            "                                            evaluate one expression and print it\n"
-           "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
-           "                                            plot a function file into a PNG, BMP,\n"
+           "  orvane --render FILE --out IMAGE [--size S] [--px N] [--scale K]\n"
+           "                                            draw a document or a function file\n"
+           "                                            into a PNG, BMP,\n"
            "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
            "  --settings PATH                           use this settings file\n"
            "  --help                                    show this text\n";

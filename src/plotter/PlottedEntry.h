@@ -45,6 +45,13 @@ public:
     const PlotRecord& record() const { return record_; }
     bool isConic() const { return record_.Kind >= KindCircle && record_.Kind <= KindHyperbola; }
     const std::vector<Segment>& segments() const { return *segments_; }
+    // What the entry was drawn with, for saving it: the colour and pen width of the
+    // drawing, the sweep of a curve, the parameters and auxiliary colours of a conic.
+    Colour colour() const { return colour_; }
+    int width() const { return width_; }
+    const TraceRequest& request() const { return request_; }
+    const ConicParameters& conic() const { return conic_; }
+    const std::vector<Colour>& helpColours() const { return helpColours_; }
 
     void paint(Surface& surface) const override;
     quint64 entryId() const override { return id_; }
@@ -79,6 +86,8 @@ public:
     }
     void paint(Surface& surface) const override;
     std::optional<int> axesSize() const override { return size_; }
+    Colour colour() const { return colour_; }
+    double padFontSize() const { return padFontSize_; }
 
 private:
     Colour colour_;

@@ -3,6 +3,9 @@
 
 #include "FunctionGraphFile.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace orvane {
 
 FileDialogRequest functionFileDialog(const QString& title)
@@ -10,15 +13,40 @@ FileDialogRequest functionFileDialog(const QString& title)
     return {title, QStringLiteral("函数图象文件 (*.fun)"), QStringLiteral("*.fun"), QString()};
 }
 
+QString withExtension(const QString& path, const QString& pattern)
+{
+    const QString extension = pattern.mid(pattern.lastIndexOf(QLatin1Char('.')) + 1);
+    if (extension.isEmpty() || extension.contains(QLatin1Char('*')) ||
+        !QFileInfo(path).suffix().isEmpty())
+        return path;
+    return path + QLatin1Char('.') + extension;
+}
+
+QString cannotWriteReason(const QString& path)
+{
+    const QFileInfo info(path);
+    const QString folder = QDir::toNativeSeparators(info.absolutePath());
+    const QFileInfo folderInfo(info.absolutePath());
+    if (!folderInfo.isDir()) return QStringLiteral("文件夹“%1”不存在。").arg(folder);
+    if (info.exists() ? !info.isWritable() : !folderInfo.isWritable())
+        return QStringLiteral("没有写入“%1”的权限。")
+            .arg(QDir::toNativeSeparators(info.exists() ? info.absoluteFilePath() : folder));
+    return QString();
+}
+
 namespace {
 
 void saveFunctions(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target,
                    bool (*save)(const QString&, FunctionGraphTarget&))
 {
-    const std::optional<QString> path =
-        dialogs.showSaveDialog(owner, functionFileDialog(QStringLiteral("保存")));
-    if (path && !save(*path, target))
-        dialogs.informCannotWrite(owner, QStringLiteral("无法保存函数文件："), *path);
+    const FileDialogRequest request = functionFileDialog(QStringLiteral("保存"));
+    const std::optional<QString> chosen = dialogs.showSaveDialog(owner, request);
+    if (!chosen) return;
+    const QString path = withExtension(*chosen, request.filterPattern);
+    const QString reason = cannotWriteReason(path);
+    if (!reason.isEmpty() || !save(path, target))
+        dialogs.informCannotWrite(owner, QStringLiteral("无法保存函数文件：") + reason,
+                                  QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -35,9 +63,11 @@ void saveCurrentFunctionCommand(SystemDialogs& dialogs, QWidget* owner, Function
 
 void importFunctionFileCommand(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& target)
 {
-    if (const std::optional<QString> path =
-            dialogs.showOpenDialog(owner, functionFileDialog(QStringLiteral("导入文件"))))
-        openFunctionFile(*path, target);
+    const std::optional<QString> path =
+        dialogs.showOpenDialog(owner, functionFileDialog(QStringLiteral("导入文件")));
+    if (!path) return;
+    const QString error = openFunctionFile(*path, target);
+    if (!error.isEmpty()) dialogs.inform(owner, error, MessageIcon::Warning);
 }
 
 } // namespace orvane

@@ -6,6 +6,7 @@
 #include "LoadSettings.h"
 #include "MainWindow.h"
 #include "PlotterPanel.h"
+#include "QtText.h"
 #include "Settings.h"
 #include "ShellWindows.h"
 #include "SketchPad.h"
@@ -85,6 +86,18 @@ PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& s)
     settings.lineWidth = Settings::toInt16Value(valueOr(s, "LineBold", "1"));
     settings.lineColour = Colour(Settings::toInt32Value(valueOr(s, "LineColor", "16711680")));
     return settings;
+}
+
+DocumentDefaults documentDefaultsFrom(const PlotterPanel::StartupSettings& s)
+{
+    DocumentDefaults d;
+    d.axes.size = s.size;
+    d.axes.colour = s.axisColour;
+    d.lineColour = s.lineColour;
+    d.lineWidth = std::max(1, s.lineWidth);
+    const double smoothness = leadingNumber(s.smoothnessText);
+    d.smoothness = stepFromSmoothness(smoothness) ? smoothness : 100;
+    return d;
 }
 
 void startProgram(MainWindow& w, const QString& functionFile)

@@ -19,7 +19,8 @@ MessageAnswer FakeSystemDialogs::showMessage(QWidget*, const MessageRequest& req
 {
     calls.append({Call::Message, request, {}, {}});
     const MessageAnswer fallback = request.buttons == MessageButtons::YesNo ? MessageAnswer::No
-                                   : request.buttons == MessageButtons::OkCancel
+                                   : request.buttons == MessageButtons::OkCancel ||
+                                           request.buttons == MessageButtons::SaveDiscardCancel
                                        ? MessageAnswer::Cancel
                                        : MessageAnswer::Ok;
     return takeFront(messageAnswers, fallback);

@@ -12,6 +12,7 @@ ORVANE_PACKAGES=(
     xvfb xauth openbox xdotool imagemagick
     desktop-file-utils appstream
     dpkg-dev file libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+    python3-jsonschema
 )
 
 orvane_install_packages() {

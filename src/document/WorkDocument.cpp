@@ -216,6 +216,12 @@ DocumentContent WorkDocument::content() const
     content.axes.background = state.background;
     content.axes.colour = axesColour_;
     content.axes.fontSize = axesFontSize_;
+    // The axes drawn last are the ones the work shows.
+    for (const PadOperationPtr& op : state.picture)
+        if (const auto* axes = dynamic_cast<const AxesDrawing*>(op.get())) {
+            content.axes.colour = axes->colour();
+            content.axes.fontSize = axes->padFontSize();
+        }
 
     const std::vector<std::string>& names = engine_.constantNames();
     const std::vector<std::string>& rows = engine_.constantRows();

@@ -112,6 +112,16 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
 
 PlotterPanel::~PlotterPanel() = default;
 
+void PlotterPanel::followWork(Colour axisColour)
+{
+    const PadState& state = host_.document().state();
+    axesPage_->applySettings(state.axisSize, axisColour);
+    axesPage_->followDocument(state.axisSize, state.axesHidden);
+    host_.setSetupValue(QStringLiteral("Size"), integerText(state.axisSize));
+    host_.setSetupValue(QStringLiteral("Color"), integerText(qint64(axisColour)));
+    constantsPage_->refreshRows();
+}
+
 QWidget* PlotterPanel::buildListArea()
 {
     auto* area = new QGroupBox(QStringLiteral("已作图的函数"), this);

@@ -119,10 +119,19 @@ void startProgram(MainWindow& w, const QString& functionFile)
     loadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
     w.layoutWindows();
 
-    if (!functionFile.isEmpty()) openFunctionFile(functionFile, *w.drawer());
     // Undo goes back as far as the picture the program opened with, never to a pad
     // without its axes.
     w.document().startHistoryHere();
+    w.work().setModified(false);
+    // Work left by a copy that did not end cleanly, then the file of the command line
+    // (a document opens as it was saved; a function file joins the list).
+    w.documentCommands().offerRecovery();
+    if (!functionFile.isEmpty()) {
+        const bool recovered = w.work().isModified();
+        w.documentCommands().openPath(functionFile);
+        w.document().startHistoryHere();
+        if (!recovered) w.work().setModified(false);
+    }
 }
 
 } // namespace orvane

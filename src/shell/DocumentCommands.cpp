@@ -3,6 +3,8 @@
 
 #include "DocumentFormat.h"
 #include "FunctionGraphCommands.h"
+#include "GbkText.h"
+#include "ProfileFile.h"
 #include "Settings.h"
 #include "WorkDocument.h"
 
@@ -202,10 +204,18 @@ void DocumentCommands::addRecent(const QString& path)
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
+    // A path longer than the settings file keeps would come back cut: left out.
+    files.erase(std::remove_if(files.begin(), files.end(),
+                               [](const QString& file) {
+                                   return GbkText::encode(file).size() > ProfileFile::MaxValueBytes;
+                               }),
+                files.end());
     while (files.size() > RecentCount)
         files.removeLast();
-    for (int n = 1; n <= RecentCount; ++n)
-        settings_.setSetupValue(recentKey(n), n <= files.size() ? files[n - 1] : QString());
+    for (int n = 1; n <= RecentCount; ++n) {
+        const QString path = n <= files.size() ? files[n - 1] : QString();
+        if (settings_.getSetupValue(recentKey(n)) != path) settings_.setSetupValue(recentKey(n), path);
+    }
 }
 
 void DocumentCommands::fillRecentMenu(QMenu* menu)

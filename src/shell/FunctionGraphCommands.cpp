@@ -2,6 +2,8 @@
 #include "FunctionGraphCommands.h"
 
 #include "FunctionGraphFile.h"
+#include "GbkText.h"
+#include "ProfileFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -44,9 +46,28 @@ void saveFunctions(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& 
     if (!chosen) return;
     const QString path = withExtension(*chosen, request.filterPattern);
     const QString reason = cannotWriteReason(path);
-    if (!reason.isEmpty() || !save(path, target))
+    if (!reason.isEmpty() || !save(path, target)) {
         dialogs.informCannotWrite(owner, QStringLiteral("无法保存函数文件：") + reason,
                                   QDir::toNativeSeparators(path));
+        return;
+    }
+    // The file keeps 254 bytes of an entry: say so rather than let it come back cut.
+    QStringList cut;
+    for (int row = 0; row < target.entryCount(); ++row)
+        if (GbkText::encode(target.entryText(row)).size() > ProfileFile::MaxValueBytes)
+            cut << target.entryText(row).left(40) + QStringLiteral("…");
+    if (save == &saveCurrentFunction) {
+        cut.clear();
+        if (const std::optional<PlotKind> kind = target.selectedKind())
+            if (GbkText::encode(target.expression(*kind)).size() > ProfileFile::MaxValueBytes)
+                cut << target.expression(*kind).left(40) + QStringLiteral("…");
+    }
+    if (!cut.isEmpty())
+        dialogs.inform(owner,
+                       QStringLiteral("函数图象文件只能保存每个函数的前 254 字节，这些函数被截短了：\r") +
+                           cut.join(QLatin1Char('\r')) +
+                           QStringLiteral("\r完整的作图请用“保存作图文件”保存。"),
+                       MessageIcon::Warning);
 }
 
 } // namespace

@@ -118,7 +118,8 @@ void MainWindow::connectDocumentCommands()
     hooks.followWork = [this] {
         drawer_->followWork(work_.axesColour());
         // The settings file keeps the constants of the work now shown.
-        while (settings_.savedConstants().value_or(QList<NamedValue>()).size() > 0)
+        const qsizetype stored = settings_.savedConstants().value_or(QList<NamedValue>()).size();
+        for (qsizetype i = 0; i < stored; ++i)
             settings_.removeConstantEntry(1);
         const DocumentContent content = work_.content();
         for (int i = 0; i < int(content.constants.size()); ++i)

@@ -42,6 +42,7 @@ DocumentCommands::DocumentCommands(WorkDocument& work, SystemDialogs& dialogs,
                                    const Settings& settings, QWidget* owner, Hooks hooks)
     : work_(work), dialogs_(dialogs), settings_(settings), owner_(owner), hooks_(std::move(hooks))
 {
+    writer_.setMaxThreadCount(1);
     autosaveTimer_.setSingleShot(true);
     autosaveTimer_.setInterval(AutosaveDelayMs);
     connect(&autosaveTimer_, &QTimer::timeout, this, [this] { autosaveNow(); });
@@ -64,7 +65,10 @@ DocumentCommands::DocumentCommands(WorkDocument& work, SystemDialogs& dialogs,
     }
 }
 
-DocumentCommands::~DocumentCommands() = default;
+DocumentCommands::~DocumentCommands()
+{
+    writer_.waitForDone();
+}
 
 QString DocumentCommands::autosaveFolder()
 {
@@ -79,8 +83,7 @@ void DocumentCommands::workChanged(bool modified)
     if (modified) {
         if (!autosaveTimer_.isActive()) autosaveTimer_.start();
     } else {
-        autosaveTimer_.stop();
-        QFile::remove(autosavePath_);
+        removeAutosave();
     }
     emit captionChanged(caption());
 }
@@ -237,13 +240,18 @@ void DocumentCommands::fillRecentMenu(QMenu* menu)
 bool DocumentCommands::autosaveNow()
 {
     if (!work_.isModified() || !lock_) return false;
-    return DocumentFormat::writeFile(autosavePath_, DocumentFormat::write(work_.content()))
-        .isEmpty();
+    // The content holds plain values and shared, unchanging drawings: safe to write
+    // while the window goes on.
+    writer_.start([content = work_.content(), path = autosavePath_] {
+        DocumentFormat::writeFile(path, DocumentFormat::write(content));
+    });
+    return true;
 }
 
 void DocumentCommands::removeAutosave()
 {
     autosaveTimer_.stop();
+    writer_.waitForDone();
     QFile::remove(autosavePath_);
 }
 

@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QObject>
 #include <QStringList>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <functional>
@@ -63,8 +64,11 @@ public:
     static QString autosaveFolder();
     QString autosavePath() const { return autosavePath_; }
     void setAutosaveDelay(int milliseconds) { autosaveTimer_.setInterval(milliseconds); }
-    // Writes the unsaved work now; false when it could not be written.
+    // Takes the unsaved work now and writes it on a worker thread, so that the window
+    // waits only for the taking; false when there is nothing to write.
     bool autosaveNow();
+    // Until the autosave being written is on disk.
+    void waitForAutosave() { writer_.waitForDone(); }
     // A clean exit: the autosave is no longer needed.
     void removeAutosave();
     // Autosaves left by copies that ended without exiting cleanly: offers the newest and
@@ -87,6 +91,8 @@ private:
     QTimer autosaveTimer_;
     QString autosavePath_;
     std::unique_ptr<QLockFile> lock_;
+    // One writer at a time, so that a later autosave never lands before an earlier one.
+    QThreadPool writer_;
 };
 
 } // namespace orvane

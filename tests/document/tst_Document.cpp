@@ -355,6 +355,7 @@ private slots:
             DocumentCommands commands(work, dialogs, settings, nullptr, hooks());
             buildMixedWork(work);
             QVERIFY(commands.autosaveNow());
+            commands.waitForAutosave();
             QVERIFY(QFileInfo::exists(commands.autosavePath()));
             QFile::copy(commands.autosavePath(), folder + QStringLiteral("/autosave-999999.ovd"));
             expected_ = pictureImage(pad, PadSize);

@@ -320,6 +320,8 @@ QString WorkDocument::load(const DocumentContent& content)
     view_ = content.view;
     pad_.replace(std::move(state));
     pad_.startHistoryHere();
+    // Whatever follows an undo (the boxes of the axes and the background) follows this too.
+    emit pad_.restored();
     loading_ = false;
     setModified(false);
     emit loaded();

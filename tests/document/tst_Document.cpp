@@ -85,6 +85,7 @@ void buildMixedWork(WorkDocument& work)
     // The list is cleared; the pad keeps the curves drawn so far.
     plots.clearList();
     curve(KindFunctionY, "x^3/10", -4, 4, 100, 0xC000C0, 1);
+    work.setView(DocumentView{1.5, -2.25, 7.5});
 }
 
 } // namespace
@@ -118,6 +119,9 @@ private slots:
         QCOMPARE(pictureImage(reopened, PadSize), pictureImage(pad, PadSize));
         QCOMPARE(reopened.state().entries.size(), std::size_t(1));
         QCOMPARE(reopened.state().axisSize, 12);
+        QVERIFY(reopenedWork.view().has_value());
+        QCOMPARE(reopenedWork.view()->halfWidth, 7.5);
+        QCOMPARE(reopenedWork.view()->centreY, -2.25);
         // Saving the reopened work gives the same file.
         QCOMPARE(DocumentFormat::write(reopenedWork.content()), saved);
         double k = 0;
@@ -144,7 +148,8 @@ private slots:
 
     void handWrittenExampleOpensAndRenders()
     {
-        const QByteArray example = "{\"format\": \"orvane-document\", \"version\": 1,\n"
+        // With a key of another program's, which is ignored.
+        const QByteArray example = "{\"format\": \"orvane-document\", \"version\": 1, \"generator\": {\"name\": \"worksheet\"},\n"
             " \"axes\": {\"size\": 10, \"hidden\": false, \"background\": \"#ffffff\"},\n"
             " \"constants\": [{\"name\": \"k\", \"value\": 2}],\n"
             " \"entries\": [\n"

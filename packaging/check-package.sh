@@ -109,8 +109,8 @@ desktop-file-validate "$share/applications/$app_id.desktop" || fail "desktop-fil
 appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" >"$work/as.log" 2>&1 \
     || { cat "$work/as.log"; fail "appstreamcli validate"; }
 xmllint --noout "$share/mime/packages/$app_id.xml" || fail "xmllint on the MIME type"
-grep -qx 'MimeType=application/x-orvane-fun;' "$share/applications/$app_id.desktop" \
-    || fail "the desktop entry does not name the .fun type"
+grep -qx 'MimeType=application/x-orvane-fun;application/x-orvane-document;' "$share/applications/$app_id.desktop" \
+    || fail "the desktop entry does not name the .fun and .ovd types"
 grep -qx 'Exec=orvane %f' "$share/applications/$app_id.desktop" \
     || fail "the desktop entry does not open files"
 grep -q '<mediatype>application/x-orvane-fun</mediatype>' "$share/metainfo/$app_id.metainfo.xml" \

@@ -51,7 +51,8 @@ QByteArray fullLesson()
             break;
         case 1:
             pad.append(std::make_shared<LineStroke>(
-                std::vector<LineStroke::Segment>{{{x, y}, {x + 1, y + 2}}}, 0xFF00, 1, DrawStyle::Solid));
+                std::vector<LineStroke::Segment>{{{x, y}, {x + 1, y + 2}}}, 0xFF00, 1,
+                DrawStyle::Solid));
             break;
         case 2:
             pad.append(std::make_shared<LineStroke>(

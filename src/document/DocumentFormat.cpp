@@ -33,7 +33,7 @@ const double MaxFontSize = 1000;
 const struct {
     int code;
     const char* name;
-} KindNames[] = {{KindFunctionY, "y"},  {KindFunctionX, "x"},     {KindPolar, "polar"},
+} KindNames[] = {{KindFunctionY, "y"},   {KindFunctionX, "x"},     {KindPolar, "polar"},
                  {KindCircle, "circle"}, {KindEllipse, "ellipse"}, {KindHyperbola, "hyperbola"}};
 
 const struct {
@@ -53,9 +53,8 @@ const struct {
 const struct {
     DrawStyle style;
     const char* name;
-} StyleNames[] = {{DrawStyle::Solid, "solid"},
-                  {DrawStyle::Dotted, "dotted"},
-                  {DrawStyle::DashDot, "dashDot"}};
+} StyleNames[] = {
+    {DrawStyle::Solid, "solid"}, {DrawStyle::Dotted, "dotted"}, {DrawStyle::DashDot, "dashDot"}};
 
 // Reads the values of one JSON object, naming its place in the file in every refusal.
 class Fields {
@@ -85,14 +84,14 @@ public:
         const double d = v.toDouble();
         if (d < low || d > high)
             refuse(key, QStringLiteral("数值超出范围（%1 到 %2）")
-                               .arg(QString::fromStdString(NumberText::generalForm(low)),
-                                    QString::fromStdString(NumberText::generalForm(high))));
+                            .arg(QString::fromStdString(NumberText::generalForm(low)),
+                                 QString::fromStdString(NumberText::generalForm(high))));
         return d;
     }
     int integer(const char* key, std::optional<int> fallback, int low, int high) const
     {
-        const double d = number(key, fallback ? std::optional<double>(*fallback) : std::nullopt,
-                                low, high);
+        const double d =
+            number(key, fallback ? std::optional<double>(*fallback) : std::nullopt, low, high);
         if (d != std::floor(d)) refuse(key, QStringLiteral("应为整数"));
         return int(d);
     }
@@ -227,7 +226,8 @@ DocumentEntry readEntry(const Fields& f, const DocumentDefaults& d)
     for (qsizetype i = 0; i < help.size(); ++i) {
         const std::optional<Colour> colour = parseColour(help.at(i).toString());
         if (!help.at(i).isString() || !colour)
-            throw Refusal{f.placeOf("auxiliaryColours") + QStringLiteral("[%1]：颜色应写作 #rrggbb").arg(i)};
+            throw Refusal{f.placeOf("auxiliaryColours") +
+                          QStringLiteral("[%1]：颜色应写作 #rrggbb").arg(i)};
         e.helpColours.push_back(*colour);
     }
     return e;
@@ -358,7 +358,8 @@ DocumentContent readContent(const QJsonObject& root, const DocumentDefaults& def
 
     const QJsonArray entries = top.array("entries", false);
     if (entries.size() > MaxEntries)
-        top.refuse("entries", QStringLiteral("最多 %1 项，这里有 %2 项").arg(MaxEntries).arg(entries.size()));
+        top.refuse("entries",
+                   QStringLiteral("最多 %1 项，这里有 %2 项").arg(MaxEntries).arg(entries.size()));
     for (qsizetype i = 0; i < entries.size(); ++i) {
         const QString place = indexed("entries", i);
         content.entries.push_back(readEntry(Fields(objectAt(entries, i, place), place), defaults));
@@ -562,8 +563,8 @@ ReadResult read(const QByteArray& bytes, const DocumentDefaults& defaults)
         return {std::nullopt,
                 QStringLiteral("文件已损坏：第 %1 字节处不是有效的 JSON").arg(parseError.offset)};
     const QJsonObject root = json.object();
-    if (!json.isObject() || root.value(QStringLiteral("format")).toString() !=
-                                QLatin1String(FormatName))
+    if (!json.isObject() ||
+        root.value(QStringLiteral("format")).toString() != QLatin1String(FormatName))
         return {std::nullopt, QStringLiteral("这不是奥维恩作图文件（缺少 \"format\": \"%1\"）")
                                   .arg(QLatin1String(FormatName))};
     const QJsonValue version = root.value(QStringLiteral("version"));
@@ -588,11 +589,12 @@ QByteArray write(const DocumentContent& content)
     root[QStringLiteral("format")] = QLatin1String(FormatName);
     root[QStringLiteral("version")] = Version;
     const DocumentAxes& a = content.axes;
-    root[QStringLiteral("axes")] = QJsonObject{{QStringLiteral("size"), a.size},
-                                               {QStringLiteral("hidden"), a.hidden},
-                                               {QStringLiteral("colour"), colourText(a.colour)},
-                                               {QStringLiteral("background"), colourText(a.background)},
-                                               {QStringLiteral("fontSize"), a.fontSize}};
+    root[QStringLiteral("axes")] =
+        QJsonObject{{QStringLiteral("size"), a.size},
+                    {QStringLiteral("hidden"), a.hidden},
+                    {QStringLiteral("colour"), colourText(a.colour)},
+                    {QStringLiteral("background"), colourText(a.background)},
+                    {QStringLiteral("fontSize"), a.fontSize}};
     QJsonArray constants;
     for (const DocumentConstant& c : content.constants) {
         bool isNumber = false;
@@ -603,7 +605,8 @@ QByteArray write(const DocumentContent& content)
                     c.value == QString::fromStdString(NumberText::generalForm(value))
                 ? QJsonValue(value)
                 : QJsonValue(c.value);
-        constants.append(QJsonObject{{QStringLiteral("name"), c.name}, {QStringLiteral("value"), v}});
+        constants.append(
+            QJsonObject{{QStringLiteral("name"), c.name}, {QStringLiteral("value"), v}});
     }
     root[QStringLiteral("constants")] = constants;
     QJsonArray entries;
@@ -615,24 +618,26 @@ QByteArray write(const DocumentContent& content)
         sketch.append(sketchObject(item));
     root[QStringLiteral("sketch")] = sketch;
     if (content.view)
-        root[QStringLiteral("view")] =
-            QJsonObject{{QStringLiteral("centre"), QJsonArray{content.view->centreX, content.view->centreY}},
-                        {QStringLiteral("halfWidth"), content.view->halfWidth}};
+        root[QStringLiteral("view")] = QJsonObject{
+            {QStringLiteral("centre"), QJsonArray{content.view->centreX, content.view->centreY}},
+            {QStringLiteral("halfWidth"), content.view->halfWidth}};
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 ReadResult readFile(const QString& path, const DocumentDefaults& defaults)
 {
     const auto failed = [&](const QString& what) {
-        return ReadResult{std::nullopt,
-                          QStringLiteral("无法打开作图文件“%1”：%2").arg(QDir::toNativeSeparators(path), what)};
+        return ReadResult{
+            std::nullopt,
+            QStringLiteral("无法打开作图文件“%1”：%2").arg(QDir::toNativeSeparators(path), what)};
     };
     const QFileInfo info(path);
     if (!info.exists()) return failed(QStringLiteral("文件不存在"));
     if (!info.isFile()) return failed(QStringLiteral("这不是一个文件"));
     if (info.size() > MaxFileBytes) return failed(QStringLiteral("文件大于 16 MiB"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return failed(QStringLiteral("无法读取（%1）").arg(file.errorString()));
+    if (!file.open(QIODevice::ReadOnly))
+        return failed(QStringLiteral("无法读取（%1）").arg(file.errorString()));
     // The size may have grown since it was looked at: read no more than the limit allows.
     const QByteArray bytes = file.read(MaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError)

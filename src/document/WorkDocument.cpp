@@ -229,8 +229,7 @@ DocumentContent WorkDocument::content() const
         // A row reads "name - value text".
         const QString row = fromStd(rows[i]);
         const qsizetype dash = row.indexOf(QStringLiteral(" - "));
-        content.constants.push_back(
-            {fromStd(names[i]), dash >= 0 ? row.mid(dash + 3) : QString()});
+        content.constants.push_back({fromStd(names[i]), dash >= 0 ? row.mid(dash + 3) : QString()});
     }
 
     for (const PadOperationPtr& op : state.entries)
@@ -247,10 +246,12 @@ QString WorkDocument::load(const DocumentContent& content)
     // The constants first, on a copy: the entries are traced with them, and a refused
     // constant leaves the program's own untouched.
     engine::Engine engine = engine_;
-    while (!engine.constantNames().empty())
+    for (std::size_t listed = engine.constantNames().size(); listed > 0; --listed)
         engine.removeSelectedConstant(0);
+    if (!engine.constantNames().empty()) return QStringLiteral("常数表无法清空");
     for (const DocumentConstant& c : content.constants) {
-        const engine::Outcome added = engine.addUserConstant(c.name.toStdString(), c.value.toStdString());
+        const engine::Outcome added =
+            engine.addUserConstant(c.name.toStdString(), c.value.toStdString());
         if (!added.ok)
             return QStringLiteral("常数“%1”不能添加%2")
                 .arg(c.name, added.message.empty() ? QString()

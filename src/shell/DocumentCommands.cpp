@@ -72,9 +72,10 @@ DocumentCommands::~DocumentCommands()
 
 QString DocumentCommands::autosaveFolder()
 {
-    const QString state = QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_STATE_HOME"));
-    const QString base = QDir::isAbsolutePath(state) ? state
-                                                     : QDir::homePath() + QStringLiteral("/.local/state");
+    const QString state =
+        QProcessEnvironment::systemEnvironment().value(QStringLiteral("XDG_STATE_HOME"));
+    const QString base =
+        QDir::isAbsolutePath(state) ? state : QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/orvane");
 }
 
@@ -100,9 +101,9 @@ bool DocumentCommands::confirmDiscard()
     if (!work_.isModified()) return true;
     const QString name = work_.filePath().isEmpty() ? QStringLiteral("当前作图")
                                                     : QFileInfo(work_.filePath()).fileName();
-    const MessageAnswer answer = dialogs_.showMessage(
-        owner_, {QStringLiteral("“%1”已修改，是否保存？").arg(name), QString(),
-                 MessageIcon::Question, MessageButtons::SaveDiscardCancel});
+    const MessageAnswer answer =
+        dialogs_.showMessage(owner_, {QStringLiteral("“%1”已修改，是否保存？").arg(name), QString(),
+                                      MessageIcon::Question, MessageButtons::SaveDiscardCancel});
     if (answer == MessageAnswer::Cancel) return false;
     if (answer == MessageAnswer::No) return true;
     return save();
@@ -146,7 +147,8 @@ bool DocumentCommands::openPath(const QString& path)
     if (read.content) {
         error = work_.load(*read.content);
         if (!error.isEmpty())
-            error = QStringLiteral("无法打开作图文件“%1”：%2").arg(QDir::toNativeSeparators(path), error);
+            error = QStringLiteral("无法打开作图文件“%1”：%2")
+                        .arg(QDir::toNativeSeparators(path), error);
     }
     if (!error.isEmpty()) {
         dialogs_.inform(owner_, error, MessageIcon::Warning);
@@ -217,7 +219,8 @@ void DocumentCommands::addRecent(const QString& path)
         files.removeLast();
     for (int n = 1; n <= RecentCount; ++n) {
         const QString path = n <= files.size() ? files[n - 1] : QString();
-        if (settings_.getSetupValue(recentKey(n)) != path) settings_.setSetupValue(recentKey(n), path);
+        if (settings_.getSetupValue(recentKey(n)) != path)
+            settings_.setSetupValue(recentKey(n), path);
     }
 }
 
@@ -259,8 +262,8 @@ void DocumentCommands::offerRecovery()
 {
     const QDir folder(autosaveFolder());
     QFileInfoList left;
-    for (const QFileInfo& file :
-         folder.entryInfoList({AutosavePrefix + QStringLiteral("*.ovd")}, QDir::Files, QDir::Time)) {
+    for (const QFileInfo& file : folder.entryInfoList({AutosavePrefix + QStringLiteral("*.ovd")},
+                                                      QDir::Files, QDir::Time)) {
         if (file.absoluteFilePath() == QFileInfo(autosavePath_).absoluteFilePath()) continue;
         // A copy still running holds its lock; a dead one's lock is taken over.
         QLockFile lock(folder.filePath(file.completeBaseName() + QStringLiteral(".lock")));
@@ -271,9 +274,10 @@ void DocumentCommands::offerRecovery()
     if (left.isEmpty()) return;
     const QFileInfo newest = left.constFirst();
     const MessageAnswer answer = dialogs_.showMessage(
-        owner_, {QStringLiteral("上次的作图没有保存，程序就意外结束了。是否恢复自动保存的作图（%1）？")
-                     .arg(newest.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
-                 QString(), MessageIcon::Question, MessageButtons::YesNo});
+        owner_,
+        {QStringLiteral("上次的作图没有保存，程序就意外结束了。是否恢复自动保存的作图（%1）？")
+             .arg(newest.lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm"))),
+         QString(), MessageIcon::Question, MessageButtons::YesNo});
     if (answer == MessageAnswer::Yes) {
         const DocumentFormat::ReadResult read =
             DocumentFormat::readFile(newest.absoluteFilePath(), hooks_.defaults());

@@ -63,11 +63,12 @@ void saveFunctions(SystemDialogs& dialogs, QWidget* owner, FunctionGraphTarget& 
                 cut << target.expression(*kind).left(40) + QStringLiteral("…");
     }
     if (!cut.isEmpty())
-        dialogs.inform(owner,
-                       QStringLiteral("函数图象文件只能保存每个函数的前 254 字节，这些函数被截短了：\r") +
-                           cut.join(QLatin1Char('\r')) +
-                           QStringLiteral("\r完整的作图请用“保存作图文件”保存。"),
-                       MessageIcon::Warning);
+        dialogs.inform(
+            owner,
+            QStringLiteral("函数图象文件只能保存每个函数的前 254 字节，这些函数被截短了：\r") +
+                cut.join(QLatin1Char('\r')) +
+                QStringLiteral("\r完整的作图请用“保存作图文件”保存。"),
+            MessageIcon::Warning);
 }
 
 } // namespace

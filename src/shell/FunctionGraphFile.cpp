@@ -125,9 +125,8 @@ bool saveCurrentFunction(const QString& path, FunctionGraphTarget& target)
 FunctionGraphReading readFunctionGraph(const QString& path)
 {
     const auto refused = [&](const QString& what) {
-        return FunctionGraphReading{
-            std::nullopt,
-            QStringLiteral("无法导入函数图象文件“%1”：%2").arg(QDir::toNativeSeparators(path), what)};
+        return FunctionGraphReading{std::nullopt, QStringLiteral("无法导入函数图象文件“%1”：%2")
+                                                      .arg(QDir::toNativeSeparators(path), what)};
     };
     const QFileInfo info(path);
     if (!info.isFile()) return refused(QStringLiteral("文件不存在"));
@@ -141,7 +140,8 @@ FunctionGraphReading readFunctionGraph(const QString& path)
     const std::optional<double> count =
         NumberText::parseNumber(file.read(Section, CountKey).toStdString());
     if (!count)
-        return refused(QStringLiteral("[Image] 一节缺少数值 Count，这不是函数图象文件或文件已损坏"));
+        return refused(
+            QStringLiteral("[Image] 一节缺少数值 Count，这不是函数图象文件或文件已损坏"));
     FunctionGraph graph;
     const double whole = std::floor(*count);
     if (whole > 0)

@@ -43,7 +43,8 @@ void buildMixedWork(WorkDocument& work)
     plots.newAxisSize({0x00AA00, 12, 9});
     const auto curve = [&](int kind, const char* expression, double from, double to,
                            double smoothness, Colour colour, int width) {
-        DocumentEntry e = WorkDocument::functionEntry(kind, QString::fromUtf8(expression), {}, colour);
+        DocumentEntry e =
+            WorkDocument::functionEntry(kind, QString::fromUtf8(expression), {}, colour);
         e.from = from;
         e.to = to;
         e.smoothness = smoothness;
@@ -77,7 +78,8 @@ void buildMixedWork(WorkDocument& work)
         std::vector<LineStroke::Segment>{{{3, -4}, {0, -4}}, {{3, -4}, {3, 0}}}, 0x808080, 1,
         DrawStyle::DashDot));
     pad.append(std::make_shared<CircleStroke>(WorldPoint{-5, 5}, 1.75f, 0xFF8000, 2));
-    pad.append(std::make_shared<TextStroke>(WorldPoint{1, 1}, QStringLiteral("切线 y=kx"), 0x000000, 14));
+    pad.append(
+        std::make_shared<TextStroke>(WorldPoint{1, 1}, QStringLiteral("切线 y=kx"), 0x000000, 14));
     auto eraser = std::make_shared<EraserStroke>(0xFFFFFF);
     eraser->addDot({0.5f, 0.5f}, 12);
     eraser->addDot({0.75f, 0.5f}, 20);
@@ -108,7 +110,8 @@ private slots:
         buildMixedWork(work);
         const QByteArray saved = DocumentFormat::write(work.content());
         // Kept for the schema check that runs after this test.
-        writeBytes(QCoreApplication::applicationDirPath() + QStringLiteral("/saved-mixed.ovd"), saved);
+        writeBytes(QCoreApplication::applicationDirPath() + QStringLiteral("/saved-mixed.ovd"),
+                   saved);
 
         PadDocument reopened;
         engine::Engine otherEngine;
@@ -142,23 +145,29 @@ private slots:
         QVERIFY(read.content);
         QCOMPARE(read.content->entries.at(0).conic.x, 2.5);
         QCOMPARE(read.content->entries.at(0).conic.a, 0.25);
-        QCOMPARE(WorkDocument::rowText(read.content->entries.at(0)),
-                 conicRowText(circle.conic));
+        QCOMPARE(WorkDocument::rowText(read.content->entries.at(0)), conicRowText(circle.conic));
     }
 
     void handWrittenExampleOpensAndRenders()
     {
         // With a key of another program's, which is ignored.
-        const QByteArray example = "{\"format\": \"orvane-document\", \"version\": 1, \"generator\": {\"name\": \"worksheet\"},\n"
+        const QByteArray example =
+            "{\"format\": \"orvane-document\", \"version\": 1, \"generator\": {\"name\": "
+            "\"worksheet\"},\n"
             " \"axes\": {\"size\": 10, \"hidden\": false, \"background\": \"#ffffff\"},\n"
             " \"constants\": [{\"name\": \"k\", \"value\": 2}],\n"
             " \"entries\": [\n"
-            "   {\"kind\": \"y\", \"expression\": \"x^2\", \"from\": -3, \"to\": 3, \"smoothness\": 100, \"colour\": \"#ff0000\", \"width\": 2},\n"
-            "   {\"kind\": \"x\", \"expression\": \"y^2/4\", \"from\": -5, \"to\": 5, \"smoothness\": 50, \"colour\": \"#0000ff\", \"width\": 1},\n"
-            "   {\"kind\": \"polar\", \"expression\": \"4/(3-2*cos(x))\", \"smoothness\": 100, \"colour\": \"#00aa00\", \"width\": 1}],\n"
+            "   {\"kind\": \"y\", \"expression\": \"x^2\", \"from\": -3, \"to\": 3, "
+            "\"smoothness\": 100, \"colour\": \"#ff0000\", \"width\": 2},\n"
+            "   {\"kind\": \"x\", \"expression\": \"y^2/4\", \"from\": -5, \"to\": 5, "
+            "\"smoothness\": 50, \"colour\": \"#0000ff\", \"width\": 1},\n"
+            "   {\"kind\": \"polar\", \"expression\": \"4/(3-2*cos(x))\", \"smoothness\": 100, "
+            "\"colour\": \"#00aa00\", \"width\": 1}],\n"
             " \"sketch\": [\n"
-            "   {\"op\": \"line\", \"from\": [0, 0], \"to\": [3, 4], \"colour\": \"#ff00ff\", \"width\": 1},\n"
-            "   {\"op\": \"text\", \"at\": [1, 1], \"text\": \"切线\", \"size\": 12, \"colour\": \"#000000\"}]}";
+            "   {\"op\": \"line\", \"from\": [0, 0], \"to\": [3, 4], \"colour\": \"#ff00ff\", "
+            "\"width\": 1},\n"
+            "   {\"op\": \"text\", \"at\": [1, 1], \"text\": \"切线\", \"size\": 12, \"colour\": "
+            "\"#000000\"}]}";
         DocumentDefaults defaults;
         defaults.axes.colour = 0x00FF00;
         const auto read = DocumentFormat::read(example, defaults);
@@ -178,9 +187,10 @@ private slots:
         // The axes' colour was left out: the settings' one.
         QCOMPARE(work.content().axes.colour, Colour(0x00FF00));
         const QImage picture = pictureImage(pad, PadSize);
-        QVERIFY(picture.pixelColor(PadSize.width() / 2 + 42, PadSize.height() / 2 - 42 * 4 / 3 - 1) !=
-                    QColor(Qt::white) ||
-                picture.pixelColor(PadSize.width() / 2 + 40, PadSize.height() / 2 - 55) != QColor(Qt::white));
+        QVERIFY(picture.pixelColor(PadSize.width() / 2 + 42,
+                                   PadSize.height() / 2 - 42 * 4 / 3 - 1) != QColor(Qt::white) ||
+                picture.pixelColor(PadSize.width() / 2 + 40, PadSize.height() / 2 - 55) !=
+                    QColor(Qt::white));
         QVERIFY(picture != pictureImage(PadDocument(), PadSize));
         writeBytes(QCoreApplication::applicationDirPath() + QStringLiteral("/saved-example.ovd"),
                    DocumentFormat::write(work.content()));
@@ -190,23 +200,49 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("not JSON") << QByteArray("{\"format\": \"orvane-document\", \"vers") << "不是有效的 JSON";
+        QTest::newRow("not JSON") << QByteArray("{\"format\": \"orvane-document\", \"vers")
+                                  << "不是有效的 JSON";
         QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff", 4) << "不是有效的 JSON";
-        QTest::newRow("foreign JSON") << QByteArray("{\"format\": \"geogebra\", \"version\": 1}") << "不是奥维恩作图文件";
+        QTest::newRow("foreign JSON")
+            << QByteArray("{\"format\": \"geogebra\", \"version\": 1}") << "不是奥维恩作图文件";
         QTest::newRow("array") << QByteArray("[1, 2]") << "不是奥维恩作图文件";
-        QTest::newRow("newer version") << QByteArray("{\"format\": \"orvane-document\", \"version\": 2}") << "版本 2";
-        QTest::newRow("version not a number") << QByteArray("{\"format\": \"orvane-document\", \"version\": \"1\"}") << "版本号";
-        QTest::newRow("wrong colour") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": [{\"kind\": \"y\", \"expression\": \"x\", \"colour\": \"red\"}]}") << "entries[0].colour";
-        QTest::newRow("unknown kind") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": [{\"kind\": \"spiral\", \"expression\": \"x\"}]}") << "entries[0].kind";
-        QTest::newRow("missing expression") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": [{\"kind\": \"y\"}]}") << "entries[0].expression";
-        QTest::newRow("axis size too large") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"axes\": {\"size\": 31}}") << "axes.size";
-        QTest::newRow("entry index outside") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": \"entry\", \"index\": 0}]}") << "sketch[0].index";
-        QTest::newRow("point not a pair") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": \"point\", \"at\": [1]}]}") << "sketch[0].at";
-        QTest::newRow("eraser size zero") << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": \"eraser\", \"dots\": [[0, 0, 0]]}]}") << "sketch[0].dots[0]";
+        QTest::newRow("newer version")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 2}") << "版本 2";
+        QTest::newRow("version not a number")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": \"1\"}") << "版本号";
+        QTest::newRow("wrong colour")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": "
+                          "[{\"kind\": \"y\", \"expression\": \"x\", \"colour\": \"red\"}]}")
+            << "entries[0].colour";
+        QTest::newRow("unknown kind")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": "
+                          "[{\"kind\": \"spiral\", \"expression\": \"x\"}]}")
+            << "entries[0].kind";
+        QTest::newRow("missing expression")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"entries\": "
+                          "[{\"kind\": \"y\"}]}")
+            << "entries[0].expression";
+        QTest::newRow("axis size too large")
+            << QByteArray(
+                   "{\"format\": \"orvane-document\", \"version\": 1, \"axes\": {\"size\": 31}}")
+            << "axes.size";
+        QTest::newRow("entry index outside")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": "
+                          "\"entry\", \"index\": 0}]}")
+            << "sketch[0].index";
+        QTest::newRow("point not a pair")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": "
+                          "\"point\", \"at\": [1]}]}")
+            << "sketch[0].at";
+        QTest::newRow("eraser size zero")
+            << QByteArray("{\"format\": \"orvane-document\", \"version\": 1, \"sketch\": [{\"op\": "
+                          "\"eraser\", \"dots\": [[0, 0, 0]]}]}")
+            << "sketch[0].dots[0]";
         QByteArray tooMany = "{\"format\": \"orvane-document\", \"version\": 1, \"entries\": [";
         for (int i = 0; i < 34; ++i)
             tooMany += QByteArray(i ? "," : "") + "{\"kind\": \"y\", \"expression\": \"x\"}";
-        QTest::newRow("34 entries") << tooMany + "]}" << "最多 33 项";
+        QTest::newRow("34 entries") << tooMany + "]}"
+                                    << "最多 33 项";
         QByteArray huge = "{\"format\": \"orvane-document\", \"version\": 1, \"x\": \"";
         huge += QByteArray(DocumentFormat::MaxFileBytes, 'a') + "\"}";
         QTest::newRow("over 16 MiB") << huge << "16 MiB";
@@ -247,8 +283,10 @@ private slots:
         WorkDocument work(pad, engine);
         buildMixedWork(work);
         const QByteArray before = DocumentFormat::write(work.content());
-        const auto read = DocumentFormat::read(
-            "{\"format\": \"orvane-document\", \"version\": 1, \"constants\": [{\"name\": \"sin\", \"value\": 1}]}", {});
+        const auto read =
+            DocumentFormat::read("{\"format\": \"orvane-document\", \"version\": 1, \"constants\": "
+                                 "[{\"name\": \"sin\", \"value\": 1}]}",
+                                 {});
         QVERIFY(read.content);
         QVERIFY(!work.load(*read.content).isEmpty());
         QCOMPARE(DocumentFormat::write(work.content()), before);
@@ -258,7 +296,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("binary") << QByteArray("[Image]\r\nCount=1\r\n\x00\x01", 20) << "不是文本文件";
+        QTest::newRow("binary") << QByteArray("[Image]\r\nCount=1\r\n\x00\x01", 20)
+                                << "不是文本文件";
         QTest::newRow("no Count") << QByteArray("[Image]\r\nFunction0=y=x\r\n") << "Count";
         QTest::newRow("Count not a number") << QByteArray("[Image]\r\nCount=many\r\n") << "Count";
     }
@@ -280,7 +319,8 @@ private slots:
     void functionFileJoinsTheList()
     {
         const QString path = stateDir_.filePath(QStringLiteral("three.fun"));
-        writeBytes(path, "[Image]\r\nCount=3\r\nFunction0=y=x^2\r\nFunction1=x=y+1\r\nFunction2=p=2\r\n");
+        writeBytes(path,
+                   "[Image]\r\nCount=3\r\nFunction0=y=x^2\r\nFunction1=x=y+1\r\nFunction2=p=2\r\n");
         PadDocument pad;
         engine::Engine engine;
         WorkDocument work(pad, engine);
@@ -317,7 +357,8 @@ private slots:
         QVERIFY(commands.saveAs());
         QVERIFY(QFileInfo::exists(stateDir_.filePath(QStringLiteral("lesson.ovd"))));
         QCOMPARE(commands.caption(), QStringLiteral("lesson.ovd - Orvane(奥维恩) 3.0 Final"));
-        QCOMPARE(commands.recentFiles(), QStringList{stateDir_.filePath(QStringLiteral("lesson.ovd"))});
+        QCOMPARE(commands.recentFiles(),
+                 QStringList{stateDir_.filePath(QStringLiteral("lesson.ovd"))});
     }
 
     void questionOnlyAfterAChange()

@@ -95,6 +95,8 @@ struct DocumentContent {
     std::vector<SketchItem> sketch;
     // Absent: the classic view, -size..size.
     std::optional<DocumentView> view;
+    // An autosave only: the document file the work belongs to.
+    QString origin;
 };
 
 // What a file leaves out takes these values (the settings of the program opening it).

@@ -395,6 +395,7 @@ DocumentContent readContent(const QJsonObject& root, const DocumentDefaults& def
         content.sketch.insert(content.sketch.begin(), before.begin(), before.end());
     }
 
+    content.origin = top.text("origin", QString());
     if (top.has("view")) {
         const Fields f(top.object("view"), QStringLiteral("view"));
         const WorldPoint centre = f.point("centre");
@@ -621,6 +622,7 @@ QByteArray write(const DocumentContent& content)
         root[QStringLiteral("view")] = QJsonObject{
             {QStringLiteral("centre"), QJsonArray{content.view->centreX, content.view->centreY}},
             {QStringLiteral("halfWidth"), content.view->halfWidth}};
+    if (!content.origin.isEmpty()) root[QStringLiteral("origin")] = content.origin;
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 

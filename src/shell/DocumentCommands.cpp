@@ -245,7 +245,9 @@ bool DocumentCommands::autosaveNow()
     if (!work_.isModified() || !lock_) return false;
     // The content holds plain values and shared, unchanging drawings: safe to write
     // while the window goes on.
-    writer_.start([content = work_.content(), path = autosavePath_] {
+    DocumentContent content = work_.content();
+    content.origin = work_.filePath();
+    writer_.start([content = std::move(content), path = autosavePath_] {
         DocumentFormat::writeFile(path, DocumentFormat::write(content));
     });
     return true;
@@ -283,9 +285,10 @@ void DocumentCommands::offerRecovery()
             DocumentFormat::readFile(newest.absoluteFilePath(), hooks_.defaults());
         const QString error = read.content ? work_.load(*read.content) : read.error;
         if (error.isEmpty()) {
-            work_.setFilePath(QString());
+            // The work belongs to the file it was opened from, if any, and is unsaved:
+            // it is autosaved again and asked about.
+            work_.setFilePath(read.content->origin);
             hooks_.followWork();
-            // Restored work is unsaved work: it is autosaved again and asked about.
             work_.setModified(true);
         } else {
             dialogs_.inform(owner_, error, MessageIcon::Warning);

@@ -400,6 +400,7 @@ private slots:
             FakeSystemDialogs dialogs;
             DocumentCommands commands(work, dialogs, settings, nullptr, hooks());
             buildMixedWork(work);
+            work.setFilePath(stateDir_.filePath(QStringLiteral("killed.ovd")));
             QVERIFY(commands.autosaveNow());
             commands.waitForAutosave();
             QVERIFY(QFileInfo::exists(commands.autosavePath()));
@@ -426,6 +427,8 @@ private slots:
         QCOMPARE(dialogs.calls.size(), 1);
         QCOMPARE(pictureImage(pad, PadSize), expected_);
         QVERIFY(work.isModified());
+        QCOMPARE(work.filePath(), stateDir_.filePath(QStringLiteral("killed.ovd")));
+        QCOMPARE(commands.caption(), QStringLiteral("*killed.ovd - Orvane(奥维恩) 3.0 Final"));
         QVERIFY(!QFileInfo::exists(folder + QStringLiteral("/autosave-999999.ovd")));
         QVERIFY(QFileInfo::exists(folder + QStringLiteral("/autosave-999998.ovd")));
         // Offered once only.

@@ -42,8 +42,8 @@ std::string usageText()
            "                                            evaluate one expression and print it\n"
            "  orvane --render FILE --out IMAGE [--size S] [--px N] [--scale K]\n"
            "                                            draw a document or a function file\n"
-           "                                            into a PNG, BMP,\n"
-           "                                            SVG or PDF (PNG at K times, 1 to 4)\n"
+           "                                            into a PNG, BMP, SVG or PDF\n"
+           "                                            (PNG at K times, 1 to 4)\n"
            "  --settings PATH                           use this settings file\n"
            "  --help                                    show this text\n";
 }

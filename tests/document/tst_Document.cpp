@@ -387,6 +387,36 @@ private slots:
         QCOMPARE(commands.caption(), QStringLiteral("*saved.ovd - Orvane(奥维恩) 3.0 Final"));
     }
 
+    void newWorkStartsFromTheSettings()
+    {
+        PadDocument pad;
+        engine::Engine engine;
+        WorkDocument work(pad, engine);
+        Settings settings(stateDir_.filePath(QStringLiteral("orvane.ini")));
+        FakeSystemDialogs dialogs;
+        DocumentCommands::Hooks h = hooks();
+        h.defaults = [] {
+            DocumentDefaults d;
+            d.axes.size = 20;
+            return d;
+        };
+        DocumentCommands commands(work, dialogs, settings, nullptr, h);
+        buildMixedWork(work);
+        work.setFilePath(stateDir_.filePath(QStringLiteral("old.ovd")));
+        dialogs.messageAnswers = {MessageAnswer::No};
+        commands.newDocument();
+        QCOMPARE(dialogs.calls.size(), 1);
+        QVERIFY(pad.state().entries.empty());
+        QCOMPARE(int(pad.state().picture.size()), 1);
+        QCOMPARE(pad.state().axisSize, 20);
+        QCOMPARE(work.filePath(), QString());
+        QVERIFY(!work.isModified());
+        QVERIFY(!pad.canUndo());
+        // The constants stay: they belong to the teacher as much as to one lesson.
+        double k = 0;
+        QVERIFY(engine.lookupConstant("k", k));
+    }
+
     void recoveryAfterAKilledCopy()
     {
         // A copy that was killed leaves its autosave and a lock nobody holds.

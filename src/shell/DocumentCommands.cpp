@@ -67,7 +67,8 @@ DocumentCommands::DocumentCommands(WorkDocument& work, SystemDialogs& dialogs,
 
 DocumentCommands::~DocumentCommands()
 {
-    writer_.waitForDone();
+    // Ending without a crash is a clean exit, whatever way the window went.
+    removeAutosave();
 }
 
 QString DocumentCommands::autosaveFolder()

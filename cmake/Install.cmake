@@ -49,6 +49,8 @@ endfunction()
 orvane_icon(${PROJECT_SOURCE_DIR}/resources/app/orvane.svg orvane apps)
 orvane_icon(${PROJECT_SOURCE_DIR}/resources/app/application-x-orvane-fun.svg
             application-x-orvane-fun mimetypes)
+orvane_icon(${PROJECT_SOURCE_DIR}/resources/app/application-x-orvane-document.svg
+            application-x-orvane-document mimetypes)
 
 # Manual pages (English and Chinese), compressed as Debian wants them: gzip -9 without a
 # time stamp, so that equal sources give equal files.

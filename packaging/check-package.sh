@@ -158,8 +158,8 @@ appstreamcli validate --no-net "$share/metainfo/$app_id.metainfo.xml" >"$work/as
 grep -q '<project_license>GPL-3.0-or-later</project_license>' \
     "$share/metainfo/$app_id.metainfo.xml" || fail "the AppStream data names no licence"
 xmllint --noout "$share/mime/packages/$app_id.xml" || fail "xmllint on the MIME type"
-grep -q '^MimeType=.*application/x-orvane-fun;' "$share/applications/$app_id.desktop" \
-    || fail "the desktop entry does not name the .fun type"
+grep -qx 'MimeType=application/x-orvane-fun;application/x-orvane-document;' "$share/applications/$app_id.desktop" \
+    || fail "the desktop entry does not name the .fun and .ovd types"
 grep -qx 'Exec=orvane %f' "$share/applications/$app_id.desktop" \
     || fail "the desktop entry does not open files"
 grep -q '<mediatype>application/x-orvane-fun</mediatype>' "$share/metainfo/$app_id.metainfo.xml" \

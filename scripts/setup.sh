@@ -13,6 +13,7 @@ ORVANE_PACKAGES=(
     desktop-file-utils appstream
     dpkg-dev file libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
     debhelper lintian devscripts
+    python3-jsonschema
 )
 
 orvane_install_packages() {

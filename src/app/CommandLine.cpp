@@ -10,13 +10,18 @@ namespace orvane {
 
 namespace {
 
+// A function-graph file ("fun", as the original launcher checked) or a document
+// (".ovd"), in any case.
 bool endsWithFun(const std::string& path)
 {
-    if (path.size() < 3) return false;
-    std::string tail = path.substr(path.size() - 3);
-    std::transform(tail.begin(), tail.end(), tail.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return tail == "fun";
+    const auto tailIs = [&](const std::string& wanted) {
+        if (path.size() < wanted.size()) return false;
+        std::string tail = path.substr(path.size() - wanted.size());
+        std::transform(tail.begin(), tail.end(), tail.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        return tail == wanted;
+    };
+    return tailIs("fun") || tailIs(".ovd");
 }
 
 } // namespace
@@ -32,16 +37,16 @@ std::string functionFileArgument(const std::string& argument)
 std::string usageText()
 {
     return "用法 / Usage:\n"
-           "  orvane [FILE.fun]                         start the program, opening FILE.fun\n"
+           "  orvane [FILE.fun | FILE.ovd]              start the program, opening FILE\n"
            "  orvane --eval EXPR [--x V] [--y V] [--const NAME=VALUE]...\n"
            "                                            evaluate one expression and print it\n"
            "  orvane --integral EXPR A B [--n N]        integrate EXPR (in x) from A to B, the\n"
            "                                            range cut into N pieces (5000) at first\n"
            "  orvane --roots EXPR A B                   the roots of EXPR = 0 between A and B\n"
-           "  orvane --render FILE.fun --out IMAGE [--size S] [--px N] [--scale K]\n"
-           "         [--view X0,X1,Y0,Y1]               plot a function file into a PNG, BMP,\n"
-           "                                            SVG or PDF (PNG at K times, 1 to 4),\n"
-           "                                            showing that window of the plane\n"
+           "  orvane --render FILE --out IMAGE [--size S] [--px N] [--scale K]\n"
+           "         [--view X0,X1,Y0,Y1]               draw a document or a function file\n"
+           "                                            into a PNG, BMP, SVG or PDF (PNG at K\n"
+           "                                            times, 1 to 4), showing that window\n"
            "  orvane --geometry PROBLEM NUMBERS...      print a geometry problem's report and its\n"
            "                                            steps; PROBLEM and NUMBERS are one of\n"
            "                                              two-points x1 y1 x2 y2\n"

@@ -200,6 +200,14 @@ void ConicPage::showRecord(const PlotRecord& record)
     TX2_->setText(integerText(record.Param2));
 }
 
+void ConicPage::showParameters(const ConicParameters& p)
+{
+    TXA_->setText(generalForm(p.a));
+    TXB_->setText(generalForm(p.b));
+    TX1_->setText(generalForm(p.x));
+    TX2_->setText(generalForm(p.y));
+}
+
 void ConicPage::storeInto(PlotRecord& record) const
 {
     record.ParamA = storedParameter(TXA_);

@@ -33,6 +33,8 @@ public:
 
     // Writes a stored record back into the boxes and options (loading a list row).
     void showRecord(const PlotRecord& record);
+    // The boxes show the parameters exactly as an entry was drawn with them.
+    void showParameters(const ConicParameters& parameters);
     // Fills the conic fields of a record from the boxes.
     void storeInto(PlotRecord& record) const;
 

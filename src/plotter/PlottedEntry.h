@@ -70,6 +70,12 @@ public:
     // Keeps a trace made by traceFor, so that painting in its view needs no new one.
     void adopt(std::shared_ptr<const Trace> trace) const;
     bool hasTraceFor(const PlotView& view, PixelArea area) const;
+    // What the entry was drawn with, for saving it: the colour and pen width of the
+    // drawing, the sweep of a curve, the parameters and auxiliary colours of a conic.
+    Colour colour() const { return colour_; }
+    int width() const { return width_; }
+    const ConicParameters& conic() const { return conic_; }
+    const std::vector<Colour>& helpColours() const { return helpColours_; }
 
     void paint(Surface& surface) const override;
     quint64 entryId() const override { return id_; }
@@ -127,6 +133,8 @@ public:
     }
     void paint(Surface& surface) const override;
     std::optional<int> axesSize() const override { return size_; }
+    Colour colour() const { return colour_; }
+    double padFontSize() const { return padFontSize_; }
 
 private:
     Colour colour_;

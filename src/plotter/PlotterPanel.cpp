@@ -107,10 +107,29 @@ PlotterPanel::PlotterPanel(PlotterHost& host, Services& services, QWidget* paren
     connect(&host_.document(), &PadDocument::restored, this, [this] {
         const PadState& state = host_.document().state();
         axesPage_->followDocument(state.axisSize, state.axesHidden);
+        // The colour of the axes shown is the setting again, and 黑色/彩色 follow it.
+        for (auto op = state.picture.rbegin(); op != state.picture.rend(); ++op)
+            if (const auto* axes = dynamic_cast<const AxesDrawing*>(op->get())) {
+                if (axes->colour() != axesPage_->axisColour()) {
+                    axesPage_->applySettings(state.axisSize, axes->colour());
+                    host_.setSetupValue(QStringLiteral("Color"), integerText(qint64(axes->colour())));
+                }
+                break;
+            }
     });
 }
 
 PlotterPanel::~PlotterPanel() = default;
+
+void PlotterPanel::followWork(Colour axisColour)
+{
+    const PadState& state = host_.document().state();
+    axesPage_->applySettings(state.axisSize, axisColour);
+    axesPage_->followDocument(state.axisSize, state.axesHidden);
+    host_.setSetupValue(QStringLiteral("Size"), integerText(state.axisSize));
+    host_.setSetupValue(QStringLiteral("Color"), integerText(qint64(axisColour)));
+    constantsPage_->refreshRows();
+}
 
 QWidget* PlotterPanel::buildListArea()
 {

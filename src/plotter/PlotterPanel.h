@@ -81,6 +81,9 @@ public:
         Colour lineColour = 16711680;
     };
     void applyStartupSettings(const StartupSettings& settings);
+    // A work was loaded into the document: the axes page, the constants list and the
+    // settings file follow its axes and constants.
+    void followWork(Colour axisColour);
     void addSavedConstant(const QString& name, const QString& value);
 
     // The records of the list's rows, as the pad document keeps them.

@@ -9,6 +9,8 @@
 #include "ConicPage.h"
 #include "FlatButton.h"
 #include "FunctionPage.h"
+#include "GbkText.h"
+#include "ProfileFile.h"
 #include "ParameterStrip.h"
 #include "PlotterHost.h"
 #include "QtText.h"
@@ -309,6 +311,8 @@ void PlotterPanel::loadRow()
         break;
     }
     conicPage_->showRecord(record);
+    // The record keeps whole numbers only; the entry has what it was drawn with.
+    if (plotter.entry(i).isConic()) conicPage_->showParameters(plotter.entry(i).conic());
     strip_->setLineWidthValue(record.Width);
     strip_->setLineColour(record.Color);
 }
@@ -387,6 +391,18 @@ QString PlotterPanel::selectedEntryText() const
 
 void PlotterPanel::saveExpressions()
 {
+    // The settings file keeps 254 bytes of a value: a longer expression is said to be
+    // cut now rather than found cut at the next start.
+    for (PlotKind kind : {PlotKind::Y, PlotKind::X, PlotKind::Polar}) {
+        const QString expression = functionPage_->expression(kind);
+        if (GbkText::encode(expression).size() > ProfileFile::MaxValueBytes)
+            services_.dialogs.inform(
+                window(),
+                QStringLiteral("表达式“%1…”超过 254 字节，设置文件只能保存它的前 254 字节。"
+                               "完整的表达式请用“保存作图文件”保存。")
+                    .arg(expression.left(40)),
+                MessageIcon::Warning);
+    }
     host_.setInfoValue(QStringLiteral("ExpressionX"), functionPage_->expression(PlotKind::Y));
     host_.setInfoValue(QStringLiteral("ExpressionY"), functionPage_->expression(PlotKind::X));
     host_.setInfoValue(QStringLiteral("ExpressionPolar"),

@@ -3,6 +3,7 @@
 
 #include "Colours.h"
 
+#include <QAbstractButton>
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -76,10 +77,20 @@ MessageAnswer QtSystemDialogs::showMessage(QWidget* owner, const MessageRequest&
     case MessageButtons::YesNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         break;
+    case MessageButtons::SaveDiscardCancel:
+        box.setStandardButtons(QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+        box.button(QMessageBox::Save)->setText(QStringLiteral("保存"));
+        box.button(QMessageBox::Discard)->setText(QStringLiteral("不保存"));
+        box.button(QMessageBox::Cancel)->setText(QStringLiteral("取消"));
+        box.setDefaultButton(QMessageBox::Save);
+        box.setEscapeButton(QMessageBox::Cancel);
+        break;
     }
     switch (box.exec()) {
+    case QMessageBox::Save:
     case QMessageBox::Yes:
         return MessageAnswer::Yes;
+    case QMessageBox::Discard:
     case QMessageBox::No:
         return MessageAnswer::No;
     case QMessageBox::Cancel:
@@ -87,6 +98,7 @@ MessageAnswer QtSystemDialogs::showMessage(QWidget* owner, const MessageRequest&
     default:
         break;
     }
+    if (request.buttons == MessageButtons::SaveDiscardCancel) return MessageAnswer::Cancel;
     return request.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
 }
 

@@ -14,7 +14,8 @@ class QWidget;
 
 namespace orvane {
 
-enum class MessageButtons { Ok, OkCancel, YesNo };
+// SaveDiscardCancel: "保存" answers Yes, "不保存" No, "取消" Cancel.
+enum class MessageButtons { Ok, OkCancel, YesNo, SaveDiscardCancel };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 struct MessageRequest {

@@ -5,6 +5,9 @@
 #include "ProfileFile.h"
 #include "QtText.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 
 #include <cmath>
@@ -64,14 +67,9 @@ QString letterOf(PlotKind kind)
     return QStringLiteral("P");
 }
 
-void plot(FunctionGraphTarget& target, PlotKind kind, const QString& expression)
-{
-    target.selectKind(kind);
-    target.setExpression(kind, expression);
-    target.addAndDraw();
-}
+const qint64 MaxFileBytes = 16 * 1024 * 1024;
 
-void loadListForm(const ProfileFile& file, double count, FunctionGraphTarget& target)
+void loadListForm(const ProfileFile& file, double count, FunctionGraph& graph)
 {
     // Entries 0 to count - 1 in order. The file is read once: a number without an entry
     // would read as empty and be skipped, so only the stored ones are visited.
@@ -83,14 +81,21 @@ void loadListForm(const ProfileFile& file, double count, FunctionGraphTarget& ta
         // hyperbola opening along y, an empty or cut-short entry) is skipped.
         if (entry.size() < 2) continue;
         if (const std::optional<PlotKind> kind = kindOfPrefix(entry.front()))
-            plot(target, *kind, entry.mid(2));
+            graph.functions.emplace_back(*kind, entry.mid(2));
     }
 }
 
-void loadSingleForm(const ProfileFile& file, FunctionGraphTarget& target)
+void loadSingleForm(const ProfileFile& file, FunctionGraph& graph)
 {
     if (const std::optional<PlotKind> kind = kindOfLetter(file.read(Section, KindKey)))
-        plot(target, *kind, file.read(Section, FunctionKey));
+        graph.functions.emplace_back(*kind, file.read(Section, FunctionKey));
+}
+
+// Text files only: a NUL byte never occurs in one, and a file without line ends that is
+// longer than any line could be is not one either.
+bool looksLikeText(const QByteArray& bytes)
+{
+    return !bytes.contains('\0');
 }
 
 } // namespace
@@ -122,17 +127,45 @@ bool saveCurrentFunction(const QString& path, FunctionGraphTarget& target)
            file.write(Section, FunctionKey, target.expression(*kind));
 }
 
-void openFunctionFile(const QString& path, FunctionGraphTarget& target)
+FunctionGraphReading readFunctionGraph(const QString& path)
 {
+    const auto refused = [&](const QString& what) {
+        return FunctionGraphReading{std::nullopt, QStringLiteral("无法导入函数图象文件“%1”：%2")
+                                                      .arg(QDir::toNativeSeparators(path), what)};
+    };
+    const QFileInfo info(path);
+    if (!info.isFile()) return refused(QStringLiteral("文件不存在"));
+    if (info.size() > MaxFileBytes) return refused(QStringLiteral("文件大于 16 MiB"));
+    QFile raw(path);
+    if (!raw.open(QIODevice::ReadOnly))
+        return refused(QStringLiteral("无法读取（%1）").arg(raw.errorString()));
+    if (!looksLikeText(raw.read(MaxFileBytes + 1)))
+        return refused(QStringLiteral("这不是文本文件，文件可能已损坏"));
     const ProfileFile file(path);
     const std::optional<double> count =
         NumberText::parseNumber(file.read(Section, CountKey).toStdString());
-    if (!count) return;
+    if (!count)
+        return refused(
+            QStringLiteral("[Image] 一节缺少数值 Count，这不是函数图象文件或文件已损坏"));
+    FunctionGraph graph;
     const double whole = std::floor(*count);
     if (whole > 0)
-        loadListForm(file, whole, target);
+        loadListForm(file, whole, graph);
     else if (whole == 0)
-        loadSingleForm(file, target);
+        loadSingleForm(file, graph);
+    return {graph, QString()};
+}
+
+QString openFunctionFile(const QString& path, FunctionGraphTarget& target)
+{
+    const FunctionGraphReading reading = readFunctionGraph(path);
+    if (!reading.graph) return reading.error;
+    for (const auto& [kind, expression] : reading.graph->functions) {
+        target.selectKind(kind);
+        target.setExpression(kind, expression);
+        target.addAndDraw();
+    }
+    return QString();
 }
 
 } // namespace orvane

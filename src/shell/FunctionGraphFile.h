@@ -6,6 +6,8 @@
 #include <QString>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 namespace orvane {
 
@@ -31,8 +33,20 @@ bool saveAllFunctions(const QString& path, FunctionGraphTarget& target);
 // Writes the function being typed: Count=0, XYP (Y, X or P) and Function.
 bool saveCurrentFunction(const QString& path, FunctionGraphTarget& target);
 
+// What a function-graph file holds: the functions in file order, kind and expression.
+struct FunctionGraph {
+    std::vector<std::pair<PlotKind, QString>> functions;
+};
+struct FunctionGraphReading {
+    std::optional<FunctionGraph> graph;
+    QString error; // names the file and what is wrong with it
+};
+// Reads a function-graph file. A file that is missing, larger than 16 MiB, not text, or
+// without a numeric Count is refused with the reason.
+FunctionGraphReading readFunctionGraph(const QString& path);
+
 // Loads a function-graph file and plots what it holds, joining the functions already
-// plotted. A file that is missing, not text, or without a numeric Count loads nothing.
-void openFunctionFile(const QString& path, FunctionGraphTarget& target);
+// plotted. Returns the message of a refused file (nothing is plotted then), else empty.
+QString openFunctionFile(const QString& path, FunctionGraphTarget& target);
 
 } // namespace orvane

@@ -43,6 +43,13 @@ QAction* tickedItem(QMenu* menu, const char* name, const char* caption)
 void MainMenu::build(QMenuBar* bar, QWidget* owner)
 {
     mnuDo = heading(bar, "mnuDo", "文件(&F)");
+    mnuNew = item(mnuDo, "mnuNew", "新建(&N)", "Ctrl+N");
+    mnuOpenDocument = item(mnuDo, "mnuOpenDocument", "打开…", "Ctrl+O");
+    mnuSaveDocument = item(mnuDo, "mnuSaveDocument", "保存作图文件", "Ctrl+Alt+S");
+    mnuSaveDocumentAs = item(mnuDo, "mnuSaveDocumentAs", "另存为…", "Ctrl+Shift+S");
+    mnuRecent = mnuDo->addMenu(QStringLiteral("最近打开的文件"));
+    mnuRecent->setObjectName(QStringLiteral("mnuRecent"));
+    separator(mnuDo, "mmlineDocument");
     mnuOpen = item(mnuDo, "mnuOpen", "导入函数图象(&O)");
     mnuSaveFun = item(mnuDo, "mnuSaveFun", "保存当前函数(&I)");
     mnuSaveFA = item(mnuDo, "mnuSaveFA", "保存所有函数(&A)");

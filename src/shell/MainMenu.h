@@ -11,6 +11,11 @@ namespace orvane {
 // The main window's menu tree; every item carries its name as objectName.
 struct MainMenu {
     QMenu* mnuDo = nullptr;
+    QAction* mnuNew = nullptr;
+    QAction* mnuOpenDocument = nullptr;
+    QAction* mnuSaveDocument = nullptr;
+    QAction* mnuSaveDocumentAs = nullptr;
+    QMenu* mnuRecent = nullptr;
     QAction* mnuOpen = nullptr;
     QAction* mnuSaveFun = nullptr;
     QAction* mnuSaveFA = nullptr;

@@ -4,6 +4,8 @@
 #include "BoxDock.h"
 #include "ClickFocus.h"
 #include "CoordinateBox.h"
+#include "FunctionGraphFile.h"
+#include "Startup.h"
 #include "FunctionGraphCommands.h"
 #include "GeometryWindow.h"
 #include "PictureExport.h"
@@ -60,7 +62,7 @@ QMdiSubWindow* addSubWindow(QMdiArea* area, QWidget* widget)
 MainWindow::MainWindow(Services& services, Settings& settings, QString helpFilePath,
                        QWidget* parent)
     : QMainWindow(parent), services_(services), settings_(settings),
-      helpFilePath_(std::move(helpFilePath))
+      helpFilePath_(std::move(helpFilePath)), work_(document_, services.engine)
 {
     setObjectName(QStringLiteral("MainF"));
     setWindowTitle(QStringLiteral("Orvane(奥维恩) ") + QStringLiteral("3.0 Final"));
@@ -108,8 +110,46 @@ MainWindow::~MainWindow()
     settings_.setWriteFailureHandler({});
 }
 
+void MainWindow::connectDocumentCommands()
+{
+    DocumentCommands::Hooks hooks;
+    hooks.defaults = [this] {
+        DocumentDefaults defaults = documentDefaultsFrom(plotterSettingsFrom(settings_));
+        defaults.axes.fontSize = padFontSize();
+        return defaults;
+    };
+    hooks.followWork = [this] {
+        drawer_->followWork(work_.axesColour());
+        // The settings file keeps the constants of the work now shown.
+        const qsizetype stored = settings_.savedConstants().value_or(QList<NamedValue>()).size();
+        for (qsizetype i = 0; i < stored; ++i)
+            settings_.removeConstantEntry(1);
+        const DocumentContent content = work_.content();
+        for (int i = 0; i < int(content.constants.size()); ++i)
+            settings_.addConstantEntry(content.constants[std::size_t(i)].name,
+                                       content.constants[std::size_t(i)].value, i + 1);
+    };
+    hooks.importFunctionFile = [this](const QString& path) {
+        return openFunctionFile(path, *drawer_);
+    };
+    work_.setHelpColour([this](Colour c) { return drawer_->helpColor(c); });
+    documentCommands_ = std::make_unique<DocumentCommands>(work_, services_.dialogs, settings_,
+                                                           this, std::move(hooks));
+    DocumentCommands* commands = documentCommands_.get();
+    const MainMenu& m = menu_;
+    connect(m.mnuNew, &QAction::triggered, commands, &DocumentCommands::newDocument);
+    connect(m.mnuOpenDocument, &QAction::triggered, commands, &DocumentCommands::open);
+    connect(m.mnuSaveDocument, &QAction::triggered, commands, &DocumentCommands::save);
+    connect(m.mnuSaveDocumentAs, &QAction::triggered, commands, &DocumentCommands::saveAs);
+    connect(m.mnuRecent, &QMenu::aboutToShow, commands,
+            [this] { documentCommands_->fillRecentMenu(menu_.mnuRecent); });
+    documentCommands_->fillRecentMenu(menu_.mnuRecent);
+    connect(commands, &DocumentCommands::captionChanged, this, &QWidget::setWindowTitle);
+}
+
 void MainWindow::connectMenu()
 {
+    connectDocumentCommands();
     const MainMenu& m = menu_;
     connect(m.mnuOpen, &QAction::triggered, this,
             [this] { importFunctionFileCommand(services_.dialogs, this, *drawer_); });
@@ -372,6 +412,8 @@ void MainWindow::startCalculator()
 
 void MainWindow::exitWithoutSaving()
 {
+    if (!documentCommands_->confirmDiscard()) return;
+    documentCommands_->removeAutosave();
     exiting_ = true;
     QApplication::exit(0);
 }
@@ -408,7 +450,14 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!exiting_) drawer_->saveExpressions();
+    if (!exiting_) {
+        if (!documentCommands_->confirmDiscard()) {
+            event->ignore();
+            return;
+        }
+        documentCommands_->removeAutosave();
+        drawer_->saveExpressions();
+    }
     event->accept();
     QApplication::quit();
 }

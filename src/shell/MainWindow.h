@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DocumentCommands.h"
 #include "MainMenu.h"
+#include "WorkDocument.h"
 #include "PadDocument.h"
 #include "PlotterHost.h"
 #include "Services.h"
@@ -51,6 +53,8 @@ public:
     QMdiSubWindow* padWindow() const { return padWindow_; }
     QMdiSubWindow* drawerWindow() const { return drawerWindow_; }
     const MainMenu& menu() const { return menu_; }
+    WorkDocument& work() { return work_; }
+    DocumentCommands& documentCommands() const { return *documentCommands_; }
     Settings& settings() const { return settings_; }
     Services& services() const { return services_; }
     const QString& helpFilePath() const { return helpFilePath_; }
@@ -111,6 +115,7 @@ protected:
 
 private:
     void connectMenu();
+    void connectDocumentCommands();
     void followScreenChanges();
     void shareDrawingShortcuts();
     void relayoutSoon();
@@ -130,6 +135,9 @@ private:
     MainMenu menu_;
     // Made before the plotter and the pad, which both work on it.
     PadDocument document_;
+    // The whole work built on the pad's record; the document commands act on it.
+    WorkDocument work_;
+    std::unique_ptr<DocumentCommands> documentCommands_;
     QMdiArea* area_;
     PlotterPanel* drawer_ = nullptr;
     std::unique_ptr<SketchWindows> sketch_;

@@ -35,11 +35,13 @@ void MainWindow::setInfoValue(const QString& key, const QString& value)
 void MainWindow::addConstantEntry(const QString& name, const QString& value, int position)
 {
     settings_.addConstantEntry(name, value, position);
+    work_.constantsChanged();
 }
 
 void MainWindow::removeConstantEntry(int position)
 {
     settings_.removeConstantEntry(position);
+    work_.constantsChanged();
 }
 
 Surface& MainWindow::pad()

@@ -6,6 +6,7 @@
 #include "LoadSettings.h"
 #include "MainWindow.h"
 #include "PlotterPanel.h"
+#include "QtText.h"
 #include "Settings.h"
 #include "ShellWindows.h"
 #include "SketchPad.h"
@@ -91,6 +92,18 @@ PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& s)
     return settings;
 }
 
+DocumentDefaults documentDefaultsFrom(const PlotterPanel::StartupSettings& s)
+{
+    DocumentDefaults d;
+    d.axes.size = s.size;
+    d.axes.colour = s.axisColour;
+    d.lineColour = s.lineColour;
+    d.lineWidth = std::max(1, s.lineWidth);
+    const double smoothness = leadingNumber(s.smoothnessText);
+    d.smoothness = stepFromSmoothness(smoothness) ? smoothness : 100;
+    return d;
+}
+
 void startProgram(MainWindow& w, const QString& functionFile, const StartupOptions& options)
 {
     Environment& environment = w.services().environment;
@@ -110,10 +123,19 @@ void startProgram(MainWindow& w, const QString& functionFile, const StartupOptio
     loadSettings(w.settings(), (available.bottom() + 1) * TwipsPerPixel, hooks);
     w.layoutWindows();
 
-    if (!functionFile.isEmpty()) openFunctionFile(functionFile, *w.drawer());
     // Undo goes back as far as the picture the program opened with, never to a pad
     // without its axes.
     w.document().startHistoryHere();
+    w.work().setModified(false);
+    // Work left by a copy that did not end cleanly, then the file of the command line
+    // (a document opens as it was saved; a function file joins the list).
+    w.documentCommands().offerRecovery();
+    if (!functionFile.isEmpty()) {
+        const bool recovered = w.work().isModified();
+        w.documentCommands().openPath(functionFile);
+        w.document().startHistoryHere();
+        if (!recovered) w.work().setModified(false);
+    }
 
     if (!hooks.shortcutsWanted() && !hooks.tipWanted()) return;
     // The window paints its final state first; the question and the tip come over it.

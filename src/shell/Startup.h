@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "DocumentContent.h"
 #include "PlotterPanel.h"
 
 #include <QString>
@@ -12,6 +13,8 @@ class Settings;
 
 // The plotter's stored settings, with the defaults for values the file does not hold.
 PlotterPanel::StartupSettings plotterSettingsFrom(const Settings& settings);
+// What a document or function file leaves out takes these values of the settings.
+DocumentDefaults documentDefaultsFrom(const PlotterPanel::StartupSettings& settings);
 
 struct StartupOptions {
     // The first start asks whether to make desktop and menu shortcuts. An installed

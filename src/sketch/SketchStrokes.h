@@ -17,6 +17,9 @@ class DotStroke : public PadOperation {
 public:
     DotStroke(WorldPoint at, Colour colour, int width) : at_(at), colour_(colour), width_(width) {}
     void paint(Surface& surface) const override;
+    WorldPoint at() const { return at_; }
+    Colour colour() const { return colour_; }
+    int width() const { return width_; }
 
 private:
     WorldPoint at_;
@@ -33,6 +36,10 @@ public:
     {
     }
     void paint(Surface& surface) const override;
+    const std::vector<Segment>& segments() const { return segments_; }
+    Colour colour() const { return colour_; }
+    int width() const { return width_; }
+    DrawStyle style() const { return style_; }
 
 private:
     std::vector<Segment> segments_;
@@ -49,6 +56,10 @@ public:
     {
     }
     void paint(Surface& surface) const override;
+    WorldPoint centre() const { return centre_; }
+    float radius() const { return radius_; }
+    Colour colour() const { return colour_; }
+    int width() const { return width_; }
 
 private:
     WorldPoint centre_;
@@ -65,6 +76,10 @@ public:
     {
     }
     void paint(Surface& surface) const override;
+    WorldPoint topLeft() const { return topLeft_; }
+    const QString& text() const { return text_; }
+    Colour colour() const { return colour_; }
+    double fontSize() const { return fontSize_; }
 
 private:
     WorldPoint topLeft_;
@@ -83,11 +98,16 @@ public:
     bool isEmpty() const { return dots_.empty(); }
     void paint(Surface& surface) const override;
 
-private:
     struct Dot {
         WorldPoint at;
         int width;
     };
+    // A drag read back from a file: the dots are not painted here.
+    void addDot(WorldPoint at, int width) { dots_.push_back({at, width}); }
+    const std::vector<Dot>& dots() const { return dots_; }
+    Colour background() const { return background_; }
+
+private:
     void paintDot(Surface& surface, const Dot& dot) const;
 
     Colour background_;

@@ -114,6 +114,10 @@ void TestCommandLine::functionFileArgument_data()
                               << "/tmp/A.FUN";
     QTest::newRow("other file") << "/tmp/a.txt"
                                 << "";
+    QTest::newRow("document") << "/tmp/lesson.OVD"
+                              << "/tmp/lesson.OVD";
+    QTest::newRow("ovd without dot") << "/tmp/lessonovd"
+                                     << "";
 }
 
 void TestCommandLine::functionFileArgument()

@@ -47,6 +47,7 @@ private slots:
     void copySelectedEntry();
     void calculatorMissing();
     void clearAllCommand();
+    void documentOnTheCommandLineAndTheCloseQuestion();
     void unwritableTargetsSaySo_data();
     void unwritableTargetsSaySo();
     void readOnlySettingsSaySoOnce();

@@ -278,6 +278,35 @@ void TestPlotterPanel::radiusStoredAsInteger()
     QCOMPARE(rows(drawer_->list()), QStringList{QStringLiteral("(x- 0)^2+(y- 0)^2= 2.5^2")});
     QCOMPARE(host_->surface.ofKind(Op::Ellipse).size(), 1);
     QCOMPARE(host_->surface.ofKind(Op::Ellipse)[0].radiusX, 2.5f);
+    // Loaded back, the row shows the radius it was drawn with, so 确定 draws the same
+    // circle into the same row.
+    child<QLineEdit>(drawer_.get(), "TX1")->setText(QStringLiteral("7"));
+    drawer_->list()->setCurrentRow(0);
+    drawer_->loadRow();
+    QCOMPARE(child<QLineEdit>(drawer_.get(), "TX1")->text(), QStringLiteral("2.5"));
+    clickButton(drawer_.get(), "cmdCirAdd");
+    QCOMPARE(drawer_->list()->count(), 1);
+}
+
+void TestPlotterPanel::undoBringsBackTheAxisColour()
+{
+    // As the program starts: coloured axes drawn, the history beginning there.
+    drawer_->drawAxes();
+    host_->padDocument.startHistoryHere();
+    child<TabStrip>(drawer_.get(), "ssTAB_2")->Click();
+    QVERIFY(child<QRadioButton>(drawer_.get(), "XYBlue")->isChecked());
+    child<QRadioButton>(drawer_.get(), "XYBlack")->click();
+    QCOMPARE(host_->setup.value(QStringLiteral("Color")).trimmed(), QStringLiteral("0"));
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(host_->padDocument.undo());
+        QVERIFY(child<QRadioButton>(drawer_.get(), "XYBlue")->isChecked());
+        QCOMPARE(host_->setup.value(QStringLiteral("Color")).toLongLong(),
+                 qint64(drawer_->axisColour()));
+        QVERIFY(drawer_->axisColour() != 0);
+        QVERIFY(host_->padDocument.redo());
+        QVERIFY(child<QRadioButton>(drawer_.get(), "XYBlack")->isChecked());
+        QCOMPARE(host_->setup.value(QStringLiteral("Color")).trimmed(), QStringLiteral("0"));
+    }
 }
 
 void TestPlotterPanel::hugeConicParameterRefused()

@@ -29,6 +29,7 @@ private slots:
     void clearListKeepsPadAndRedrawShowsAxesOnly();
     void circleRowAndMagentaCentreAfterErase();
     void radiusStoredAsInteger();
+    void undoBringsBackTheAxisColour();
     void hugeConicParameterRefused();
     void negativeRadiusListedWithMessage();
     void loadRowRestoresPanel();

@@ -54,6 +54,51 @@ void TestShellCommands::saveCommandsAskWithTheirDialog()
     QCOMPARE(readBytes(path), file);
 }
 
+void TestShellCommands::saveSaysWhatWentWrong_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("expression");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("message");
+    const QString longest = QStringLiteral("x+") + QString(260, QLatin1Char('1'));
+    QTest::newRow("missing folder") << "gone/lesson.fun" << "x" << "" << "gone”不存在";
+    QTest::newRow("no extension") << "lesson" << "x" << "lesson.fun" << "";
+    QTest::newRow("other extension kept") << "lesson.txt" << "x" << "lesson.txt" << "";
+    QTest::newRow("cut at 254 bytes") << "long.fun" << longest << "long.fun" << "前 254 字节";
+}
+
+void TestShellCommands::saveSaysWhatWentWrong()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, expression);
+    QFETCH(QString, written);
+    QFETCH(QString, message);
+    const QTemporaryDir folder;
+    FakeSystemDialogs dialogs;
+    dialogs.fileAnswers = {folder.filePath(typed)};
+    FakeFunctionTarget target;
+    target.rows = QStringList{QStringLiteral("y=") + expression};
+    saveAllFunctionsCommand(dialogs, nullptr, target);
+    const QStringList files = QDir(folder.path()).entryList(QDir::Files);
+    QCOMPARE(files, written.isEmpty() ? QStringList() : QStringList{written});
+    QCOMPARE(dialogs.messageTexts().size(), message.isEmpty() ? 0 : 1);
+    if (!message.isEmpty()) QVERIFY2(dialogs.messageTexts().front().contains(message), qPrintable(dialogs.messageTexts().front()));
+}
+
+void TestShellCommands::damagedImportIsReported()
+{
+    const QString path = dir_.filePath(QStringLiteral("damaged.fun"));
+    writeBytes(path, QByteArray("\x7f\x45\x4c\x46\x00\x00", 6));
+    FakeSystemDialogs dialogs;
+    dialogs.fileAnswers = {path};
+    FakeFunctionTarget target;
+    importFunctionFileCommand(dialogs, nullptr, target);
+    QCOMPARE(target.log, QStringList());
+    QCOMPARE(dialogs.messageTexts().size(), 1);
+    QVERIFY(dialogs.messageTexts().front().contains(QStringLiteral("damaged.fun")));
+    QFile::remove(path);
+}
+
 void TestShellCommands::cancelledSaveWritesNothing()
 {
     const QTemporaryDir empty;

@@ -9,6 +9,9 @@ class TestShellCommands : public QObject {
 private slots:
     void saveCommandsAskWithTheirDialog_data();
     void saveCommandsAskWithTheirDialog();
+    void saveSaysWhatWentWrong_data();
+    void saveSaysWhatWentWrong();
+    void damagedImportIsReported();
     void cancelledSaveWritesNothing();
     void importLoadsTheChosenFile();
     void cancelledImportLoadsNothing();

@@ -21,6 +21,10 @@ MessageAnswer FakeSystemDialogs::showMessage(QWidget*, const MessageRequest& req
     const MessageAnswer fallback = request.buttons == MessageButtons::YesNo ? MessageAnswer::No
                                    : request.buttons == MessageButtons::OkCancel
                                        ? MessageAnswer::Cancel
+                                   // An unplanned "save changes?" lets a window close as
+                                   // it did before the question existed.
+                                   : request.buttons == MessageButtons::SaveDiscardCancel
+                                       ? MessageAnswer::No
                                        : MessageAnswer::Ok;
     return takeFront(messageAnswers, fallback);
 }

@@ -10,10 +10,6 @@ using namespace MathText;
 
 namespace {
 
-const ExactReal Zero(0);
-const ExactReal One(1);
-const ExactReal Two(2);
-const ExactReal Four(4);
 
 // A polynomial in k, lowest power first.
 using Polynomial = std::vector<ExactReal>;

@@ -9,10 +9,6 @@ using namespace MathText;
 
 namespace {
 
-const ExactReal Zero(0);
-const ExactReal One(1);
-const ExactReal Two(2);
-const ExactReal Four(4);
 
 std::string lineText(const PlaneLine& l)
 {

@@ -14,6 +14,12 @@ namespace orvane::geometry {
 
 using MathText::Coefficient;
 
+// Small numbers the steps compute with, exactly.
+inline const ExactReal Zero(0);
+inline const ExactReal One(1);
+inline const ExactReal Two(2);
+inline const ExactReal Four(4);
+
 struct PlaneLine {
     Coefficient a, b, c; // a·x + b·y + c = 0
 };
